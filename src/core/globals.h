@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Path globals, set once at start-up (none ends with "/").
+extern std::string gstrUserFolder, gstrDocFolder, gstrDataFolder, gstrGamesFolder, gstrTempFolder;
+extern std::string gstrIniFile, gstrReExecFile, gstrPlayerFile, gstrSeriesFile, gstrGroupFile,
+    gstrCourceFile, gstrLocationFile, gstrManagerFile;
+
+// Sets every path global from the per-user folder and the documents folder
+// (each already ending in "Quillon Software/Lumora"). Start-up calls it; tests
+// point it at a temporary data folder.
+void gsSetPathGlobals(const std::string& userFolder, const std::string& docFolder);
+
+// Dialog exchange.
+extern int16_t gintDlgRet;     // -1 = cancelled
+extern int32_t glngDlgIndex;
+extern std::string gstrDlgParam, gstrDlgParam2, gstrDlgParam3;
+extern int16_t gintGameSaved;  // -1 until the open game is saved
+
+// Print paging.
+extern int16_t gintPrintPageNo;    // page to lay out, -1 = count only
+extern int16_t gintPrintPageCount;
+extern std::string gstrPrintTitle1, gstrPrintTitle2;

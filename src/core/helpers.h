@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Age at a reference date: whole years ("0") or with a fraction ("0.000");
+// "-" when either text is not a date.
+std::string gfCalAge(const std::string& birth, const std::string& reference, int16_t fraction);
+
+// Ascending quicksort of idx[first..last] by the keys they point to, compared
+// code unit by code unit. Not stable: every ranking's tie order is the order
+// this exact procedure produces.
+void csQuickSort_Asc(int32_t first, int32_t last, std::vector<int32_t>& idx,
+                     const std::vector<std::string>& keys);
+
+// A value kept in tenths: "4" when whole, else "4.5".
+std::string gfFormatTenths(int32_t tenths);
+
+// The whole part, cut toward zero; overflow error outside 32 bits.
+int32_t gfFix(double v);
+
+// Opens a web address through the installed opener; true only when that failed.
+bool gfOpenURL(const std::string& address);

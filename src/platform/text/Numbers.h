@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Numbers read from and written to texts.
+namespace text {
+
+// The number at the start of a text: blanks skipped, optional sign, digits,
+// optional "." and digits, optional exponent; stops at the first other
+// character ("1 2" reads 1); no number reads 0.
+double Val(std::string_view s);
+
+// Rounding to whole numbers with halves to even; outside the target range
+// raises the overflow error.
+int16_t CInt(double v);
+int32_t CLng(double v);
+// Truncation toward zero with the 32-bit range check.
+int32_t Fix(double v);
+
+// Val followed by the checked rounding: the stored-number convention.
+int16_t readInt16(std::string_view s);
+int32_t readInt32(std::string_view s);
+
+// Plain decimal digits, "-" for negatives, no leading blank.
+std::string Str(long long v);
+
+} // namespace text
