@@ -8,10 +8,13 @@
 namespace text {
 
 // Bytes in code page 932 to UTF-8. Bytes that do not decode become U+FFFD;
-// decoding never fails.
+// decoding never fails. A lead byte whose pair maps to nothing takes a
+// non-ASCII second byte with it (one U+FFFD), never an ASCII one, which is
+// decoded on its own ("[", "]" and "\" stay visible to the parsers).
 std::string decode932(std::string_view bytes);
 
-// UTF-8 to code page 932; nullopt when a character cannot be stored.
+// UTF-8 to code page 932; nullopt when a character cannot be stored (see
+// isStorable932; invalid UTF-8 counts as U+FFFD, which cannot).
 std::optional<std::string> encode932(std::string_view utf8);
 
 // UTF-8 to code page 932, writing "?" for a character it cannot store.

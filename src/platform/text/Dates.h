@@ -15,8 +15,10 @@ struct Date {
 
 // Accepts, after trimming: "yyyy/m/d"; "yy/m/d" (00-29 → 20xx, 30-99 → 19xx);
 // an era letter M, T, S, H or R (either case) before "y/m/d"; month, day and
-// leap years are checked; a trailing time ("2010/10/10 12:34:56") is ignored.
-// Era years past an era's end convert leniently.
+// leap years are checked; a trailing time after blanks ("2010/10/10 12:34:56",
+// "h:mm" or "h:mm:ss") is ignored, anything else after the date refuses it.
+// Era years past an era's end convert leniently ("h40/1/1" is 2028/01/01).
+// Only "/" separates the parts.
 std::optional<Date> parseDate(std::string_view s);
 bool IsDate(std::string_view s);
 

@@ -8,11 +8,12 @@ namespace text {
 
 // The number at the start of a text: blanks skipped, optional sign, digits,
 // optional "." and digits, optional exponent; stops at the first other
-// character ("1 2" reads 1); no number reads 0.
+// character ("1 2" reads 1); no number reads 0. A number too large for a
+// double raises the overflow error; one too small reads 0.
 double Val(std::string_view s);
 
 // Rounding to whole numbers with halves to even; outside the target range
-// raises the overflow error.
+// raises the overflow error, as do NaN and infinities.
 int16_t CInt(double v);
 int32_t CLng(double v);
 // Truncation toward zero with the 32-bit range check.
