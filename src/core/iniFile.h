@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The value layer: one value of one INI file per call. Values are at most
 // 255 bytes of code page 932; "" when the file, section or key is missing.
@@ -13,6 +14,24 @@ int32_t gfWriteIniFile(const std::string& file, const std::string& section,
 
 // The in-memory reader: one whole file at a time, exact (case-sensitive,
 // untrimmed) look-ups. gfLoadIniEx returns true when loading failed.
+
+struct typIniSection {
+    std::string Name;     // between the brackets, not trimmed
+    int32_t FirstKey = 0; // index in mtypIniKeys of the section's first key
+    int32_t KeyCount = 0;
+};
+struct typIniKey {
+    std::string Key;   // before the line's first "=", not trimmed
+    std::string Value; // after it, not trimmed
+};
+
+// The loaded file, in file order; an upper bound of -1 means empty. Only the
+// functions below change them.
+extern std::vector<typIniSection> mtypIniSections;
+extern int32_t mlngIniSectionsMax;
+extern std::vector<typIniKey> mtypIniKeys;
+extern int32_t mlngIniKeysMax;
+
 bool gfLoadIniEx(const std::string& file);
 std::string gfReadIniEx(const std::string& section, const std::string& key);
 void gsClearIniEx();

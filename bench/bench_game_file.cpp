@@ -1,0 +1,102 @@
+// The stored games against the raw cost of their bytes: listing 2,000 games
+// from their headers, and reading and unpacking a game of 500 players x 10
+// courses x 18 holes, each compared with reading and decoding the same files
+// once (counter "vs_raw": the ratio of the two times; the goal is below 3).
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/gameFile.h"
+#include "core/gameRecords.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/Cp932.h"
+#include "support/DataFolder.h"
+#include "support/TempHome.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Files written moments ago are checked byte by byte by the profile layer
+// until their time is safely past; stored games are older than that.
+void ageFiles(const std::string& folder) {
+    const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        std::filesystem::last_write_time(entry.path(), past);
+}
+
+// Reads and decodes every file once; the baseline of a benchmark.
+double rawSeconds(const std::vector<std::string>& paths) {
+    const auto start = Clock::now();
+    for (const std::string& path : paths) benchmark::DoNotOptimize(text::decode932(*files::readFile(path)));
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Runs `work` per iteration and sets "vs_raw" to its time over the raw read
+// of `paths`, both timed in the same iterations.
+template <class Work>
+void compareWithRaw(benchmark::State& state, const std::vector<std::string>& paths, Work work) {
+    double workTime = 0, rawTime = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        work();
+        workTime += std::chrono::duration<double>(Clock::now() - start).count();
+        state.PauseTiming();
+        rawTime += rawSeconds(paths);
+        state.ResumeTiming();
+    }
+    state.counters["vs_raw"] = workTime / rawTime;
+}
+
+void BM_ReadGameList(benchmark::State& state) {
+    testsupport::TempHome home;
+    testsupport::DataFolder data(home);
+    constexpr int games = 2000;
+    std::vector<std::string> paths{data.gamesFolder() + "/manager.dat"};
+    testsupport::GameEntry game;
+    game.title = "秋季パークゴルフ大会";
+    game.roundNames = {"Ａコース", "Ｂコース"};
+    for (int n = 1; n <= games; ++n) {
+        data.writeGame(n, game);
+        paths.push_back(data.gamePath(n));
+    }
+    data.writeManager(std::to_string(games));
+    ageFiles(data.gamesFolder());
+
+    compareWithRaw(state, paths, [&state] {
+        gsReadGameList();
+        if (glngGamesMax() != games - 1) state.SkipWithError("not every game was listed");
+    });
+}
+
+void BM_ReadAndUnpackScores(benchmark::State& state) {
+    testsupport::TempHome home;
+    testsupport::DataFolder data(home);
+    testsupport::GameEntry game;
+    game.hole = 18;
+    game.round = 10;
+    std::string holes;
+    for (int cell = 0; cell < 180; ++cell) holes += std::to_string(2 + cell % 5) + ",";
+    for (int id = 1; id <= 500; ++id) game.scores.push_back({id, holes, id % 3 ? "チーム" : "", -15});
+    data.writeGame(1, game);
+    ageFiles(data.gamesFolder());
+
+    gtypGame = typGameInfo{};
+    gtypGame.FileName = "game00001.lmg";
+    gtypGame.Hole = 18;
+    gtypGame.Round = 10;
+    compareWithRaw(state, {data.gamePath(1)}, [] {
+        gsReadScoreData();
+        gsUnpackScoreData();
+        benchmark::DoNotOptimize(gtypScores.data());
+    });
+}
+
+} // namespace
+
+BENCHMARK(BM_ReadGameList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndUnpackScores)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

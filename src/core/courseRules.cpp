@@ -1,0 +1,145 @@
+#include "core/courseRules.h"
+
+#include <climits>
+#include <numeric>
+
+#include "core/helpers.h"
+#include "core/players.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+#include "platform/text/RuntimeError.h"
+#include "platform/text/Strings.h"
+
+int32_t gfPlayerCount(const typGameInfo& game, int32_t scoresMax) {
+    const double players = text::divide(static_cast<double>(scoresMax) + 1, game.Round);
+    text::checkIndex(game.Round, 1, 10);
+    text::checkIndex(game.Hole, 0, 18);
+    return text::CLng(players);
+}
+
+namespace {
+
+// Score entry stores whole strokes as plain digits ("4", "12"); such a text
+// is its own value, read without the general number reader.
+bool pfPlainStrokes(const std::string& hole, int32_t& strokes) {
+    if (hole.empty() || hole.size() > 4) return false;
+    strokes = 0;
+    for (char c : hole) {
+        if (c < '0' || c > '9') return false;
+        strokes = strokes * 10 + (c - '0');
+    }
+    return true;
+}
+
+// Whether a hole counts, and then its strokes in `strokes`: the plain texts
+// in one reading.
+bool pfCountedStrokes(const std::string& hole, int32_t& strokes) {
+    if (pfPlainStrokes(hole, strokes)) return strokes >= 1;
+    if (!gfHoleCounts(hole)) return false;
+    strokes = gfHoleStrokes(hole);
+    return true;
+}
+
+} // namespace
+
+int32_t gfCheckedSum(int32_t a, long long b) {
+    long long sum = 0;
+    if (__builtin_add_overflow(static_cast<long long>(a), b, &sum) || sum < INT32_MIN || sum > INT32_MAX)
+        text::raise(text::err::Overflow);
+    return static_cast<int32_t>(sum);
+}
+
+int32_t gfHoleStrokes(const std::string& hole) {
+    int32_t strokes = 0;
+    return pfPlainStrokes(hole, strokes) ? strokes : text::CLng(text::Val(hole));
+}
+
+bool gfHoleCounts(const std::string& hole) {
+    int32_t strokes = 0;
+    if (pfPlainStrokes(hole, strokes)) return strokes >= 1;
+    // Rounding half to even gives 1 or more exactly above one half.
+    return text::Val(hole) > 0.5;
+}
+
+bool gfIsCourseComplete(const typScoreData& row, int16_t hole) {
+    text::checkIndex(hole, 0, 18);
+    for (int h = 0; h < hole; ++h)
+        if (!gfHoleCounts(row.Holes[static_cast<std::size_t>(h)])) return false;
+    return true;
+}
+
+std::optional<int32_t> gfCompleteCourseStrokes(const typScoreData& row, int16_t hole) {
+    text::checkIndex(hole, 0, 18);
+    int32_t sum = 0;
+    for (int h = 0; h < hole; ++h) {
+        int32_t strokes = 0;
+        if (!pfCountedStrokes(row.Holes[static_cast<std::size_t>(h)], strokes)) return std::nullopt;
+        sum = gfCheckedSum(sum, strokes);
+    }
+    return sum;
+}
+
+int32_t gfGameHandicapShare(int32_t handicap, int32_t coursesDone, int16_t round) {
+    return text::CLng(text::divide(static_cast<double>(coursesDone) * handicap, round));
+}
+
+int32_t gfCourseHandicap(int16_t kind, int32_t rowHandicap, int16_t round) {
+    switch (kind) {
+    case 1: return rowHandicap;
+    case 2: return gfGameHandicapShare(rowHandicap, 1, round);
+    default: return 0;
+    }
+}
+
+std::string gfBirthdayKey(int32_t IDNo, bool played) {
+    if (played) {
+        std::string birthday = gfGetPlayerBirthday(IDNo);
+        if (!text::Trim(birthday).empty()) return birthday;
+    }
+    return "9999/99/99";
+}
+
+std::string gfKeyNumber(long long value, std::string_view mask) {
+    return value >= 0 ? text::Format(value, mask) : gfKeyRatio(value, 1, mask);
+}
+
+std::string gfKeyRatio(long long numerator, long long denominator, std::string_view mask) {
+    if (denominator == 0) text::raise(text::err::DivisionByZero);
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    if (numerator >= 0) return text::FormatRatio(numerator, denominator, mask);
+    // One mask range (10 ^ integer zeros) per leading "-".
+    long long range = 1;
+    for (char c : mask.substr(0, mask.find('.')))
+        if (c == '0') range *= 10;
+    const long long span = range * denominator;
+    const long long below = (-numerator + span - 1) / span;
+    return std::string(static_cast<std::size_t>(below), '-') +
+           text::FormatRatio(numerator + below * span, denominator, mask);
+}
+
+std::string gfAverageKey(long long total, long long rounds, std::string_view mask) {
+    if (rounds >= 1) return gfKeyRatio(total, rounds, mask);
+    std::string nines(mask);
+    for (char& c : nines)
+        if (c == '0') c = '9';
+    return nines;
+}
+
+std::vector<int32_t> gfSortByKeys(const std::vector<std::string>& keys) {
+    std::vector<int32_t> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (!keys.empty()) csQuickSort_Asc(0, static_cast<int32_t>(keys.size()) - 1, order, keys);
+    return order;
+}
+
+std::vector<int32_t> gfSharedRanks(const std::vector<int32_t>& order, const std::vector<std::string>& keys) {
+    std::vector<int32_t> ranks(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        ranks[k] = k > 0 && keys[static_cast<std::size_t>(order[k])] == keys[static_cast<std::size_t>(order[k - 1])]
+                       ? ranks[k - 1]
+                       : static_cast<int32_t>(k) + 1;
+    return ranks;
+}

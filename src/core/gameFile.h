@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/gameRecords.h"
+
+// The stored games. Each game is one INI text file "game<number>.lmg" in the
+// games folder, numbered by the counter "MaxGameNo" of manager.dat. The
+// procedures work on the shared records: gtypGame, gtypGames, gtypScores and
+// gtypScorePacks.
+
+// "game00012.lmg" for game 12 (at least five digits).
+std::string gfGameFileName(int32_t number);
+
+// Rebuilds gtypGames from the headers of the stored games, in game-number
+// order. A number field whose value does not fit is clamped to its range.
+void gsReadGameList();
+
+// Rebuilds gtypScorePacks from the file of gtypGame. Returns true when the
+// stored game could not be read (its file is missing or fails to load, or a
+// value does not fit); the packs read before the failure are kept, so the
+// caller can refuse to open a game that would be saved over with part of it.
+bool gsReadScoreData();
+
+// Rebuilds gtypScores from gtypScorePacks, Round rows per pack. A Hole
+// above 18 raises the subscript error: a row holds 18 holes.
+void gsUnpackScoreData();
+
+// Rebuilds gtypScorePacks from gtypScores: one pack per row of course 1,
+// with the Round - 1 rows after it (missing rows raise the subscript error).
+void gsPackScoreData();
+
+// Writes gtypGame and gtypScorePacks to the game file; a game without a file
+// takes the next free number. Returns the file's full path, or "" after a
+// failure (shown in a message box).
+std::string gfSaveScoreData();
+
+// 1 when the two headers differ, 0 when they are equal.
+int16_t gfIsGameInfoChanged(const typGameInfo& a, const typGameInfo& b);
+
+// Empties gtypScores and every result array (not gtypScorePacks).
+void gsClearResults();

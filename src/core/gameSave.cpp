@@ -1,0 +1,111 @@
+// Saving a game: the whole file is written to the work file "TempGame.tmp",
+// tested by a copy to "TempGame2.tmp", and then renamed over the game file,
+// so a failed save always leaves the old game file whole.
+#include <algorithm>
+#include <exception>
+#include <string_view>
+
+#include "core/gameFile.h"
+#include "core/globals.h"
+#include "core/iniFile.h"
+#include "platform/files/FileOps.h"
+#include "platform/forms/Services.h"
+#include "platform/text/Cp932.h"
+#include "platform/text/Dates.h"
+#include "platform/text/Numbers.h"
+#include "platform/text/RuntimeError.h"
+#include "platform/text/Strings.h"
+
+namespace {
+
+// A stored text: CR, LF and NUL would break the line structure, so they
+// become blanks; then blanks at both ends go.
+std::string storedText(std::string_view s) { return text::Trim(text::blankControlBreaks(s)); }
+
+// The file's content in code page 932 with CR LF line ends. "MaxScoreNo" is
+// the number of score sections written, so the file is complete in one go.
+std::string gameFileBytes(const typGameInfo& g, const VbArray<typScorePack>& packs) {
+    std::string out;
+    auto line = [&out](std::string_view key, std::string_view value) {
+        out.append(key).append("=").append(value).append("\r\n");
+    };
+    auto number = [&line](std::string_view key, long long value) { line(key, text::Str(value)); };
+    out += "[Management]\r\n";
+    line("Date", text::FormatDateText(storedText(g.Date), "yyyy/mm/dd"));
+    line("Tittle", storedText(g.Tittle));
+    number("MaxScoreNo", static_cast<long long>(packs.size()));
+    number("SeriesID", g.SeriesID);
+    number("CourceID", g.CourceID);
+    number("Hole", g.Hole);
+    number("Round", g.Round);
+    number("TeamHowtoRank", g.TeamHowtoRank);
+    number("CategoryGender", g.CategoryGender);
+    number("CategoryAgeLow", g.CategoryAgeLow);
+    number("CategoryAgeHigh", g.CategoryAgeHigh);
+    number("JudgeDaSu", g.JudgeDaSu);
+    number("JudgeBirthday", g.JudgeBirthday);
+    number("HandiCapKind", g.HandiCapKind);
+    for (int k = 1; k <= 10; ++k) line("RoundName" + text::Str(k), storedText(g.RoundName[k - 1]));
+    long long k = 0;
+    for (const typScorePack& pack : packs) {
+        out += "[Score" + text::Str(++k) + "]\r\n";
+        number("IDNo", pack.IDNo);
+        line("Holes", storedText(pack.Holes));
+        const std::string team = storedText(pack.TeamID);
+        if (!team.empty()) line("TeamID", team);
+        number("Handicap", pack.Handicap);
+    }
+    return text::encode932Lossy(out);
+}
+
+// A file step that did not succeed fails the save.
+void require(bool done) {
+    if (!done) text::raise(text::err::PermissionDenied);
+}
+
+// The counter plus one, moved on past every number whose game file exists,
+// so a counter that is behind its files never overwrites a game. A negative
+// counter counts as 0: a game below number 1 would never be listed.
+int32_t nextGameNumber() {
+    int32_t number =
+        std::max(text::readInt32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo")), 0);
+    do {
+        number = text::CLng(static_cast<double>(number) + 1);
+    } while (files::fileExists(files::joinPath(gstrGamesFolder, gfGameFileName(number))));
+    return number;
+}
+
+void reportSaveFailure() {
+    forms::MsgBox("スコア・データの保存に失敗しました。", forms::vbOKOnly, "System error");
+}
+
+} // namespace
+
+std::string gfSaveScoreData() {
+    try {
+        std::string path;
+        const std::string name = text::Trim(gtypGame.FileName);
+        if (!name.empty()) {
+            path = files::joinPath(gstrGamesFolder, name);
+            if (!files::fileExists(path)) path.clear();
+        }
+        if (path.empty()) {
+            // The number is taken before the file is written and stays used.
+            const int32_t number = nextGameNumber();
+            require(gfWriteIniFile(gstrManagerFile, "Management", "MaxGameNo", text::Str(number)) != 0);
+            gtypGame.FileName = gfGameFileName(number);
+            path = files::joinPath(gstrGamesFolder, gtypGame.FileName);
+        }
+        const std::string work = files::joinPath(gstrGamesFolder, "TempGame.tmp");
+        const std::string test = files::joinPath(gstrGamesFolder, "TempGame2.tmp");
+        if (files::fileExists(work)) require(files::removeFile(work));
+        require(files::writeFileAtomic(work, gameFileBytes(gtypGame, gtypScorePacks)));
+        require(files::copyFile(work, test));
+        require(files::removeFile(test));
+        require(files::renameFile(work, path));
+        return path;
+    } catch (const std::exception&) {
+        reportSaveFailure();
+        return "";
+    }
+}

@@ -1,0 +1,116 @@
+#include "core/rankOneGame.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "core/courseRules.h"
+#include "core/gameRecords.h"
+#include "core/players.h"
+#include "core/resultRecords.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+#include "platform/text/Strings.h"
+
+namespace {
+
+// One player's row from the player's Round consecutive score rows starting
+// at `next`, which moves past them.
+typRankRow pfPlayerRow(int32_t& next) {
+    const int16_t kind = gtypGame.HandiCapKind;
+    typRankRow r;
+    r.IDNo = gtypScores.item(next).IDNo;
+    r.TeamID = gtypScores.item(next).TeamID;
+    for (int m = 0; m < gtypGame.Round; ++m) {
+        const typScoreData& row = gtypScores.item(next++);
+        r.RoundScore(m) = 0;
+        const std::optional<int32_t> strokes = gfCompleteCourseStrokes(row, gtypGame.Hole);
+        if (!strokes) continue;
+        const int32_t sum = *strokes;
+        r.Strokes = gfCheckedSum(r.Strokes, sum);
+        if (sum > 0) ++r.RoundsDone; // at most Round, 10
+        r.RoundScore(m) = text::CInt(sum);
+        r.Total = gfCheckedSum(r.Total, sum * 10LL);
+        if (kind == 1) r.Handicap = gfCheckedSum(r.Handicap, row.Handicap);
+        if (kind == 2) r.Handicap = row.Handicap; // the last complete course's
+    }
+    if (kind == 1)
+        r.Total = gfCheckedSum(r.Total, r.Handicap);
+    else if (kind == 2)
+        r.Total = gfCheckedSum(r.Total, gfGameHandicapShare(r.Handicap, r.RoundsDone, gtypGame.Round));
+    else
+        r.Handicap = 0;
+    return r;
+}
+
+std::string pfRankKey(const typRankRow& r) {
+    std::string key = gfKeyNumber(100 - r.RoundsDone, "000") + gfKeyNumber(r.Total + 1000000LL, "0000000");
+    if (gtypGame.JudgeBirthday == 1) key += gfBirthdayKey(r.IDNo, r.Strokes != 0);
+    return key;
+}
+
+// Whether the player fits the game's category at the reference date.
+bool pfFitsCategory(int32_t IDNo, const std::string& refDate) {
+    const int16_t low = gtypGame.CategoryAgeLow, high = gtypGame.CategoryAgeHigh;
+    if (gtypGame.CategoryGender == 1 && gfGetPlayerGender(IDNo, 0) != "男") return false;
+    if (gtypGame.CategoryGender == 2 && gfGetPlayerGender(IDNo, 0) != "女") return false;
+    if (low == -1 && high == -1) return true;
+    const std::string age = text::Trim(gfGetPlayerAge(IDNo, refDate));
+    if (age.empty() || age == "-") return false;
+    const int32_t years = text::readInt32(age);
+    return (low == -1 || years >= low) && (high == -1 || years <= high);
+}
+
+} // namespace
+
+void gsCalPersonalRanking() {
+    const int32_t players = gfPlayerCount(gtypGame, glngScoresMax());
+    std::vector<typRankRow> rows;
+    std::vector<std::string> keys;
+    rows.reserve(static_cast<std::size_t>(players));
+    keys.reserve(static_cast<std::size_t>(players));
+    int32_t next = 0;
+    for (int32_t p = 0; p < players; ++p) {
+        rows.push_back(pfPlayerRow(next));
+        keys.push_back(pfRankKey(rows.back()));
+    }
+    const std::vector<int32_t> order = gfSortByKeys(keys);
+    const std::vector<int32_t> ranks = gfSharedRanks(order, keys);
+    gtypRankRows.clear();
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        typRankRow& r = gtypRankRows.append(std::move(rows[static_cast<std::size_t>(order[k])]));
+        r.Rank = ranks[k];
+    }
+}
+
+std::string gfGetCategoryTitle() {
+    const int16_t low = gtypGame.CategoryAgeLow, high = gtypGame.CategoryAgeHigh;
+    std::string t = gtypGame.CategoryGender == 1 ? "男子" : gtypGame.CategoryGender == 2 ? "女子" : "";
+    if ((low != -1 || high != -1) && !text::Trim(t).empty()) t += "：";
+    if (low != -1 && high == -1) {
+        t += text::Format(static_cast<long long>(low), "0") + "歳～";
+    } else if (low == -1 && high != -1) {
+        t += "～" + text::Format(static_cast<long long>(high), "0") + "歳";
+    } else if (low != -1) {
+        t += text::Format(static_cast<long long>(low), "0") + "歳";
+        if (low < high) t += "～" + text::Format(static_cast<long long>(high), "0") + "歳";
+    }
+    return text::Trim(t).empty() ? "総合" : "部門別（" + t + "）";
+}
+
+void gsFilterCategory(const std::string& refDate) {
+    if (gtypGame.CategoryGender == 0 && gtypGame.CategoryAgeLow == -1 && gtypGame.CategoryAgeHigh == -1) return;
+    VbArray<typRankRow> ranking = std::move(gtypRankRows);
+    gtypRankRows.clear();
+    int32_t previousOldRank = 0;
+    for (typRankRow& r : ranking) {
+        if (!pfFitsCategory(r.IDNo, refDate)) continue;
+        const int32_t oldRank = r.Rank;
+        if (gtypRankRows.empty() || oldRank != previousOldRank)
+            r.Rank = glngRankRowsMax() + 2; // its position among the kept rows
+        else
+            r.Rank = gtypRankRows.back().Rank;
+        previousOldRank = oldRank;
+        gtypRankRows.append(std::move(r));
+    }
+}

@@ -1,0 +1,168 @@
+// Gathering the selected games into season rows, and ordering those rows.
+#include <string>
+#include <vector>
+
+#include "core/courseRules.h"
+#include "core/gameFile.h"
+#include "core/iniFile.h"
+#include "core/season.h"
+#include "core/seasonShared.h"
+#include "platform/forms/Services.h"
+#include "platform/text/Dates.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+#include "platform/text/RuntimeError.h"
+
+namespace {
+
+// A shape the score rows can hold: 1 to 18 holes, 1 to 10 courses.
+bool isPossibleShape(const typGameInfo& game) {
+    return game.Hole >= 1 && game.Hole <= 18 && game.Round >= 1 && game.Round <= 10;
+}
+
+// How a left-out game is named: its file, date and title, and why.
+std::string skippedLine(const typGameInfo& game, const char* reason) {
+    return game.FileName + "（" + game.Date + " " + game.Tittle + "）：" + reason;
+}
+
+// Adds one complete course's holes to a row: strokes, hole positions, stroke
+// counts (1 to 5 strokes) and holes played. Returns the course's strokes.
+int32_t addCourse(typSeasonScore& row, const typScoreData& course, int16_t hole) {
+    int32_t courseStrokes = 0;
+    for (int h = 0; h < hole; ++h) {
+        const int32_t v = gfHoleStrokes(course.Holes[static_cast<std::size_t>(h)]);
+        courseStrokes = gfCheckedSum(courseStrokes, v);
+        row.HoleScore(h) = gfCheckedSum(row.HoleScore(h), v);
+        if (v >= 1 && v <= 5) ++row.StrokeCount[static_cast<std::size_t>(v - 1)];
+        ++row.HolesDone;
+    }
+    row.Strokes = gfCheckedSum(row.Strokes, courseStrokes);
+    return courseStrokes;
+}
+
+void setTotal(typSeasonScore& row) { row.Total = text::CLng(row.Strokes * 10.0 + row.Handicap); }
+
+// A row of game g for the player whose courses start at score row b.
+typSeasonScore startRow(int32_t g, int32_t b) {
+    typSeasonScore row;
+    row.Date = gtypGame.Date;
+    row.GameIndex = g;
+    row.IDNo = gtypScores.item(b).IDNo;
+    row.TeamID = gtypScores.item(b).TeamID;
+    return row;
+}
+
+// The player's complete courses of the game summed into one row.
+typSeasonScore gameRow(int32_t g, int32_t b) {
+    const typGameInfo& game = gtypGame;
+    typSeasonScore row = startRow(g, b);
+    for (int c = 0; c < game.Round; ++c) {
+        const typScoreData& course = gtypScores.item(b + c);
+        if (!gfIsCourseComplete(course, game.Hole)) continue;
+        row.RoundScore(c) = gfCheckedSum(row.RoundScore(c), addCourse(row, course, game.Hole));
+        ++row.RoundsDone;
+        if (game.HandiCapKind == 1) row.Handicap = gfCheckedSum(row.Handicap, course.Handicap);
+        if (game.HandiCapKind == 2) row.Handicap = course.Handicap;
+    }
+    // Per game: the share of the courses completed. Any kind but 1 and 2
+    // counts no handicap.
+    if (game.HandiCapKind == 2) row.Handicap = gfGameHandicapShare(row.Handicap, row.RoundsDone, game.Round);
+    setTotal(row);
+    return row;
+}
+
+// The player's best complete course of the game: the lowest total, the
+// earliest of equal ones. False when the player has no complete course.
+bool bestCourseRow(int32_t g, int32_t b, typSeasonScore& best) {
+    const typGameInfo& game = gtypGame;
+    bool found = false;
+    std::string bestKey;
+    for (int c = 0; c < game.Round; ++c) {
+        const typScoreData& course = gtypScores.item(b + c);
+        if (!gfIsCourseComplete(course, game.Hole)) continue;
+        typSeasonScore row = startRow(g, b);
+        row.Games = course.RoundNo;
+        addCourse(row, course, game.Hole);
+        row.Handicap = gfCourseHandicap(game.HandiCapKind, course.Handicap, game.Round);
+        setTotal(row);
+        const std::string key = (row.Strokes == 0 ? "100" : "099") + gfKeyNumber(row.Total + 100000LL, "000000");
+        if (!found || key < bestKey) {
+            best = std::move(row);
+            bestKey = key;
+            found = true;
+        }
+    }
+    return found;
+}
+
+// Appends the season rows of the game in gtypGame / gtypScores (game index
+// g) under the gathering kind. True after a trapped run-time error.
+bool pfReadSeasonScore(int32_t g, int16_t kind) {
+    try {
+        if (kind < 1 || kind > 14) return false;
+        for (int32_t b = 0; b <= glngScoresMax(); b += gtypGame.Round) {
+            if (kind == 5) {
+                typSeasonScore row;
+                if (bestCourseRow(g, b, row)) gtypSeasonScores.append(std::move(row));
+                continue;
+            }
+            typSeasonScore row = gameRow(g, b);
+            const bool wanted = kind == 2 ? row.RoundsDone == gtypGame.Round : row.RoundsDone > 0;
+            if (wanted) gtypSeasonScores.append(std::move(row));
+        }
+        return false;
+    } catch (const text::RuntimeError& e) {
+        gsClearIniEx();
+        forms::MsgBox("pfReadSeasonScore()::" + e.Description, forms::vbOKOnly, "System error");
+        return true;
+    }
+}
+
+} // namespace
+
+bool gfSetSeasonVarnel(int16_t intKind) {
+    if (glngSeasonGamesMax() == -1) return true;
+    std::vector<std::string> skipped;
+    const bool failed = season::trapped("gfSetSeasonVarnel", [&] {
+        for (int32_t i = 0; i <= glngSeasonGamesMax(); ++i) {
+            const int32_t g = glngSeasonGames.item(i);
+            gtypGame = gtypGames.item(g);
+            if (gintSeriesHandicap == 1) gtypGame.HandiCapKind = 0;
+            // A game left out leaves no rows of an earlier game behind.
+            gtypScores.clear();
+            if (!isPossibleShape(gtypGame)) {
+                skipped.push_back(skippedLine(gtypGame, "ホール数またはコース数が正しくありません。"));
+                continue;
+            }
+            if (gsReadScoreData()) {
+                skipped.push_back(skippedLine(gtypGame, "ファイルを読み込めません。"));
+                continue;
+            }
+            gsUnpackScoreData();
+            if (pfReadSeasonScore(g, intKind)) return true;
+        }
+        return false;
+    });
+    if (!skipped.empty()) {
+        std::string prompt = "次のゲームは集計から除きました。";
+        for (const std::string& line : skipped) prompt += "\r\n" + line;
+        forms::MsgBox(prompt, forms::vbOKOnly, "エラー");
+    }
+    return failed;
+}
+
+bool gfSortSeasonVarnel() {
+    if (glngSeasonScoresMax() < 0) return true;
+    return season::trapped("gfSortSeasonVarnel", [] {
+        std::vector<std::string> keys;
+        keys.reserve(gtypSeasonScores.size());
+        for (const typSeasonScore& row : gtypSeasonScores)
+            keys.push_back(text::Format(row.IDNo, "00000000") + text::FormatDateText(row.Date, "yyyy/mm/dd") +
+                           text::Format(row.GameIndex, "000000"));
+        VbArray<typSeasonScore> sorted;
+        sorted.reserve(gtypSeasonScores.size());
+        for (int32_t i : gfSortByKeys(keys)) sorted.append(std::move(gtypSeasonScores[static_cast<std::size_t>(i)]));
+        gtypSeasonScores = std::move(sorted);
+        return false;
+    });
+}

@@ -1,0 +1,170 @@
+#include "platform/files/FileOps.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace files {
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// Makes a finished rename durable: the folder's entry is flushed too.
+void syncFolder(const std::string& path) {
+    int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The mode a new file gets: the old file's, or the usual one under the umask.
+mode_t modeFor(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The file a path names: a symbolic link is followed, so that replacing the
+// file keeps the link.
+std::string resolved(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) return path;
+    std::string target = real;
+    std::free(real);
+    return target;
+}
+
+} // namespace
+
+std::optional<std::string> readFile(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) bytes.resize(bytes.size() + 4096); // the file grew meanwhile
+        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(got);
+    return bytes;
+}
+
+bool writeFileAtomic(const std::string& path, std::string_view bytes) {
+    const std::string target = resolved(path);
+    std::string temp = folderOf(target) + "/." + target.substr(target.find_last_of('/') + 1) + ".XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    auto fail = [&] {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return false;
+    };
+    ::fchmod(fd, modeFor(target));
+
+    long limit = 0;
+    if (fault::shouldFail(fault::Kind::WriteAfterBytes, path, &limit)) {
+        std::size_t part = std::min(bytes.size(), static_cast<std::size_t>(std::max(limit, 0L)));
+        writeAll(fd, bytes.data(), part);
+        return fail();
+    }
+    if (!writeAll(fd, bytes.data(), bytes.size())) return fail();
+    if (fault::shouldFail(fault::Kind::Flush, path) || ::fsync(fd) != 0) return fail();
+    if (::close(fd) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    if (fault::shouldFail(fault::Kind::Rename, path) || ::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    syncFolder(target);
+    return true;
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool folderExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool makeFolder(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    return folderExists(path);
+}
+
+bool copyFile(const std::string& from, const std::string& to) {
+    if (fault::shouldFail(fault::Kind::Copy, from + "\n" + to)) return false;
+    auto bytes = readFile(from);
+    return bytes && writeFileAtomic(to, *bytes);
+}
+
+bool removeFile(const std::string& path) {
+    if (fault::shouldFail(fault::Kind::Remove, path)) return false;
+    if (::unlink(path.c_str()) == 0) {
+        syncFolder(path);
+        return true;
+    }
+    return errno == ENOENT;
+}
+
+bool renameFile(const std::string& from, const std::string& to) {
+    if (fault::shouldFail(fault::Kind::Rename, from + "\n" + to)) return false;
+    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    syncFolder(to);
+    return true;
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+} // namespace files

@@ -1,0 +1,170 @@
+#include "platform/files/Profile.h"
+
+#include "platform/files/FileOps.h"
+#include "platform/files/ProfileText.h"
+#include "platform/text/Cp932.h"
+
+#include <cerrno>
+#include <ctime>
+#include <list>
+#include <mutex>
+#include <sys/stat.h>
+#include <unordered_map>
+
+namespace files {
+
+namespace {
+
+// What tells one state of a file from another without reading it.
+struct Identity {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    long long mtimeNs = 0;
+    bool operator==(const Identity&) const = default;
+};
+
+Identity identityOf(const struct stat& st) {
+    return {st.st_dev, st.st_ino, st.st_size,
+            static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
+}
+
+long long nowNs() {
+    timespec ts{};
+    ::clock_gettime(CLOCK_REALTIME, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+// File times are coarse (a clock tick here, two seconds on some file
+// systems), so a file rewritten in place within the same tick keeps its
+// size and time. A cached form read that soon after the file's time is
+// checked against the file's bytes until the time is safely past.
+constexpr long long kRacyNs = 2'100'000'000LL;
+constexpr std::size_t kMaxCached = 64;
+
+struct Entry {
+    Identity id;
+    bool settled = false;
+    ProfileText text;
+};
+
+// Parsed files by path, most recently used first.
+class Cache {
+public:
+    // The parsed form of the file as it is now; nullptr when it cannot be read.
+    const ProfileText* current(const std::string& path) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+            forget(path);
+            return nullptr;
+        }
+        Identity id = identityOf(st);
+        Entry* e = find(path);
+        if (e && e->id == id && e->settled) return &e->text;
+        // Taken before the file is read: whatever changes the file after this
+        // moment gives it a newer time, once that time is past the racy span.
+        bool settles = nowNs() - id.mtimeNs > kRacyNs;
+        auto bytes = readFile(path);
+        if (!bytes) {
+            forget(path);
+            return nullptr;
+        }
+        if (!e) return &store(path, id, settles, ProfileText(std::move(*bytes)));
+        if (e->id != id || *bytes != e->text.raw()) e->text = ProfileText(std::move(*bytes));
+        e->id = id;
+        e->settled = settles;
+        return &e->text;
+    }
+
+    // After our own write: the bytes we wrote are the file's content now.
+    void wrote(const std::string& path, ProfileText text) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) {
+            forget(path);
+            return;
+        }
+        forget(path);
+        store(path, identityOf(st), false, std::move(text));
+    }
+
+    void forget(const std::string& path) {
+        auto found = index_.find(path);
+        if (found == index_.end()) return;
+        entries_.erase(found->second);
+        index_.erase(found);
+    }
+
+private:
+    using Item = std::pair<std::string, Entry>;
+
+    // The entry of a path, made the most recent one.
+    Entry* find(const std::string& path) {
+        if (!entries_.empty() && entries_.front().first == path) return &entries_.front().second;
+        auto found = index_.find(path);
+        if (found == index_.end()) return nullptr;
+        entries_.splice(entries_.begin(), entries_, found->second);
+        return &entries_.front().second;
+    }
+
+    ProfileText& store(const std::string& path, Identity id, bool settled, ProfileText text) {
+        entries_.push_front(Item{path, Entry{id, settled, std::move(text)}});
+        index_[path] = entries_.begin();
+        if (entries_.size() > kMaxCached) {
+            index_.erase(entries_.back().first);
+            entries_.pop_back();
+        }
+        return entries_.front().second.text;
+    }
+
+    std::list<Item> entries_;
+    std::unordered_map<std::string, std::list<Item>::iterator> index_;
+};
+
+std::mutex gMutex;
+Cache gCache;
+
+bool missing(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
+} // namespace
+
+std::optional<std::string> getProfileString(const std::string& file, const std::string& section,
+                                            const std::string& key, std::size_t maxBytes) {
+    std::lock_guard lock(gMutex);
+    const ProfileText* text = gCache.current(file);
+    if (!text) return std::nullopt;
+    const std::string* value = text->find(section, key);
+    if (!value) return std::nullopt;
+    // UTF-8 never takes fewer bytes than code page 932, so a short text needs no cut.
+    if (value->size() <= maxBytes) return *value;
+    return text::cut932(*value, maxBytes);
+}
+
+bool writeProfileString(const std::string& file, const std::string& section,
+                        const std::optional<std::string>& key, const std::optional<std::string>& value) {
+    std::lock_guard lock(gMutex);
+    const ProfileText* current = gCache.current(file);
+    // A file that is there but cannot be read is never replaced by one that
+    // holds only the new value.
+    if (!current && !missing(file)) return false;
+    std::optional<std::string> changed;
+    if (!key) {
+        if (current) changed = current->withoutSection(section);
+    } else if (!value) {
+        if (current) changed = current->withoutKey(section, *key);
+    } else {
+        static const ProfileText noFile;
+        changed = (current ? *current : noFile).withValue(section, *key, *value);
+    }
+    if (!changed) return true; // nothing to change
+    if (!writeFileAtomic(file, *changed)) {
+        gCache.forget(file);
+        return false;
+    }
+    gCache.wrote(file, ProfileText(std::move(*changed)));
+    return true;
+}
+
+} // namespace files

@@ -1,0 +1,190 @@
+#include "platform/files/ProfileText.h"
+
+#include "platform/text/Cp932.h"
+#include "platform/text/Strings.h"
+
+namespace files {
+
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+bool isAscii(std::string_view s) {
+    for (unsigned char c : s)
+        if (c & 0x80) return false;
+    return true;
+}
+
+// Names are trimmed of blanks (U+0020) as text::Trim does, here without a copy:
+// look-ups are the hot path of every settings read.
+std::string_view trimmed(std::string_view s) {
+    std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+std::string nameKey(std::string_view name) { return text::asciiLower(trimmed(name)); }
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// A stored (lower-case) name against a name as asked for.
+bool sameName(std::string_view lowered, std::string_view name) {
+    if (lowered.size() != name.size()) return false;
+    for (std::size_t k = 0; k < name.size(); ++k)
+        if (lowered[k] != lowerAscii(name[k])) return false;
+    return true;
+}
+
+// Names and values as they go into the file.
+std::string stored(std::string_view s) { return text::encode932Lossy(text::blankControlBreaks(s)); }
+
+} // namespace
+
+ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
+    std::string decoded;
+    bool inSection = false;
+    for (std::size_t pos = 0; pos < raw_.size();) {
+        std::size_t textEnd = raw_.find_first_of("\r\n", pos);
+        std::size_t end = textEnd;
+        if (textEnd == std::string::npos) {
+            textEnd = end = raw_.size();
+        } else if (raw_[textEnd] == '\r' && textEnd + 1 < raw_.size() && raw_[textEnd + 1] == '\n') {
+            end = textEnd + 2;
+        } else {
+            end = textEnd + 1;
+        }
+        std::size_t index = lines_.size();
+        lines_.push_back({pos, textEnd, end});
+
+        // Line breaks are never part of a two-byte character, so decoding
+        // line by line reads the same text as decoding the whole file.
+        std::string_view line(raw_.data() + pos, textEnd - pos);
+        if (!isAscii(line)) {
+            decoded = text::decode932(line);
+            line = decoded;
+        }
+        pos = end;
+
+        std::size_t first = line.find_first_not_of(' ');
+        if (first == std::string_view::npos) continue; // blank line
+        if (line[first] == '[') {
+            if (inSection) sections_.back().end = index;
+            std::size_t close = line.find(']', first + 1);
+            std::string_view name = line.substr(first + 1, close == std::string_view::npos
+                                                               ? std::string_view::npos
+                                                               : close - first - 1);
+            sections_.push_back({nameKey(name), index, index, lines_.size(), keys_.size(), 0});
+            firstSection_.try_emplace(sections_.back().name, sections_.size() - 1);
+            inSection = true;
+            continue;
+        }
+        if (!inSection) continue; // nothing before the first section counts
+        Section& s = sections_.back();
+        s.lastContent = index;
+        std::size_t eq = line.find('=');
+        if (eq == std::string_view::npos) continue;
+        keys_.push_back({nameKey(line.substr(0, eq)), std::string(trimmed(line.substr(eq + 1))), index});
+        ++s.keyCount;
+    }
+    if (inSection) sections_.back().end = lines_.size();
+}
+
+std::size_t ProfileText::NameHash::operator()(std::string_view name) const {
+    std::size_t h = 14695981039346656037ULL; // FNV-1a over the lower-case bytes
+    for (char c : name) h = (h ^ static_cast<unsigned char>(lowerAscii(c))) * 1099511628211ULL;
+    return h;
+}
+
+bool ProfileText::NameEqual::operator()(std::string_view a, std::string_view b) const {
+    return text::equalsIgnoreAsciiCase(a, b);
+}
+
+const ProfileText::Section* ProfileText::findSection(std::string_view section) const {
+    auto found = firstSection_.find(trimmed(section));
+    return found == firstSection_.end() ? nullptr : &sections_[found->second];
+}
+
+const ProfileText::Key* ProfileText::findKey(const Section& s, std::string_view key) const {
+    key = trimmed(key);
+    for (std::size_t k = s.firstKey; k < s.firstKey + s.keyCount; ++k)
+        if (sameName(keys_[k].name, key)) return &keys_[k];
+    return nullptr;
+}
+
+const std::string* ProfileText::find(std::string_view section, std::string_view key) const {
+    const Section* s = findSection(section);
+    if (!s) return nullptr;
+    const Key* k = findKey(*s, key);
+    return k ? &k->value : nullptr;
+}
+
+bool ProfileText::lastLineOpen() const {
+    return !lines_.empty() && lines_.back().textEnd == lines_.back().end;
+}
+
+std::optional<std::string> ProfileText::withValue(std::string_view section, std::string_view key,
+                                                  std::string_view value) const {
+    std::string keyText = stored(trimmed(key));
+    std::string valueText = stored(value);
+    const Section* s = findSection(section);
+    if (!s) {
+        std::string out = raw_;
+        if (lastLineOpen()) out += kLineBreak;
+        out += "[";
+        out += stored(trimmed(section));
+        out += "]";
+        out += kLineBreak;
+        out += keyText + "=" + valueText;
+        out += kLineBreak;
+        return out;
+    }
+    if (const Key* k = findKey(*s, key)) {
+        // The value is everything after the line's first "=" (never a trail byte).
+        const Line& line = lines_[k->line];
+        std::size_t valueBegin = raw_.find('=', line.begin) + 1;
+        if (raw_.compare(valueBegin, line.textEnd - valueBegin, valueText) == 0) return std::nullopt;
+        std::string out;
+        out.reserve(raw_.size() + valueText.size());
+        out.append(raw_, 0, valueBegin);
+        out += valueText;
+        out.append(raw_, line.textEnd, std::string::npos);
+        return out;
+    }
+    // A new key goes after the section's last line that is not blank.
+    const Line& after = lines_[s->lastContent];
+    std::string out;
+    out.reserve(raw_.size() + keyText.size() + valueText.size() + 4);
+    out.append(raw_, 0, after.end);
+    if (after.textEnd == after.end) out += kLineBreak;
+    out += keyText + "=" + valueText;
+    out += kLineBreak;
+    out.append(raw_, after.end, std::string::npos);
+    return out;
+}
+
+std::optional<std::string> ProfileText::withoutKey(std::string_view section, std::string_view key) const {
+    const Section* s = findSection(section);
+    const Key* k = s ? findKey(*s, key) : nullptr;
+    if (!k) return std::nullopt;
+    const Line& line = lines_[k->line];
+    std::string out = raw_;
+    out.erase(line.begin, line.end - line.begin);
+    return out;
+}
+
+std::optional<std::string> ProfileText::withoutSection(std::string_view section) const {
+    std::string lowered = nameKey(section);
+    if (!findSection(section)) return std::nullopt;
+    std::string out;
+    out.reserve(raw_.size());
+    std::size_t kept = 0; // raw bytes before this offset are done
+    for (const Section& s : sections_) {
+        if (s.name != lowered) continue;
+        out.append(raw_, kept, lines_[s.header].begin - kept);
+        kept = s.end < lines_.size() ? lines_[s.end].begin : raw_.size();
+    }
+    out.append(raw_, kept, std::string::npos);
+    return out;
+}
+
+} // namespace files

@@ -1,0 +1,72 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace files {
+
+// One INI file as the profile functions see it: the raw bytes, split into
+// lines (CR LF, LF or CR), each line decoded from code page 932 before it is
+// looked at, so trail bytes "[", "]" and "\" never split a character.
+// Section and key names are trimmed and match without regard to ASCII case;
+// values are trimmed, quotes kept; the first section and the first key of a
+// name win. Edits give the whole new file and keep every other line's bytes.
+class ProfileText {
+public:
+    ProfileText() = default;
+    explicit ProfileText(std::string raw);
+
+    const std::string& raw() const { return raw_; }
+
+    // The value (UTF-8), or nullptr when the section or the key is missing.
+    const std::string* find(std::string_view section, std::string_view key) const;
+
+    // The file's new bytes, or nullopt when nothing changes. The value is
+    // written in code page 932 with CR, LF and NUL turned into blanks.
+    std::optional<std::string> withValue(std::string_view section, std::string_view key,
+                                         std::string_view value) const;
+    std::optional<std::string> withoutKey(std::string_view section, std::string_view key) const;
+    // Every section of that name goes, with all of its lines.
+    std::optional<std::string> withoutSection(std::string_view section) const;
+
+private:
+    struct Line {
+        std::size_t begin, textEnd, end; // text is [begin, textEnd), the line break up to end
+    };
+    struct Key {
+        std::string name; // trimmed, ASCII lower case
+        std::string value;
+        std::size_t line;
+    };
+    struct Section {
+        std::string name; // trimmed, ASCII lower case
+        std::size_t header, lastContent, end; // line indexes; end = the next header
+        std::size_t firstKey, keyCount;
+    };
+
+    // Hashing and comparing names without regard to ASCII case, so that a
+    // look-up needs no lower-case copy of the name it is given.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NameEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+
+    const Section* findSection(std::string_view section) const;
+    const Key* findKey(const Section& s, std::string_view key) const;
+    bool lastLineOpen() const;
+
+    std::string raw_;
+    std::vector<Line> lines_;
+    std::vector<Section> sections_;
+    std::vector<Key> keys_;
+    std::unordered_map<std::string, std::size_t, NameHash, NameEqual> firstSection_;
+};
+
+} // namespace files

@@ -1,0 +1,227 @@
+// Keys: Tab, Default and Cancel buttons, KeyDown / KeyPress / KeyUp with
+// codes a handler can change or drop (0), and what each control does with a
+// key nobody dropped.
+#include "platform/forms/Keys.h"
+
+#include "platform/forms/Boundary.h"
+#include "platform/forms/Buttons.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/ListControls.h"
+#include "platform/forms/Services.h"
+#include "platform/forms/TextBox.h"
+#include "platform/text/Cp932.h"
+#include "platform/text/Strings.h"
+
+namespace forms {
+
+int16_t keyAsciiOf(char32_t ch) {
+    if (ch < 0x80) return static_cast<int16_t>(ch);
+    if (!text::isStorable932(ch)) return 0;
+    const auto bytes = text::encode932(text::fromCodePoint(ch));
+    if (!bytes || bytes->empty() || bytes->size() > 2) return 0;
+    const auto b = [&](size_t i) { return static_cast<unsigned char>((*bytes)[i]); };
+    if (bytes->size() == 1) return static_cast<int16_t>(b(0));
+    return static_cast<int16_t>(static_cast<uint16_t>((b(0) << 8) | b(1)));
+}
+
+char32_t charOfKeyAscii(int16_t KeyAscii) {
+    if (KeyAscii == 0) return 0;
+    if (KeyAscii > 0 && KeyAscii < 0x80) return static_cast<char32_t>(KeyAscii);
+    const auto code = static_cast<uint16_t>(KeyAscii);
+    std::string bytes;
+    if (code < 0x100) bytes.push_back(static_cast<char>(code));
+    else {
+        bytes.push_back(static_cast<char>(code >> 8));
+        bytes.push_back(static_cast<char>(code & 0xFF));
+    }
+    const std::u32string decoded = text::toUtf32(text::decode932(bytes));
+    if (decoded.size() != 1 || decoded[0] == 0xFFFD) return 0;
+    return decoded[0];
+}
+
+int16_t keyCodeOf(char32_t ch) {
+    if (ch >= 'a' && ch <= 'z') return static_cast<int16_t>(ch - 'a' + 'A');
+    switch (ch) {
+    case '\r': case '\n': return vbKeyReturn;
+    case '\t': return vbKeyTab;
+    case '\b': return vbKeyBack;
+    case 0x1B: return vbKeyEscape;
+    default: break;
+    }
+    if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || ch == ' ') return static_cast<int16_t>(ch);
+    return 229; // a character from the input method
+}
+
+namespace {
+
+bool editsText(const Control& c) {
+    return c.kind() == ControlKind::TextBox ||
+           (c.kind() == ControlKind::ComboBox && static_cast<const ComboBox&>(c).Style() == vbComboDropdown);
+}
+
+// Runs an edit on a text box or the edit part of a drop-down combo.
+template <class F>
+void edit(Control& c, const F& f) {
+    if (c.kind() == ControlKind::TextBox) {
+        auto& box = static_cast<TextBox&>(c);
+        box.editDone(f(box.edit()));
+    } else {
+        auto& combo = static_cast<ComboBox&>(c);
+        combo.editDone(f(combo.edit()));
+    }
+}
+
+void clickButton(Control& b) { raise(b.Click); }
+
+} // namespace
+
+Control* Form::keyTarget() const { return active_ && active_->canFocus() ? active_ : nullptr; }
+
+Control* Form::findButton(bool cancel) const {
+    for (Control* c : tabSequence()) {
+        if (c->kind() != ControlKind::CommandButton) continue;
+        auto* b = static_cast<CommandButton*>(c);
+        if ((cancel ? b->Cancel() : b->Default()) && b->visibleOnForm() && b->enabledOnForm()) return b;
+    }
+    return nullptr;
+}
+
+void Form::dispatchKeyDown(int16_t KeyCode, int16_t Shift, std::string_view typed) {
+    detail::boundary([&] {
+        Control* target = keyTarget();
+        if (KeyCode == vbKeyTab && !(Shift & (vbCtrlMask | vbAltMask))) {
+            tabMove((Shift & vbShiftMask) != 0);
+            return;
+        }
+        const bool onButton = target && target->kind() == ControlKind::CommandButton;
+        if ((KeyCode == vbKeyReturn && !onButton) || KeyCode == vbKeyEscape) {
+            if (Control* b = findButton(KeyCode == vbKeyEscape)) {
+                clickButton(*b);
+                return;
+            }
+        }
+        int16_t code = KeyCode;
+        if (keyPreview_ || !target) Form_KeyDown(code, Shift);
+        if (code != 0 && target) raise(target->KeyDown, code, Shift);
+        // A KeyDown handler that sets KeyCode to 0 consumes the whole key.
+        if (code == 0 || !loaded_) return;
+        if (target) keyAction(*target, code, Shift);
+        for (char32_t ch : text::toUtf32(typed)) {
+            if (ch == '\n') ch = '\r';
+            const int16_t k = keyAsciiOf(ch);
+            if (k == 0) {
+                Beep(); // a character code page 932 cannot store
+                continue;
+            }
+            pressChar(target, k);
+        }
+    });
+}
+
+void Form::dispatchKeyUp(int16_t KeyCode, int16_t Shift) {
+    detail::boundary([&] {
+        Control* target = keyTarget();
+        int16_t code = KeyCode;
+        if (keyPreview_ || !target) Form_KeyUp(code, Shift);
+        if (code != 0 && target) raise(target->KeyUp, code, Shift);
+    });
+}
+
+void Form::dispatchText(std::string_view text) {
+    detail::boundary([&] {
+        Control* target = keyTarget();
+        for (char32_t ch : text::toUtf32(text)) {
+            const int16_t k = keyAsciiOf(ch);
+            if (k == 0) {
+                Beep();
+                continue;
+            }
+            pressChar(target, k);
+        }
+    });
+}
+
+void Form::pressChar(Control* target, int16_t KeyAscii) {
+    int16_t k = KeyAscii;
+    if (keyPreview_ || !target) Form_KeyPress(k);
+    if (k != 0 && target) raise(target->KeyPress, k);
+    if (k != 0 && target && loaded_) charAction(*target, k);
+}
+
+void Form::charAction(Control& c, int16_t KeyAscii) {
+    if (editsText(c)) {
+        switch (KeyAscii) {
+        case 8: edit(c, [](TextEdit& e) { return e.backspace(); }); return;
+        case 3: Clipboard::SetText(c.kind() == ControlKind::TextBox ? static_cast<TextBox&>(c).SelText() : static_cast<ComboBox&>(c).edit().selText()); return;
+        case 24:
+            charAction(c, 3);
+            edit(c, [](TextEdit& e) { return e.replaceSelection({}); });
+            return;
+        case 22: pasteInto(c); return;
+        default: break;
+        }
+        if (KeyAscii > 0 && KeyAscii < 32) return; // Enter, Esc and other control codes type nothing
+        const char32_t ch = charOfKeyAscii(KeyAscii);
+        if (ch == 0) return;
+        edit(c, [ch](TextEdit& e) {
+            const auto typed = e.typeChar(ch);
+            if (typed == TextEdit::Typed::Refused) Beep();
+            return typed == TextEdit::Typed::Inserted;
+        });
+        return;
+    }
+    switch (c.kind()) {
+    case ControlKind::CommandButton:
+        if (KeyAscii == 13 || KeyAscii == 32) clickButton(c);
+        break;
+    case ControlKind::CheckBox:
+        if (KeyAscii == 32) {
+            auto& box = static_cast<CheckBox&>(c);
+            box.setValue(box.Value() == vbChecked ? vbUnchecked : vbChecked);
+        }
+        break;
+    case ControlKind::OptionButton:
+        if (KeyAscii == 32) static_cast<OptionButton&>(c).setValue(true);
+        break;
+    default:
+        break;
+    }
+}
+
+// A paste: the clipboard's first line, each character through KeyPress.
+void Form::pasteInto(Control& c) {
+    std::string text = Clipboard::GetText();
+    if (auto cut = text.find_first_of("\r\n"); cut != std::string::npos) text.resize(cut);
+    for (char32_t ch : text::toUtf32(text)) {
+        const int16_t k = keyAsciiOf(ch);
+        if (k == 0) {
+            Beep();
+            continue;
+        }
+        pressChar(&c, k);
+    }
+}
+
+void Form::keyAction(Control& c, int16_t KeyCode, int16_t Shift) {
+    if (editsText(c)) {
+        switch (KeyCode) {
+        case vbKeyDelete: edit(c, [](TextEdit& e) { return e.deleteForward(); }); break;
+        case vbKeyLeft: case vbKeyRight: case vbKeyHome: case vbKeyEnd:
+            edit(c, [&](TextEdit& e) {
+                e.moveCaret(KeyCode, (Shift & vbShiftMask) != 0);
+                return false;
+            });
+            break;
+        default: break;
+        }
+        if (c.kind() == ControlKind::TextBox) return;
+    }
+    if (c.kind() == ControlKind::ComboBox || c.kind() == ControlKind::ListBox) {
+        auto& list = static_cast<ListControl&>(c);
+        if (list.ListCount() == 0) return;
+        if (KeyCode == vbKeyDown && list.ListIndex() < list.ListCount() - 1) list.choose(list.ListIndex() + 1, 0);
+        else if (KeyCode == vbKeyUp && list.ListIndex() > 0) list.choose(list.ListIndex() - 1, 0);
+    }
+}
+
+} // namespace forms

@@ -1,0 +1,67 @@
+#include "platform/forms/Label.h"
+
+#include "platform/forms/Services.h"
+
+namespace forms {
+
+Label::Label(Container& parent, std::string name, int index)
+    : Control(ControlKind::Label, parent, std::move(name), index) {}
+
+void Label::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    changed(Prop::Caption);
+    fitToCaption();
+}
+
+void Label::setAlignment(int16_t v) {
+    if (v == alignment_) return;
+    alignment_ = v;
+    changed(Prop::Appearance);
+}
+
+void Label::setAutoSize(bool v) {
+    if (v == autoSize_) return;
+    autoSize_ = v;
+    fitToCaption();
+}
+
+void Label::setWordWrap(bool v) {
+    if (v == wordWrap_) return;
+    wordWrap_ = v;
+    changed(Prop::Appearance);
+}
+
+void Label::setBackStyle(int16_t v) {
+    if (v == backStyle_) return;
+    backStyle_ = v;
+    changed(Prop::Appearance);
+}
+
+void Label::setBorderStyle(int16_t v) {
+    if (v == borderStyle_) return;
+    borderStyle_ = v;
+    changed(Prop::Appearance);
+}
+
+// A label sized to its text keeps its right edge when right-aligned and its
+// left edge otherwise.
+void Label::fitToCaption() {
+    if (!autoSize_) return;
+    const double w = TextWidth(font(), caption_), h = TextHeight(font(), caption_);
+    const double left = alignment_ == vbRightJustify ? Left() + Width() - w : Left();
+    Move(left, Top(), w, h);
+}
+
+void Label::copyFrom(const Control& source) {
+    Control::copyFrom(source);
+    const auto& s = static_cast<const Label&>(source);
+    caption_ = s.caption_;
+    alignment_ = s.alignment_;
+    autoSize_ = s.autoSize_;
+    wordWrap_ = s.wordWrap_;
+    backStyle_ = s.backStyle_;
+    borderStyle_ = s.borderStyle_;
+}
+
+} // namespace forms

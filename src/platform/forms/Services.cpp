@@ -1,0 +1,208 @@
+#include "platform/forms/Services.h"
+
+#include "platform/files/FileOps.h"
+#include "platform/files/Folders.h"
+#include "platform/forms/Backend.h"
+#include "platform/forms/Form.h"
+#include "platform/text/Strings.h"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <thread>
+
+namespace forms {
+
+namespace {
+
+class SystemClock : public Clock {
+public:
+    DateTime now() override {
+        const std::time_t t = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&t, &local);
+        return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour, local.tm_min, local.tm_sec};
+    }
+    long long milliseconds() override {
+        using namespace std::chrono;
+        return duration_cast<std::chrono::milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+    void sleep(long long ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+};
+
+struct State {
+    Backend* backend = nullptr;
+    MessagePresenter* presenter = nullptr;
+    ModalRunner* runner = nullptr;
+    Clock* clock = nullptr;
+    FontMetrics* metrics = nullptr;
+    long beeps = 0;
+    int16_t pointer = vbDefault;
+    std::string clipboard; // headless clipboard
+    std::vector<std::string> args;
+};
+
+State& state() {
+    static State s;
+    return s;
+}
+
+Clock& clock() {
+    static SystemClock system;
+    return state().clock ? *state().clock : system;
+}
+
+bool isHalfWidth(char32_t ch) { return ch < 0x80 || (ch >= 0xFF61 && ch <= 0xFF9F); }
+
+// Lines of a text split at CR LF, LF or CR.
+std::vector<std::u32string> lines(std::string_view text) {
+    std::vector<std::u32string> out(1);
+    const std::u32string all = text::toUtf32(text);
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (all[i] == '\r' || all[i] == '\n') {
+            if (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n') ++i;
+            out.emplace_back();
+        } else {
+            out.back().push_back(all[i]);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+double FixedPitchMetrics::textWidth(const Font& font, std::string_view text) {
+    const double em = font.Size * 20;
+    double widest = 0;
+    for (const auto& line : lines(text)) {
+        double w = 0;
+        for (char32_t ch : line) w += isHalfWidth(ch) ? em / 2 : em;
+        widest = std::max(widest, w);
+    }
+    return widest;
+}
+
+double FixedPitchMetrics::textHeight(const Font& font, std::string_view text) {
+    return font.Size * 20 * static_cast<double>(lines(text).size());
+}
+
+void setBackend(Backend* b) { state().backend = b; }
+Backend* backend() { return state().backend; }
+void setPresenter(MessagePresenter* p) { state().presenter = p; }
+MessagePresenter* presenter() { return state().presenter; }
+void setModalRunner(ModalRunner* r) { state().runner = r; }
+ModalRunner* modalRunner() { return state().runner; }
+void setClock(Clock* c) { state().clock = c; }
+Clock* injectedClock() { return state().clock; }
+void setFontMetrics(FontMetrics* m) { state().metrics = m; }
+FontMetrics* fontMetrics() { return state().metrics; }
+
+int firstButtonAnswer(int flags) {
+    switch (flags & 7) {
+    case vbAbortRetryIgnore: return vbAbort;
+    case vbYesNoCancel: case vbYesNo: return vbYes;
+    case vbRetryCancel: return vbRetry;
+    default: return vbOK;
+    }
+}
+
+int MsgBox(const std::string& prompt, int flags, const std::optional<std::string>& title) {
+    const std::string shownTitle = title.value_or(App::Title);
+    if (state().presenter) return state().presenter->present(prompt, flags, shownTitle);
+    if (state().backend) return state().backend->messageBox(prompt, flags, shownTitle);
+    return firstButtonAnswer(flags);
+}
+
+void runModal(Form& form) {
+    if (state().runner) state().runner->run(form);
+    else if (state().backend) state().backend->runModal(form);
+}
+
+void Beep() {
+    ++state().beeps;
+    if (state().backend) state().backend->beep();
+}
+
+long beepCount() { return state().beeps; }
+
+namespace Screen {
+double Width() { return state().backend ? state().backend->screenWidth() : 1920.0 * TwipsPerPixelX; }
+double Height() { return state().backend ? state().backend->screenHeight() : 1080.0 * TwipsPerPixelY; }
+int16_t MousePointer() { return state().pointer; }
+void setMousePointer(int16_t pointer) {
+    state().pointer = pointer;
+    if (state().backend) state().backend->setScreenPointer(pointer);
+}
+} // namespace Screen
+
+namespace Clipboard {
+void Clear() {
+    state().clipboard.clear();
+    if (state().backend) state().backend->clipboardClear();
+}
+void SetText(const std::string& text) {
+    state().clipboard = text;
+    if (state().backend) state().backend->clipboardSetText(text);
+}
+std::string GetText() { return state().backend ? state().backend->clipboardText() : state().clipboard; }
+} // namespace Clipboard
+
+namespace App {
+
+std::string Path() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+std::string Command() {
+    std::string out;
+    for (const auto& a : state().args) {
+        if (!out.empty()) out += ' ';
+        out += a;
+    }
+    return out;
+}
+
+void setCommandLine(int argc, const char* const* argv) {
+    state().args.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+bool PrevInstance() {
+    static files::InstanceLock lock;
+    static int answer = -1;
+    if (answer < 0) {
+        const std::string home = files::userDataHome();
+        if (home.empty()) {
+            answer = 0;
+        } else {
+            const std::string folder = files::joinPath(files::joinPath(home, "Quillon Software"), "Lumora");
+            files::makeFolder(folder);
+            answer = lock.acquire(folder) ? 0 : 1;
+        }
+    }
+    return answer == 1;
+}
+
+} // namespace App
+
+DateTime Now() { return clock().now(); }
+text::Date Today() { return clock().now().date; }
+long long TickCount() { return clock().milliseconds(); }
+void Sleep(long long ms) { clock().sleep(ms); }
+
+double TextWidth(const Font& font, std::string_view text) {
+    if (state().metrics) return state().metrics->textWidth(font, text);
+    if (state().backend) return state().backend->textWidth(font, text);
+    static FixedPitchMetrics fixed;
+    return fixed.textWidth(font, text);
+}
+
+double TextHeight(const Font& font, std::string_view text) {
+    if (state().metrics) return state().metrics->textHeight(font, text);
+    if (state().backend) return state().backend->textHeight(font, text);
+    static FixedPitchMetrics fixed;
+    return fixed.textHeight(font, text);
+}
+
+} // namespace forms

@@ -1,0 +1,186 @@
+// Score packs: reading them from a game file, unpacking them into score rows
+// and packing the rows again; comparing headers; clearing results.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/resultRecords.h"
+#include "gameFileFixture.h"
+#include "platform/text/RuntimeError.h"
+
+using testsupport::GameEntry;
+
+namespace {
+
+// The hole texts of every score row, course by course.
+std::vector<std::vector<std::string>> rowHoles(int hole) {
+    std::vector<std::vector<std::string>> rows;
+    for (const typScoreData& row : gtypScores) rows.emplace_back(row.Holes.begin(), row.Holes.begin() + hole);
+    return rows;
+}
+
+} // namespace
+
+TEST_F(GameFileTest, UnpacksCellsCourseByCourse) {
+    using Rows = std::vector<std::vector<std::string>>;
+    struct Case {
+        std::string holes;
+        Rows rows;
+    } cases[] = {
+        {"4,3", {{"4", "3"}, {"", ""}}},
+        {"4,3,5,4,6,2,", {{"4", "3"}, {"5", "4"}}}, // cells past Hole x Round dropped
+        {" 4,,5,4, ", {{"4", ""}, {"5", "4"}}},
+        {"", {{"", ""}, {"", ""}}},
+    };
+    gtypGame.Hole = 2;
+    gtypGame.Round = 2;
+    for (const Case& c : cases) {
+        gtypScorePacks = {pack(9, c.holes, "T", -5)};
+        gsUnpackScoreData();
+        EXPECT_EQ(rowHoles(2), c.rows) << c.holes;
+    }
+    ASSERT_EQ(glngScoresMax(), 1);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(gtypScores[i].IDNo, 9);
+        EXPECT_EQ(gtypScores[i].RoundNo, i + 1);
+        EXPECT_EQ(gtypScores[i].TeamID, "T");
+        EXPECT_EQ(gtypScores[i].Handicap, -5);
+        EXPECT_EQ(gtypScores[i].Holes[2], ""); // holes past Hole stay empty
+        EXPECT_EQ(gtypScores[i].Holes[17], "");
+    }
+}
+
+TEST_F(GameFileTest, PacksRowsOfEachPlayer) {
+    gtypGame.Hole = 2;
+    gtypGame.Round = 2;
+    gtypScorePacks = {pack(5, "4,3,,5,", "A", 10), pack(8, "1,2,3,4,")};
+    gsUnpackScoreData();
+    gtypScores[1].Holes[1] = "7";
+    gsPackScoreData();
+    ASSERT_EQ(glngScorePacksMax(), 1);
+    EXPECT_EQ(gtypScorePacks[0].IDNo, 5);
+    EXPECT_EQ(gtypScorePacks[0].Holes, "4,3,,7,");
+    EXPECT_EQ(gtypScorePacks[0].TeamID, "A");
+    EXPECT_EQ(gtypScorePacks[0].Handicap, 10);
+    EXPECT_EQ(gtypScorePacks[1].Holes, "1,2,3,4,");
+
+    // A player whose later rows are missing cannot be packed.
+    gtypScores.pop_back();
+    EXPECT_THROW(gsPackScoreData(), text::RuntimeError);
+    // Nor can more holes than a row holds be unpacked.
+    gtypGame.Hole = 19;
+    EXPECT_THROW(gsUnpackScoreData(), text::RuntimeError);
+}
+
+TEST_F(GameFileTest, ReadsScorePacksFromTheGameFile) {
+    GameEntry g;
+    g.scores = {{7, " 4,3,5,4, ", " A ", -15}, {12, "3,,4,5,", "", 0}};
+    data.writeGame(3, g);
+    gtypGame.FileName = " game00003.lmg ";
+    gtypGame.MaxScoreNo = 0; // the file's own count is used
+
+    EXPECT_FALSE(gsReadScoreData());
+
+    ASSERT_EQ(glngScorePacksMax(), 1);
+    EXPECT_EQ(gtypScorePacks[0].IDNo, 7);
+    EXPECT_EQ(gtypScorePacks[0].Holes, "4,3,5,4,");
+    EXPECT_EQ(gtypScorePacks[0].TeamID, "A");
+    EXPECT_EQ(gtypScorePacks[0].Handicap, -15);
+    EXPECT_EQ(gtypScorePacks[1].IDNo, 12);
+    EXPECT_EQ(gtypScorePacks[1].TeamID, "");
+}
+
+TEST_F(GameFileTest, AMissingScoreSectionGivesAnEmptyPack) {
+    data.writeLines(data.gamePath(1), {"[Management]", "MaxScoreNo=3", "[Score1]", "IDNo=4", "Holes=1,",
+                                       "[Score3]", "IDNo=6", "Holes=2,", "Handicap=5"});
+    gtypGame.FileName = "game00001.lmg";
+    gtypGame.Hole = 1;
+    gtypGame.Round = 1;
+
+    EXPECT_FALSE(gsReadScoreData());
+
+    ASSERT_EQ(glngScorePacksMax(), 2);
+    EXPECT_EQ(gtypScorePacks[1].IDNo, 0);
+    EXPECT_EQ(gtypScorePacks[1].Holes, "");
+    EXPECT_EQ(gtypScorePacks[1].TeamID, "");
+    EXPECT_EQ(gtypScorePacks[1].Handicap, 0);
+    EXPECT_EQ(gtypScorePacks[2].Handicap, 5);
+    gsUnpackScoreData();
+    ASSERT_EQ(glngScoresMax(), 2);
+    EXPECT_EQ(gtypScores[1].IDNo, 0);
+    EXPECT_EQ(gtypScores[1].Holes[0], "");
+}
+
+TEST_F(GameFileTest, TellsWhenAStoredGameCannotBeRead) {
+    // A game never saved has nothing to read, and that is no failure.
+    gtypScorePacks = {pack(1, "1,")};
+    EXPECT_FALSE(gsReadScoreData());
+    EXPECT_EQ(glngScorePacksMax(), -1);
+
+    struct Case {
+        const char* what;
+        std::vector<std::string> lines; // empty: no file at all
+        int packsKept;
+    } cases[] = {
+        {"missing file", {}, 0},
+        {"a key before any section", {"IDNo=1", "[Management]", "MaxScoreNo=1"}, 0},
+        {"an ID too large", {"[Management]", "MaxScoreNo=2", "[Score1]", "IDNo=1", "[Score2]", "IDNo=99999999999"}, 1},
+        {"a count no file can hold", {"[Management]", "MaxScoreNo=40000"}, 0},
+        {"a count too large", {"[Management]", "MaxScoreNo=1e20"}, 0},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(data.gamePath(2));
+        if (!c.lines.empty()) data.writeLines(data.gamePath(2), c.lines);
+        gtypGame.FileName = "game00002.lmg";
+        EXPECT_TRUE(gsReadScoreData()) << c.what;
+        EXPECT_EQ(glngScorePacksMax(), c.packsKept - 1) << c.what;
+    }
+}
+
+TEST_F(GameFileTest, ComparesHeaders) {
+    typGameInfo a;
+    a.Date = "2010/10/10";
+    a.Tittle = "Cup";
+    a.RoundName[0] = "A";
+    a.FileName = "game00001.lmg";
+    typGameInfo b = a;
+    EXPECT_EQ(gfIsGameInfoChanged(a, b), 0);
+    b.Tittle = " Cup ";
+    b.RoundName[0] = "A ";
+    EXPECT_EQ(gfIsGameInfoChanged(a, b), 0); // blanks at both ends do not count
+
+    auto changed = [&](auto change) {
+        typGameInfo c = a;
+        change(c);
+        return gfIsGameInfoChanged(a, c);
+    };
+    EXPECT_EQ(changed([](typGameInfo& c) { c.Tittle = "cup"; }), 1);
+    EXPECT_EQ(changed([](typGameInfo& c) { c.Date = "2010/10/11"; }), 1);
+    EXPECT_EQ(changed([](typGameInfo& c) { c.MaxScoreNo = 1; }), 1);
+    EXPECT_EQ(changed([](typGameInfo& c) { c.HandiCapKind = 2; }), 1);
+    EXPECT_EQ(changed([](typGameInfo& c) { c.CategoryAgeHigh = -1; }), 1);
+    EXPECT_EQ(changed([](typGameInfo& c) { c.RoundName[9] = "J"; }), 1);
+    EXPECT_EQ(changed([](typGameInfo& c) { c.FileName = ""; }), 1);
+}
+
+TEST_F(GameFileTest, ClearResultsEmptiesRowsButKeepsPacks) {
+    gtypScores.append();
+    gtypRankRows.append();
+    gtypBestCourseRows.append();
+    gtypTeamRankRows.append();
+    gtypSeasonScores.append();
+    gtypSeasonTotalRows.append();
+    gtypSeasonGameRows.append();
+    gtypSeasonEntryRows.append();
+    gtypSeasonTeamRows.append();
+    gtypSeasonRoundRows.append();
+    gtypScorePacks.append();
+
+    gsClearResults();
+
+    for (int32_t bound : {glngScoresMax(), glngRankRowsMax(), glngBestCourseRowsMax(), glngTeamRankRowsMax(),
+                          glngSeasonScoresMax(), glngSeasonTotalRowsMax(), glngSeasonGameRowsMax(),
+                          glngSeasonEntryRowsMax(), glngSeasonTeamRowsMax(), glngSeasonRoundRowsMax()})
+        EXPECT_EQ(bound, -1);
+    EXPECT_EQ(glngScorePacksMax(), 0);
+}

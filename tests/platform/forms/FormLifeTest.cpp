@@ -1,0 +1,209 @@
+#include "AllControls.h"
+
+#include "platform/text/RuntimeError.h"
+
+#include <gtest/gtest.h>
+
+using namespace forms;
+
+namespace {
+
+TEST(FormLife, AModalFormsScriptRunsAndShowReturnsAfterItUnloads) {
+    doubles::TestDesktop desk;
+    AllControls owner, dialog;
+    owner.Show();
+    dialog.setStartUpPosition(vbStartUpOwner);
+    bool ran = false;
+    desk.runModal(dialog, [&] {
+        ran = true;
+        EXPECT_TRUE(dialog.Visible());
+        EXPECT_TRUE(dialog.Modal());
+        EXPECT_EQ(dialog.Owner(), &owner);
+        sim::typeText(dialog.txtA, "abc");
+        dialog.Unload();
+    }, &owner);
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(dialog.Loaded());
+    EXPECT_TRUE(desk.modal.leftOpen().empty());
+    // Centred on the owner.
+    EXPECT_DOUBLE_EQ(dialog.Left() + dialog.Width() / 2, owner.Left() + owner.Width() / 2);
+    EXPECT_DOUBLE_EQ(dialog.Top() + dialog.Height() / 2, owner.Top() + owner.Height() / 2);
+}
+
+TEST(FormLife, ModalFormsNestAndUnscriptedOnesAreClosed) {
+    doubles::TestDesktop desk;
+    AllControls outer, inner;
+    outer.btnOK.Click = [&] { inner.Show(vbModal, &outer); };
+    desk.modal.add<AllControls>([&](AllControls& f) {
+        EXPECT_EQ(&f, &outer);
+        sim::click(outer.btnOK); // opens inner, which has no script
+        outer.Hide();
+    });
+    outer.Show(vbModal);
+    EXPECT_EQ(desk.modal.unscripted(), (std::vector<std::string>{"AllControls"}));
+    EXPECT_FALSE(inner.Loaded());
+    EXPECT_TRUE(outer.Loaded()); // hidden, still loaded
+    EXPECT_FALSE(outer.Visible());
+}
+
+TEST(FormLife, TheCloseBoxCountsAsACancelAndCanBeRefused) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    int16_t refuse = 1;
+    f.onQueryUnload = [&](int16_t& Cancel, int16_t) { Cancel = refuse; };
+    f.Show();
+    f.take();
+    sim::closeBox(f);
+    EXPECT_TRUE(f.Visible());
+    refuse = 0;
+    sim::closeBox(f);
+    EXPECT_FALSE(f.Loaded());
+    EXPECT_EQ(f.take(), (Events{"Form:QueryUnload 0", "Form:QueryUnload 0", "Form:Unload"}));
+    f.Show();
+    f.take();
+    f.Unload();
+    EXPECT_EQ(f.take(), (Events{"Form:QueryUnload 1", "Form:Unload"}));
+}
+
+TEST(FormLife, LoadErrorsReachTheCallerOfShow) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    f.onLoad = [] { throw text::RuntimeError(text::err::FileNotFound); };
+    EXPECT_THROW(f.Show(), text::RuntimeError);
+    EXPECT_TRUE(desk.messages().empty());
+}
+
+TEST(FormLife, ClientSizeAndWindowStateRaiseResize) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    f.setBorderStyle(vbFixedDialog);
+    f.setClientSize(5205, 2145);
+    f.Load();
+    f.take();
+    f.setClientSize(5205, 2145);
+    EXPECT_TRUE(f.take().empty());
+    f.setWidth(f.Width() + 150);
+    EXPECT_DOUBLE_EQ(f.ScaleWidth(), 5355);
+    f.dispatchWindowState(vbMinimized);
+    EXPECT_EQ(f.take(), (Events{"Form:Resize", "Form:Resize"}));
+}
+
+TEST(ControlArrays, ALoadedElementCopiesElementZeroAndStartsHidden) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    Label& zero = f.lblArr[0];
+    zero.setCaption("template");
+    zero.Move(100, 200, 1155, 255);
+    zero.setFontBold(true); // changed at run time: copied too
+    zero.setForeColor(RGB(255, 0, 0));
+    Label& five = f.lblArr.Load(5);
+    EXPECT_EQ(five.Index(), 5);
+    EXPECT_EQ(five.Name(), "lblArr");
+    EXPECT_FALSE(five.Visible());
+    EXPECT_EQ(five.Caption(), "template");
+    EXPECT_TRUE(five.font().Bold);
+    EXPECT_EQ(five.ForeColor(), RGB(255, 0, 0));
+    EXPECT_DOUBLE_EQ(five.Width(), 1155);
+    EXPECT_EQ(f.Controls().back(), &five); // last in collection order
+    sim::click(five); // hidden: no input
+    five.setVisible(true);
+    sim::click(five); // handlers are wired with the Index
+    EXPECT_EQ(f.take(), (Events{"lblArr(5):MouseDown", "lblArr(5):MouseUp", "lblArr(5):Click"}));
+    EXPECT_EQ(f.lblArr.indexes(), (std::vector<int>{0, 3, 5}));
+}
+
+TEST(ControlArrays, LoadAndUnloadErrorsAndFormUnload) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    auto number = [](const std::function<void()>& act) {
+        try {
+            act();
+        } catch (const text::RuntimeError& e) {
+            return e.Number;
+        }
+        return 0;
+    };
+    EXPECT_EQ(number([&] { f.lblArr.Load(3); }), 360);
+    EXPECT_EQ(number([&] { f.lblArr.Unload(3); }), 362);
+    EXPECT_EQ(number([&] { f.lblArr[1]; }), 340);
+    const size_t before = f.Controls().size();
+    f.lblArr.Load(4);
+    f.lblArr.Load(9);
+    f.lblArr.Unload(4);
+    EXPECT_EQ(f.Controls().size(), before + 1);
+    f.Load();
+    f.Unload();
+    EXPECT_FALSE(f.lblArr.exists(9)); // run-time elements go with the form
+    EXPECT_TRUE(f.lblArr.exists(3));
+    EXPECT_EQ(f.Controls().size(), before);
+}
+
+TEST(TabStrip, SelectingFromCodeAlwaysClicksRebuildingIsSilent) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    f.Show();
+    f.take();
+    f.tabBody.TabsClear();
+    for (int i = 1; i <= 3; ++i) f.tabBody.TabsAdd(i, "tab" + std::to_string(i));
+    EXPECT_EQ(f.tabBody.SelectedIndex(), 1);
+    EXPECT_TRUE(f.take().empty());
+    f.tabBody.SelectTab(2);
+    f.tabBody.SelectTab(2);
+    EXPECT_EQ(f.take(), (Events{"tabBody:Click", "tabBody:Click"}));
+    sim::selectTab(f.tabBody, 3);
+    EXPECT_EQ(f.tabBody.SelectedIndex(), 3);
+    EXPECT_EQ(f.take().back(), "tabBody:Click");
+    f.tabBody.TabsAdd(1, "first"); // inserted before the selected tab
+    EXPECT_EQ(f.tabBody.SelectedIndex(), 4);
+    EXPECT_EQ(f.tabBody.TabCaption(1), "first");
+}
+
+TEST(ScrollBars, ChangeIsSynchronousAndReentrant) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    f.hscA.setMax(100);
+    f.hscA.setValue(80);
+    Events seen;
+    f.hscA.Change = [&] {
+        seen.push_back(std::to_string(f.hscA.Value()));
+        if (f.hscA.Value() == 50) f.hscA.setValue(10); // a nested refresh
+    };
+    f.hscA.setMax(50); // moves the value into the range
+    EXPECT_EQ(seen, (Events{"50", "10"}));
+    f.hscA.setMax(60); // the value stays: nothing
+    EXPECT_EQ(seen.size(), 2u);
+    EXPECT_THROW(f.hscA.setValue(61), text::RuntimeError);
+    f.Show();
+    sim::scroll(f.hscA, 500); // a person: clamped into the range
+    EXPECT_EQ(f.hscA.Value(), 60);
+}
+
+TEST(Timers, TickOnlyWhileLoadedEnabledAndWithAnInterval) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    f.timA.setInterval(200);
+    sim::tickTimers();
+    EXPECT_TRUE(f.take().empty()); // not loaded
+    f.Load();
+    f.take();
+    sim::tickTimers(); // hidden forms' timers run too
+    f.timA.setEnabled(false);
+    sim::tickTimers();
+    EXPECT_EQ(f.take(), (Events{"timA:Timer"}));
+}
+
+TEST(Menus, ChoosingAnItemRaisesItsClick) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    f.Show();
+    f.take();
+    f.mnuFile_Exit.setChecked(true);
+    sim::click(f.mnuFile_Exit);
+    f.mnuFile_Exit.setVisible(false);
+    sim::click(f.mnuFile_Exit);
+    EXPECT_EQ(f.take(), (Events{"mnuFile_Exit:Click"}));
+    EXPECT_EQ(f.menus().size(), 1u);
+    EXPECT_EQ(f.mnuFile.items().front(), &f.mnuFile_Exit);
+}
+
+} // namespace

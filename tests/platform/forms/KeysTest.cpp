@@ -1,0 +1,143 @@
+#include "AllControls.h"
+
+#include "platform/forms/Keys.h"
+
+#include <gtest/gtest.h>
+
+using namespace forms;
+
+namespace {
+
+struct KeysFixture : ::testing::Test {
+    doubles::TestDesktop desk;
+    AllControls f;
+    void SetUp() override {
+        f.Show();
+        f.take();
+    }
+};
+
+TEST_F(KeysFixture, TextFromCodeRaisesChangeOnlyWhenItDiffersAndIsNeverCut) {
+    f.txtA.setMaxLength(2);
+    f.txtA.setText("100");
+    f.txtA.setText("100");
+    EXPECT_EQ(f.txtA.Text(), "100"); // MaxLength limits typing only
+    EXPECT_EQ(f.take(), (Events{"txtA:Change"}));
+}
+
+TEST_F(KeysFixture, TypingHonoursMaxLengthAndCodePage932) {
+    f.txtA.setMaxLength(3);
+    const long beeps = desk.beeps();
+    sim::typeText(f.txtA, "aé1あ2"); // é is not in code page 932
+    EXPECT_EQ(f.txtA.Text(), "a1あ"); // "2" is past MaxLength
+    EXPECT_EQ(desk.beeps() - beeps, 1);
+    sim::pressKey(f.txtA, vbKeyBack);
+    sim::typeText(f.txtA, "ｱ"); // half-width katakana is storable
+    EXPECT_EQ(f.txtA.Text(), "a1ｱ");
+}
+
+TEST_F(KeysFixture, KeyPressCanChangeOrDropTheCharacter) {
+    Events pressed;
+    f.txtA.KeyPress = [&](int16_t& k) {
+        pressed.push_back(std::to_string(k));
+        if (k == 'x') k = 0;
+        if (k >= 'a' && k <= 'z') k = static_cast<int16_t>(k - 32);
+    };
+    sim::typeText(f.txtA, "axbあ");
+    EXPECT_EQ(f.txtA.Text(), "ABあ");
+    // Non-ASCII characters arrive as their code page 932 code.
+    EXPECT_EQ(pressed, (Events{"97", "120", "98", std::to_string(static_cast<int16_t>(0x82A0))}));
+    EXPECT_EQ(charOfKeyAscii(static_cast<int16_t>(0x82A0)), U'あ');
+}
+
+TEST_F(KeysFixture, EditingKeysAndSelection) {
+    f.txtA.setText("abcd");
+    f.txtA.setSelStart(1);
+    f.txtA.setSelLength(2);
+    EXPECT_EQ(f.txtA.SelText(), "bc");
+    sim::typeText(f.txtA, "X"); // replaces the selection
+    EXPECT_EQ(f.txtA.Text(), "aXd");
+    sim::pressKey(f, vbKeyHome);
+    sim::pressKey(f, vbKeyRight, vbShiftMask);
+    sim::pressKey(f, vbKeyDelete);
+    EXPECT_EQ(f.txtA.Text(), "Xd");
+    sim::pressKey(f, vbKeyEnd);
+    sim::pressKey(f, vbKeyBack);
+    EXPECT_EQ(f.txtA.Text(), "X");
+}
+
+TEST_F(KeysFixture, PasteGoesThroughKeyPressCharacterByCharacter) {
+    f.txtA.KeyPress = [](int16_t& k) {
+        if (k != 22 && (k < '0' || k > '9')) k = 0; // digits only, but let Ctrl+V through
+    };
+    Clipboard::SetText("1a2\r\n3");
+    sim::pressKey(f.txtA, 'V', vbCtrlMask);
+    EXPECT_EQ(f.txtA.Text(), "12"); // the first line, filtered
+    sim::inputText(f.txtA, "x9"); // an input-method commit
+    EXPECT_EQ(f.txtA.Text(), "129");
+}
+
+TEST_F(KeysFixture, SendTabMovesAfterTheHandlerReturns) {
+    f.txtA.KeyPress = [&](int16_t& k) {
+        if (k == 13) {
+            k = 0;
+            f.sendTab();
+            f.events.push_back("handler done");
+        }
+    };
+    sim::typeText(f.txtA, "\r");
+    EXPECT_EQ(f.take(), (Events{"txtA:KeyDown 13", "handler done", "txtA:LostFocus", "txtB:GotFocus"}));
+}
+
+TEST_F(KeysFixture, TabSkipsHiddenDisabledAndNonTabStopControls) {
+    f.txtB.setVisible(false);
+    f.cobList.setEnabled(false);
+    f.cobEdit.setTabStop(false);
+    f.fraTwo.setEnabled(false); // its options with it
+    f.optOne[1].setValue(true); // only the selected option of a group is a stop
+    std::vector<std::string> order;
+    for (int i = 0; i < 8; ++i) {
+        sim::pressKey(f, vbKeyTab);
+        order.push_back(nameOf(*f.ActiveControl()));
+    }
+    EXPECT_EQ(order, (Events{"lstSingle", "lstMulti", "chkA", "optOne(1)", "btnOK", "btnCancel", "picBox", "hscA"}));
+    sim::pressKey(f, vbKeyTab, vbShiftMask);
+    EXPECT_EQ(f.ActiveControl(), &f.picBox);
+}
+
+TEST_F(KeysFixture, EnterAndSpaceOnAFocusedButtonClickIt) {
+    sim::pressKey(f.btnOK, vbKeyReturn);
+    sim::pressKey(f.btnOK, vbKeySpace);
+    const Events e = f.take();
+    EXPECT_EQ(std::count(e.begin(), e.end(), "btnOK:Click"), 2);
+}
+
+TEST_F(KeysFixture, EscClicksTheCancelButtonAndEnterTheDefaultOne) {
+    sim::typeText(f.txtA, "\x1b");
+    EXPECT_EQ(f.take(), (Events{"btnCancel:Click"})); // no key events, no focus change
+    sim::typeText(f.txtA, "\r"); // no Default button: the box gets the key
+    EXPECT_EQ(f.take(), (Events{"txtA:KeyDown 13", "txtA:KeyPress 13"}));
+    f.btnOK.setDefault(true);
+    sim::typeText(f.txtA, "\r");
+    EXPECT_EQ(f.take(), (Events{"btnOK:Click"}));
+}
+
+TEST_F(KeysFixture, KeyPreviewShowsKeysToTheFormFirstAndCanConsumeThem) {
+    f.setKeyPreview(true);
+    f.onKeyDown = [](int16_t& k, int16_t) {
+        if (k == vbKeyF12) k = 0;
+    };
+    sim::pressKey(f.txtA, vbKeyF12);
+    sim::typeText(f.txtA, "a");
+    EXPECT_EQ(f.take(), (Events{"Form:KeyDown 123", "Form:KeyDown 65", "txtA:KeyDown 65", "Form:KeyPress 97",
+                                "txtA:KeyPress 97", "txtA:Change"}));
+}
+
+TEST_F(KeysFixture, SpaceTogglesCheckBoxesAndSelectsOptions) {
+    sim::pressKey(f.chkA, vbKeySpace);
+    EXPECT_EQ(f.chkA.Value(), vbChecked);
+    sim::pressKey(f.optOne[0], vbKeySpace);
+    EXPECT_TRUE(f.optOne[0].Value());
+}
+
+} // namespace

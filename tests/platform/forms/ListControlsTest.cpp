@@ -1,0 +1,142 @@
+#include "AllControls.h"
+
+#include "platform/text/RuntimeError.h"
+
+#include <gtest/gtest.h>
+
+using namespace forms;
+
+namespace {
+
+struct ListFixture : ::testing::Test {
+    doubles::TestDesktop desk;
+    AllControls f;
+    void SetUp() override {
+        f.Show();
+        f.take();
+    }
+    void fill(ListControl& list, int n) {
+        for (int i = 0; i < n; ++i) list.AddItem("item" + std::to_string(i));
+    }
+};
+
+TEST_F(ListFixture, AddItemNeverSelectsAndRaisesNothing) {
+    fill(f.cobList, 3);
+    EXPECT_EQ(f.cobList.ListIndex(), -1);
+    EXPECT_EQ(f.cobList.NewIndex(), 2);
+    EXPECT_EQ(f.cobList.Text(), "");
+    EXPECT_TRUE(f.take().empty());
+}
+
+TEST_F(ListFixture, ListIndexFromCodeRaisesClickOnceBeforeTheNextStatement) {
+    fill(f.cobList, 3);
+    int seen = -2;
+    f.cobList.Click = [&] { seen = f.cobList.ListIndex(); };
+    f.cobList.setListIndex(2);
+    EXPECT_EQ(seen, 2); // the handler ran inside the assignment
+    EXPECT_EQ(f.cobList.Text(), "item2");
+    seen = -2;
+    f.cobList.setListIndex(2); // same value: nothing
+    EXPECT_EQ(seen, -2);
+}
+
+TEST_F(ListFixture, SelectionFollowsInsertsAndRemovals) {
+    struct Case {
+        const char* what;
+        std::function<void(ListControl&)> act;
+        int listIndex;
+    };
+    const Case cases[] = {
+        {"remove the selected item", [](ListControl& l) { l.RemoveItem(2); }, -1},
+        {"remove an item above it", [](ListControl& l) { l.RemoveItem(0); }, 1},
+        {"remove an item below it", [](ListControl& l) { l.RemoveItem(3); }, 2},
+        {"insert at the top", [](ListControl& l) { l.AddItem("new", 0); }, 3},
+        {"append", [](ListControl& l) { l.AddItem("new"); }, 2},
+        {"clear", [](ListControl& l) { l.Clear(); }, -1},
+    };
+    for (const auto& c : cases) {
+        for (ListControl* list : {static_cast<ListControl*>(&f.cobList), static_cast<ListControl*>(&f.lstSingle)}) {
+            list->Clear();
+            fill(*list, 4);
+            list->setListIndex(2);
+            f.take();
+            c.act(*list);
+            EXPECT_EQ(list->ListIndex(), c.listIndex) << c.what << " in " << list->Name();
+            EXPECT_TRUE(f.take().empty()) << c.what << " raised an event in " << list->Name();
+        }
+    }
+}
+
+TEST_F(ListFixture, APersonsChoiceRaisesClickEvenForTheSameItem) {
+    fill(f.cobList, 3);
+    sim::chooseItem(f.cobList, 1);
+    sim::chooseItem(f.cobList, 1);
+    EXPECT_EQ(f.take(), (Events{"txtA:LostFocus", "cobList:GotFocus", "cobList:Click", "cobList:Click"}));
+    sim::pressKey(f.cobList, vbKeyDown);
+    EXPECT_EQ(f.cobList.ListIndex(), 2);
+    EXPECT_EQ(f.take(), (Events{"cobList:KeyDown 40", "cobList:Click"}));
+}
+
+TEST_F(ListFixture, BadIndexesRaiseTheirErrors) {
+    fill(f.lstSingle, 2);
+    auto number = [](const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const text::RuntimeError& e) {
+            return e.Number;
+        }
+        return 0;
+    };
+    EXPECT_EQ(number([&] { f.lstSingle.setListIndex(2); }), 380);
+    EXPECT_EQ(number([&] { f.lstSingle.setListIndex(-2); }), 380);
+    EXPECT_EQ(number([&] { f.lstSingle.ItemData(2); }), 381);
+    EXPECT_EQ(number([&] { f.lstSingle.RemoveItem(5); }), 5);
+    EXPECT_EQ(number([&] { f.cobList.setText("absent"); }), 383);
+    EXPECT_EQ(f.lstSingle.List(7), "");
+}
+
+TEST_F(ListFixture, DropDownComboTextAndChoice) {
+    fill(f.cobEdit, 3);
+    f.cobEdit.setText("item1");
+    EXPECT_EQ(f.cobEdit.ListIndex(), 1); // points at the equal item, no Click
+    EXPECT_EQ(f.take(), (Events{"cobEdit:Change"}));
+    f.cobEdit.setText("typed");
+    EXPECT_EQ(f.cobEdit.ListIndex(), -1);
+    f.take();
+    f.cobEdit.setListIndex(2); // a choice shows the item, raising Click only
+    EXPECT_EQ(f.cobEdit.Text(), "item2");
+    EXPECT_EQ(f.take(), (Events{"cobEdit:Click"}));
+    sim::typeText(f.cobEdit, "x"); // the chosen text is selected: typing replaces it
+    EXPECT_EQ(f.cobEdit.Text(), "x");
+    EXPECT_EQ(f.cobEdit.ListIndex(), -1);
+}
+
+TEST_F(ListFixture, ExtendedMultiSelect) {
+    fill(f.lstMulti, 5);
+    f.lstMulti.setSelected(1, true);
+    f.lstMulti.setSelected(1, true); // unchanged: no Click
+    EXPECT_EQ(f.take(), (Events{"lstMulti:Click"}));
+    sim::chooseItem(f.lstMulti, 3, vbCtrlMask);
+    EXPECT_EQ(f.lstMulti.SelCount(), 2);
+    sim::chooseItem(f.lstMulti, 0, vbShiftMask); // range from the anchor (3)
+    EXPECT_EQ(f.lstMulti.SelCount(), 4);
+    EXPECT_FALSE(f.lstMulti.Selected(4));
+    sim::chooseItem(f.lstMulti, 4);
+    EXPECT_EQ(f.lstMulti.SelCount(), 1);
+    EXPECT_TRUE(f.lstMulti.Selected(4));
+    f.lstMulti.setListIndex(2); // moves the current item, keeps the selection
+    EXPECT_EQ(f.lstMulti.SelCount(), 1);
+}
+
+TEST_F(ListFixture, DoubleClickOnAListChoosesThenRaisesDblClick) {
+    fill(f.lstSingle, 3);
+    f.lstSingle.setListIndex(1);
+    f.take();
+    sim::dblClickItem(f.lstSingle, -1); // below the items: the selection stays
+    EXPECT_EQ(f.lstSingle.ListIndex(), 1);
+    EXPECT_EQ(f.take(), (Events{"txtA:LostFocus", "lstSingle:GotFocus", "lstSingle:DblClick"}));
+    sim::dblClickItem(f.lstSingle, 2);
+    EXPECT_EQ(f.take(), (Events{"lstSingle:Click", "lstSingle:DblClick"}));
+}
+
+} // namespace
