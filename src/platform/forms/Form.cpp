@@ -150,7 +150,12 @@ bool Form::unloadWith(int16_t mode) {
     loaded_ = false;
     shownOnce_ = false;
     eraseFromBack(loaded, this);
-    for (ControlArrayBase* array : arrays_) array->unloadRuntimeElements();
+    // Unloading an element destroys the arrays it holds itself (a row view's
+    // cells), and those leave arrays_ as they go: walk a copy and skip the
+    // arrays that are gone by the time their turn comes.
+    const std::vector<ControlArrayBase*> arrays = arrays_;
+    for (ControlArrayBase* array : arrays)
+        if (std::find(arrays_.begin(), arrays_.end(), array) != arrays_.end()) array->unloadRuntimeElements();
     Backend* b = backend();
     forEachControl(*this, [b](Control& c) {
         if (c.kind() == ControlKind::Timer && b) b->timerChanged(static_cast<Timer&>(c));

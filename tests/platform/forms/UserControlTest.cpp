@@ -65,4 +65,28 @@ TEST(UserControls, LoadedCopiesRaiseTheirOwnEventsWithTheirIndex) {
     EXPECT_EQ(row.resizes, 2);
 }
 
+// A composite control that holds a control array of its own, as the grid's
+// row views hold their cell labels.
+class ArrayRow : public UserControl {
+public:
+    ArrayRow(Container& parent, std::string name, int index = -1) : UserControl(parent, std::move(name), index) {}
+    ControlArray<Label> lblCells{*this, "lblCells", {0}};
+};
+
+class ArrayRowHost : public Form {
+public:
+    ArrayRowHost() : Form("ArrayRowHost") {}
+    ControlArray<ArrayRow> rows{*this, "rows", {0}};
+};
+
+TEST(UserControls, UnloadingAFormRemovesLoadedCopiesThatHoldArraysOfTheirOwn) {
+    doubles::TestDesktop desk;
+    ArrayRowHost f;
+    f.Show();
+    for (int i = 1; i <= 3; ++i) f.rows.Load(i).lblCells.Load(1);
+    EXPECT_TRUE(f.Unload());
+    EXPECT_FALSE(f.Loaded());
+    EXPECT_EQ(f.Controls().size(), 1u); // element 0 stays
+}
+
 } // namespace
