@@ -1,0 +1,213 @@
+#include "grid/uctMGRow.h"
+
+#include "platform/forms/Services.h"
+#include "platform/text/Numbers.h"
+#include "platform/text/RuntimeError.h"
+
+#include <cmath>
+
+using namespace forms;
+
+namespace {
+// The design of the template label: its width and font are every cell's defaults.
+constexpr double DesignLabelWidth = 1155;
+constexpr double DesignFontSize = 11.25;
+constexpr double DesignRowWidth = 3015, DesignRowHeight = 375;
+constexpr double CheckBoxWidth = 255, CheckBoxHeight = 225;
+} // namespace
+
+uctMGRow::uctMGRow(Container& parent, std::string name, int index)
+    : UserControl(parent, std::move(name), index),
+      shpCellBack(*this, "shpCellBack", {0}),
+      lblObj(*this, "lblObj", {0}),
+      linTop(*this, "linTop", {0}),
+      linBottom(*this, "linBottom", {0}),
+      linRight(*this, "linRight", {0}),
+      linLeft(*this, "linLeft", {0}),
+      lblBarOfColMoveL(*this, "lblBarOfColMoveL", {0}),
+      lblBarOfColMoveR(*this, "lblBarOfColMoveR", {0}),
+      chkObj(*this, "chkObj") {
+    Move(0, 0, DesignRowWidth, DesignRowHeight);
+    setBackColor(vbWhite);
+
+    Shape& back = shpCellBack(0);
+    back.setShapeKind(0);
+    back.setBorderStyle(0);
+    back.setFillStyle(0);
+    back.setVisible(false);
+
+    Label& label = lblObj(0);
+    label.setFont(Font{"ＭＳ Ｐゴシック", DesignFontSize});
+    label.setAutoSize(true);
+    label.setWordWrap(false);
+    label.Move(0, 0, DesignLabelWidth, label.Height());
+    label.setVisible(false);
+
+    for (auto* lines : {&linTop, &linBottom, &linRight, &linLeft}) (*lines)(0).setVisible(false);
+    for (auto* bars : {&lblBarOfColMoveL, &lblBarOfColMoveR}) {
+        Label& bar = (*bars)(0);
+        bar.setBackStyle(0);
+        bar.setMousePointer(vbSizeWE);
+        bar.setVisible(false);
+    }
+    chkObj.Move(0, 0, CheckBoxWidth, CheckBoxHeight);
+    chkObj.setTabStop(false);
+    chkObj.setVisible(false);
+
+    // Handlers.
+    lblObj.on(&Control::Click, [this](int i) { lblObj_Click(i); });
+    lblObj.on(&Control::DblClick, [this](int i) { lblObj_DblClick(i); });
+    MouseDown = [this](int16_t b, int16_t s, double x, double y) { UserControl_MouseDown(b, s, x, y); };
+    Click = [this] { UserControl_Click(); };
+    DblClick = [this] { UserControl_DblClick(); };
+    chkObj.Click = [this] { chkObj_Click(); };
+    for (int16_t side : {0, 1}) {
+        auto& bars = side == 0 ? lblBarOfColMoveL : lblBarOfColMoveR;
+        bars.on(&Control::MouseDown, [this, side](int i, int16_t, int16_t, double x, double) { psResizeBarDown(side, i, x); });
+        bars.on(&Control::MouseMove, [this, side](int i, int16_t, int16_t, double x, double) { psResizeBarMove(side, i, x); });
+        bars.on(&Control::MouseUp, [this, side](int i, int16_t, int16_t, double x, double) { psResizeBarUp(side, i, x); });
+    }
+
+    // Creation.
+    mlngMarginX = text::CLng(Screen::TwipsPerPixelX * 3.0);
+    mlngMarginY = text::CLng(Screen::TwipsPerPixelY * 3.0);
+    mlngDefaultWidth = text::CLng(label.Width());
+    mvarDefaultFontSize = label.font().Size;
+    mblnResizing = false;
+    mlngCols = 0;
+    gsClear();
+}
+
+template <class T>
+void uctMGRow::store(T& field, const T& value) {
+    if (field != value) mblnChanged = true;
+    field = value;
+}
+
+typRowCell* uctMGRow::cellAt(int32_t lngCol) {
+    if (lngCol < 0 || lngCol >= mlngCols) return nullptr;
+    return &mtypRowCells[static_cast<size_t>(lngCol)];
+}
+
+double uctMGRow::pfSnapToPixelX(double v) const {
+    const double px = Screen::TwipsPerPixelX;
+    return std::floor(v / px) * px;
+}
+
+void uctMGRow::gsClear() {
+    mlngRowOfCellData = -1;
+    mlngLeftIndexOfCols = 0;
+    mintKind = MGRowKindBody;
+    const typRowCell cleared{0, mlngDefaultWidth, "", 0, vbWhite, vbBlack, mvarDefaultFontSize, false, 0, true};
+    for (int32_t i = 0; i < mlngCols; ++i) {
+        for (auto* labels : {&lblObj, &lblBarOfColMoveL, &lblBarOfColMoveR}) {
+            Label& l = (*labels)(i);
+            l.setCaption("");
+            l.setVisible(false);
+            l.setEnabled(false);
+        }
+        for (auto* lines : {&linTop, &linBottom, &linLeft, &linRight}) (*lines)(i).setVisible(false);
+        mtypRowCells[static_cast<size_t>(i)] = cleared;
+    }
+    // A white surface: whatever was painted is gone.
+    setBackColor(vbWhite);
+    for (int32_t i = 0; i < mlngCols; ++i) shpCellBack(i).setVisible(false);
+    mblnUsedNow = false;
+    mblnChanged = false;
+    mlngMouseX = 0;
+    mblnResizing = false;
+    chkObj.setVisible(false);
+    chkObj.setEnabled(false);
+    chkObj.setCaption("");
+    chkObj.setBackColor(vbWhite);
+    mintSettingCheck = 0;
+    mlngCheckBoxCol = -1;
+}
+
+void uctMGRow::gsCreateRows(int32_t lngCols) {
+    if (lngCols < 1) text::raise(text::err::Subscript);
+    mtypRowCells.clear();
+    for (int32_t i = 1; i < mlngCols; ++i) {
+        shpCellBack.Unload(i);
+        lblObj.Unload(i);
+        linTop.Unload(i);
+        linBottom.Unload(i);
+        linRight.Unload(i);
+        linLeft.Unload(i);
+        lblBarOfColMoveL.Unload(i);
+        lblBarOfColMoveR.Unload(i);
+    }
+    mtypRowCells.resize(static_cast<size_t>(lngCols));
+    for (int32_t i = 1; i < lngCols; ++i) {
+        // The background goes behind everything else of the row.
+        shpCellBack.Load(i).ZOrder(1);
+        lblObj.Load(i);
+        linTop.Load(i);
+        linBottom.Load(i);
+        linRight.Load(i);
+        linLeft.Load(i);
+        lblBarOfColMoveL.Load(i);
+        lblBarOfColMoveR.Load(i);
+    }
+    chkObj.ZOrder(0);
+    mlngCols = lngCols;
+    gsClear();
+}
+
+void uctMGRow::gsSetKind(int16_t intKind) { store(mintKind, intKind); }
+
+void uctMGRow::gsSetRowOfCellData(int32_t lngRow) { store(mlngRowOfCellData, lngRow); }
+
+void uctMGRow::gsSetColWidth(int32_t lngCol, int32_t lngWidth) {
+    if (auto* c = cellAt(lngCol)) store(c->Width, lngWidth);
+}
+
+void uctMGRow::gsSetType(int32_t lngCol, int16_t intType) {
+    if (auto* c = cellAt(lngCol)) store(c->Type, intType);
+}
+
+void uctMGRow::gsSetAlignment(int32_t lngCol, int32_t lngAlignment) {
+    if (auto* c = cellAt(lngCol)) store(c->Alignment, lngAlignment);
+}
+
+void uctMGRow::gsSetText(int32_t lngCol, const std::string& strText) {
+    if (auto* c = cellAt(lngCol)) store(c->Text, strText);
+}
+
+void uctMGRow::gsSetValue(int32_t lngCol, int32_t lngValue) {
+    if (auto* c = cellAt(lngCol)) store(c->Value, lngValue);
+}
+
+void uctMGRow::gsSetEnabled(int32_t lngCol, bool bolEnabled) {
+    if (auto* c = cellAt(lngCol)) store(c->Enabled, bolEnabled);
+}
+
+void uctMGRow::gsSetTextFontSize(int32_t lngCol, double varFontSize) {
+    if (auto* c = cellAt(lngCol)) store(c->FontSize, varFontSize);
+}
+
+void uctMGRow::gsSetTextFontBold(int32_t lngCol, bool bolFontBold) {
+    if (auto* c = cellAt(lngCol)) store(c->FontBold, bolFontBold);
+}
+
+void uctMGRow::gsSetBackColor(int32_t lngCol, Color varColor) {
+    if (auto* c = cellAt(lngCol)) store(c->BackColor, varColor);
+}
+
+void uctMGRow::gsSetForeColor(int32_t lngCol, Color varColor) {
+    if (auto* c = cellAt(lngCol)) store(c->ForeColor, varColor);
+}
+
+// The left drag strips of the columns scrolled out (and of the first one
+// shown) are hidden: their border lies at or left of the display's edge.
+void uctMGRow::gsSetLeftIndexOfCols(int32_t lngCol) {
+    if (lngCol == mlngLeftIndexOfCols) return;
+    mlngLeftIndexOfCols = lngCol;
+    if (mintKind != MGRowKindHeaderResizable) return;
+    for (int32_t j = 0; j < mlngCols; ++j) {
+        Label& bar = lblBarOfColMoveL(j);
+        const bool shown = j > lngCol;
+        bar.setEnabled(shown);
+        bar.setVisible(shown);
+    }
+}

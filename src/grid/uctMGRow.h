@@ -1,0 +1,126 @@
+#pragma once
+#include "platform/forms/Buttons.h"
+#include "platform/forms/Containers.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/forms/Graphics.h"
+#include "platform/forms/Label.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// One cell as a row view shows it.
+struct typRowCell {
+    int16_t Type = 0;
+    int32_t Width = 0;
+    std::string Text;
+    int32_t Alignment = 0;
+    forms::Color BackColor = forms::vbWhite;
+    forms::Color ForeColor = forms::vbBlack;
+    double FontSize = 11.25;
+    bool FontBold = false;
+    int32_t Value = 0;
+    bool Enabled = true;
+    bool operator==(const typRowCell&) const = default;
+};
+
+// Row kinds.
+constexpr int16_t MGRowKindBody = 0;            // a body row
+constexpr int16_t MGRowKindHeaderResizable = 1; // the fixed header, column borders draggable
+constexpr int16_t MGRowKindHeader = 2;          // the fixed header without column resizing
+
+// A row view: one horizontal strip of the grid, the cells of one row side by
+// side. It keeps its own copy of the cells and a dirty flag: the setters
+// store a value and mark the view dirty only when the value differs, and
+// gsUpdate repaints only a dirty view. Its child controls are made once per
+// column (gsCreateRows); rendering only fills, moves, shows and hides them.
+//
+// Cell backgrounds are filled rectangles on the view's surface; the view
+// keeps them as one solid rectangle shape per column behind the other
+// controls, so the picture stays across window repaints.
+class uctMGRow : public forms::UserControl {
+public:
+    uctMGRow(forms::Container& parent, std::string name, int index = -1);
+
+    void gsClear();
+    void gsCreateRows(int32_t lngCols);
+    void gsSetKind(int16_t intKind);
+    void gsSetRowOfCellData(int32_t lngRow);
+    void gsSetColWidth(int32_t lngCol, int32_t lngWidth);
+    void gsSetType(int32_t lngCol, int16_t intType);
+    void gsSetAlignment(int32_t lngCol, int32_t lngAlignment);
+    void gsSetText(int32_t lngCol, const std::string& strText);
+    void gsSetValue(int32_t lngCol, int32_t lngValue);
+    void gsSetEnabled(int32_t lngCol, bool bolEnabled);
+    void gsSetTextFontSize(int32_t lngCol, double varFontSize);
+    void gsSetTextFontBold(int32_t lngCol, bool bolFontBold);
+    double gfGetDefaultFontSize() const { return mvarDefaultFontSize; }
+    void gsSetLeftIndexOfCols(int32_t lngCol);
+    void gsSetUsedNow(bool bolVal) { mblnUsedNow = bolVal; }
+    bool gfIsUsedNow() const { return mblnUsedNow; }
+    void gsSetBackColor(int32_t lngCol, forms::Color varColor);
+    void gsSetForeColor(int32_t lngCol, forms::Color varColor);
+    // Renders the row when something shown changed since the last render.
+    void gsUpdate();
+
+    // State the grid and the tests read.
+    int32_t RowOfCellData() const { return mlngRowOfCellData; }
+    int16_t Kind() const { return mintKind; }
+    int32_t Cols() const { return mlngCols; }
+    bool Dirty() const { return mblnChanged; }
+    const typRowCell& Cell(int32_t col) const { return mtypRowCells.at(static_cast<size_t>(col)); }
+    int32_t DefaultWidth() const { return mlngDefaultWidth; }
+    int32_t MarginX() const { return mlngMarginX; }
+
+    // Events raised to the grid.
+    std::function<void(int16_t intMode, int32_t lngColOfCellData, int16_t LorR, int32_t lngMoveXX)> CellResizeCol;
+    std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData)> CellClick;
+    std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData)> CellDblClick;
+    std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> CellCheckBoxClick;
+
+    // Child controls, per column except the one check box of the row.
+    forms::ControlArray<forms::Shape> shpCellBack; // the painted cell backgrounds
+    forms::ControlArray<forms::Label> lblObj;
+    forms::ControlArray<forms::Line> linTop, linBottom, linRight, linLeft;
+    forms::ControlArray<forms::Label> lblBarOfColMoveL, lblBarOfColMoveR;
+    forms::CheckBox chkObj;
+
+private:
+    template <class T>
+    void store(T& field, const T& value);
+    typRowCell* cellAt(int32_t lngCol);
+    double pfSnapToPixelX(double v) const;
+    int32_t pfGetColIndexOfX(double x) const;
+    void psClearRow();
+    void psRenderLabel(int32_t i, double x, double inner, bool narrow);
+    void psRenderCheckBox(int32_t i, double x, bool narrow);
+    void psPlaceByAlignment(forms::Control& c, int32_t alignment, double x, double width);
+
+    // Handlers (uctMGRowEvents.cpp).
+    void lblObj_Click(int Index);
+    void lblObj_DblClick(int Index);
+    void UserControl_MouseDown(int16_t Button, int16_t Shift, double X, double Y);
+    void UserControl_Click();
+    void UserControl_DblClick();
+    void chkObj_Click();
+    void psResizeBarDown(int16_t LorR, int Index, double X);
+    void psResizeBarMove(int16_t LorR, int Index, double X);
+    void psResizeBarUp(int16_t LorR, int Index, double X);
+    double pfResizeBarPosition(int16_t LorR, int Index, double X) const;
+
+    std::vector<typRowCell> mtypRowCells;
+    int32_t mlngCols = 0;
+    int16_t mintKind = MGRowKindBody;
+    int32_t mlngRowOfCellData = -1;
+    int32_t mlngLeftIndexOfCols = 0;
+    bool mblnChanged = false;
+    bool mblnUsedNow = false;
+    int32_t mlngMarginX = 0, mlngMarginY = 0;
+    int32_t mlngDefaultWidth = 0;
+    double mvarDefaultFontSize = 0;
+    int32_t mlngMouseX = 0;
+    bool mblnResizing = false;
+    int16_t mintSettingCheck = 0;
+    int32_t mlngCheckBoxCol = -1; // the column whose cell owns the check box
+};

@@ -1,0 +1,124 @@
+#pragma once
+#include "grid/MGValue.h"
+#include "grid/gridRecords.h"
+#include "grid/uctMGRow.h"
+
+#include "platform/forms/Containers.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/forms/ScrollBar.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The program's own list and table control. A window fills it through the
+// public methods and calls gsUpdate once after a batch of changes; the grid
+// never redraws on its own when its data change. Row 0 can be a fixed header
+// row. Only the rows that reach into the display area hold a row view, taken
+// from a pool that grows to a screenful and is reused while scrolling, so a
+// long table costs no more to show than a short one.
+class uctMyGrid : public forms::UserControl {
+public:
+    uctMyGrid(forms::Container& parent, std::string name, int index = -1);
+
+    // ---- public interface ----
+    void gsUpdate();
+    void gsInterruptResizeCol();
+    void gsClear();
+    void gsSetFixedTopRow(bool bolFixed, bool bolResizeEnabled);
+    void gsCreateColsRows(int32_t lngCols, int32_t lngRows);
+    void gsSetColInfo(int32_t lngCol, const std::string& strKind, const MGValue& varVal);
+    void gsSetRowInfo(int32_t lngRow, const std::string& strKind, const MGValue& varVal);
+    void gsSetSelectRow(int32_t lngRowOfCellData);
+    void gsSetText(int32_t lngCol, int32_t lngRow, const std::string& strText);
+    void gsSetSelectRowColor(const MGValue& varBackColor, const MGValue& varForeColor);
+    void gsSetCellData(int32_t lngCol, int32_t lngRow, const std::string& strKind, const MGValue& varVal);
+    MGValue gfGetCellData(int32_t lngCol, int32_t lngRow, const std::string& strKind);
+    bool gfGetRowSelected(int32_t lngRow) const;
+    int32_t gfGetRowItemData(int32_t lngRow) const;
+    int32_t gfRowCount() const { return mlngRows; }
+    int32_t gfGetTopIndexOfRowsY() const { return mlngTopIndexOfRowsY; }
+    void gsSetTopIndexOfRowsY(int32_t lngTopIndexOfRowsY) { mlngTopIndexOfRowsY = lngTopIndexOfRowsY; }
+    int32_t gfGetListSpaceHeight() const;
+
+    // ---- events raised to the window ----
+    std::function<void(int32_t lngCol, int32_t lngRow)> MGCellClick;
+    std::function<void(int32_t lngCol, int32_t lngRow)> MGCellDblClick;
+    std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> MGCellCheckBoxClick;
+    std::function<void()> MGCellColWidthChange;
+
+    // ---- state read by tests and tools ----
+    int32_t ColCount() const { return mlngCols; }
+    int32_t LeftIndexOfCols() const { return mlngLeftIndexOfCols; }
+    int32_t ColWidth(int32_t col) const { return mtypColInfo.at(static_cast<size_t>(col)).Width; }
+    const typCellData& Cell(int32_t col, int32_t row) const;
+    const typRowInfo& RowInfo(int32_t row) const { return mtypRowInfo.at(static_cast<size_t>(row)); }
+    // The number of row views in the pool, the template not counted.
+    int32_t PoolSize() const { return mlngLastIndexOf_MGRows; }
+    // The row view showing a row; nullptr when the row holds none.
+    ::uctMGRow* RowView(int32_t row) const;
+    int32_t ShownFirstRow() const { return mlngShownFirstRow; }
+    int32_t ShownLastRow() const { return mlngShownLastRow; }
+
+    // ---- child controls ----
+    forms::PictureBox picBody;
+    // The row views (element 0 is the template, never shown); the array
+    // bears the name of its element type, as the control array always has.
+    forms::ControlArray<::uctMGRow> uctMGRow;
+    forms::VScrollBar vscMG;
+    forms::HScrollBar hscMG;
+    forms::PictureBox picScrBarCorner;
+    forms::PictureBox picMoveingBar;
+
+protected:
+    void UserControl_Resize() override { psFitBody(); }
+
+private:
+    // Refresh and pool (uctMyGridView.cpp).
+    void psUpdateView();
+    void psSetMGRow(int32_t row, int32_t y, int16_t kind);
+    int32_t pfGetIndexOfMGRows();
+    void psReleaseMGRow(int32_t row);
+    void psFitBody();
+    void psSetScrollBars(double sumW, double shownH, int32_t left, int32_t top);
+    int32_t pfWholeColsVisible(int32_t left, double available) const;
+    int32_t pfWholeRowsVisible(int32_t top, double available) const;
+    void vscMG_Change();
+    void hscMG_Change();
+    double pfColWidth(int32_t col) const;
+    double pfRowHeight(int32_t row) const;
+    double pfColsWidth(int32_t from, int32_t to) const; // columns from..to-1
+
+    // Selection, column drag and events (uctMyGridEvents.cpp).
+    void psSelectOnly(int32_t row);
+    void uctMGRow_CellClick(int Index, int32_t col, int32_t row);
+    void uctMGRow_CellDblClick(int Index, int32_t col, int32_t row);
+    void uctMGRow_CellCheckBoxClick(int Index, int32_t col, int32_t row, int32_t value);
+    void uctMGRow_CellResizeCol(int Index, int16_t intMode, int32_t col, int16_t LorR, int32_t lngMoveXX);
+    double pfResizeLimit() const;
+
+    typCellData& cellAt(int32_t col, int32_t row);
+    bool inTable(int32_t col, int32_t row) const;
+    int32_t pfSnapped(const MGValue& v, double twipsPerPixel) const;
+
+    int32_t mlngFixedTopRow = 0;
+    bool mblnResizeEnabled = false;
+    int32_t mlngCols = 0;
+    int32_t mlngRows = 0;
+    int32_t mlngTopIndexOfRowsY = 0;
+    int32_t mlngLeftIndexOfCols = 0;
+    forms::Color mvarSelectBackColor = forms::vbHighlight;
+    forms::Color mvarSelectForeColor = forms::vbHighlightText;
+    int32_t mlngResizingCol = -1;
+    // The cell table, row by row; mlngCellCols is the number of columns it
+    // was created with (0 while it is empty).
+    std::vector<typCellData> mtypCellData;
+    int32_t mlngCellCols = 0;
+    std::vector<typColInfo> mtypColInfo;
+    std::vector<typRowInfo> mtypRowInfo;
+    // Display state.
+    int32_t mlngLastIndexOf_MGRows = 0;
+    int32_t mlngShownFirstRow = 0;
+    int32_t mlngShownLastRow = 0;
+};

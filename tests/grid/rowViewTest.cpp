@@ -1,0 +1,182 @@
+// One row view on its own: the dirty rule, and what a render shows for the
+// cell types, alignments, narrow columns and row kinds.
+#include "grid/uctMGRow.h"
+
+#include "platform/forms/Form.h"
+#include "platform/forms/testing/TestDesktop.h"
+
+#include <gtest/gtest.h>
+
+using namespace forms;
+
+namespace {
+
+class RowForm : public Form {
+public:
+    RowForm() : Form("frmRowTest") {}
+    uctMGRow row{*this, "uctMGRow"};
+};
+
+class RowViewTest : public ::testing::Test {
+protected:
+    RowViewTest() {
+        row.gsCreateRows(3);
+        row.Move(0, 0, 4545, 300);
+        for (int32_t c = 0; c < 3; ++c) row.gsSetColWidth(c, 1500);
+        row.gsSetRowOfCellData(1);
+        row.gsUpdate();
+    }
+    doubles::TestDesktop desk;
+    RowForm form;
+    uctMGRow& row = form.row;
+};
+
+} // namespace
+
+TEST_F(RowViewTest, EqualValuesLeaveTheViewClean) {
+    ASSERT_FALSE(row.Dirty());
+    row.gsSetText(0, "");
+    row.gsSetColWidth(1, 1500);
+    row.gsSetBackColor(2, vbWhite);
+    row.gsSetTextFontSize(0, 11.25);
+    row.gsSetKind(MGRowKindBody);
+    row.gsSetRowOfCellData(1);
+    row.gsSetLeftIndexOfCols(3);
+    row.gsSetUsedNow(true);
+    EXPECT_FALSE(row.Dirty());
+    // A clean view paints nothing: what its controls show stays.
+    row.lblObj(0).setCaption("left alone");
+    row.gsUpdate();
+    EXPECT_EQ(row.lblObj(0).Caption(), "left alone");
+
+    row.gsSetText(0, "Ａ");
+    EXPECT_TRUE(row.Dirty());
+    row.gsUpdate();
+    EXPECT_FALSE(row.Dirty());
+    EXPECT_EQ(row.lblObj(0).Caption(), "Ａ");
+}
+
+TEST_F(RowViewTest, AnotherRowNumberMakesTheViewDirty) {
+    row.gsSetRowOfCellData(2);
+    EXPECT_TRUE(row.Dirty());
+}
+
+TEST_F(RowViewTest, ColumnsOutsideTheRowChangeNothing) {
+    row.gsSetText(-1, "x");
+    row.gsSetText(3, "x");
+    row.gsSetType(3, 5);
+    row.gsSetBackColor(-1, vbBlack);
+    EXPECT_FALSE(row.Dirty());
+}
+
+TEST_F(RowViewTest, ClearingGivesEveryCellTheDefaults) {
+    row.gsSetText(1, "x");
+    row.gsSetTextFontSize(1, 20);
+    row.gsSetUsedNow(true);
+    row.gsClear();
+    EXPECT_EQ(row.Cell(1).Width, 1155);
+    EXPECT_EQ(row.Cell(1).FontSize, 11.25);
+    EXPECT_EQ(row.Cell(1).Text, "");
+    EXPECT_EQ(row.RowOfCellData(), -1);
+    EXPECT_FALSE(row.gfIsUsedNow());
+    EXPECT_FALSE(row.Dirty());
+    EXPECT_FALSE(row.lblObj(1).Visible());
+}
+
+TEST_F(RowViewTest, ABodyCellShowsItsLabelBackgroundAndGreyBorders) {
+    row.gsSetText(1, "abc");
+    row.gsSetBackColor(1, RGB(240, 255, 240));
+    row.gsSetForeColor(1, RGB(0, 0, 255));
+    row.gsUpdate();
+    const Label& label = row.lblObj(1);
+    EXPECT_TRUE(label.Visible());
+    EXPECT_EQ(label.Left(), 1500 + 45);
+    EXPECT_EQ(label.Width(), 1500 - 90);
+    EXPECT_EQ(label.Top(), (300 - label.Height()) / 2);
+    EXPECT_EQ(label.BackColor(), RGB(240, 255, 240));
+    EXPECT_EQ(label.ForeColor(), RGB(0, 0, 255));
+    const Shape& back = row.shpCellBack(1);
+    EXPECT_TRUE(back.Visible());
+    EXPECT_EQ(back.FillColor(), RGB(240, 255, 240));
+    EXPECT_EQ((std::vector<double>{back.Left(), back.Width(), back.Height()}), (std::vector<double>{1500, 1500, 300}));
+    EXPECT_FALSE(row.linTop(1).Visible());
+    EXPECT_TRUE(row.linBottom(1).Visible());
+    EXPECT_EQ(row.linBottom(1).BorderColor(), vbGrayText);
+    EXPECT_EQ(row.linRight(1).X1(), 3000 - 15);
+    EXPECT_FALSE(row.lblBarOfColMoveR(1).Visible());
+}
+
+TEST_F(RowViewTest, AlignmentCodesPlaceTheLabel) {
+    const struct {
+        int32_t code;
+        bool top, bottom;
+        int16_t textAlign;
+    } cases[] = {{0, false, false, vbLeftJustify}, {4, true, false, vbRightJustify}, {8, false, true, vbCenter}};
+    for (const auto& k : cases) {
+        row.gsSetAlignment(0, k.code);
+        row.gsSetText(0, "t" + std::to_string(k.code));
+        row.gsUpdate();
+        const Label& label = row.lblObj(0);
+        const double top = k.top ? 45 : k.bottom ? 300 - (label.Height() + 45) : (300 - label.Height()) / 2;
+        EXPECT_EQ(label.Top(), top) << k.code;
+        EXPECT_EQ(label.Alignment(), k.textAlign) << k.code;
+    }
+    // A code outside 0 to 8 leaves the label where it was.
+    row.gsSetAlignment(0, 9);
+    row.gsSetText(0, "moved?");
+    row.gsUpdate();
+    EXPECT_EQ(row.lblObj(0).Top(), 300 - (row.lblObj(0).Height() + 45));
+    EXPECT_EQ(row.lblObj(0).Alignment(), vbCenter);
+}
+
+TEST_F(RowViewTest, ANarrowColumnHidesItsLabelButKeepsItsBorders) {
+    row.gsSetKind(MGRowKindHeaderResizable);
+    row.gsSetColWidth(2, 90); // 6 pixels: under one pixel inside the margins
+    row.gsSetText(2, "x");
+    row.gsUpdate();
+    EXPECT_FALSE(row.lblObj(2).Visible());
+    EXPECT_TRUE(row.shpCellBack(2).Visible());
+    EXPECT_TRUE(row.linTop(2).Visible());
+    EXPECT_TRUE(row.lblBarOfColMoveL(2).Visible());
+    EXPECT_FALSE(row.lblBarOfColMoveR(2).Visible());
+    EXPECT_TRUE(row.lblBarOfColMoveR(1).Visible());
+}
+
+TEST_F(RowViewTest, AHeaderRowIsRaisedWithDragStripsAtTheBorders) {
+    row.gsSetKind(MGRowKindHeaderResizable);
+    row.gsUpdate();
+    EXPECT_EQ(row.linTop(0).BorderColor(), vbWhite);
+    EXPECT_TRUE(row.linTop(0).Visible());
+    EXPECT_EQ(row.linRight(0).BorderColor(), vbBlack);
+    // Strips of 3 pixels on both sides of column 0's right border; the left
+    // strip of the first column after the left one keeps its state (hidden).
+    EXPECT_EQ(row.lblBarOfColMoveL(0).Left(), 1500);
+    EXPECT_EQ(row.lblBarOfColMoveR(0).Left(), 1455);
+    EXPECT_EQ(row.lblBarOfColMoveR(0).Width(), 45);
+    EXPECT_TRUE(row.lblBarOfColMoveL(0).Visible());
+    EXPECT_FALSE(row.lblBarOfColMoveL(1).Visible());
+    EXPECT_TRUE(row.lblBarOfColMoveL(2).Visible());
+    EXPECT_EQ(row.lblBarOfColMoveL(2).MousePointer(), vbSizeWE);
+
+    // Scrolling to column 1 hides the left strips of columns 0 and 1.
+    row.gsSetLeftIndexOfCols(1);
+    EXPECT_FALSE(row.lblBarOfColMoveL(0).Visible());
+    EXPECT_FALSE(row.lblBarOfColMoveL(1).Visible());
+    EXPECT_TRUE(row.lblBarOfColMoveL(2).Visible());
+    EXPECT_FALSE(row.Dirty());
+}
+
+TEST_F(RowViewTest, TheLastCheckBoxCellOwnsTheRowsBox) {
+    row.gsSetType(0, 5);
+    row.gsSetType(2, 5);
+    row.gsSetAlignment(2, 2);
+    row.gsSetValue(2, 2);
+    row.gsSetEnabled(2, false);
+    row.gsUpdate();
+    EXPECT_TRUE(row.chkObj.Visible());
+    EXPECT_EQ(row.chkObj.Left(), 3000 + (1500 - 255) / 2.0);
+    EXPECT_EQ(row.chkObj.Value(), vbChecked);
+    EXPECT_FALSE(row.chkObj.Enabled());
+    EXPECT_FALSE(row.lblObj(0).Visible());
+    EXPECT_FALSE(row.lblObj(2).Visible());
+}
