@@ -1,0 +1,53 @@
+#include "main/registryFile.h"
+
+#include "core/iniFile.h"
+#include "platform/files/FileOps.h"
+#include "platform/files/ProfileText.h"
+#include "platform/forms/Services.h"
+#include "platform/text/Numbers.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kHighestNumber = 32767;
+
+// The counter's number, rounded with halves to even, held within 0..32767.
+double counterValue(const std::string& file, const std::string& counterKey) {
+    const double v = std::nearbyint(text::Val(gfReadIniFile(file, "Management", counterKey)));
+    return std::fmin(std::fmax(v, 0.0), kHighestNumber);
+}
+
+} // namespace
+
+bool gfWriteIniValues(const std::string& file, const std::vector<IniValue>& values) {
+    std::optional<std::string> raw = files::readFile(file);
+    if (!raw && files::fileExists(file)) return false;
+    files::ProfileText text(raw.value_or(std::string()));
+    bool changed = false;
+    for (const IniValue& v : values) {
+        if (auto next = text.withValue(v.section, v.key, v.value)) {
+            text = files::ProfileText(std::move(*next));
+            changed = true;
+        }
+    }
+    return !changed || files::writeFileAtomic(file, text.raw());
+}
+
+std::optional<int16_t> gfNextRegistryNumber(const std::string& file, const std::string& counterKey) {
+    const double counter = counterValue(file, counterKey);
+    if (counter >= kHighestNumber) {
+        forms::MsgBox("登録数が上限（32767件）に達しているため、これ以上登録できません。", forms::vbOKOnly,
+                      std::string("エラー"));
+        return std::nullopt;
+    }
+    return static_cast<int16_t>(counter + 1);
+}
+
+int16_t gfRegistryCount(const std::string& file, const std::string& counterKey) {
+    return static_cast<int16_t>(counterValue(file, counterKey));
+}
+
+void gsShowWriteFailed(const std::string& file) {
+    forms::MsgBox("ファイルへの書き込みに失敗しました。\r\n" + file, forms::vbCritical, std::string("エラー"));
+}

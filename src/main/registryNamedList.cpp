@@ -1,0 +1,110 @@
+#include "main/registryNamedList.h"
+
+#include "core/globals.h"
+#include "core/iniFile.h"
+#include "main/frmGetName.h"
+#include "main/registryFile.h"
+#include "platform/forms/Services.h"
+#include "platform/text/Numbers.h"
+
+NamedRegistryWindow::NamedRegistryWindow(NamedRegistryKind kind)
+    : RegistryWindow(kind.name, kind.caption, 5325, 5250), lstList(*this, "lstList"), btnAdd(*this, "btnAdd"),
+      btnEdit(*this, "btnEdit"), btnDelete(*this, "btnDelete"), btnClose(*this, "btnClose"),
+      kind_(std::move(kind)) {
+    lstList.Move(180, 180, 4935, 4335);
+    btnAdd.Move(180, 4680, 1155, 435);
+    btnAdd.setCaption("新規登録");
+    btnEdit.Move(1500, 4680, 915, 435);
+    btnEdit.setCaption("編集");
+    btnDelete.Move(2580, 4680, 915, 435);
+    btnDelete.setCaption("削除");
+    btnDelete.setTabStop(false);
+    btnClose.Move(4020, 4680, 1095, 435);
+    btnClose.setCaption("閉じる");
+
+    btnAdd.Click = [this] { btnAdd_Click(); };
+    btnEdit.Click = [this] { btnEdit_Click(); };
+    btnDelete.Click = [this] { btnDelete_Click(); };
+    btnClose.Click = [this] { btnClose_Click(); };
+}
+
+std::string NamedRegistryWindow::sectionOf(int32_t number) const {
+    return kind_.sectionPrefix + text::Str(number);
+}
+
+void NamedRegistryWindow::Form_Load() {
+    lstList.Clear();
+    lstList.setListIndex(-1);
+    const std::string& file = *kind_.file;
+    const int32_t max = gfRegistryCount(file, kind_.counterKey);
+    for (int32_t i = 1; i <= max; ++i) {
+        // Missing, empty or not a number counts as 0: active.
+        if (text::Val(gfReadIniFile(file, sectionOf(i), "State")) != 0) continue;
+        lstList.AddItem(gfReadIniFile(file, sectionOf(i), "Name"));
+        lstList.setItemData(lstList.NewIndex(), i);
+    }
+}
+
+bool NamedRegistryWindow::askName(const std::string& name) {
+    gstrDlgParam = name;
+    gstrDlgParam2 = kind_.dialogCaption;
+    frmGetName dialog;
+    dialog.Show(forms::vbModal, this);
+    return gintDlgRet != -1;
+}
+
+void NamedRegistryWindow::btnAdd_Click() {
+    if (!askName("")) return;
+    gsRegistryOperation([&] {
+        const std::string& file = *kind_.file;
+        const auto n = gfNextRegistryNumber(file, kind_.counterKey);
+        if (!n) return;
+        if (!gfWriteIniValues(file, {{"Management", kind_.counterKey, text::Str(*n)},
+                                     {sectionOf(*n), "Name", gstrDlgParam},
+                                     {sectionOf(*n), "State", "0"}})) {
+            gsShowWriteFailed(file);
+            return;
+        }
+        lstList.AddItem(gstrDlgParam);
+        lstList.setItemData(lstList.NewIndex(), *n);
+        lstList.setListIndex(lstList.NewIndex());
+    });
+}
+
+void NamedRegistryWindow::btnEdit_Click() {
+    if (lstList.ListIndex() == -1) {
+        forms::MsgBox(kind_.editMessage, forms::vbOKOnly, std::string("エラー"));
+        lstList.SetFocus();
+        return;
+    }
+    const int16_t num = text::CInt(lstList.ItemData(lstList.ListIndex()));
+    if (!askName(lstList.List(lstList.ListIndex()))) return;
+    gsRegistryOperation([&] {
+        if (!gfWriteIniValues(*kind_.file, {{sectionOf(num), "Name", gstrDlgParam}})) {
+            gsShowWriteFailed(*kind_.file);
+            return;
+        }
+        lstList.setList(lstList.ListIndex(), gstrDlgParam);
+    });
+}
+
+void NamedRegistryWindow::btnDelete_Click() {
+    if (lstList.ListIndex() == -1) {
+        forms::MsgBox(kind_.deleteMessage, forms::vbOKOnly, std::string("エラー"));
+        lstList.SetFocus();
+        return;
+    }
+    const int16_t num = text::CInt(lstList.ItemData(lstList.ListIndex()));
+    if (forms::MsgBox(kind_.deletePrefix + lstList.List(lstList.ListIndex()) + "\r\nを削除します。",
+                      forms::vbOKCancel, std::string("削除確認")) != forms::vbOK)
+        return;
+    gsRegistryOperation([&] {
+        if (!gfWriteIniValues(*kind_.file, {{sectionOf(num), "State", "2"}})) {
+            gsShowWriteFailed(*kind_.file);
+            return;
+        }
+        lstList.RemoveItem(lstList.ListIndex());
+    });
+}
+
+void NamedRegistryWindow::btnClose_Click() { Unload(); }
