@@ -1,0 +1,115 @@
+// The cost of a shown form's widgets: building and showing a form of 2,000
+// labels, and pushing 2,000 caption changes to a shown form (the goal: well
+// under 20 µs a caption). Run with QT_QPA_PLATFORM=offscreen.
+#include "platform/forms/Forms.h"
+#include "platform/qt/QtBackend.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Labels = 2000;
+
+QApplication& application() {
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "bench_forms_shown";
+        static char* argv[] = {name, nullptr};
+        auto* a = new QApplication(argc, argv);
+        qtui::prepareApplication();
+        return a;
+    }();
+    return *app;
+}
+
+// A grid of labels, 40 across.
+class ManyLabels : public forms::Form {
+public:
+    ManyLabels() : Form("ManyLabels") {
+        setClientSize(40 * 600, 50 * 255);
+        for (int i = 0; i < Labels; ++i) {
+            auto label = std::make_unique<forms::Label>(*this, "lblObj", i);
+            label->Move((i % 40) * 600, (i / 40) * 255, 600, 255);
+            label->setCaption("項目" + std::to_string(i));
+            labels.push_back(std::move(label));
+        }
+    }
+    std::vector<std::unique_ptr<forms::Label>> labels;
+};
+
+struct Installed {
+    Installed() {
+        application();
+        forms::setBackend(&backend);
+    }
+    ~Installed() {
+        forms::setBackend(nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    qtui::QtBackend backend;
+};
+
+void perLabel(benchmark::State& state) {
+    state.counters["per_label"] =
+        benchmark::Counter(Labels, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_BuildAndShow2000Labels(benchmark::State& state) {
+    Installed desk;
+    for (auto _ : state) {
+        ManyLabels f;
+        f.Show();
+        benchmark::DoNotOptimize(qtui::windowOf(f));
+        state.PauseTiming();
+        f.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    perLabel(state);
+}
+BENCHMARK(BM_BuildAndShow2000Labels)->Unit(benchmark::kMillisecond);
+
+void BM_SetCaptionsOnAShownForm(benchmark::State& state) {
+    Installed desk;
+    ManyLabels f;
+    f.Show();
+    const std::string texts[2] = {"山田太郎", "パークゴルフ"};
+    int round = 0;
+    for (auto _ : state) {
+        const std::string& text = texts[round++ & 1];
+        for (auto& label : f.labels) label->setCaption(text);
+    }
+    perLabel(state);
+    f.Unload();
+}
+BENCHMARK(BM_SetCaptionsOnAShownForm)->Unit(benchmark::kMicrosecond);
+
+// Labels sized to their captions: each change is measured with the real
+// font metrics and moves the widget too.
+void BM_SetAutoSizedCaptions(benchmark::State& state) {
+    Installed desk;
+    ManyLabels f;
+    for (auto& label : f.labels) label->setAutoSize(true);
+    f.Show();
+    const std::string texts[2] = {"山田太郎", "パークゴルフ"};
+    int round = 0;
+    for (auto _ : state) {
+        const std::string& text = texts[round++ & 1];
+        for (auto& label : f.labels) label->setCaption(text);
+    }
+    perLabel(state);
+    f.Unload();
+}
+BENCHMARK(BM_SetAutoSizedCaptions)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

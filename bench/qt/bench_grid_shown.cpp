@@ -1,0 +1,78 @@
+// The grid in a shown window under the Qt backend (offscreen): the first
+// gsUpdate after filling a table and one scroll step of one row, each with
+// the repaint it causes. Both must cost the same for 100 rows as for 100,000.
+#include "../GridBench.h"
+
+#include "platform/forms/Services.h"
+#include "platform/qt/QtBackend.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using gridbench::BenchForm;
+using gridbench::fill;
+
+// The application and the backend, for the whole run.
+void prepareQt() {
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "bench_grid_shown";
+        static char* argv[] = {name, nullptr};
+        auto* a = new QApplication(argc, argv);
+        qtui::prepareApplication();
+        static qtui::QtBackend backend;
+        forms::setBackend(&backend);
+        return a;
+    }();
+    (void)app;
+}
+
+// Everything posted so far, paints and deferred deletions included.
+void settle() {
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BM_ShownGridUpdateAfterFill(benchmark::State& state) {
+    prepareQt();
+    BenchForm form;
+    form.Show();
+    uctMyGrid& grid = form.uctGrid;
+    const auto rows = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        fill(grid, rows);
+        settle();
+        state.ResumeTiming();
+        grid.gsUpdate();
+        settle();
+    }
+    state.counters["row_views"] = grid.PoolSize();
+    form.Hide();
+}
+BENCHMARK(BM_ShownGridUpdateAfterFill)->Arg(100)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_ShownGridScrollStep(benchmark::State& state) {
+    prepareQt();
+    BenchForm form;
+    form.Show();
+    uctMyGrid& grid = form.uctGrid;
+    fill(grid, static_cast<int32_t>(state.range(0)));
+    grid.gsUpdate();
+    settle();
+    for (auto _ : state) {
+        gridbench::scrollOneRow(grid);
+        settle();
+    }
+    state.counters["row_views"] = grid.PoolSize();
+    form.Hide();
+}
+BENCHMARK(BM_ShownGridScrollStep)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,368 @@
+// The model into the widget: each property push reads the new value from
+// the model and sets it on the widget with the widget's signals blocked, so
+// nothing comes back as input.
+#include "platform/qt/Binding.h"
+
+#include "platform/forms/Buttons.h"
+#include "platform/forms/Containers.h"
+#include "platform/forms/Graphics.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/ListControls.h"
+#include "platform/forms/ScrollBar.h"
+#include "platform/forms/TabStrip.h"
+#include "platform/forms/TextBox.h"
+#include "platform/qt/ControlWidgets.h"
+#include "platform/qt/Convert.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qtui {
+
+using forms::ControlKind;
+using forms::Prop;
+
+namespace {
+
+Qt::Alignment horizontal(int16_t alignment) {
+    return alignment == forms::vbRightJustify ? Qt::AlignRight : alignment == forms::vbCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+// Background and text colours as palette roles; the disabled text keeps the
+// palette's grey.
+void setColors(QWidget* w, QPalette::ColorRole backRole, QPalette::ColorRole foreRole, const forms::Control& c) {
+    QPalette p = w->palette();
+    p.setColor(backRole, toQColor(c.BackColor()));
+    const QColor fore = toQColor(c.ForeColor());
+    p.setColor(QPalette::Active, foreRole, fore);
+    p.setColor(QPalette::Inactive, foreRole, fore);
+    w->setPalette(p);
+}
+
+Qt::PenStyle penStyle(int16_t borderStyle) {
+    switch (borderStyle) {
+    case 0: return Qt::NoPen;
+    case 2: return Qt::DashLine;
+    case 3: return Qt::DotLine;
+    case 4: return Qt::DashDotLine;
+    case 5: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+    }
+}
+
+QPen borderPen(forms::Color color, int16_t style, int16_t width) {
+    QPen pen(toQColor(color));
+    pen.setStyle(penStyle(style));
+    pen.setWidth(std::max<int>(1, width));
+    return pen;
+}
+
+QBrush fillBrush(const forms::Shape& s) {
+    static const Qt::BrushStyle hatches[] = {Qt::SolidPattern, Qt::NoBrush, Qt::HorPattern, Qt::VerPattern,
+                                             Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+    const int style = s.FillStyle();
+    const Qt::BrushStyle b = style >= 0 && style < 8 ? hatches[style] : Qt::NoBrush;
+    return b == Qt::NoBrush ? QBrush() : QBrush(toQColor(s.FillColor()), b);
+}
+
+// Brings a stock item view's rows in line with the model's items. Every
+// change of the model's items is pushed at once, so the rows differ by one
+// append, insert, removal or rename: each is handled without rebuilding.
+template <class W>
+void syncItems(W* w, const forms::ListControl& model) {
+    const int n = model.ListCount(), m = w->count();
+    auto text = [&](int i) { return qs(model.List(i)); };
+    auto set = [&](int i) {
+        if constexpr (std::is_same_v<W, QComboBox>) w->setItemText(i, text(i));
+        else w->item(i)->setText(text(i));
+    };
+    auto insert = [&](int i) {
+        if constexpr (std::is_same_v<W, QComboBox>) w->insertItem(i, text(i));
+        else w->insertItem(i, text(i));
+    };
+    auto remove = [&](int i) {
+        if constexpr (std::is_same_v<W, QComboBox>) w->removeItem(i);
+        else delete w->takeItem(i);
+    };
+    auto itemText = [&](int i) {
+        if constexpr (std::is_same_v<W, QComboBox>) return w->itemText(i);
+        else return w->item(i)->text();
+    };
+    if (n == 0) {
+        w->clear();
+    } else if (n == m + 1 && model.NewIndex() >= 0 && model.NewIndex() <= m) {
+        insert(model.NewIndex());
+    } else if (n == m) {
+        for (int i = 0; i < n; ++i)
+            if (itemText(i) != text(i)) set(i);
+    } else if (n == m - 1) {
+        int i = 0;
+        while (i < n && itemText(i) == text(i)) ++i;
+        remove(i);
+    } else {
+        w->clear();
+        for (int i = 0; i < n; ++i) insert(i);
+    }
+}
+
+} // namespace
+
+void Binding::applyAll() {
+    for (Prop p : {Prop::Geometry, Prop::Font, Prop::BackColor, Prop::Appearance, Prop::Behaviour, Prop::Caption,
+                   Prop::Items, Prop::Text, Prop::Range, Prop::Value, Prop::Tabs, Prop::Picture, Prop::MousePointer,
+                   Prop::Enabled, Prop::Visible})
+        apply(p);
+}
+
+void Binding::apply(Prop what) {
+    forms::Control& c = *control;
+    const ControlKind kind = c.kind();
+    switch (what) {
+    case Prop::Geometry:
+        if (kind == ControlKind::Line) break; // drawn from its end points below
+        widget->setGeometry(px(c.Left()), px(c.Top()), px(c.Width()), px(c.Height()));
+        return;
+    case Prop::Visible: widget->setVisible(c.Visible()); return;
+    case Prop::Enabled: widget->setEnabled(c.Enabled()); return;
+    case Prop::Font:
+        widget->setFont(toQFont(c.font()));
+        widget->update();
+        return;
+    case Prop::MousePointer: {
+        Qt::CursorShape shape;
+        if (toCursor(c.MousePointer(), shape)) widget->setCursor(shape);
+        else widget->unsetCursor();
+        return;
+    }
+    case Prop::ZOrder: {
+        const auto& kids = c.parent().children();
+        auto it = std::find(kids.begin(), kids.end(), &c);
+        for (++it; it != kids.end(); ++it) {
+            if (Binding* above = bindingOf(**it)) {
+                widget->stackUnder(above->widget);
+                return;
+            }
+        }
+        widget->raise();
+        return;
+    }
+    case Prop::TabOrder: return; // the model keeps the tab order
+    case Prop::ForeColor: what = Prop::BackColor; break; // colours are applied together
+    default: break;
+    }
+
+    switch (kind) {
+    case ControlKind::Label: {
+        auto& l = static_cast<forms::Label&>(c);
+        auto* w = static_cast<LabelWidget*>(widget);
+        if (what == Prop::Caption) w->setText(qs(l.Caption()));
+        else if (what == Prop::BackColor) w->setColors(toQColor(l.ForeColor()), toQColor(l.BackColor()));
+        else if (what == Prop::Appearance)
+            w->setLook(l.Alignment(), !(l.AutoSize() && !l.WordWrap()), l.BackStyle() == 1, l.BorderStyle() == 1);
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto& t = static_cast<forms::TextBox&>(c);
+        auto* w = static_cast<QLineEdit*>(widget);
+        const QSignalBlocker block(w);
+        if (what == Prop::Text || what == Prop::Selection) {
+            if (what == Prop::Text) w->setText(qs(t.Text()));
+            if (t.SelLength() > 0) w->setSelection(static_cast<int>(t.SelStart()), static_cast<int>(t.SelLength()));
+            else w->setCursorPosition(static_cast<int>(t.SelStart()));
+        } else if (what == Prop::Appearance) {
+            w->setAlignment(horizontal(t.Alignment()) | Qt::AlignVCenter);
+        } else if (what == Prop::Behaviour) {
+            w->setAttribute(Qt::WA_InputMethodEnabled, t.IMEMode() != forms::vbIMEDisable);
+            w->setInputMethodHints(t.IMEMode() == forms::vbIMEOff ? Qt::ImhPreferLatin : Qt::ImhNone);
+        } else if (what == Prop::BackColor) {
+            setColors(w, QPalette::Base, QPalette::Text, c);
+        }
+        break;
+    }
+    case ControlKind::ComboBox: {
+        auto& m = static_cast<forms::ComboBox&>(c);
+        auto* w = static_cast<QComboBox*>(widget);
+        const QSignalBlocker block(w);
+        const bool editable = m.Style() == forms::vbComboDropdown;
+        if (what == Prop::Appearance && w->isEditable() != editable) {
+            w->setEditable(editable);
+            if (editable) {
+                w->setInsertPolicy(QComboBox::NoInsert);
+                w->setCompleter(nullptr);
+                connectEdit(*this, w->lineEdit());
+            }
+            apply(Prop::Behaviour);
+            apply(Prop::Items);
+        } else if (what == Prop::Items || what == Prop::ListIndex) {
+            const QSignalBlocker blockEdit(w->lineEdit());
+            if (what == Prop::Items) syncItems(w, m);
+            w->setCurrentIndex(m.ListIndex());
+            if (editable) apply(Prop::Text); // the edit keeps the model's text
+        } else if (editable && (what == Prop::Text || what == Prop::Selection)) {
+            const QSignalBlocker blockEdit(w->lineEdit());
+            if (what == Prop::Text) w->lineEdit()->setText(qs(m.Text()));
+            if (m.SelLength() > 0) w->lineEdit()->setSelection(static_cast<int>(m.SelStart()), static_cast<int>(m.SelLength()));
+            else w->lineEdit()->setCursorPosition(static_cast<int>(m.SelStart()));
+        } else if (editable && what == Prop::Behaviour) {
+            w->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, m.IMEMode() != forms::vbIMEDisable);
+        } else if (what == Prop::BackColor) {
+            setColors(w, QPalette::Base, QPalette::Text, c);
+        }
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto& m = static_cast<forms::ListBox&>(c);
+        auto* w = static_cast<QListWidget*>(widget);
+        const QSignalBlocker block(w);
+        const bool multi = m.MultiSelect() != forms::vbMultiSelectNone;
+        if (what == Prop::Items || what == Prop::ListIndex) {
+            if (what == Prop::Items) syncItems(w, m);
+            if (!multi) {
+                if (m.ListIndex() < 0) {
+                    w->setCurrentRow(-1);
+                    w->clearSelection();
+                } else {
+                    w->setCurrentRow(m.ListIndex());
+                }
+            } else {
+                for (int i = 0; i < m.ListCount(); ++i) w->item(i)->setSelected(m.Selected(i));
+                if (m.ListIndex() >= 0) w->setCurrentRow(m.ListIndex(), QItemSelectionModel::NoUpdate);
+            }
+            if (m.ListIndex() >= 0) w->scrollToItem(w->item(m.ListIndex()));
+            if (what == Prop::Items) apply(Prop::TopIndex);
+        } else if (what == Prop::TopIndex) {
+            if (m.TopIndex() < w->count()) w->scrollToItem(w->item(m.TopIndex()), QAbstractItemView::PositionAtTop);
+        } else if (what == Prop::Behaviour) {
+            w->setSelectionMode(multi ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+        } else if (what == Prop::BackColor) {
+            setColors(w, QPalette::Base, QPalette::Text, c);
+        }
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto& m = static_cast<forms::CheckBox&>(c);
+        auto* w = static_cast<QCheckBox*>(widget);
+        const QSignalBlocker block(w);
+        if (what == Prop::Caption) w->setText(qs(m.Caption()));
+        else if (what == Prop::Value) {
+            w->setTristate(m.Value() == forms::vbGrayed);
+            w->setCheckState(m.Value() == forms::vbChecked ? Qt::Checked
+                             : m.Value() == forms::vbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
+        } else if (what == Prop::Appearance)
+            w->setLayoutDirection(m.Alignment() == forms::vbRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
+        else if (what == Prop::BackColor) {
+            w->setAutoFillBackground(true);
+            setColors(w, QPalette::Window, QPalette::WindowText, c);
+        }
+        break;
+    }
+    case ControlKind::OptionButton: {
+        auto& m = static_cast<forms::OptionButton&>(c);
+        auto* w = static_cast<QRadioButton*>(widget);
+        const QSignalBlocker block(w);
+        if (what == Prop::Caption) w->setText(qs(m.Caption()));
+        else if (what == Prop::Value) w->setChecked(m.Value());
+        else if (what == Prop::Appearance)
+            w->setLayoutDirection(m.Alignment() == forms::vbRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
+        else if (what == Prop::BackColor) {
+            w->setAutoFillBackground(true);
+            setColors(w, QPalette::Window, QPalette::WindowText, c);
+        }
+        break;
+    }
+    case ControlKind::CommandButton:
+        if (what == Prop::Caption) static_cast<QPushButton*>(widget)->setText(qs(static_cast<forms::CommandButton&>(c).Caption()));
+        break;
+    case ControlKind::Frame: {
+        auto& m = static_cast<forms::Frame&>(c);
+        auto* w = static_cast<FrameWidget*>(widget);
+        if (what == Prop::Caption) w->setCaption(qs(m.Caption()));
+        else if (what == Prop::Appearance) w->setBorder(m.BorderStyle() != 0);
+        else if (what == Prop::BackColor) w->setColors(toQColor(m.ForeColor()), toQColor(m.BackColor()));
+        break;
+    }
+    case ControlKind::PictureBox: {
+        auto& m = static_cast<forms::PictureBox&>(c);
+        auto* w = static_cast<BoxWidget*>(widget);
+        if (what == Prop::Appearance) w->setBorder(m.BorderStyle() != 0);
+        else if (what == Prop::BackColor) w->setBackground(toQColor(m.BackColor()));
+        else if (what == Prop::Picture) w->inner()->setPicture(qs(m.Picture()));
+        break;
+    }
+    case ControlKind::UserControl:
+        if (what == Prop::BackColor) static_cast<PictureWidget*>(widget)->setBackground(toQColor(c.BackColor()), true);
+        break;
+    case ControlKind::Image: {
+        auto& m = static_cast<forms::Image&>(c);
+        auto* w = static_cast<PictureWidget*>(widget);
+        if (what == Prop::Picture) w->setPicture(qs(m.Picture()));
+        else if (what == Prop::Appearance) w->setStretch(m.Stretch());
+        break;
+    }
+    case ControlKind::Line: {
+        if (what != Prop::Geometry && what != Prop::Appearance && what != Prop::BackColor) break;
+        auto& m = static_cast<forms::Line&>(c);
+        // The widget covers the line's end points and the pen around them.
+        const int x1 = px(m.X1()), y1 = px(m.Y1()), x2 = px(m.X2()), y2 = px(m.Y2());
+        const int pen = std::max<int>(1, m.BorderWidth());
+        const int left = std::min(x1, x2) - pen, top = std::min(y1, y2) - pen;
+        widget->setGeometry(left, top, std::abs(x2 - x1) + 2 * pen + 1, std::abs(y2 - y1) + 2 * pen + 1);
+        const QPointF shift(0.5 - left, 0.5 - top);
+        static_cast<LineWidget*>(widget)->setLine(QLineF(QPointF(x1, y1) + shift, QPointF(x2, y2) + shift),
+                                                  borderPen(m.BorderColor(), m.BorderStyle(), m.BorderWidth()));
+        break;
+    }
+    case ControlKind::Shape: {
+        if (what != Prop::Appearance && what != Prop::BackColor) break;
+        auto& m = static_cast<forms::Shape&>(c);
+        static_cast<ShapeWidget*>(widget)->setShape(
+            m.ShapeKind(), borderPen(m.BorderColor(), m.BorderStyle(), m.BorderWidth()), fillBrush(m),
+            m.BackStyle() == 1 ? QBrush(toQColor(m.BackColor())) : QBrush());
+        break;
+    }
+    case ControlKind::HScrollBar: case ControlKind::VScrollBar: {
+        auto& m = static_cast<forms::ScrollBar&>(c);
+        auto* w = static_cast<QScrollBar*>(widget);
+        const QSignalBlocker block(w);
+        if (what == Prop::Range) {
+            // Min above Max runs the bar the other way.
+            w->setRange(std::min(m.Min(), m.Max()), std::max(m.Min(), m.Max()));
+            w->setInvertedAppearance(m.Min() > m.Max());
+            w->setInvertedControls(m.Min() > m.Max());
+            w->setSingleStep(m.SmallChange());
+            w->setPageStep(m.LargeChange());
+            w->setValue(m.Value());
+        } else if (what == Prop::Value) {
+            w->setValue(m.Value());
+        }
+        break;
+    }
+    case ControlKind::TabStrip: {
+        if (what != Prop::Tabs) break;
+        auto& m = static_cast<forms::TabStrip&>(c);
+        QTabBar* bar = static_cast<TabStripWidget*>(widget)->bar();
+        const QSignalBlocker block(bar);
+        while (bar->count() > m.TabsCount()) bar->removeTab(bar->count() - 1);
+        for (int i = 1; i <= m.TabsCount(); ++i) {
+            if (i > bar->count()) bar->addTab(qs(m.TabCaption(i)));
+            else bar->setTabText(i - 1, qs(m.TabCaption(i)));
+        }
+        bar->setCurrentIndex(m.SelectedIndex() - 1);
+        break;
+    }
+    case ControlKind::Timer: case ControlKind::Menu:
+        break;
+    }
+}
+
+} // namespace qtui

@@ -1,0 +1,304 @@
+// The widget's input into the model: keys, mouse, input-method text and
+// focus go to Form::dispatch..., and the widget's own reaction is kept only
+// where it is pure display (an edit placing its caret, a combo opening its
+// list, a scroll bar moving) — what the input means is the model's rule.
+#include "platform/qt/Binding.h"
+
+#include "platform/forms/Form.h"
+#include "platform/forms/ListControls.h"
+#include "platform/forms/TabStrip.h"
+#include "platform/forms/TextBox.h"
+#include "platform/qt/ControlWidgets.h"
+#include "platform/qt/Convert.h"
+#include "platform/qt/FormWindow.h"
+#include "platform/qt/KeyMap.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/text/Strings.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPointer>
+#include <QTabBar>
+#include <QTimer>
+
+namespace qtui {
+
+using forms::ControlKind;
+
+namespace {
+
+int16_t buttonOf(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return forms::vbLeftButton;
+    case Qt::RightButton: return forms::vbRightButton;
+    case Qt::MiddleButton: return forms::vbMiddleButton;
+    default: return 0;
+    }
+}
+
+int16_t buttonsOf(Qt::MouseButtons b) {
+    int16_t out = 0;
+    if (b & Qt::LeftButton) out |= forms::vbLeftButton;
+    if (b & Qt::RightButton) out |= forms::vbRightButton;
+    if (b & Qt::MiddleButton) out |= forms::vbMiddleButton;
+    return out;
+}
+
+bool isButtonKind(ControlKind k) {
+    return k == ControlKind::CommandButton || k == ControlKind::CheckBox || k == ControlKind::OptionButton;
+}
+
+} // namespace
+
+bool Binding::editsText() const {
+    if (control->kind() == ControlKind::TextBox) return true;
+    return control->kind() == ControlKind::ComboBox &&
+           static_cast<forms::ComboBox*>(control)->Style() == forms::vbComboDropdown;
+}
+
+// Control coordinates: relative to the control's inner area where it has one.
+QPointF Binding::modelPoint(QObject* watched, const QPointF& pos) const {
+    auto* from = static_cast<QWidget*>(watched);
+    QWidget* to = inner ? inner : widget;
+    const QPointF local = from == to ? pos : to->mapFromGlobal(from->mapToGlobal(pos));
+    return {twips(local.x()), twips(local.y())};
+}
+
+void Binding::settle(forms::Form& form) {
+    // The form may hide (and its window go) inside a handler; ask the window.
+    if (FormWindow* win = FormWindow::of(form)) backend_.syncFocus(*win->form);
+}
+
+bool Binding::eventFilter(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+    case QEvent::KeyPress: case QEvent::KeyRelease: case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: case QEvent::MouseButtonRelease: case QEvent::MouseMove:
+    case QEvent::Wheel: case QEvent::InputMethod: case QEvent::ContextMenu: case QEvent::Shortcut:
+        if (!control) return true; // a control on its way out takes no input
+        break;
+    case QEvent::FocusIn:
+        if (control) focusIn(static_cast<QFocusEvent*>(e)->reason());
+        return false;
+    default:
+        return false;
+    }
+    switch (e->type()) {
+    case QEvent::KeyPress: return key(static_cast<QKeyEvent*>(e), true);
+    case QEvent::KeyRelease: return key(static_cast<QKeyEvent*>(e), false);
+    case QEvent::Wheel:
+        // The wheel over a closed combo does not change the choice.
+        return control->kind() == ControlKind::ComboBox;
+    case QEvent::InputMethod: {
+        auto* ime = static_cast<QInputMethodEvent*>(e);
+        if (!editsText() || ime->commitString().isEmpty()) return false; // composing is shown by the edit
+        const std::string committed = utf8(ime->commitString());
+        QInputMethodEvent composing(ime->preeditString(), ime->attributes());
+        QCoreApplication::sendEvent(watched, &composing);
+        forms::Form& f = control->form();
+        f.dispatchText(committed); // each character through KeyPress, as typed
+        settle(f);
+        return true;
+    }
+    case QEvent::ContextMenu:
+        if (editsText()) editMenu(static_cast<QContextMenuEvent*>(e));
+        return true;
+    case QEvent::Shortcut:
+        accessKey();
+        return true;
+    default:
+        return mouse(watched, static_cast<QMouseEvent*>(e));
+    }
+}
+
+bool Binding::key(QKeyEvent* e, bool press) {
+    forms::Form& f = control->form();
+    const KeyStroke k = keyStrokeOf(*e);
+    if (press) {
+        f.dispatchKeyDown(k.code, k.shift, k.typed);
+    } else if (!e->isAutoRepeat()) {
+        f.dispatchKeyUp(k.code, k.shift);
+    }
+    settle(f);
+    if (!press || !control) return true;
+    const ControlKind kind = control->kind();
+    if (kind == ControlKind::ComboBox) {
+        // F4 and Alt+Up/Down open the list; choosing in it is a person's choice.
+        const bool alt = e->modifiers() & Qt::AltModifier;
+        if (e->key() == Qt::Key_F4 || (alt && (e->key() == Qt::Key_Down || e->key() == Qt::Key_Up)))
+            static_cast<QComboBox*>(widget)->showPopup();
+    }
+    if (kind == ControlKind::HScrollBar || kind == ControlKind::VScrollBar) {
+        // The bar moves itself on its keys; the move arrives as Change.
+        switch (e->key()) {
+        case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+        case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Home: case Qt::Key_End:
+            return false;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+bool Binding::mouse(QObject* watched, QMouseEvent* e) {
+    forms::Control& c = *control;
+    forms::Form& f = c.form();
+    const QPointF at = modelPoint(watched, e->position());
+    const int16_t shift = shiftOf(e->modifiers());
+    const ControlKind kind = c.kind();
+    switch (e->type()) {
+    case QEvent::MouseButtonPress: case QEvent::MouseButtonDblClick: {
+        if (kind == ControlKind::ListBox) return listPress(watched, e, at.x(), at.y());
+        const int clicks = e->type() == QEvent::MouseButtonDblClick ? 2 : 1;
+        const bool hadFocus = f.ActiveControl() == &c;
+        f.dispatchMouseDown(c, buttonOf(e->button()), shift, at.x(), at.y(), clicks);
+        settle(f);
+        if (!control) return true;
+        const bool focused = f.ActiveControl() == &c;
+        const bool left = e->button() == Qt::LeftButton;
+        if (kind == ControlKind::TextBox || (kind == ControlKind::ComboBox && editsText() && watched != widget)) {
+            // The caret and selection only; a press that brings the focus
+            // keeps what GotFocus selected.
+            passMouse_ = left && focused && (hadFocus || clicks == 2);
+        } else if (kind == ControlKind::ComboBox) {
+            passMouse_ = left && focused && clicks == 1; // opens the list
+        } else if (kind == ControlKind::HScrollBar || kind == ControlKind::VScrollBar) {
+            passMouse_ = left && c.enabledOnForm();
+        } else {
+            passMouse_ = false;
+            if (isButtonKind(kind) && left) static_cast<QAbstractButton*>(widget)->setDown(true);
+            if (kind == ControlKind::TabStrip && focused && clicks == 1 && watched != widget) {
+                auto* bar = static_cast<QTabBar*>(watched);
+                const int tab = bar->tabAt(e->position().toPoint());
+                if (tab >= 0) f.dispatchTab(static_cast<forms::TabStrip&>(c), tab + 1);
+                settle(f);
+            }
+        }
+        return !passMouse_;
+    }
+    case QEvent::MouseButtonRelease: {
+        const bool pass = passMouse_;
+        if (e->buttons() == Qt::NoButton) passMouse_ = false;
+        if (isButtonKind(kind)) static_cast<QAbstractButton*>(widget)->setDown(false);
+        f.dispatchMouseUp(c, buttonOf(e->button()), shift, at.x(), at.y());
+        settle(f);
+        return !pass;
+    }
+    case QEvent::MouseMove:
+        f.dispatchMouseMove(c, buttonsOf(e->buttons()), shift, at.x(), at.y());
+        return !passMouse_;
+    default:
+        return true;
+    }
+}
+
+// A list: the press chooses the item under the pointer (after MouseDown and
+// the focus); the second press of a double click is the list's DblClick,
+// on an item or below the items (the item chosen by the first press stays).
+bool Binding::listPress(QObject* watched, QMouseEvent* e, double x, double y) {
+    auto& list = static_cast<forms::ListControl&>(*control);
+    forms::Form& f = list.form();
+    auto* view = static_cast<QListWidget*>(widget);
+    const QPoint inView = view->viewport()->mapFromGlobal(static_cast<QWidget*>(watched)->mapToGlobal(e->position().toPoint()));
+    const QModelIndex hit = view->indexAt(inView);
+    const int row = hit.isValid() ? hit.row() : -1;
+    passMouse_ = false;
+    if (e->type() == QEvent::MouseButtonDblClick) {
+        // The first press has chosen the item already.
+        f.dispatchMouseDown(list, buttonOf(e->button()), shiftOf(e->modifiers()), x, y, 2);
+    } else {
+        f.dispatchMouseDown(list, buttonOf(e->button()), shiftOf(e->modifiers()), x, y);
+        if (control && f.ActiveControl() == &list && row >= 0 && e->button() == Qt::LeftButton)
+            f.dispatchChoose(list, row, shiftOf(e->modifiers()));
+    }
+    settle(f);
+    return true;
+}
+
+void Binding::focusIn(int reason) {
+    if (backend_.movingFocus()) return;
+    forms::Form& f = control->form();
+    if (f.ActiveControl() == control) return;
+    switch (reason) {
+    case Qt::MouseFocusReason: case Qt::TabFocusReason: case Qt::BacktabFocusReason: case Qt::ShortcutFocusReason:
+        f.dispatchFocus(*control); // a person moved the focus
+        break;
+    default:
+        break; // Qt's own moves (activation, popups) follow the model
+    }
+    // After Qt has finished its own focus handling.
+    QPointer<QWidget> w = widget;
+    QtBackend* backend = &backend_;
+    QTimer::singleShot(0, widget, [w, backend, formWindow = QPointer<FormWindow>(FormWindow::of(f))] {
+        if (w && formWindow && formWindow->form) backend->syncFocus(*formWindow->form);
+    });
+}
+
+// A person moved the caret or selection of an edit with the mouse.
+void Binding::reportSelection() {
+    if (!control || !passMouse_ || !editsText()) return;
+    QLineEdit* edit = control->kind() == ControlKind::TextBox ? static_cast<QLineEdit*>(widget)
+                                                               : static_cast<QComboBox*>(widget)->lineEdit();
+    if (!edit) return;
+    const long start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const long length = edit->hasSelectedText() ? static_cast<long>(edit->selectedText().size()) : 0;
+    control->form().dispatchSelection(*control, start, length);
+}
+
+// The edit menu of a text box: each entry is the key that does the same,
+// so the model's rules (KeyPress filters, code page 932) apply to it too.
+void Binding::editMenu(QContextMenuEvent* e) {
+    forms::Form& f = control->form();
+    if (f.ActiveControl() != control) {
+        f.dispatchFocus(*control);
+        settle(f);
+        if (!control || f.ActiveControl() != control) return;
+    }
+    const bool selected = control->kind() == ControlKind::TextBox
+                              ? static_cast<forms::TextBox*>(control)->SelLength() > 0
+                              : static_cast<forms::ComboBox*>(control)->SelLength() > 0;
+    QMenu menu;
+    QAction* cut = menu.addAction(QStringLiteral("切り取り(&T)"));
+    QAction* copy = menu.addAction(QStringLiteral("コピー(&C)"));
+    QAction* paste = menu.addAction(QStringLiteral("貼り付け(&P)"));
+    QAction* erase = menu.addAction(QStringLiteral("削除(&D)"));
+    menu.addSeparator();
+    QAction* all = menu.addAction(QStringLiteral("すべて選択(&A)"));
+    cut->setEnabled(selected);
+    copy->setEnabled(selected);
+    erase->setEnabled(selected);
+    paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    QPointer<QWidget> alive = widget;
+    QAction* chosen = menu.exec(e->globalPos());
+    if (!chosen || !alive || !control) return;
+    if (chosen == cut) f.dispatchKeyDown('X', forms::vbCtrlMask, "\x18");
+    else if (chosen == copy) f.dispatchKeyDown('C', forms::vbCtrlMask, "\x03");
+    else if (chosen == paste) f.dispatchKeyDown('V', forms::vbCtrlMask, "\x16");
+    else if (chosen == erase) f.dispatchKeyDown(forms::vbKeyDelete, 0);
+    else if (chosen == all) {
+        const long length = control->kind() == ControlKind::TextBox
+                                ? text::Len(static_cast<forms::TextBox*>(control)->Text())
+                                : text::Len(static_cast<forms::ComboBox*>(control)->Text());
+        f.dispatchSelection(*control, 0, length);
+    }
+    settle(f);
+}
+
+// An access key ("&O" in a caption): the same as a click on the control.
+void Binding::accessKey() {
+    if (!isButtonKind(control->kind())) return;
+    forms::Control& c = *control;
+    forms::Form& f = c.form();
+    f.dispatchMouseDown(c, forms::vbLeftButton, 0, c.Width() / 2, c.Height() / 2);
+    if (control) f.dispatchMouseUp(c, forms::vbLeftButton, 0, c.Width() / 2, c.Height() / 2);
+    settle(f);
+}
+
+} // namespace qtui

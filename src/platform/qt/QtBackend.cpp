@@ -1,0 +1,272 @@
+#include "platform/qt/QtBackend.h"
+
+#include "platform/forms/Form.h"
+#include "platform/forms/Menu.h"
+#include "platform/forms/Services.h"
+#include "platform/forms/Timer.h"
+#include "platform/qt/Binding.h"
+#include "platform/qt/ControlWidgets.h"
+#include "platform/qt/Convert.h"
+#include "platform/qt/FormWindow.h"
+#include "platform/qt/MessageBox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QFontMetricsF>
+#include <QMenu>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QWindow>
+
+namespace qtui {
+
+using forms::ControlKind;
+
+namespace {
+
+// Lines of a text, broken at CR LF, LF or CR.
+QStringList linesOf(std::string_view text) {
+    QString s = qs(text);
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s.split(QLatin1Char('\n'));
+}
+
+// The window a new modal window stays above: its owner's, else the active one.
+QWindow* transientParentFor(const forms::Form& form) {
+    QWidget* parent = nullptr;
+    if (form.Owner()) parent = windowOf(*form.Owner());
+    if (!parent) parent = QApplication::activeWindow();
+    return parent ? parent->windowHandle() : nullptr;
+}
+
+} // namespace
+
+QtBackend::QtBackend() = default;
+
+QtBackend::~QtBackend() {
+    for (auto& [timer, q] : timers_) q->stop();
+}
+
+QWidget* windowOf(const forms::Form& form) { return FormWindow::of(form); }
+
+QWidget* widgetOf(const forms::Control& control) {
+    Binding* b = bindingOf(control);
+    return b ? b->widget : nullptr;
+}
+
+void prepareApplication() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QApplication::setFont(toQFont(forms::Font{}));
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+// ---- windows ----
+
+void QtBackend::showForm(forms::Form& form) {
+    if (FormWindow::of(form)) return;
+    auto* w = new FormWindow(*this, form);
+    form.setBackendData(w);
+    for (forms::Control* c : form.children()) buildControl(*this, *c, w->client);
+    ++windows_;
+    if (form.Modal()) {
+        w->setWindowModality(Qt::ApplicationModal);
+        if (QWindow* parent = transientParentFor(form)) {
+            w->winId();
+            w->windowHandle()->setTransientParent(parent);
+        }
+    }
+    // A modeless window is a top-level window of its own: an owner that is
+    // hidden or minimised leaves it alone.
+    if (form.WindowState() == forms::vbMinimized) w->showMinimized();
+    else if (form.WindowState() == forms::vbMaximized) w->showMaximized();
+    else w->show();
+    w->reportFrame();
+    w->activateWindow();
+}
+
+void QtBackend::hideForm(forms::Form& form) {
+    FormWindow* w = FormWindow::of(form);
+    if (!w) return;
+    form.setBackendData(nullptr);
+    w->form = nullptr;
+    for (forms::Control* c : form.children()) detachControl(*c);
+    if (auto it = modalLoops_.find(&form); it != modalLoops_.end()) it->second->quit();
+    w->hide();
+    w->deleteLater(); // the window may be delivering the input that hid it
+    --windows_;
+    quitWhenNoWindows();
+}
+
+void QtBackend::quitWhenNoWindows() {
+    if (windows_ > 0) return;
+    QTimer::singleShot(0, qApp, [] {
+        auto* self = dynamic_cast<QtBackend*>(forms::backend());
+        if (self && !self->hasWindows() && self->modalLoops_.empty()) QCoreApplication::quit();
+    });
+}
+
+void QtBackend::formChanged(forms::Form& form, forms::FormProp what) {
+    if (FormWindow* w = FormWindow::of(form)) w->apply(what);
+}
+
+void QtBackend::controlAdded(forms::Control& control) {
+    FormWindow* w = FormWindow::of(control.form());
+    if (!w) return;
+    if (control.kind() == ControlKind::Menu) {
+        w->buildMenus();
+        return;
+    }
+    forms::Control* container = control.containerControl();
+    QWidget* parent = w->client;
+    if (container) {
+        Binding* holder = bindingOf(*container);
+        if (!holder || !holder->inner) return;
+        parent = holder->inner;
+    }
+    if (Binding* b = buildControl(*this, control, parent)) b->widget->raise(); // last in its container: on top
+}
+
+// Only the Control part of the object is alive here (its destructor runs).
+void QtBackend::controlRemoved(forms::Control& control) {
+    if (control.kind() == ControlKind::Menu) {
+        if (auto* action = static_cast<QAction*>(control.backendData())) {
+            action->disconnect();
+            if (action->menu()) action->menu()->disconnect();
+            action->setVisible(false);
+        }
+        control.setBackendData(nullptr);
+        // Rebuilt once the menu has left the model.
+        QPointer<FormWindow> w = FormWindow::of(control.form());
+        QTimer::singleShot(0, w, [w] {
+            if (w && w->form) w->buildMenus();
+        });
+        return;
+    }
+    Binding* b = bindingOf(control);
+    control.setBackendData(nullptr);
+    if (!b) return;
+    b->control = nullptr;
+    b->widget->hide();
+    b->widget->deleteLater();
+}
+
+void QtBackend::controlChanged(forms::Control& control, forms::Prop what) {
+    if (control.kind() == ControlKind::Menu) {
+        applyMenu(static_cast<forms::Menu&>(control), what);
+        return;
+    }
+    if (Binding* b = bindingOf(control)) b->apply(what);
+}
+
+void QtBackend::refresh(forms::Form& form) {
+    FormWindow* w = FormWindow::of(form);
+    if (!w) return;
+    // Before the program's event loop runs, the window has to be mapped first.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if ((w = FormWindow::of(form))) w->repaint();
+}
+
+void QtBackend::refresh(forms::Control& control) {
+    if (Binding* b = bindingOf(control)) b->widget->repaint();
+}
+
+void QtBackend::runModal(forms::Form& form) {
+    if (!form.Visible() || !FormWindow::of(form)) return;
+    QEventLoop loop;
+    modalLoops_[&form] = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    modalLoops_.erase(&form);
+}
+
+void QtBackend::syncFocus(forms::Form& form) {
+    FormWindow* w = FormWindow::of(form);
+    if (!w) return;
+    QWidget* target = w;
+    if (forms::Control* active = form.ActiveControl()) {
+        if (Binding* b = bindingOf(*active)) target = b->focusWidget();
+    }
+    if (w->focusWidget() == target) return;
+    movingFocus_ = true;
+    target->setFocus(Qt::OtherFocusReason);
+    movingFocus_ = false;
+}
+
+// ---- timers ----
+
+void QtBackend::timerChanged(forms::Timer& timer) {
+    auto it = timers_.find(&timer);
+    if (!timer.running()) {
+        if (it != timers_.end()) {
+            // The timer may be delivering the tick that stopped it.
+            QTimer* q = it->second.release();
+            q->stop();
+            q->disconnect();
+            q->deleteLater();
+            timers_.erase(it);
+        }
+        return;
+    }
+    if (it == timers_.end()) {
+        auto q = std::make_unique<QTimer>();
+        forms::Timer* t = &timer;
+        QObject::connect(q.get(), &QTimer::timeout, q.get(), [t] { t->form().dispatchTimer(*t); });
+        it = timers_.emplace(&timer, std::move(q)).first;
+    }
+    QTimer& q = *it->second;
+    if (!q.isActive() || q.interval() != timer.Interval()) q.start(timer.Interval());
+}
+
+// ---- services ----
+
+int QtBackend::messageBox(const std::string& prompt, int flags, const std::string& title) {
+    return showMessageBox(prompt, flags, title, QApplication::activeWindow());
+}
+
+void QtBackend::beep() { QApplication::beep(); }
+
+// The hourglass is one state: set once, restored completely.
+void QtBackend::setScreenPointer(int16_t pointer) {
+    Qt::CursorShape shape;
+    if (toCursor(pointer, shape)) {
+        if (hourglass_) QGuiApplication::changeOverrideCursor(shape);
+        else QGuiApplication::setOverrideCursor(shape);
+        hourglass_ = true;
+    } else if (hourglass_) {
+        QGuiApplication::restoreOverrideCursor();
+        hourglass_ = false;
+    }
+}
+
+void QtBackend::clipboardClear() { QGuiApplication::clipboard()->clear(); }
+void QtBackend::clipboardSetText(const std::string& text) { QGuiApplication::clipboard()->setText(qs(text)); }
+std::string QtBackend::clipboardText() { return utf8(QGuiApplication::clipboard()->text()); }
+
+double QtBackend::textWidth(const forms::Font& font, std::string_view text) {
+    const QFontMetricsF fm(toQFont(font));
+    qreal widest = 0;
+    for (const QString& line : linesOf(text)) widest = std::max(widest, fm.horizontalAdvance(line));
+    return twips(widest);
+}
+
+double QtBackend::textHeight(const forms::Font& font, std::string_view text) {
+    const QFontMetricsF fm(toQFont(font));
+    return twips(fm.height() * static_cast<qreal>(linesOf(text).size()));
+}
+
+double QtBackend::screenWidth() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return twips(s ? s->geometry().width() : 1920);
+}
+
+double QtBackend::screenHeight() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return twips(s ? s->geometry().height() : 1080);
+}
+
+} // namespace qtui

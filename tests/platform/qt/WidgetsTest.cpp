@@ -1,0 +1,387 @@
+// The widgets of a shown form follow the model: geometry in twips ÷ 15,
+// fonts and colours as the desktop shows them, every push, and the
+// platform's list rules whatever Qt would do on its own.
+#include "platform/qt/ControlWidgets.h"
+#include "platform/qt/Convert.h"
+#include "platform/qt/ShownForm.h"
+#include "platform/qt/testing/QtDesktop.h"
+#include "platform/text/RuntimeError.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
+#include <QContextMenuEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTabBar>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qtui::testing::QtDesktop;
+
+class ShownWidgets : public testing::Test {
+protected:
+    void SetUp() override {
+        layOut(f);
+        ASSERT_TRUE(desk.show(f));
+        f.take();
+    }
+    template <class W>
+    W* widget(const forms::Control& c) {
+        return static_cast<W*>(QtDesktop::widget(c));
+    }
+
+    QtDesktop desk;
+    AllControls f;
+};
+
+void forEachControl(const forms::Container& c, const std::function<void(forms::Control&)>& visit) {
+    for (forms::Control* child : c.children()) {
+        visit(*child);
+        if (auto* inner = dynamic_cast<forms::Container*>(child)) forEachControl(*inner, visit);
+    }
+}
+
+TEST_F(ShownWidgets, GeometryIsTwipsOverFifteen) {
+    int checked = 0;
+    forEachControl(f, [&](forms::Control& c) {
+        QWidget* w = QtDesktop::widget(c);
+        if (c.kind() == forms::ControlKind::Menu || c.kind() == forms::ControlKind::Timer) {
+            EXPECT_EQ(w, nullptr);
+            return;
+        }
+        ASSERT_NE(w, nullptr) << nameOf(c);
+        if (c.kind() == forms::ControlKind::Line) return;
+        EXPECT_EQ(w->geometry(), QRect(qtui::px(c.Left()), qtui::px(c.Top()), qtui::px(c.Width()), qtui::px(c.Height())))
+            << nameOf(c);
+        ++checked;
+    });
+    EXPECT_GT(checked, 20);
+    // Inside a frame, positions are the frame's.
+    EXPECT_EQ(QtDesktop::widget(f.optOne[1])->parentWidget(), QtDesktop::widget(f.fraOne));
+    EXPECT_EQ(QtDesktop::widget(f.optOne[1])->geometry(), QRect(8, 44, 84, 22));
+    // The client area, under the menu bar.
+    QWidget* window = QtDesktop::window(f);
+    EXPECT_EQ(QtDesktop::widget(f.txtA)->parentWidget()->size(), QSize(600, 400));
+    EXPECT_EQ(window->height(), 400 + QtDesktop::widget(f.txtA)->parentWidget()->y());
+    // A line's widget covers both end points.
+    QWidget* line = QtDesktop::widget(f.linA);
+    EXPECT_TRUE(line->geometry().contains(QPoint(380, 133)));
+    EXPECT_TRUE(line->geometry().contains(QPoint(440, 173)));
+
+    f.txtA.Move(300, 450, 3000, 600);
+    EXPECT_EQ(QtDesktop::widget(f.txtA)->geometry(), QRect(20, 30, 200, 40));
+    f.setClientSize(7500, 4500);
+    EXPECT_EQ(QtDesktop::widget(f.txtA)->parentWidget()->size(), QSize(500, 300));
+}
+
+TEST_F(ShownWidgets, PropertyPushesReachTheWidgets) {
+    f.lblA.setCaption("パークゴルフ");
+    EXPECT_EQ(widget<qtui::LabelWidget>(f.lblA)->text(), QStringLiteral("パークゴルフ"));
+    f.btnOK.setCaption("登録");
+    EXPECT_EQ(widget<QPushButton>(f.btnOK)->text(), QStringLiteral("登録"));
+    f.fraOne.setCaption("抽出条件");
+    EXPECT_EQ(widget<qtui::FrameWidget>(f.fraOne)->caption(), QStringLiteral("抽出条件"));
+    f.txtA.setText("あいう");
+    f.txtA.setSelStart(1);
+    f.txtA.setSelLength(2);
+    EXPECT_EQ(widget<QLineEdit>(f.txtA)->text(), QStringLiteral("あいう"));
+    EXPECT_EQ(widget<QLineEdit>(f.txtA)->selectedText(), QStringLiteral("いう"));
+    f.chkA.setValue(forms::vbChecked);
+    EXPECT_EQ(widget<QCheckBox>(f.chkA)->checkState(), Qt::Checked);
+    f.optTwo[1].setValue(true);
+    f.optTwo[0].setValue(true);
+    EXPECT_TRUE(widget<QRadioButton>(f.optTwo[0])->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>(f.optTwo[1])->isChecked());
+    f.hscA.setValue(7);
+    EXPECT_EQ(widget<QScrollBar>(f.hscA)->value(), 7);
+    f.hscA.setMax(5); // moves the value into the range
+    EXPECT_EQ(widget<QScrollBar>(f.hscA)->maximum(), 5);
+    EXPECT_EQ(widget<QScrollBar>(f.hscA)->value(), 5);
+    f.tabBody.SelectTab(3);
+    f.tabBody.setTabCaption(1, "参加");
+    QTabBar* bar = QtDesktop::widget(f.tabBody)->findChild<QTabBar*>();
+    EXPECT_EQ(bar->currentIndex(), 2);
+    EXPECT_EQ(bar->tabText(0), QStringLiteral("参加"));
+    f.btnOK.setEnabled(false);
+    f.lblA.setVisible(false);
+    EXPECT_FALSE(QtDesktop::widget(f.btnOK)->isEnabled());
+    EXPECT_FALSE(QtDesktop::widget(f.lblA)->isVisible());
+    f.fraOne.setVisible(false); // a frame hides its contents
+    EXPECT_FALSE(QtDesktop::widget(f.optOne[0])->isVisible());
+    f.setCaption("期間");
+    EXPECT_EQ(QtDesktop::window(f)->windowTitle(), QStringLiteral("期間"));
+}
+
+TEST_F(ShownWidgets, CombosAndListsKeepThePlatformsSelectionRules) {
+    auto* combo = widget<QComboBox>(f.cobList);
+    auto* list = widget<QListWidget>(f.lstSingle);
+    f.cobList.Clear();
+    f.cobList.AddItem("一"); // Qt would make the first item current
+    f.cobList.AddItem("二");
+    f.cobList.AddItem("零", 0);
+    EXPECT_EQ(combo->currentIndex(), -1);
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(0), QStringLiteral("零"));
+    EXPECT_EQ(f.take(), Events{});
+    f.cobList.setListIndex(2);
+    EXPECT_EQ(combo->currentIndex(), 2);
+    f.cobList.RemoveItem(2);
+    EXPECT_EQ(combo->currentIndex(), -1);
+    EXPECT_EQ(combo->count(), 2);
+
+    f.lstSingle.setListIndex(1);
+    EXPECT_EQ(list->currentRow(), 1);
+    f.lstSingle.setList(0, "改名");
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("改名"));
+    f.lstSingle.RemoveItem(1); // Qt would move the current row
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(list->count(), 2);
+
+    f.lstMulti.setSelected(0, true);
+    f.lstMulti.setSelected(2, true);
+    EXPECT_TRUE(widget<QListWidget>(f.lstMulti)->item(2)->isSelected());
+    EXPECT_FALSE(widget<QListWidget>(f.lstMulti)->item(1)->isSelected());
+}
+
+TEST_F(ShownWidgets, TheWheelOverAClosedComboChangesNothing) {
+    f.cobList.setListIndex(0);
+    f.take();
+    auto* combo = widget<QComboBox>(f.cobList);
+    const QPointF at = combo->rect().center();
+    QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+    EXPECT_EQ(f.cobList.ListIndex(), 0);
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(f.take(), Events{});
+}
+
+TEST_F(ShownWidgets, TextBoxesTakeOnlyWhatCodePage932Stores) {
+    f.txtA.KeyPress = [this](int16_t& k) {
+        if (k >= 32 && (k < '0' || k > '9')) k = 0; // digits only; control keys pass
+    };
+    const long beeps = forms::beepCount();
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("1ä2")); // ä: not in code page 932
+    QApplication::sendEvent(QtDesktop::widget(f.txtA), &commit);
+    EXPECT_EQ(f.txtA.Text(), "12");
+    EXPECT_EQ(forms::beepCount(), beeps + 1);
+    forms::Clipboard::SetText("3x4\r\n5");
+    desk.key(Qt::Key_V, Qt::ControlModifier); // a paste goes through KeyPress too (first line only)
+    EXPECT_EQ(f.txtA.Text(), "1234");
+    EXPECT_EQ(widget<QLineEdit>(f.txtA)->text(), QStringLiteral("1234"));
+}
+
+TEST_F(ShownWidgets, ElementsLoadedWhileShownGetWidgets) {
+    forms::Label& added = f.lblArr.Load(5);
+    QWidget* w = QtDesktop::widget(added);
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->isVisible()); // a loaded element starts hidden
+    added.Move(4980, 3000, 1500, 330);
+    added.setVisible(true);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->geometry(), QRect(332, 200, 100, 22));
+    EXPECT_EQ(static_cast<qtui::LabelWidget*>(w)->text(), QStringLiteral("所属")); // element 0's caption
+    f.lblArr.Unload(5);
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST(Fonts, WindowsFontsAreTheIpaFontsAtNinetySixDpi) {
+    qtui::testing::application();
+    struct Case {
+        const char* name;
+        const char* family;
+    };
+    for (const Case& c : {Case{"ＭＳ Ｐゴシック", "IPAPGothic"}, Case{"ＭＳ ゴシック", "IPAGothic"},
+                          Case{"ＭＳ 明朝", "IPAMincho"}, Case{"ＭＳ Ｐ明朝", "IPAPMincho"}}) {
+        EXPECT_EQ(qtui::substituteFamily(c.name), QString::fromLatin1(c.family)) << c.name;
+        EXPECT_EQ(QFontInfo(qtui::toQFont(forms::Font{c.name, 9})).family(), QString::fromLatin1(c.family))
+            << "font not installed: " << c.family;
+    }
+    for (auto [points, pixels] : {std::pair{9.0, 12}, {11.25, 15}, {12.0, 16}, {10.0, 13}, {9.75, 13}})
+        EXPECT_EQ(qtui::toQFont(forms::Font{"ＭＳ Ｐゴシック", points}).pixelSize(), pixels) << points;
+    EXPECT_TRUE(qtui::toQFont(forms::Font{"ＭＳ Ｐゴシック", 9, true}).bold());
+}
+
+TEST(Colours, RgbAndSystemColoursAsThePaletteShowsThem) {
+    qtui::testing::application();
+    const QPalette p = QApplication::palette();
+    EXPECT_EQ(qtui::toQColor(forms::RGB(255, 0, 0)), QColor(255, 0, 0));
+    EXPECT_EQ(qtui::toQColor(forms::RGB(250, 250, 250)), QColor(250, 250, 250));
+    EXPECT_EQ(qtui::toQColor(0xE0E0E0), QColor(0xE0, 0xE0, 0xE0));
+    EXPECT_EQ(qtui::toQColor(forms::vbButtonFace), p.color(QPalette::Button));
+    EXPECT_EQ(qtui::toQColor(forms::vbHighlight), p.color(QPalette::Highlight));
+    EXPECT_EQ(qtui::toQColor(forms::vbHighlightText), p.color(QPalette::HighlightedText));
+    EXPECT_EQ(qtui::toQColor(forms::vbGrayText), p.color(QPalette::Disabled, QPalette::WindowText));
+    EXPECT_EQ(qtui::toQColor(forms::vbButtonText), p.color(QPalette::ButtonText));
+}
+
+TEST_F(ShownWidgets, ColoursAndFontsArePushed) {
+    f.txtA.setBackColor(forms::RGB(255, 255, 192));
+    f.txtA.setForeColor(forms::RGB(0, 0, 255));
+    EXPECT_EQ(QtDesktop::widget(f.txtA)->palette().color(QPalette::Base), QColor(255, 255, 192));
+    EXPECT_EQ(QtDesktop::widget(f.txtA)->palette().color(QPalette::Text), QColor(0, 0, 255));
+    f.btnOK.setFontBold(true);
+    f.btnOK.setFontSize(11.25);
+    EXPECT_TRUE(QtDesktop::widget(f.btnOK)->font().bold());
+    EXPECT_EQ(QtDesktop::widget(f.btnOK)->font().pixelSize(), 15);
+}
+
+TEST_F(ShownWidgets, TextIsMeasuredWithTheRealFont) {
+    const forms::Font font{"ＭＳ Ｐゴシック", 9};
+    const QFontMetricsF fm(qtui::toQFont(font));
+    EXPECT_DOUBLE_EQ(forms::TextWidth(font, "プレイヤー"), fm.horizontalAdvance(QStringLiteral("プレイヤー")) * 15);
+    EXPECT_DOUBLE_EQ(forms::TextWidth(font, "ab\r\nあいう"), fm.horizontalAdvance(QStringLiteral("あいう")) * 15);
+    EXPECT_DOUBLE_EQ(forms::TextHeight(font, "a\r\nb"), 2 * forms::TextHeight(font, ""));
+    f.lblA.setAutoSize(true); // sized with the same metrics
+    EXPECT_DOUBLE_EQ(f.lblA.Width(), forms::TextWidth(f.lblA.font(), f.lblA.Caption()));
+}
+
+} // namespace
+
+namespace {
+
+class Boxes : public forms::Form {
+public:
+    Boxes() : Form("Boxes") {
+        setClientSize(6000, 3000);
+        picBody.Move(300, 300, 3000, 1500);
+        btnIn.Move(150, 150, 1200, 375);
+        uct.Move(3600, 300, 2000, 1500);
+        lblIn.Move(0, 0, 1500, 300);
+        btnIn.Click = [this] { ++clicks; };
+    }
+    forms::PictureBox picBody{*this, "picBody"};
+    forms::CommandButton btnIn{picBody, "btnIn"};
+    forms::UserControl uct{*this, "uct"};
+    forms::Label lblIn{uct, "lblIn"};
+    int clicks = 0;
+};
+
+TEST(Containers, PictureBoxesAndUserControlsHoldTheirControls) {
+    QtDesktop desk;
+    Boxes f;
+    ASSERT_TRUE(desk.show(f));
+    QWidget* client = QtDesktop::widget(f.picBody)->parentWidget();
+    // Inside the picture box's border (2 pixels), at the control's own place.
+    EXPECT_EQ(QtDesktop::widget(f.btnIn)->geometry(), QRect(10, 10, 80, 25));
+    EXPECT_EQ(QtDesktop::widget(f.btnIn)->mapTo(client, QPoint(0, 0)), QPoint(20 + 2 + 10, 20 + 2 + 10));
+    EXPECT_EQ(QtDesktop::widget(f.lblIn)->parentWidget(), QtDesktop::widget(f.uct));
+    desk.click(f.btnIn);
+    EXPECT_EQ(f.clicks, 1);
+    f.picBody.setVisible(false);
+    EXPECT_FALSE(QtDesktop::widget(f.btnIn)->isVisible());
+}
+
+TEST_F(ShownWidgets, MouseInputArrivesInTwipsAndTheControlKeepsTheMouse) {
+    std::vector<std::string> seen;
+    auto record = [&](const char* what) {
+        return [&seen, what](int16_t Button, int16_t Shift, double X, double Y) {
+            seen.push_back(std::string(what) + " " + std::to_string(Button) + " " + std::to_string(Shift) + " " +
+                           std::to_string(static_cast<int>(X)) + "," + std::to_string(static_cast<int>(Y)));
+        };
+    };
+    f.lblA.MouseDown = record("down");
+    f.lblA.MouseMove = record("move");
+    f.lblA.MouseUp = record("up");
+    QWidget* w = QtDesktop::widget(f.lblA);
+    QTest::mousePress(w, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 5));
+    QTest::mouseMove(w, QPoint(-20, 5)); // beyond the left edge, button held
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(-20, 5));
+    EXPECT_EQ(seen, (std::vector<std::string>{"down 1 1 150,75", "move 1 0 -300,75", "up 1 0 -300,75"}));
+    EXPECT_EQ(f.take(), Events{}) << "a release outside the control is no Click";
+}
+
+TEST_F(ShownWidgets, ScrollBarsRaiseOnlyChangeAndNoTracking) {
+    auto* bar = widget<QScrollBar>(f.hscA);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2)); // the right arrow
+    EXPECT_EQ(f.hscA.Value(), 1);
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->value();
+    option.sliderValue = bar->value();
+    option.pageStep = bar->pageStep();
+    option.singleStep = bar->singleStep();
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
+    QTest::mouseMove(bar, thumb.center() + QPoint(40, 0));
+    QTest::mouseMove(bar, thumb.center() + QPoint(80, 0));
+    EXPECT_EQ(f.hscA.Value(), 1) << "no Change while the thumb is dragged";
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb.center() + QPoint(80, 0));
+    EXPECT_GT(f.hscA.Value(), 1);
+    EXPECT_EQ(f.take(), (Events{"txtA:LostFocus", "hscA:GotFocus", "hscA:MouseDown", "hscA:Change", "hscA:MouseUp",
+                                "hscA:MouseDown", "hscA:MouseUp", "hscA:Change"}));
+    EXPECT_EQ(bar->value(), f.hscA.Value());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ShownWidgets, AClickKeepsWhatGotFocusSelectedAndThenPlacesTheCaret) {
+    f.txtB.setText("あいうえお");
+    f.txtB.GotFocus = [this] {
+        f.txtB.setSelStart(0);
+        f.txtB.setSelLength(5);
+    };
+    auto* edit = widget<QLineEdit>(f.txtB);
+    desk.click(f.txtB); // brings the focus: the selection stays
+    EXPECT_EQ(f.txtB.SelLength(), 5);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("あいうえお"));
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 3, edit->height() / 2)); // places the caret
+    EXPECT_EQ(f.txtB.SelStart(), 5);
+    EXPECT_EQ(f.txtB.SelLength(), 0);
+    desk.type("か");
+    EXPECT_EQ(f.txtB.Text(), "あいうえおか");
+}
+
+} // namespace
+
+namespace {
+
+// Chooses the entry `text` of the next popup menu, once it is up.
+void chooseInNextMenu(const QString& text) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, text] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        poll->stop();
+        poll->deleteLater();
+        for (QAction* a : menu->actions())
+            if (a->text() == text) QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+    });
+    poll->start(5);
+}
+
+TEST_F(ShownWidgets, TheEditMenuPastesThroughKeyPress) {
+    f.txtA.KeyPress = [this](int16_t& k) {
+        f.events.push_back("txtA:KeyPress " + std::to_string(k));
+        if (k >= 32 && (k < '0' || k > '9')) k = 0;
+    };
+    forms::Clipboard::SetText("7a8");
+    QWidget* edit = QtDesktop::widget(f.txtA);
+    chooseInNextMenu(QStringLiteral("貼り付け(&P)"));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
+    QApplication::sendEvent(edit, &menu);
+    EXPECT_EQ(f.txtA.Text(), "78");
+    EXPECT_EQ(f.take(), (Events{"txtA:KeyDown 86", "txtA:KeyPress 22", "txtA:KeyPress 55", "txtA:Change",
+                                "txtA:KeyPress 97", "txtA:KeyPress 56", "txtA:Change"}));
+}
+
+} // namespace

@@ -1,0 +1,267 @@
+// Windows and desktop services of the Qt backend: modal loops, the error
+// box, message boxes, the close box, owners, the end of the program, the
+// hourglass, the clipboard, the opener and screenshots.
+#include "platform/qt/QtOpener.h"
+#include "platform/qt/Screenshot.h"
+#include "platform/qt/ShownForm.h"
+#include "platform/qt/testing/QtDesktop.h"
+#include "platform/text/RuntimeError.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+using qtui::testing::QtDesktop;
+
+class Small : public forms::Form {
+public:
+    Small() : Form("Small") {
+        setClientSize(3000, 1500);
+        btnOK.Move(120, 120, 1200, 375);
+    }
+    forms::CommandButton btnOK{*this, "btnOK"};
+    forms::Timer timTick{*this, "timTick"};
+};
+
+TEST(Windows, AModalShowRunsANestedLoopUntilTheFormUnloads) {
+    QtDesktop desk;
+    Small owner;
+    int ticks = 0;
+    owner.timTick.Tick = [&] { ++ticks; };
+    owner.timTick.setInterval(10);
+    ASSERT_TRUE(desk.show(owner));
+    Small dialog;
+    bool shownModal = false;
+    QTimer::singleShot(150, [&] {
+        shownModal = dialog.Visible() && QtDesktop::window(dialog) &&
+                     QtDesktop::window(dialog)->windowModality() == Qt::ApplicationModal;
+        dialog.Unload();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    dialog.Show(forms::vbModal, &owner);
+    EXPECT_GE(clock.elapsed(), 140);
+    EXPECT_TRUE(shownModal);
+    EXPECT_FALSE(dialog.Loaded());
+    EXPECT_EQ(QtDesktop::window(dialog), nullptr);
+    EXPECT_GE(ticks, 3) << "timers keep firing while a modal window runs";
+}
+
+TEST(Windows, AnErrorInAClickHandlerIsShownOnceAndTheWindowStaysUsable) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    f.btnOK.Click = [] { throw text::RuntimeError(6, "オーバーフローしました。"); };
+    ASSERT_TRUE(desk.show(f));
+    f.take();
+    desk.click(f.btnOK);
+    ASSERT_EQ(desk.boxes().messages().size(), 1u);
+    EXPECT_EQ(desk.boxes().last().title, "エラー");
+    EXPECT_EQ(desk.boxes().last().prompt, "オーバーフローしました。");
+    desk.click(f.chkA);
+    EXPECT_EQ(f.chkA.Value(), forms::vbChecked);
+    EXPECT_EQ(desk.boxes().messages().size(), 1u);
+}
+
+// Answers the next message box, once it is up, with a key (when given) or
+// else, or when the key leaves the box up, with the button showing `text`.
+void answerNextBox(const QString& text, QStringList& seen, int key = 0) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, text, &seen, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        for (QAbstractButton* b : box->buttons()) seen << b->text();
+        if (key) {
+            QTest::keyClick(box, static_cast<Qt::Key>(key));
+            if (!box->isVisible()) return;
+            seen << QStringLiteral("(refused)"); // the box is still up: press the button
+        }
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == text) b->click();
+    });
+    poll->start(5);
+}
+
+TEST(Windows, MessageBoxesHaveTheButtonsAndAnswersOfTheirFlags) {
+    QtDesktop desk;
+    forms::setPresenter(nullptr); // the real box
+    struct Case {
+        int flags;
+        QStringList buttons;
+        QString press;
+        int answer;
+    };
+    const Case cases[] = {
+        {forms::vbOKOnly, {"OK"}, "OK", forms::vbOK},
+        {forms::vbOKCancel | forms::vbQuestion, {"OK", "キャンセル"}, "キャンセル", forms::vbCancel},
+        {forms::vbYesNo | forms::vbExclamation, {"はい", "いいえ"}, "いいえ", forms::vbNo},
+        {forms::vbYesNoCancel, {"はい", "いいえ", "キャンセル"}, "はい", forms::vbYes},
+    };
+    for (const Case& c : cases) {
+        QStringList seen;
+        answerNextBox(c.press, seen);
+        EXPECT_EQ(forms::MsgBox("プロンプト", c.flags, std::string("タイトル")), c.answer);
+        std::sort(seen.begin(), seen.end());
+        QStringList expected = c.buttons;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(seen, expected) << c.flags;
+    }
+    QStringList seen;
+    answerNextBox({}, seen, Qt::Key_Escape);
+    EXPECT_EQ(forms::MsgBox("削除します。", forms::vbOKCancel), forms::vbCancel) << "Esc is Cancel";
+    EXPECT_FALSE(seen.contains(QStringLiteral("(refused)")));
+    answerNextBox(QStringLiteral("はい"), seen, Qt::Key_Escape);
+    EXPECT_EQ(forms::MsgBox("保存しますか？", forms::vbYesNo), forms::vbYes);
+    EXPECT_TRUE(seen.contains(QStringLiteral("(refused)"))) << "without Cancel, Esc answers nothing";
+}
+
+TEST(Windows, TheCloseBoxAsksTheModel) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    int16_t refuse = 1;
+    f.onQueryUnload = [&](int16_t& Cancel, int16_t) { Cancel = refuse; };
+    ASSERT_TRUE(desk.show(f));
+    f.take();
+    QtDesktop::window(f)->close();
+    EXPECT_TRUE(f.Visible());
+    EXPECT_TRUE(QtDesktop::window(f)->isVisible());
+    refuse = 0;
+    QtDesktop::window(f)->close();
+    EXPECT_FALSE(f.Loaded());
+    EXPECT_EQ(f.take(), (Events{"Form:QueryUnload 0", "Form:QueryUnload 0", "Form:Unload"}));
+}
+
+TEST(Windows, AnOwnedModelessWindowIsTopLevelAndOutlivesItsHiddenOwner) {
+    QtDesktop desk;
+    Small owner, tally;
+    ASSERT_TRUE(desk.show(owner));
+    tally.Show(forms::vbModeless, &owner);
+    QWidget* w = QtDesktop::window(tally);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isWindow());
+    EXPECT_EQ(w->parentWidget(), nullptr);
+    EXPECT_EQ(w->windowHandle()->transientParent(), nullptr);
+    owner.Hide();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(desk.backend.hasWindows());
+}
+
+TEST(Windows, TheProgramEndsWhenItsLastWindowCloses) {
+    QtDesktop desk;
+    Small f;
+    f.btnOK.Click = [&] { f.Unload(); };
+    f.Show();
+    QTimer::singleShot(50, [&] { desk.click(f.btnOK); });
+    bool timedOut = false;
+    QTimer::singleShot(5000, [&] {
+        timedOut = true;
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    EXPECT_FALSE(timedOut);
+    EXPECT_FALSE(desk.backend.hasWindows());
+}
+
+TEST(Windows, UserResizeReachesTheModel) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    ASSERT_TRUE(desk.show(f));
+    f.take();
+    QWidget* w = QtDesktop::window(f);
+    const int menu = w->height() - 400;
+    w->resize(700, 500 + menu);
+    EXPECT_DOUBLE_EQ(f.ScaleWidth(), 700 * 15);
+    EXPECT_DOUBLE_EQ(f.ScaleHeight(), 500 * 15);
+    EXPECT_EQ(f.take(), Events{"Form:Resize"});
+}
+
+TEST(Desktop, TheHourglassIsOneState) {
+    QtDesktop desk;
+    forms::Screen::setMousePointer(forms::vbHourglass);
+    forms::Screen::setMousePointer(forms::vbHourglass);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    forms::Screen::setMousePointer(forms::vbDefault);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(Desktop, TheClipboardIsTheDesktops) {
+    QtDesktop desk;
+    forms::Clipboard::SetText("https://example.jp/パーク");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("https://example.jp/パーク"));
+    EXPECT_EQ(forms::Clipboard::GetText(), "https://example.jp/パーク");
+    forms::Clipboard::Clear();
+    EXPECT_EQ(forms::Clipboard::GetText(), "");
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+TEST(Desktop, TheOpenerHandsAddressesFilesAndFoldersToTheDesktop) {
+    qtui::testing::application();
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    qtui::QtOpener opener;
+    EXPECT_TRUE(opener.open("https://example.jp/help?x=1"));
+    EXPECT_TRUE(opener.open("/tmp/Quillon Software/Lumora/data"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(catcher.urls.size(), 2);
+    EXPECT_EQ(catcher.urls[0], QUrl(QStringLiteral("https://example.jp/help?x=1")));
+    EXPECT_EQ(catcher.urls[1], QUrl::fromLocalFile(QStringLiteral("/tmp/Quillon Software/Lumora/data")));
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        EXPECT_FALSE(opener.open("https://example.jp/")) << "a desktop that cannot open it reports failure";
+    }
+}
+
+TEST(Desktop, AScreenshotIsSavedWhenAsked) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    f.txtA.setText("山田太郎");
+    f.cobList.setListIndex(1);
+    f.lstSingle.setListIndex(0);
+    f.optOne[0].setValue(true);
+    ASSERT_TRUE(desk.show(f));
+    const char* asked = std::getenv("LUMORA_SCREENSHOTS");
+    const std::string folder = asked && *asked ? asked : QDir::tempPath().toStdString() + "/lumora-qt-shot";
+    setenv("LUMORA_SCREENSHOTS", folder.c_str(), 1);
+    qtui::saveScreenshotIfAsked(f, "qt-all-controls");
+    // The windows' own size: "ＭＳ Ｐゴシック" 11.25 pt in the same boxes.
+    std::function<void(forms::Container&)> enlarge = [&](forms::Container& c) {
+        for (forms::Control* child : c.children()) {
+            child->setFontSize(11.25);
+            if (auto* inner = dynamic_cast<forms::Container*>(child)) enlarge(*inner);
+        }
+    };
+    enlarge(f);
+    qtui::saveScreenshotIfAsked(f, "qt-all-controls-11pt");
+    if (!asked) unsetenv("LUMORA_SCREENSHOTS");
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(folder + "/qt-all-controls.png")));
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(folder + "/qt-all-controls-11pt.png")));
+}
+
+} // namespace
+
+#include "WindowsTest.moc"
