@@ -1,36 +1,15 @@
 // Lumora: the Qt application with the forms layer's Qt backend and the
-// desktop opener installed. Until the start-up procedure exists, a small
-// placeholder window is shown; the program ends when its last window closes.
+// desktop opener installed, then the start-up procedure. The program ends
+// when its last window closes, or at once when start-up opened none.
+#include "core/startUp.h"
+#include "main/frmMain.h"
 #include "platform/forms/Forms.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtOpener.h"
 
 #include <QApplication>
 
-namespace {
-
-class Placeholder : public forms::Form {
-public:
-    Placeholder() : Form("Placeholder") {
-        setCaption(forms::App::Title);
-        setBorderStyle(forms::vbFixedSingle);
-        setMaxButton(false);
-        setStartUpPosition(forms::vbStartUpScreen);
-        setClientSize(4200, 1800);
-        lblTitle.Move(240, 240, 3720, 480);
-        lblTitle.setFontSize(18);
-        lblTitle.setAlignment(forms::vbCenter);
-        lblTitle.setCaption(forms::App::Title);
-        btnClose.Move(1500, 1080, 1200, 420);
-        btnClose.setCaption("閉じる");
-        btnClose.Click = [this] { Unload(); };
-    }
-
-    forms::Label lblTitle{*this, "lblTitle"};
-    forms::CommandButton btnClose{*this, "btnClose"};
-};
-
-} // namespace
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -43,9 +22,14 @@ int main(int argc, char** argv) {
 
     int code = 0;
     {
-        Placeholder window;
-        window.Show();
+        std::unique_ptr<frmMain> mainWindow;
+        gsSetMainWindowShower([&mainWindow] {
+            mainWindow = std::make_unique<frmMain>();
+            mainWindow->Show(); // errors of its load reach Main, which reports them
+        });
+        Main();
         if (backend.hasWindows()) code = QApplication::exec();
+        gsSetMainWindowShower(nullptr);
     }
     files::setOpener(nullptr);
     forms::setBackend(nullptr);

@@ -1,0 +1,37 @@
+#include "main/windowSeams.h"
+
+#include "core/globals.h"
+#include "platform/forms/Services.h"
+
+namespace {
+
+// Stands in for windows that are not part of the program yet: each says so
+// and is treated as a dialog the user cancelled.
+class UnavailableWindows : public GameWindows {
+public:
+    void showGameInfo(forms::Form&) override { cancelled(); }
+    void showNewScoreSetup(forms::Form&) override { cancelled(); }
+    bool showTally(forms::Form&, std::function<void()>) override {
+        notYet();
+        return false;
+    }
+    forms::Form* tallyWindow() override { return nullptr; }
+    void showSelectPrintScore(forms::Form&) override { cancelled(); }
+    void showPrintTotalGames(forms::Form&) override { notYet(); }
+
+private:
+    static void notYet() { forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title)); }
+    static void cancelled() {
+        gintDlgRet = -1;
+        notYet();
+    }
+};
+
+UnavailableWindows standIn;
+GameWindows* installed = nullptr;
+
+} // namespace
+
+GameWindows& gfGameWindows() { return installed ? *installed : standIn; }
+
+void gsSetGameWindows(GameWindows* windows) { installed = windows; }
