@@ -4,52 +4,19 @@
 // once (counter "vs_raw": the ratio of the two times; the goal is below 3).
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "benchSupport.h"
 #include "core/gameFile.h"
 #include "core/gameRecords.h"
-#include "platform/files/FileOps.h"
-#include "platform/text/Cp932.h"
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Files written moments ago are checked byte by byte by the profile layer
-// until their time is safely past; stored games are older than that.
-void ageFiles(const std::string& folder) {
-    const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        std::filesystem::last_write_time(entry.path(), past);
-}
-
-// Reads and decodes every file once; the baseline of a benchmark.
-double rawSeconds(const std::vector<std::string>& paths) {
-    const auto start = Clock::now();
-    for (const std::string& path : paths) benchmark::DoNotOptimize(text::decode932(*files::readFile(path)));
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Runs `work` per iteration and sets "vs_raw" to its time over the raw read
-// of `paths`, both timed in the same iterations.
-template <class Work>
-void compareWithRaw(benchmark::State& state, const std::vector<std::string>& paths, Work work) {
-    double workTime = 0, rawTime = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        work();
-        workTime += std::chrono::duration<double>(Clock::now() - start).count();
-        state.PauseTiming();
-        rawTime += rawSeconds(paths);
-        state.ResumeTiming();
-    }
-    state.counters["vs_raw"] = workTime / rawTime;
-}
+using benchsupport::ageFiles;
+using benchsupport::compareWithRaw;
 
 void BM_ReadGameList(benchmark::State& state) {
     testsupport::TempHome home;

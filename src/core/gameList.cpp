@@ -8,6 +8,7 @@
 #include "core/globals.h"
 #include "core/iniFile.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/Profile.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
 
@@ -46,8 +47,11 @@ std::vector<int32_t> storedGameNumbers(int32_t last) {
         const long long number = std::stoll(digits);
         if (number < 1 || number > last || gfGameFileName(static_cast<int32_t>(number)) != name)
             continue;
-        if (files::fileExists(files::joinPath(gstrGamesFolder, name)))
-            numbers.push_back(static_cast<int32_t>(number));
+        // Only a regular file (links followed) counts; the type the folder
+        // scan gives spares a stat. A dangling link is skipped, its error
+        // kept apart so that the scan goes on.
+        std::error_code typeError;
+        if (it->is_regular_file(typeError)) numbers.push_back(static_cast<int32_t>(number));
     }
     std::sort(numbers.begin(), numbers.end());
     return numbers;
@@ -80,6 +84,9 @@ typGameInfo readHeader(const std::string& name) {
 
 void gsReadGameList() {
     gtypGames.clear();
+    // One synchronous pass over files nothing else writes meanwhile: each
+    // file is checked once, not once per value.
+    files::ProfileReadBatch batch;
     const int32_t last = clamped32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"));
     for (int32_t number : storedGameNumbers(last)) gtypGames.append(readHeader(gfGameFileName(number)));
 }

@@ -2,12 +2,14 @@
 
 #include "platform/files/FileOps.h"
 #include "platform/files/Profile.h"
+#include "platform/files/ProfileText.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Cp932.h"
 
+#include <algorithm>
+#include <functional>
 #include <new>
 #include <string_view>
-#include <unordered_map>
 
 namespace {
 
@@ -36,46 +38,43 @@ int32_t mlngIniKeysMax = -1;
 namespace {
 
 // The first section of each name, for look-ups in large files (the player
-// registry, game files). Built on the first look-up after a load; it answers
-// exactly as the walk from index 0 would, since only the first name is kept.
-std::unordered_map<std::string_view, int32_t> mSectionIndex;
+// registry, game files): a hash table of section indexes (open addressing,
+// -1 = a free slot), built on the first look-up after a load. It answers
+// exactly as the walk from index 0 would, since a section whose name is
+// already there is never entered.
+std::vector<int32_t> mSectionSlots;
 bool mIndexStale = true;
 
-const std::unordered_map<std::string_view, int32_t>& sectionIndex() {
+std::size_t slotOf(std::string_view name, std::size_t mask) { return std::hash<std::string_view>{}(name) & mask; }
+
+const std::vector<int32_t>& sectionSlots() {
     if (mIndexStale) {
-        mSectionIndex.clear();
-        mSectionIndex.reserve(mtypIniSections.size());
-        for (std::size_t i = 0; i < mtypIniSections.size(); ++i)
-            mSectionIndex.try_emplace(mtypIniSections[i].Name, static_cast<int32_t>(i));
+        std::size_t size = 16; // at most half full
+        while (size < mtypIniSections.size() * 2) size *= 2;
+        mSectionSlots.assign(size, -1);
+        for (std::size_t i = 0; i < mtypIniSections.size(); ++i) {
+            const std::string& name = mtypIniSections[i].Name;
+            for (std::size_t slot = slotOf(name, size - 1);; slot = (slot + 1) & (size - 1)) {
+                int32_t& at = mSectionSlots[slot];
+                if (at < 0) at = static_cast<int32_t>(i);
+                if (mtypIniSections[static_cast<std::size_t>(at)].Name == name) break;
+            }
+        }
         mIndexStale = false;
     }
-    return mSectionIndex;
+    return mSectionSlots;
 }
-
-// One line of the decoded text at a time; CR LF, LF and CR all end a line.
-class Lines {
-public:
-    explicit Lines(std::string_view text) : text_(text) {}
-    bool next(std::string_view& line) {
-        if (pos_ >= text_.size()) return false;
-        std::size_t end = text_.find_first_of("\r\n", pos_);
-        if (end == std::string_view::npos) end = text_.size();
-        line = text_.substr(pos_, end - pos_);
-        pos_ = end + 1;
-        if (end < text_.size() && text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-        return true;
-    }
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
 
 // Loads the lines into the tables; false when a key line has no section to go to.
 bool loadLines(std::string_view text) {
-    Lines lines(text);
-    std::string_view line;
-    while (lines.next(line)) {
+    // Room for the keys up front: one per line at most. Only a hint, kept
+    // to a few times the file's size however many blank lines it has.
+    uint32_t lines = 1;
+    for (char c : text) lines += c == '\n';
+    mtypIniKeys.reserve(std::min<std::size_t>(lines, text.size() / 8 + 1));
+    files::LineSplitter splitter(text);
+    for (files::LineSplitter::Line at; splitter.next(at);) {
+        const std::string_view line = text.substr(at.begin, at.textEnd - at.begin);
         if (line.find_first_not_of(' ') == std::string_view::npos) continue;
         if (line.front() == '[') {
             std::size_t close = line.find(']', 1);
@@ -112,18 +111,30 @@ bool gfLoadIniEx(const std::string& file) {
     return failed;
 }
 
-std::string gfReadIniEx(const std::string& section, const std::string& key) {
-    const auto& index = sectionIndex();
-    auto found = index.find(section);
-    if (found == index.end()) return "";
-    const typIniSection& s = mtypIniSections[static_cast<std::size_t>(found->second)];
+int32_t gfFindIniSectionEx(std::string_view section) {
+    const std::vector<int32_t>& slots = sectionSlots();
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t slot = slotOf(section, mask);; slot = (slot + 1) & mask) {
+        const int32_t at = slots[slot];
+        if (at < 0 || mtypIniSections[static_cast<std::size_t>(at)].Name == section) return at;
+    }
+}
+
+const std::string* gfFindIniValueEx(int32_t section, std::string_view key) {
+    if (section < 0 || section > mlngIniSectionsMax) return nullptr;
+    const typIniSection& s = mtypIniSections[static_cast<std::size_t>(section)];
     for (int32_t k = s.FirstKey; k < s.FirstKey + s.KeyCount; ++k)
-        if (mtypIniKeys[static_cast<std::size_t>(k)].Key == key) return mtypIniKeys[static_cast<std::size_t>(k)].Value;
-    return "";
+        if (mtypIniKeys[static_cast<std::size_t>(k)].Key == key) return &mtypIniKeys[static_cast<std::size_t>(k)].Value;
+    return nullptr;
+}
+
+std::string gfReadIniEx(const std::string& section, const std::string& key) {
+    const std::string* value = gfFindIniValueEx(gfFindIniSectionEx(section), key);
+    return value ? *value : std::string();
 }
 
 void gsClearIniEx() {
-    mSectionIndex.clear();
+    mSectionSlots = {};
     mIndexStale = true;
     mtypIniSections.clear();
     mtypIniSections.shrink_to_fit();

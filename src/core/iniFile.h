@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The value layer: one value of one INI file per call. Values are at most
@@ -35,3 +36,10 @@ extern int32_t mlngIniKeysMax;
 bool gfLoadIniEx(const std::string& file);
 std::string gfReadIniEx(const std::string& section, const std::string& key);
 void gsClearIniEx();
+
+// gfReadIniEx in two steps, for callers that read several keys of a section:
+// the index of the first section of that name (-1 when none), then the value
+// of the first key of that name in it (nullptr when none; valid until the
+// tables change).
+int32_t gfFindIniSectionEx(std::string_view section);
+const std::string* gfFindIniValueEx(int32_t section, std::string_view key);

@@ -7,28 +7,33 @@
 
 namespace {
 
-// The key an index entry points to; an index outside either array raises.
+// The key an index entry points to; an entry outside the keys raises.
 const std::string& keyAt(const std::vector<int32_t>& idx, const std::vector<std::string>& keys, int32_t i) {
-    text::checkIndex(i, 0, static_cast<long long>(idx.size()) - 1);
-    int32_t k = idx[static_cast<std::size_t>(i)];
-    text::checkIndex(k, 0, static_cast<long long>(keys.size()) - 1);
+    const int32_t k = idx[static_cast<std::size_t>(i)];
+    if (k < 0 || static_cast<std::size_t>(k) >= keys.size()) text::raise(text::err::Subscript);
     return keys[static_cast<std::size_t>(k)];
 }
 
 void psSwapIndex(std::vector<int32_t>& idx, int32_t a, int32_t b) {
-    text::checkIndex(a, 0, static_cast<long long>(idx.size()) - 1);
-    text::checkIndex(b, 0, static_cast<long long>(idx.size()) - 1);
     std::swap(idx[static_cast<std::size_t>(a)], idx[static_cast<std::size_t>(b)]);
 }
 
 // One partition step and the two recursive calls. Keys are compared byte by
 // byte: for the texts the program stores that is the UTF-16 code unit order.
+// Every index the step touches lies in [first, last] (the scans stop at the
+// ends, and a swap only happens while i <= j), so the range is checked once:
+// a range outside the index array raises before anything is exchanged, as
+// the first look past its end would. The keys never move, only the indexes,
+// so the pivot is the key itself rather than a copy.
 void sortRange(int32_t first, int32_t last, std::vector<int32_t>& idx, const std::vector<std::string>& keys) {
+    const long long top = static_cast<long long>(idx.size()) - 1;
+    text::checkIndex(first, 0, top);
+    text::checkIndex(last, 0, top);
     int32_t i = first;
     int32_t j = last;
     long long sum = static_cast<long long>(first) + last;
     auto m = static_cast<int32_t>(sum >= 0 ? sum / 2 : (sum - 1) / 2); // rounded down
-    const std::string pivot = keyAt(idx, keys, m);
+    const std::string& pivot = keyAt(idx, keys, m);
     while (j >= i) {
         while (keyAt(idx, keys, i) < pivot && i < last) ++i;
         while (keyAt(idx, keys, j) > pivot && j > first) --j;

@@ -1,5 +1,6 @@
 // Score packs: one line of strokes per player as the game file keeps them,
 // read from the file and turned into score rows (one per course) and back.
+#include <algorithm>
 #include <exception>
 
 #include "core/gameFile.h"
@@ -7,6 +8,7 @@
 #include "core/iniFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/Numbers.h"
+#include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
 
 namespace {
@@ -15,6 +17,9 @@ namespace {
 // count can only come from a damaged file, whose missing sections would
 // otherwise each become an empty pack.
 constexpr int32_t kMaxPacks = 32767;
+
+// The cells a score row holds.
+constexpr int32_t kRowHoles = static_cast<int32_t>(sizeof(typScoreData::Holes) / sizeof(typScoreData::Holes[0]));
 
 // Empties the in-memory tables however the read ends.
 struct IniExTables {
@@ -33,13 +38,23 @@ bool gsReadScoreData() {
     try {
         const int32_t count = text::readInt32(gfReadIniEx("Management", "MaxScoreNo"));
         if (count > kMaxPacks) return true;
+        if (count > 0) gtypScorePacks.reserve(static_cast<std::size_t>(count));
+        std::string section;
         for (int32_t k = 1; k <= count; ++k) {
-            const std::string section = "Score" + text::Str(k);
+            section = "Score";
+            section += text::Str(k);
+            // The section is looked up once for its four keys; a missing
+            // section or key reads as "".
+            const int32_t s = gfFindIniSectionEx(section);
+            auto value = [s](std::string_view key) -> std::string_view {
+                const std::string* v = gfFindIniValueEx(s, key);
+                return v ? std::string_view(*v) : std::string_view();
+            };
             typScorePack pack;
-            pack.IDNo = text::readInt32(gfReadIniEx(section, "IDNo"));
-            pack.Holes = text::Trim(gfReadIniEx(section, "Holes"));
-            pack.TeamID = text::Trim(gfReadIniEx(section, "TeamID"));
-            pack.Handicap = text::readInt32(gfReadIniEx(section, "Handicap"));
+            pack.IDNo = text::readInt32(value("IDNo"));
+            pack.Holes = text::Trim(value("Holes"));
+            pack.TeamID = text::Trim(value("TeamID"));
+            pack.Handicap = text::readInt32(value("Handicap"));
             gtypScorePacks.append(std::move(pack));
         }
     } catch (const std::exception&) {
@@ -52,26 +67,34 @@ void gsUnpackScoreData() {
     gtypScores.clear();
     const int32_t hole = gtypGame.Hole, round = gtypGame.Round;
     if (round > 0) gtypScores.reserve(gtypScorePacks.size() * static_cast<std::size_t>(round));
+    const int32_t holeCells = std::min<int32_t>(hole, kRowHoles);
     for (const typScorePack& pack : gtypScorePacks) {
         // The cells in order, taken at every ","; cells past the last part
         // are empty, and parts past Round x Hole (the one after the final
         // "," among them) are never used.
         const std::string cells = text::Trim(pack.Holes);
-        std::size_t pos = 0; // start of the next part; npos once the text is used up
+        const char* next = cells.data(); // the next part; nullptr once the text is used up
+        const char* const stop = cells.data() + cells.size();
+        if (cells.empty()) next = nullptr;
         for (int32_t r = 1; r <= round; ++r) {
             typScoreData& row = gtypScores.emplace_back();
             row.IDNo = pack.IDNo;
             row.RoundNo = static_cast<int16_t>(r);
             row.TeamID = pack.TeamID;
             row.Handicap = pack.Handicap;
-            for (int32_t h = 0; h < hole; ++h) {
-                std::string& cell = row.Holes(h);
-                if (pos == std::string::npos || cells.empty()) continue;
-                std::size_t end = pos; // cells are a digit or two: a plain scan beats find()
-                while (end < cells.size() && cells[end] != ',') ++end;
-                cell.assign(cells.data() + pos, end - pos);
-                pos = end < cells.size() ? end + 1 : std::string::npos;
+            for (int32_t h = 0; h < holeCells && next; ++h) {
+                const char* end = next; // cells are a digit or two: a plain scan beats memchr
+                while (end != stop && *end != ',') ++end;
+                // Mostly a single digit: one character is cheaper to add than a text.
+                std::string& cell = row.Holes[static_cast<std::size_t>(h)];
+                if (end - next == 1)
+                    cell.push_back(*next);
+                else
+                    cell.assign(next, static_cast<std::size_t>(end - next));
+                next = end != stop ? end + 1 : nullptr;
             }
+            // A row has no cell for a hole past the 18th.
+            if (hole > holeCells) text::raise(text::err::Subscript);
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "platform/text/Cp932.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <ctime>
 #include <list>
 #include <mutex>
@@ -46,35 +47,30 @@ struct Entry {
     Identity id;
     bool settled = false;
     ProfileText text;
+    std::uint64_t checkedIn = 0; // the read batch that last checked it; 0 = none
 };
 
 // Parsed files by path, most recently used first.
 class Cache {
 public:
     // The parsed form of the file as it is now; nullptr when it cannot be read.
-    const ProfileText* current(const std::string& path) {
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-            forget(path);
-            return nullptr;
+    // With `inBatch`, a file already checked in the open read batch is taken
+    // as it was then.
+    const ProfileText* current(const std::string& path, bool inBatch) {
+        if (inBatch && batchDepth_ > 0) {
+            Entry* e = find(path);
+            if (e && e->checkedIn == batch_) return &e->text;
         }
-        Identity id = identityOf(st);
-        Entry* e = find(path);
-        if (e && e->id == id && e->settled) return &e->text;
-        // Taken before the file is read: whatever changes the file after this
-        // moment gives it a newer time, once that time is past the racy span.
-        bool settles = nowNs() - id.mtimeNs > kRacyNs;
-        auto bytes = readFile(path);
-        if (!bytes) {
-            forget(path);
-            return nullptr;
-        }
-        if (!e) return &store(path, id, settles, ProfileText(std::move(*bytes)));
-        if (e->id != id || *bytes != e->text.raw()) e->text = ProfileText(std::move(*bytes));
-        e->id = id;
-        e->settled = settles;
+        Entry* e = check(path);
+        if (!e) return nullptr;
+        if (batchDepth_ > 0) e->checkedIn = batch_;
         return &e->text;
     }
+
+    void beginBatch() {
+        if (batchDepth_++ == 0) ++batch_;
+    }
+    void endBatch() { --batchDepth_; }
 
     // After our own write: the bytes we wrote are the file's content now.
     void wrote(const std::string& path, ProfileText text) {
@@ -97,6 +93,32 @@ public:
 private:
     using Item = std::pair<std::string, Entry>;
 
+    // The file's entry, checked against the disk and brought up to date;
+    // nullptr when the file cannot be read.
+    Entry* check(const std::string& path) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+            forget(path);
+            return nullptr;
+        }
+        Identity id = identityOf(st);
+        Entry* e = find(path);
+        if (e && e->id == id && e->settled) return e;
+        // Taken before the file is read: whatever changes the file after this
+        // moment gives it a newer time, once that time is past the racy span.
+        bool settles = nowNs() - id.mtimeNs > kRacyNs;
+        auto bytes = readFile(path);
+        if (!bytes) {
+            forget(path);
+            return nullptr;
+        }
+        if (!e) return &store(path, id, settles, ProfileText(std::move(*bytes)));
+        if (e->id != id || *bytes != e->text.raw()) e->text = ProfileText(std::move(*bytes));
+        e->id = id;
+        e->settled = settles;
+        return e;
+    }
+
     // The entry of a path, made the most recent one.
     Entry* find(const std::string& path) {
         if (!entries_.empty() && entries_.front().first == path) return &entries_.front().second;
@@ -106,18 +128,20 @@ private:
         return &entries_.front().second;
     }
 
-    ProfileText& store(const std::string& path, Identity id, bool settled, ProfileText text) {
-        entries_.push_front(Item{path, Entry{id, settled, std::move(text)}});
+    Entry& store(const std::string& path, Identity id, bool settled, ProfileText text) {
+        entries_.push_front(Item{path, Entry{id, settled, std::move(text), 0}});
         index_[path] = entries_.begin();
         if (entries_.size() > kMaxCached) {
             index_.erase(entries_.back().first);
             entries_.pop_back();
         }
-        return entries_.front().second.text;
+        return entries_.front().second;
     }
 
     std::list<Item> entries_;
     std::unordered_map<std::string, std::list<Item>::iterator> index_;
+    int batchDepth_ = 0;
+    std::uint64_t batch_ = 0; // the number of the open (or last) read batch
 };
 
 std::mutex gMutex;
@@ -130,10 +154,20 @@ bool missing(const std::string& path) {
 
 } // namespace
 
+ProfileReadBatch::ProfileReadBatch() {
+    std::lock_guard lock(gMutex);
+    gCache.beginBatch();
+}
+
+ProfileReadBatch::~ProfileReadBatch() {
+    std::lock_guard lock(gMutex);
+    gCache.endBatch();
+}
+
 std::optional<std::string> getProfileString(const std::string& file, const std::string& section,
                                             const std::string& key, std::size_t maxBytes) {
     std::lock_guard lock(gMutex);
-    const ProfileText* text = gCache.current(file);
+    const ProfileText* text = gCache.current(file, true);
     if (!text) return std::nullopt;
     const std::string* value = text->find(section, key);
     if (!value) return std::nullopt;
@@ -145,7 +179,7 @@ std::optional<std::string> getProfileString(const std::string& file, const std::
 bool writeProfileString(const std::string& file, const std::string& section,
                         const std::optional<std::string>& key, const std::optional<std::string>& value) {
     std::lock_guard lock(gMutex);
-    const ProfileText* current = gCache.current(file);
+    const ProfileText* current = gCache.current(file, false);
     // A file that is there but cannot be read is never replaced by one that
     // holds only the new value.
     if (!current && !missing(file)) return false;

@@ -7,6 +7,25 @@
 // trimmed, quotes are kept. Reads of an unchanged file reuse its parsed form.
 namespace files {
 
+// A run of reads in one synchronous go (listing the stored games: some thirty
+// values from each of thousands of files). While one is alive, a file is
+// checked against the disk (its identity, and its bytes while its time is
+// recent) on its first read only; later reads of it answer from its parsed
+// form without touching the disk. Our own writes still count at once: a write
+// always checks the file first, and the next read after it checks again.
+// Safe because the program is a single instance and a batch covers one loop
+// that nothing else interrupts and that writes files, if at all, only through
+// this layer; a file edited from outside meanwhile is seen by the next batch
+// or the next read outside one. Reads outside a batch
+// check the file every time. Batches may nest; the outermost one counts.
+class ProfileReadBatch {
+public:
+    ProfileReadBatch();
+    ~ProfileReadBatch();
+    ProfileReadBatch(const ProfileReadBatch&) = delete;
+    ProfileReadBatch& operator=(const ProfileReadBatch&) = delete;
+};
+
 // The value, cut to at most `maxBytes` bytes of code page 932 on a character
 // boundary; nullopt when the file, section or key is missing.
 std::optional<std::string> getProfileString(const std::string& file, const std::string& section,

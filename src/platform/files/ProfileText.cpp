@@ -3,11 +3,18 @@
 #include "platform/text/Cp932.h"
 #include "platform/text/Strings.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace files {
 
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
+
+// Files of this many sections or fewer (settings, game headers) are searched
+// in order; larger ones (registries, score sections) through firstSection_.
+constexpr std::size_t kScannedSections = 8;
 
 bool isAscii(std::string_view s) {
     for (unsigned char c : s)
@@ -40,30 +47,42 @@ std::string stored(std::string_view s) { return text::encode932Lossy(text::blank
 
 } // namespace
 
+bool LineSplitter::next(Line& line) {
+    const std::size_t size = text_.size();
+    if (pos_ >= size) return false;
+    const char* data = text_.data();
+    if (!lfKnown_ || lf_ < pos_) {
+        const void* lf = std::memchr(data + pos_, '\n', size - pos_);
+        lf_ = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
+        lfKnown_ = true;
+    }
+    const void* cr = std::memchr(data + pos_, '\r', lf_ - pos_);
+    const std::size_t textEnd = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data) : lf_;
+    std::size_t end = textEnd;
+    if (textEnd < size) end += data[textEnd] == '\r' && textEnd + 1 < size && data[textEnd + 1] == '\n' ? 2 : 1;
+    line = {pos_, textEnd, end};
+    pos_ = end;
+    return true;
+}
+
 ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
+    const auto breaks = static_cast<std::size_t>(std::count(raw_.begin(), raw_.end(), '\n'));
+    lines_.reserve(breaks + 1);
+    keys_.reserve(breaks + 1);
     std::string decoded;
     bool inSection = false;
-    for (std::size_t pos = 0; pos < raw_.size();) {
-        std::size_t textEnd = raw_.find_first_of("\r\n", pos);
-        std::size_t end = textEnd;
-        if (textEnd == std::string::npos) {
-            textEnd = end = raw_.size();
-        } else if (raw_[textEnd] == '\r' && textEnd + 1 < raw_.size() && raw_[textEnd + 1] == '\n') {
-            end = textEnd + 2;
-        } else {
-            end = textEnd + 1;
-        }
+    LineSplitter splitter(raw_);
+    for (Line at; splitter.next(at);) {
         std::size_t index = lines_.size();
-        lines_.push_back({pos, textEnd, end});
+        lines_.push_back(at);
 
         // Line breaks are never part of a two-byte character, so decoding
         // line by line reads the same text as decoding the whole file.
-        std::string_view line(raw_.data() + pos, textEnd - pos);
+        std::string_view line(raw_.data() + at.begin, at.textEnd - at.begin);
         if (!isAscii(line)) {
             decoded = text::decode932(line);
             line = decoded;
         }
-        pos = end;
 
         std::size_t first = line.find_first_not_of(' ');
         if (first == std::string_view::npos) continue; // blank line
@@ -74,7 +93,6 @@ ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
                                                                ? std::string_view::npos
                                                                : close - first - 1);
             sections_.push_back({nameKey(name), index, index, lines_.size(), keys_.size(), 0});
-            firstSection_.try_emplace(sections_.back().name, sections_.size() - 1);
             inSection = true;
             continue;
         }
@@ -87,6 +105,8 @@ ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
         ++s.keyCount;
     }
     if (inSection) sections_.back().end = lines_.size();
+    if (sections_.size() > kScannedSections)
+        for (std::size_t i = 0; i < sections_.size(); ++i) firstSection_.try_emplace(sections_[i].name, i);
 }
 
 std::size_t ProfileText::NameHash::operator()(std::string_view name) const {
@@ -96,11 +116,21 @@ std::size_t ProfileText::NameHash::operator()(std::string_view name) const {
 }
 
 bool ProfileText::NameEqual::operator()(std::string_view a, std::string_view b) const {
-    return text::equalsIgnoreAsciiCase(a, b);
+    // Either side may be the stored name: both are lowered, in place.
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (lowerAscii(a[k]) != lowerAscii(b[k])) return false;
+    return true;
 }
 
 const ProfileText::Section* ProfileText::findSection(std::string_view section) const {
-    auto found = firstSection_.find(trimmed(section));
+    section = trimmed(section);
+    if (sections_.size() <= kScannedSections) {
+        for (const Section& s : sections_)
+            if (sameName(s.name, section)) return &s;
+        return nullptr;
+    }
+    auto found = firstSection_.find(section);
     return found == firstSection_.end() ? nullptr : &sections_[found->second];
 }
 

@@ -8,6 +8,25 @@
 
 namespace files {
 
+// The lines of a text, each ended by CR LF, LF or CR; a break at the very end
+// opens no further line. Lines are found with memchr: the next LF is looked
+// for once and kept, and a CR only up to it, so every byte is scanned about
+// twice whatever breaks the text uses.
+class LineSplitter {
+public:
+    struct Line {
+        std::size_t begin, textEnd, end; // text is [begin, textEnd), the line break up to end
+    };
+    explicit LineSplitter(std::string_view text) : text_(text) {}
+    bool next(Line& line);
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::size_t lf_ = 0; // the first LF at or after pos_ (or the size) while lfKnown_
+    bool lfKnown_ = false;
+};
+
 // One INI file as the profile functions see it: the raw bytes, split into
 // lines (CR LF, LF or CR), each line decoded from code page 932 before it is
 // looked at, so trail bytes "[", "]" and "\" never split a character.
@@ -33,9 +52,7 @@ public:
     std::optional<std::string> withoutSection(std::string_view section) const;
 
 private:
-    struct Line {
-        std::size_t begin, textEnd, end; // text is [begin, textEnd), the line break up to end
-    };
+    using Line = LineSplitter::Line;
     struct Key {
         std::string name; // trimmed, ASCII lower case
         std::string value;
@@ -66,6 +83,7 @@ private:
     std::vector<Line> lines_;
     std::vector<Section> sections_;
     std::vector<Key> keys_;
+    // The first section of each name; built only for files of many sections.
     std::unordered_map<std::string, std::size_t, NameHash, NameEqual> firstSection_;
 };
 

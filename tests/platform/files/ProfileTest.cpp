@@ -224,3 +224,60 @@ TEST_F(Profile, ReadsSeeFilesChangedBehindTheirBack) {
     std::remove(ini.c_str());
     EXPECT_EQ(getProfileString(ini, "S", "K"), nullopt);
 }
+
+TEST_F(Profile, AReadBatchChecksEachFileOnceAndStillSeesOurOwnWrites) {
+    writeBytes(ini, "[S]\r\nK=1\r\n");
+    ASSERT_EQ(getProfileString(ini, "S", "K"), "1");
+    {
+        files::ProfileReadBatch batch;
+        // Changed before the batch's first read of it: seen.
+        files::writeFileAtomic(ini, "[S]\r\nK=2\r\n");
+        EXPECT_EQ(getProfileString(ini, "S", "K"), "2");
+        // Later reads in the batch answer from that check without the disk.
+        std::string other = home.file("other.ini");
+        files::writeFileAtomic(other, "[S]\r\nK=x\r\n");
+        std::remove(ini.c_str());
+        EXPECT_EQ(getProfileString(ini, "S", "K"), "2");
+        {
+            files::ProfileReadBatch inner; // nested: the outer batch goes on
+        }
+        EXPECT_EQ(getProfileString(ini, "S", "K"), "2");
+        EXPECT_EQ(getProfileString(other, "S", "K"), "x");
+        // A write checks the disk (the file is gone, so it starts anew) and
+        // the next read sees what it wrote.
+        EXPECT_TRUE(writeProfileString(ini, "S", "New", "3"));
+        EXPECT_EQ(readBytes(ini), "[S]\r\nNew=3\r\n");
+        EXPECT_EQ(getProfileString(ini, "S", "K"), nullopt);
+        EXPECT_EQ(getProfileString(ini, "S", "New"), "3");
+        files::writeFileAtomic(other, "[S]\r\nK=y\r\n");
+        EXPECT_EQ(getProfileString(other, "S", "K"), "x");
+    }
+    // After the batch every read checks again.
+    EXPECT_EQ(getProfileString(home.file("other.ini"), "S", "K"), "y");
+    std::remove(ini.c_str());
+    EXPECT_EQ(getProfileString(ini, "S", "New"), nullopt);
+}
+
+TEST_F(Profile, TheFirstSectionOfANameWinsInFilesOfFewAndOfManySections) {
+    // Small files are searched in order, large ones through an index: both
+    // find the first section of a name, for reads and writes alike.
+    for (int sections : {2, 8, 9, 40}) {
+        std::string text = "[Dup]\r\nK=first\r\n";
+        for (int n = 2; n < sections; ++n) {
+            const std::string number = std::to_string(n);
+            text.append("[S").append(number).append("]\r\nK=").append(number).append("\r\n");
+        }
+        text += "[ dup ]\r\nK=second\r\nOnly=later\r\n";
+        writeBytes(ini, text);
+        EXPECT_EQ(getProfileString(ini, "DUP", "K"), "first") << sections;
+        EXPECT_EQ(getProfileString(ini, "dup", "Only"), nullopt) << sections;
+        if (sections > 2) {
+            const std::string last = std::to_string(sections - 1);
+            EXPECT_EQ(getProfileString(ini, std::string("s").append(last), "k"), last) << sections;
+        }
+        EXPECT_TRUE(writeProfileString(ini, "dup", "K", "new"));
+        std::string expected = text;
+        expected.replace(expected.find("K=first"), 7, "K=new");
+        EXPECT_EQ(readBytes(ini), expected) << sections;
+    }
+}
