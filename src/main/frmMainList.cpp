@@ -3,11 +3,14 @@
 // and scrolled into view; and the buttons that depend on the list.
 #include "main/frmMain.h"
 
+#include "platform/files/Profile.h"
+
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "core/iniFile.h"
 #include "main/mainWindowData.h"
+#include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
@@ -113,6 +116,8 @@ void frmMain::psBuildGamesList() {
     }
     csQuickSort_Asc(0, rows - 1, order, keys);
 
+    // Every row reads its course and series names from the two registries.
+    files::ProfileReadBatch batch;
     for (int32_t row = 1; row <= rows; ++row) {
         const int32_t index = listed[static_cast<size_t>(order[static_cast<size_t>(row - 1)])];
         const typGameInfo& g = gtypGames[static_cast<size_t>(index)];
