@@ -1,6 +1,5 @@
 #include "core/courseRules.h"
 
-#include <climits>
 #include <numeric>
 
 #include "core/helpers.h"
@@ -21,7 +20,11 @@ namespace {
 
 // Score entry stores whole strokes as plain digits ("4", "12"); such a text
 // is its own value, read without the general number reader.
-bool pfPlainStrokes(const std::string& hole, int32_t& strokes) {
+inline bool pfPlainStrokes(const std::string& hole, int32_t& strokes) {
+    if (hole.size() == 1) { // the usual single digit
+        strokes = hole[0] - '0';
+        return strokes >= 0 && strokes <= 9;
+    }
     if (hole.empty() || hole.size() > 4) return false;
     strokes = 0;
     for (char c : hole) {
@@ -42,13 +45,6 @@ bool pfCountedStrokes(const std::string& hole, int32_t& strokes) {
 
 } // namespace
 
-int32_t gfCheckedSum(int32_t a, long long b) {
-    long long sum = 0;
-    if (__builtin_add_overflow(static_cast<long long>(a), b, &sum) || sum < INT32_MIN || sum > INT32_MAX)
-        text::raise(text::err::Overflow);
-    return static_cast<int32_t>(sum);
-}
-
 int32_t gfHoleStrokes(const std::string& hole) {
     int32_t strokes = 0;
     return pfPlainStrokes(hole, strokes) ? strokes : text::CLng(text::Val(hole));
@@ -65,6 +61,26 @@ bool gfIsCourseComplete(const typScoreData& row, int16_t hole) {
     text::checkIndex(hole, 0, 18);
     for (int h = 0; h < hole; ++h)
         if (!gfHoleCounts(row.Holes[static_cast<std::size_t>(h)])) return false;
+    return true;
+}
+
+bool gfCourseHoleStrokes(const typScoreData& row, int16_t hole, std::array<int32_t, 18>& strokes) {
+    text::checkIndex(hole, 0, 18);
+    // Plain texts are read in the completeness pass; others are rounded only
+    // once every hole is known to count, as rounding may raise.
+    bool plain = true;
+    for (int h = 0; h < hole; ++h) {
+        const std::string& cell = row.Holes[static_cast<std::size_t>(h)];
+        int32_t& v = strokes[static_cast<std::size_t>(h)];
+        if (pfPlainStrokes(cell, v)) {
+            if (v < 1) return false;
+        } else {
+            if (!gfHoleCounts(cell)) return false;
+            plain = false;
+        }
+    }
+    if (!plain)
+        for (int h = 0; h < hole; ++h) strokes[static_cast<std::size_t>(h)] = gfHoleStrokes(row.Holes[static_cast<std::size_t>(h)]);
     return true;
 }
 

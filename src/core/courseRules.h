@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -6,13 +8,19 @@
 #include <vector>
 
 #include "core/gameRecords.h"
+#include "platform/text/RuntimeError.h"
 
 // The rules of one course of a game and the pieces every ranking builds its
 // keys from, shared by the rankings of one game and the season tally.
 
 // a + b as a 32-bit sum (strokes, totals, handicaps); the overflow error
-// outside 32 bits.
-int32_t gfCheckedSum(int32_t a, long long b);
+// outside 32 bits. Inline: the tallies add every hole through it.
+inline int32_t gfCheckedSum(int32_t a, long long b) {
+    long long sum = 0;
+    if (__builtin_add_overflow(static_cast<long long>(a), b, &sum) || sum < INT32_MIN || sum > INT32_MAX)
+        text::raise(text::err::Overflow);
+    return static_cast<int32_t>(sum);
+}
 
 // ---- Game shape ----------------------------------------------------------
 
@@ -36,6 +44,12 @@ bool gfHoleCounts(const std::string& hole);
 // A course is complete when each of its holes 1..hole counts. hole outside
 // 0..18 raises the subscript error.
 bool gfIsCourseComplete(const typScoreData& row, int16_t hole);
+
+// The strokes of each of holes 1..hole of one course in strokes[0..hole-1]
+// when it is complete; false, and no hole read as a number, when it is not
+// (the same as gfIsCourseComplete followed by gfHoleStrokes of each hole).
+// hole outside 0..18 raises the subscript error.
+bool gfCourseHoleStrokes(const typScoreData& row, int16_t hole, std::array<int32_t, 18>& strokes);
 
 // The strokes of holes 1..hole of one course when it is complete (each hole
 // rounded before it is added; checked 32-bit sum), nothing when it is not.

@@ -29,7 +29,13 @@ struct IniExTables {
 } // namespace
 
 bool gsReadScoreData() {
-    gtypScorePacks.clear();
+    // The packs of the last read are filled anew, keeping their texts'
+    // storage; however the read ends, only the packs read now stay.
+    std::size_t used = 0;
+    struct KeepRead {
+        const std::size_t& used;
+        ~KeepRead() { gtypScorePacks.resize(used); }
+    } keep{used};
     const std::string name = text::Trim(gtypGame.FileName);
     if (name.empty()) return false; // never saved: nothing stored to read
     const std::string path = files::joinPath(gstrGamesFolder, name);
@@ -50,12 +56,12 @@ bool gsReadScoreData() {
                 const std::string* v = gfFindIniValueEx(s, key);
                 return v ? std::string_view(*v) : std::string_view();
             };
-            typScorePack pack;
+            typScorePack& pack = used < gtypScorePacks.size() ? gtypScorePacks[used] : gtypScorePacks.emplace_back();
             pack.IDNo = text::readInt32(value("IDNo"));
-            pack.Holes = text::Trim(value("Holes"));
-            pack.TeamID = text::Trim(value("TeamID"));
+            pack.Holes.assign(text::TrimmedView(value("Holes")));
+            pack.TeamID.assign(text::TrimmedView(value("TeamID")));
             pack.Handicap = text::readInt32(value("Handicap"));
-            gtypScorePacks.append(std::move(pack));
+            ++used;
         }
     } catch (const std::exception&) {
         return true;
@@ -64,7 +70,13 @@ bool gsReadScoreData() {
 }
 
 void gsUnpackScoreData() {
-    gtypScores.clear();
+    // The rows of the last game are filled anew, keeping their texts'
+    // storage; however the unpacking ends, only the rows made now stay.
+    std::size_t used = 0;
+    struct KeepRows {
+        const std::size_t& used;
+        ~KeepRows() { gtypScores.resize(used); }
+    } keep{used};
     const int32_t hole = gtypGame.Hole, round = gtypGame.Round;
     if (round > 0) gtypScores.reserve(gtypScorePacks.size() * static_cast<std::size_t>(round));
     const int32_t holeCells = std::min<int32_t>(hole, kRowHoles);
@@ -72,27 +84,30 @@ void gsUnpackScoreData() {
         // The cells in order, taken at every ","; cells past the last part
         // are empty, and parts past Round x Hole (the one after the final
         // "," among them) are never used.
-        const std::string cells = text::Trim(pack.Holes);
+        const std::string_view cells = text::TrimmedView(pack.Holes);
         const char* next = cells.data(); // the next part; nullptr once the text is used up
         const char* const stop = cells.data() + cells.size();
         if (cells.empty()) next = nullptr;
         for (int32_t r = 1; r <= round; ++r) {
-            typScoreData& row = gtypScores.emplace_back();
+            typScoreData& row = used < gtypScores.size() ? gtypScores[used] : gtypScores.emplace_back();
+            ++used;
             row.IDNo = pack.IDNo;
             row.RoundNo = static_cast<int16_t>(r);
             row.TeamID = pack.TeamID;
             row.Handicap = pack.Handicap;
-            for (int32_t h = 0; h < holeCells && next; ++h) {
+            int32_t h = 0;
+            for (; h < holeCells && next; ++h) {
                 const char* end = next; // cells are a digit or two: a plain scan beats memchr
                 while (end != stop && *end != ',') ++end;
-                // Mostly a single digit: one character is cheaper to add than a text.
                 std::string& cell = row.Holes[static_cast<std::size_t>(h)];
-                if (end - next == 1)
-                    cell.push_back(*next);
+                // Mostly a single digit in place of another.
+                if (end - next == 1 && cell.size() == 1)
+                    cell[0] = *next;
                 else
                     cell.assign(next, static_cast<std::size_t>(end - next));
                 next = end != stop ? end + 1 : nullptr;
             }
+            for (; h < kRowHoles; ++h) row.Holes[static_cast<std::size_t>(h)].clear();
             // A row has no cell for a hole past the 18th.
             if (hole > holeCells) text::raise(text::err::Subscript);
         }

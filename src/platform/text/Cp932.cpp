@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
 #include <stdexcept>
 
@@ -63,6 +65,18 @@ Converter& encoder() {
 }
 
 bool isAscii(unsigned char b) { return b < 0x80; }
+// The end of the run of ASCII bytes that starts at i, taken eight bytes at a
+// time while no high bit shows.
+std::size_t asciiRunEnd(std::string_view bytes, std::size_t i) {
+    constexpr std::uint64_t highBits = 0x8080808080808080ULL;
+    for (std::uint64_t word = 0; i + sizeof word <= bytes.size(); i += sizeof word) {
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if (word & highBits) break;
+    }
+    while (i < bytes.size() && isAscii(static_cast<unsigned char>(bytes[i]))) ++i;
+    return i;
+}
+
 bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 // The bytes of one character, its round trip checked: nullopt when iconv
@@ -120,8 +134,7 @@ std::string decode932(std::string_view bytes) {
     out.reserve(bytes.size() + bytes.size() / 2);
     std::size_t i = 0;
     while (i < bytes.size()) {
-        std::size_t j = i;
-        while (j < bytes.size() && isAscii(static_cast<unsigned char>(bytes[j]))) ++j;
+        const std::size_t j = asciiRunEnd(bytes, i);
         out.append(bytes.substr(i, j - i));
         if (j == bytes.size()) break;
         // The non-ASCII characters up to the next ASCII byte that is not a

@@ -3,7 +3,9 @@
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 #include <cmath>
 #include <cstdlib>
 
@@ -29,8 +31,10 @@ Mask parseMask(std::string_view mask) {
 // Lays out an exact decimal value: intDigits before the point and frac (the
 // mask's decimals, already cut) after it; roundUp adds one unit in the last
 // place, which carries into the whole part as far as needed.
-std::string layout(bool negative, std::string intDigits, std::string frac, bool roundUp, const Mask& m) {
-    std::string digits = intDigits + frac;
+std::string layout(bool negative, std::string_view intDigits, std::string_view frac, bool roundUp, const Mask& m) {
+    std::string digits;
+    digits.reserve(intDigits.size() + frac.size() + 1);
+    digits.append(intDigits).append(frac);
     if (roundUp) {
         std::size_t i = digits.size();
         while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
@@ -39,18 +43,43 @@ std::string layout(bool negative, std::string intDigits, std::string frac, bool 
         else
             ++digits[i - 1];
     }
-    std::string whole = digits.substr(0, digits.size() - m.decimals);
-    frac = digits.substr(digits.size() - m.decimals);
-    whole.erase(0, whole.find_first_not_of('0'));
-    if (whole.size() < m.intDigits) whole.insert(0, m.intDigits - whole.size(), '0');
-    const bool zero = digits.find_first_not_of('0') == std::string::npos;
-    std::string out = negative && !zero ? "-" : "";
-    out += whole;
-    if (m.decimals > 0) out += "." + frac;
+    const std::size_t wholeEnd = digits.size() - m.decimals;
+    std::size_t first = 0;
+    while (first < wholeEnd && digits[first] == '0') ++first;
+    const std::size_t wholeSize = wholeEnd - first;
+    const bool zero = first == wholeEnd && digits.find_first_not_of('0', wholeEnd) == std::string::npos;
+    std::string out;
+    out.reserve(2 + std::max(wholeSize, m.intDigits) + m.decimals);
+    if (negative && !zero) out += '-';
+    if (wholeSize < m.intDigits) out.append(m.intDigits - wholeSize, '0');
+    out.append(digits, first, wholeSize);
+    if (m.decimals > 0) {
+        out += '.';
+        out.append(digits, wholeEnd, std::string::npos);
+    }
     return out;
 }
 
-std::string unsignedDigits(unsigned long long v) { return std::to_string(v); }
+// The decimal digits of v in buf, as a view of it.
+std::string_view unsignedDigits(unsigned long long v, char (&buf)[24]) {
+    return {buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, v).ptr - buf)};
+}
+
+// The quotient n / d under a mask (see FormatRatio), in the unsigned type U
+// that holds ten times the denominator.
+template <class U>
+std::string formatQuotient(bool negative, U n, U d, const Mask& m) {
+    char buf[24];
+    const std::string_view whole = unsignedDigits(static_cast<unsigned long long>(n / d), buf);
+    U rest = n % d;
+    std::string frac(m.decimals, '0');
+    for (char& c : frac) {
+        rest *= 10;
+        c = static_cast<char>('0' + static_cast<int>(rest / d));
+        rest %= d;
+    }
+    return layout(negative, whole, frac, rest * 2 >= d, m);
+}
 
 } // namespace
 
@@ -90,30 +119,33 @@ std::string Format(double value, std::string_view mask) {
 }
 
 std::string Format(long long value, std::string_view mask) {
-    const Mask m = parseMask(mask);
     const unsigned long long magnitude =
         value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-    return layout(value < 0, unsignedDigits(magnitude), std::string(m.decimals, '0'), false, m);
+    char buf[24];
+    const std::string_view digits = unsignedDigits(magnitude, buf);
+    if (!mask.empty() && mask.find_first_not_of('0') == std::string_view::npos) {
+        // Zeros only ("000", "0000000"): the digits padded to the mask's width.
+        const std::size_t width = std::max(digits.size(), mask.size());
+        std::string out;
+        out.reserve(width + 1);
+        if (value < 0) out += '-';
+        out.append(width - digits.size(), '0').append(digits);
+        return out;
+    }
+    const Mask m = parseMask(mask);
+    return layout(value < 0, digits, std::string(m.decimals, '0'), false, m);
 }
 
 std::string FormatRatio(long long numerator, long long denominator, std::string_view mask) {
     if (denominator == 0) raise(err::DivisionByZero);
     const Mask m = parseMask(mask);
     auto magnitude = [](long long v) {
-        return static_cast<unsigned __int128>(v < 0 ? 0ULL - static_cast<unsigned long long>(v)
-                                                    : static_cast<unsigned long long>(v));
+        return v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
     };
-    const unsigned __int128 n = magnitude(numerator), d = magnitude(denominator);
-    const auto quotient = static_cast<unsigned long long>(n / d);
-    unsigned __int128 rest = n % d;
-    std::string frac;
-    for (std::size_t k = 0; k < m.decimals; ++k) {
-        rest *= 10;
-        frac += static_cast<char>('0' + static_cast<int>(rest / d));
-        rest %= d;
-    }
-    const bool roundUp = rest * 2 >= d;
-    return layout((numerator < 0) != (denominator < 0), unsignedDigits(quotient), frac, roundUp, m);
+    const bool negative = (numerator < 0) != (denominator < 0);
+    const unsigned long long n = magnitude(numerator), d = magnitude(denominator);
+    if (d <= std::numeric_limits<unsigned long long>::max() / 10) return formatQuotient(negative, n, d, m);
+    return formatQuotient<unsigned __int128>(negative, n, d, m);
 }
 
 std::string FormatText(std::string_view s, std::string_view mask) {

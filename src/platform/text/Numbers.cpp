@@ -32,6 +32,8 @@ long magnitude(std::string_view intDigits, std::string_view fracDigits, std::str
 }
 
 double checkedRound(double v, double lowest, double highest) {
+    // A whole number in range is its own rounding (NaN fails the test).
+    if (v >= lowest && v <= highest && v == static_cast<double>(static_cast<long long>(v))) return v;
     if (!std::isfinite(v)) raise(err::Overflow);
     const double floor = std::floor(v);
     const double rest = v - floor;
@@ -44,11 +46,20 @@ double checkedRound(double v, double lowest, double highest) {
 } // namespace
 
 double Val(std::string_view s) {
-    std::size_t i = s.find_first_not_of(" \t");
-    if (i == std::string_view::npos) return 0;
+    std::size_t i = 0;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    if (i == s.size()) return 0;
     const std::size_t start = i;
     if (s[i] == '+' || s[i] == '-') ++i;
     const std::size_t intBegin = i;
+    // Stored numbers are mostly a few plain digits: read them as a whole
+    // number, which a double holds exactly up to 15 digits.
+    unsigned long long whole = 0;
+    while (i < s.size() && isDigit(s[i]) && i - intBegin < 15) whole = whole * 10 + static_cast<unsigned>(s[i++] - '0');
+    if (i > intBegin && (i == s.size() || (!isDigit(s[i]) && s[i] != '.' && s[i] != 'e' && s[i] != 'E'))) {
+        const auto v = static_cast<double>(whole);
+        return s[start] == '-' ? -v : v;
+    }
     i = skipDigits(s, i);
     const std::size_t intEnd = i;
     std::size_t fracBegin = i, fracEnd = i;

@@ -30,10 +30,12 @@ std::string RTrim(std::string_view s) {
     return last == std::string_view::npos ? std::string() : std::string(s.substr(0, last + 1));
 }
 
-std::string Trim(std::string_view s) {
+std::string Trim(std::string_view s) { return std::string(TrimmedView(s)); }
+
+std::string_view TrimmedView(std::string_view s) {
     const auto first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
-    return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 long Len(std::string_view s) {
@@ -119,6 +121,9 @@ std::string asciiLower(std::string_view s) {
     return out;
 }
 
-bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) { return asciiLower(a) == asciiLower(b); }
+bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&lower](char x, char y) { return lower(x) == lower(y); });
+}
 
 } // namespace text

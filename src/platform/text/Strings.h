@@ -22,6 +22,8 @@ void appendCodePoint(std::string& out, char32_t cp);
 
 // Removes U+0020 only (an ideographic space stays).
 std::string Trim(std::string_view s);
+// The same text as Trim, as a view of s (no copy).
+std::string_view TrimmedView(std::string_view s);
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
 
