@@ -8,6 +8,10 @@ std::string gfGameFileName(int32_t number) {
     return "game" + text::Format(static_cast<long long>(number), "00000") + ".lmg";
 }
 
+bool gfIsPlayableShape(const typGameInfo& game) {
+    return game.Hole >= 1 && game.Hole <= 18 && game.Round >= 1 && game.Round <= 10;
+}
+
 int16_t gfIsGameInfoChanged(const typGameInfo& a, const typGameInfo& b) {
     auto sameText = [](const std::string& x, const std::string& y) {
         return text::Trim(x) == text::Trim(y);

@@ -35,6 +35,11 @@ void gsPackScoreData();
 // failure (shown in a message box).
 std::string gfSaveScoreData();
 
+// Whether the score rows can hold the game: 1 to 18 holes, 1 to 10 courses.
+// A stored game of any other shape is refused for tallying and printing and
+// left out of season tallies.
+bool gfIsPlayableShape(const typGameInfo& game);
+
 // 1 when the two headers differ, 0 when they are equal.
 int16_t gfIsGameInfoChanged(const typGameInfo& a, const typGameInfo& b);
 

@@ -16,11 +16,6 @@
 
 namespace {
 
-// A shape the score rows can hold: 1 to 18 holes, 1 to 10 courses.
-bool isPossibleShape(const typGameInfo& game) {
-    return game.Hole >= 1 && game.Hole <= 18 && game.Round >= 1 && game.Round <= 10;
-}
-
 // How a left-out game is named: its file, date and title, and why.
 std::string skippedLine(const typGameInfo& game, const char* reason) {
     return game.FileName + "（" + game.Date + " " + game.Tittle + "）：" + reason;
@@ -31,7 +26,7 @@ using CourseStrokes = std::array<int32_t, 18>;
 
 // Adds one complete course's holes to a row: strokes, hole positions, stroke
 // counts (1 to 5 strokes) and holes played. Returns the course's strokes.
-// hole is 1..18 (a possible shape), so every hole index is in range.
+// hole is 1..18 (a playable shape), so every hole index is in range.
 int32_t addCourse(typSeasonScore& row, const CourseStrokes& strokes, int16_t hole) {
     int32_t courseStrokes = 0;
     for (int h = 0; h < hole; ++h) {
@@ -146,7 +141,7 @@ bool gfSetSeasonVarnel(int16_t intKind) {
             if (gintSeriesHandicap == 1) gtypGame.HandiCapKind = 0;
             // A game left out leaves no rows of an earlier game behind; a
             // game read replaces them all.
-            if (!isPossibleShape(gtypGame)) {
+            if (!gfIsPlayableShape(gtypGame)) {
                 gtypScores.clear();
                 skipped.push_back(skippedLine(gtypGame, "ホール数またはコース数が正しくありません。"));
                 continue;

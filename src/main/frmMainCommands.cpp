@@ -47,7 +47,7 @@ std::string gameLabel(const typGameInfo& g) { return "ゲーム：「" + g.Date 
 // game (and the tally never saves part of one over the whole).
 bool pfReadWholeGame(const std::string& refusal) {
     const typGameInfo& g = gtypGame;
-    if (g.Hole < 1 || g.Hole > 18 || g.Round < 1 || g.Round > 10) {
+    if (!gfIsPlayableShape(g)) {
         MsgBox(gameLabel(g) + "\r\nホール数またはコース数が正しくないため" + refusal, vbOKOnly, std::string("エラー"));
         return false;
     }
