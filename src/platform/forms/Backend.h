@@ -29,14 +29,15 @@ class Timer;
 // Input: every key press goes to Form::dispatchKeyDown(KeyCode, Shift, typed)
 // with the platform's key code (vbKey... / upper-case ASCII) and the UTF-8
 // characters the key types, and is consumed: the model edits text boxes and
-// pushes Text and Selection back. Input-method commits and context-menu
-// pastes go to dispatchText; caret moves made with the mouse to
-// dispatchSelection. Mouse presses, moves and releases go to
+// pushes Text and Selection back. Input-method commits go to dispatchText,
+// a paste from an edit menu to dispatchPaste; caret moves made with the
+// mouse to dispatchSelection. Mouse presses, moves and releases go to
 // dispatchMouseDown/Move/Up in twips relative to the control (a Qt double
-// click is dispatchMouseDown with clicks = 2). A choice in a combo popup or a
-// list goes to dispatchChoose (a list double click to dispatchListDblClick),
-// a tab click to dispatchTab, a scroll bar's new value to dispatchScroll, a
-// menu item to dispatchMenu, the close box to dispatchClose (vbAppWindows at
+// click is dispatchMouseDown with clicks = 2, on a list too: its first press
+// has chosen the item). A choice in a combo popup or a list goes to
+// dispatchChoose, a list scrolled by a person to dispatchTopIndex, a tab
+// click to dispatchTab, a scroll bar's new value to dispatchScroll, a menu
+// item to dispatchMenu, the close box to dispatchClose (vbAppWindows at
 // session end), activation, resizing, moving and state changes to
 // dispatchActivate / dispatchResize / dispatchMoved / dispatchWindowState.
 // Qt's own behaviours that differ from the platform's must not reach the
@@ -56,9 +57,15 @@ public:
     // Destroy the window and every widget of a form that hides or unloads.
     virtual void hideForm(Form& form) = 0;
     virtual void formChanged(Form& form, FormProp what) = 0;
-    // A control created (array element loaded) while its form is shown:
+    // A control array element loaded while its form is shown, complete:
     // build its widget and the widgets of everything inside it.
     virtual void controlAdded(Control& control) = 0;
+    // A control made otherwise while its form is shown (constructed by the
+    // program's code). Called from the control's constructor, so the object
+    // is not complete yet: build its widget (and what is inside it) later,
+    // once the running code has returned to the event loop, reading every
+    // property then; until then its pushes may be ignored.
+    virtual void controlCreated(Control& control) = 0;
     // A control going away while its form is shown (array element unloaded,
     // or the form object destroyed). Called from the control's destructor:
     // use the pointer (and its backendData) only as a key.

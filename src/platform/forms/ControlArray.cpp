@@ -15,6 +15,9 @@ ControlArrayBase::ControlArrayBase(Container& parent, std::string name) : parent
 
 ControlArrayBase::~ControlArrayBase() { std::erase(parent_.hostForm().arrays_, this); }
 
+ControlArrayBase::Loading::Loading(Form& form) : form_(form) { ++form_.loadingElements_; }
+ControlArrayBase::Loading::~Loading() { --form_.loadingElements_; }
+
 void ControlArrayBase::initLoaded(Control& element, const Control& source) {
     element.copyFrom(source);
     element.visible_ = false;

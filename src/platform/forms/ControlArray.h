@@ -26,6 +26,18 @@ protected:
     [[noreturn]] static void missing(const std::string& name, int index);  // error 340
     [[noreturn]] static void loadedTwice(const std::string& name, int index); // error 360
     [[noreturn]] static void designElement(const std::string& name, int index); // error 362
+    // While an element (and whatever it holds) is being made: the backend
+    // hears of it once it is complete, through initLoaded.
+    class Loading {
+    public:
+        explicit Loading(Form& form);
+        ~Loading();
+        Loading(const Loading&) = delete;
+        Loading& operator=(const Loading&) = delete;
+
+    private:
+        Form& form_;
+    };
 
     Container& parent_;
     std::string name_;
@@ -80,7 +92,11 @@ public:
     T& Load(int index) {
         if (exists(index)) loadedTwice(name_, index);
         const T& source = (*this)[0];
-        auto element = std::make_unique<T>(parent_, name_, index);
+        std::unique_ptr<T> element;
+        {
+            const Loading loading(parent_.hostForm());
+            element = std::make_unique<T>(parent_, name_, index);
+        }
         initLoaded(*element, source);
         for (const auto& wire : wiring_) wire(*element);
         T& ref = *element;

@@ -63,6 +63,11 @@ void Form::attach(Control& c) {
     c.parent_->children_.push_back(&c);
     (c.owner_ ? c.owner_->controls_ : controls_).push_back(&c);
     if (takesFocus(c.kind_)) (c.owner_ ? c.owner_->tabOrder_ : tabOrder_).push_back(&c);
+    // A control made while the form has widgets needs one too; a loaded
+    // array element gets it once it is complete (ControlArray::Load).
+    if (live_ && loadingElements_ == 0) {
+        if (Backend* b = backend()) b->controlCreated(c);
+    }
 }
 
 void Form::detach(Control& c) {

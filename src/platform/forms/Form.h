@@ -8,6 +8,7 @@
 namespace forms {
 
 class ControlArrayBase;
+class ListBox;
 class ListControl;
 class Menu;
 class ScrollBar;
@@ -127,9 +128,14 @@ public:
     // ticking a check box on Space, moving through a list on the arrows).
     void dispatchKeyDown(int16_t KeyCode, int16_t Shift, std::string_view typed = {});
     void dispatchKeyUp(int16_t KeyCode, int16_t Shift);
-    // Text that arrives outside key events (a paste from a context menu, an
-    // input-method commit): each character goes through KeyPress as if typed.
+    // Text that arrives outside key events (an input-method commit): each
+    // character goes through KeyPress as if typed.
     void dispatchText(std::string_view text);
+    // Paste from the edit menu of the focused text box or drop-down combo:
+    // no key is pressed (no KeyDown, no KeyPress for Ctrl+V), but each
+    // character of the clipboard's first line goes through KeyPress as if
+    // typed, so a box's character checks hold for pasted text too.
+    void dispatchPaste(Control& box);
     // Mouse input in twips relative to the control. A press moves the focus
     // to a control that takes it (not to a Cancel button, so a box's
     // validation does not run); when a LostFocus handler keeps the focus,
@@ -144,8 +150,15 @@ public:
     // A person chooses a list or combo item (Click even for the same item).
     // In an extended multi-select list, Ctrl toggles and Shift extends.
     void dispatchChoose(ListControl& list, int index, int16_t Shift = 0);
-    // A double click on a list: on an item (chosen first) or below the items (-1).
+    // A whole double click on a list in one call (the simulation's): on an
+    // item it chooses the item (Click), as the first press of a double click
+    // does, then raises DblClick; below the items (-1) it raises DblClick
+    // only. Real input arrives in its parts instead: the first press chooses
+    // through dispatchChoose, the second press is dispatchMouseDown with
+    // clicks = 2.
     void dispatchListDblClick(ListControl& list, int index);
+    // A person scrolled a list box: `index` is the first item shown (TopIndex).
+    void dispatchTopIndex(ListBox& list, int index);
     // A person moves the caret or selection of a text box or drop-down combo.
     void dispatchSelection(Control& box, long start, long length);
     void dispatchScroll(ScrollBar& bar, int value);
@@ -230,6 +243,7 @@ private:
     std::vector<Control*> tabOrder_;  // the form's own tab order
     std::vector<Menu*> menus_;        // top-level menus
     std::vector<ControlArrayBase*> arrays_;
+    int loadingElements_ = 0; // a control array is making an element
     Control* active_ = nullptr;
     // Focus change in progress: a SetFocus from LostFocus redirects it.
     bool focusChanging_ = false;

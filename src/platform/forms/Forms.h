@@ -100,7 +100,10 @@
 //
 // BACKEND (Backend.h, implemented by src/platform/qt): widgets only while a
 //   form is shown; property pushes (Prop/FormProp) read values from the
-//   model; user input comes back through Form::dispatch* only.
+//   model; user input comes back through Form::dispatch* only. A control
+//   constructed directly while its form is shown gets its widget once the
+//   running code has returned to the event loop (a loaded array element at
+//   once).
 //
 // TESTS: forms::sim (Simulation.h) acts as a person; forms::doubles
 //   (testing/TestDesktop.h) gives TestDesktop with a recorder presenter

@@ -141,6 +141,12 @@ void Form::dispatchText(std::string_view text) {
     });
 }
 
+void Form::dispatchPaste(Control& box) {
+    detail::boundary([&] {
+        if (&box == keyTarget() && editsText(box)) pasteInto(box);
+    });
+}
+
 void Form::pressChar(Control* target, int16_t KeyAscii) {
     int16_t k = KeyAscii;
     if (keyPreview_ || !target) Form_KeyPress(k);

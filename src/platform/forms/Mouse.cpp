@@ -109,6 +109,10 @@ void Form::dispatchListDblClick(ListControl& list, int index) {
     });
 }
 
+void Form::dispatchTopIndex(ListBox& list, int index) {
+    detail::boundary([&] { list.setTopIndex(index); });
+}
+
 void Form::dispatchSelection(Control& box, long start, long length) {
     detail::boundary([&] {
         if (box.kind() == ControlKind::TextBox) {

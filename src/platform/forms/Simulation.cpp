@@ -92,6 +92,11 @@ void inputText(Control& c, std::string_view text) {
     c.form().dispatchText(text);
 }
 
+void paste(Control& c) {
+    c.form().dispatchFocus(c);
+    c.form().dispatchPaste(c);
+}
+
 void chooseItem(ListControl& list, int index, int16_t shift) { list.form().dispatchChoose(list, index, shift); }
 
 void dblClickItem(ListControl& list, int index) { list.form().dispatchListDblClick(list, index); }
@@ -99,6 +104,8 @@ void dblClickItem(ListControl& list, int index) { list.form().dispatchListDblCli
 void selectTab(TabStrip& strip, int tab) { strip.form().dispatchTab(strip, tab); }
 
 void scroll(ScrollBar& bar, int value) { bar.form().dispatchScroll(bar, value); }
+
+void scrollList(ListBox& list, int topIndex) { list.form().dispatchTopIndex(list, topIndex); }
 
 void closeBox(Form& f) { f.dispatchClose(vbFormControlMenu); }
 

@@ -9,6 +9,7 @@
 namespace forms {
 class Control;
 class Form;
+class ListBox;
 class ListControl;
 class ScrollBar;
 class TabStrip;
@@ -29,14 +30,18 @@ void typeText(Control& c, std::string_view text);
 void pressKey(Form& f, int16_t keyCode, int16_t shift = 0);
 // Focuses the control first.
 void pressKey(Control& c, int16_t keyCode, int16_t shift = 0);
-// Text pasted or committed by an input method into the focused box.
+// Text committed by an input method into the box (focusing it first).
 void inputText(Control& c, std::string_view text);
+// A paste from the box's edit menu (focusing it first).
+void paste(Control& c);
 // Chooses a list or combo item (focusing the control first).
 void chooseItem(ListControl& list, int index, int16_t shift = 0);
 // Double click on a list item (-1: below the items).
 void dblClickItem(ListControl& list, int index);
 void selectTab(TabStrip& strip, int tab);
 void scroll(ScrollBar& bar, int value);
+// Scrolls a list box so that item `topIndex` is the first shown.
+void scrollList(ListBox& list, int topIndex);
 // The window's close box.
 void closeBox(Form& f);
 void focus(Control& c);

@@ -9,9 +9,10 @@
 #include "platform/forms/ScrollBar.h"
 #include "platform/qt/ControlWidgets.h"
 #include "platform/qt/FormWindow.h"
+#include "platform/qt/Items.h"
 #include "platform/qt/QtBackend.h"
+#include "platform/qt/ScrollBarStyle.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,7 +26,7 @@ namespace qtui {
 
 using forms::ControlKind;
 
-Binding::Binding(QtBackend& backend, forms::Control& c, QWidget* w, QWidget* in)
+Binding::Binding(QtBackend& backend, forms::Control& c, QWidget* w, Canvas* in)
     : QObject(w), control(&c), widget(w), inner(in), backend_(backend) {
     watch(w);
     if (in && in != w) watch(in);
@@ -39,7 +40,7 @@ void Binding::watch(QObject* part) {
 QWidget* Binding::focusWidget() const { return widget->focusProxy() ? widget->focusProxy() : widget; }
 
 Binding* bindingOf(const forms::Control& c) {
-    if (c.kind() == ControlKind::Menu || c.kind() == ControlKind::Timer) return nullptr;
+    if (c.kind() == ControlKind::Menu || c.kind() == ControlKind::Timer || isItemKind(c.kind())) return nullptr;
     return static_cast<Binding*>(c.backendData());
 }
 
@@ -75,6 +76,18 @@ void connectSignals(Binding& b) {
         });
         break;
     }
+    case ControlKind::ListBox: {
+        // Scrolled by a person or to show the chosen item: TopIndex follows,
+        // once the change is done (from the event loop, outside the model's code).
+        auto* view = static_cast<QListWidget*>(b.widget);
+        QObject::connect(view->verticalScrollBar(), &QScrollBar::valueChanged, &b, [&b, view] {
+            if (!b.control) return;
+            const int top = view->indexAt(QPoint(0, 0)).row();
+            auto& list = static_cast<forms::ListBox&>(*b.control);
+            if (top >= 0 && top != list.TopIndex()) list.form().dispatchTopIndex(list, top);
+        }, Qt::QueuedConnection);
+        break;
+    }
     case ControlKind::HScrollBar: case ControlKind::VScrollBar: {
         auto* bar = static_cast<QScrollBar*>(b.widget);
         QObject::connect(bar, &QScrollBar::valueChanged, &b, [&b](int value) {
@@ -92,56 +105,60 @@ void connectSignals(Binding& b) {
     }
 }
 
-Binding* buildControl(QtBackend& backend, forms::Control& c, QWidget* parent) {
+Binding* buildControl(QtBackend& backend, forms::Control& c, Canvas& parent) {
+    if (isItemKind(c.kind())) {
+        parent.addItem(c);
+        return nullptr;
+    }
     QWidget* w = nullptr;
-    QWidget* inner = nullptr;
+    Canvas* inner = nullptr;
     switch (c.kind()) {
-    case ControlKind::Label: w = new LabelWidget(parent); break;
-    case ControlKind::TextBox: w = new QLineEdit(parent); break;
-    case ControlKind::ComboBox: w = new QComboBox(parent); break;
+    case ControlKind::TextBox: w = new QLineEdit(&parent); break;
+    case ControlKind::ComboBox: w = new QComboBox(&parent); break;
     case ControlKind::ListBox: {
-        auto* list = new QListWidget(parent);
+        auto* list = new ListWidget(&parent);
         list->setUniformItemSizes(true);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         w = list;
         break;
     }
-    case ControlKind::CheckBox: w = new QCheckBox(parent); break;
+    case ControlKind::CheckBox: w = new CheckBoxWidget(&parent); break;
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(parent);
+        auto* option = new QRadioButton(&parent);
         option->setAutoExclusive(false); // the model clears the others of the group
+        option->setBackgroundRole(QPalette::Window); // its BackColor, as for check boxes
         w = option;
         break;
     }
     case ControlKind::CommandButton: {
-        auto* button = new QPushButton(parent);
+        auto* button = new QPushButton(&parent);
         button->setAutoDefault(false); // Enter is the model's business
         button->setDefault(false);
         w = button;
         break;
     }
-    case ControlKind::Frame: w = inner = new FrameWidget(parent); break;
+    case ControlKind::Frame: w = inner = new FrameWidget(&parent); break;
     case ControlKind::PictureBox: {
-        auto* box = new BoxWidget(parent);
+        auto* box = new BoxWidget(&parent);
         w = box;
         inner = box->inner();
         break;
     }
-    case ControlKind::UserControl: w = inner = new PictureWidget(parent); break;
-    case ControlKind::Image: w = new PictureWidget(parent); break;
-    case ControlKind::Line: w = new LineWidget(parent); break;
-    case ControlKind::Shape: w = new ShapeWidget(parent); break;
-    case ControlKind::HScrollBar: w = new QScrollBar(Qt::Horizontal, parent); break;
-    case ControlKind::VScrollBar: w = new QScrollBar(Qt::Vertical, parent); break;
-    case ControlKind::TabStrip: w = new TabStripWidget(parent); break;
-    case ControlKind::Timer: case ControlKind::Menu: return nullptr;
+    case ControlKind::UserControl: w = inner = new PictureWidget(&parent); break;
+    case ControlKind::HScrollBar: w = new QScrollBar(Qt::Horizontal, &parent); break;
+    case ControlKind::VScrollBar: w = new QScrollBar(Qt::Vertical, &parent); break;
+    case ControlKind::TabStrip: w = new TabStripWidget(&parent); break;
+    default: return nullptr; // timers and menus
     }
     auto* b = new Binding(backend, c, w, inner);
     c.setBackendData(b);
     switch (c.kind()) {
     case ControlKind::ListBox: b->watch(static_cast<QListWidget*>(w)->viewport()); break;
     case ControlKind::TabStrip: b->watch(static_cast<TabStripWidget*>(w)->bar()); break;
-    case ControlKind::HScrollBar: case ControlKind::VScrollBar: static_cast<QScrollBar*>(w)->setTracking(false); break;
+    case ControlKind::HScrollBar: case ControlKind::VScrollBar:
+        static_cast<QScrollBar*>(w)->setTracking(false);
+        useScrollBarStyle(*static_cast<QScrollBar*>(w));
+        break;
     default: break;
     }
     // Moves without a button held reach only controls that listen for them.
@@ -152,7 +169,7 @@ Binding* buildControl(QtBackend& backend, forms::Control& c, QWidget* parent) {
     connectSignals(*b);
     b->applyAll();
     if (inner) {
-        for (forms::Control* child : dynamic_cast<forms::Container&>(c).children()) buildControl(backend, *child, inner);
+        for (forms::Control* child : dynamic_cast<forms::Container&>(c).children()) buildControl(backend, *child, *inner);
     }
     return b;
 }
@@ -162,6 +179,7 @@ void detachControl(forms::Control& c) {
         for (forms::Control* child : inner->children()) detachControl(*child);
     }
     if (Binding* b = bindingOf(c)) b->control = nullptr;
+    if (Item* item = itemOf(c)) item->control = nullptr;
     c.setBackendData(nullptr);
 }
 

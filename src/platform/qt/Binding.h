@@ -17,20 +17,22 @@ class Form;
 
 namespace qtui {
 
+class Canvas;
 class QtBackend;
 
-// The live widget of one control of a shown form. It reads the model into
+// The live widget of one windowed control of a shown form (labels, lines,
+// shapes and images are items of their container's canvas: Items.h). It reads the model into
 // the widget (apply) and routes the widget's input into the model's input
 // pipeline (Form::dispatch...), never acting on input itself: what a key or
 // click does is the model's rule. Owned by its widget; `control` is cleared
 // when the control or its window goes away, so late events find nothing.
 class Binding : public QObject {
 public:
-    Binding(QtBackend& backend, forms::Control& control, QWidget* widget, QWidget* inner);
+    Binding(QtBackend& backend, forms::Control& control, QWidget* widget, Canvas* inner);
 
     forms::Control* control;
-    QWidget* widget; // the control's widget, a child of its container's inner widget
-    QWidget* inner;  // where the control's own controls go; nullptr for other kinds
+    QWidget* widget; // the control's widget, a child of its container's canvas
+    Canvas* inner;   // where the control's own controls go; nullptr for other kinds
 
     // The widget that holds the keyboard focus for the control.
     QWidget* focusWidget() const;
@@ -51,6 +53,8 @@ private:
     void focusIn(int reason);
     void editMenu(QContextMenuEvent* event);
     void accessKey();
+    // Shows a button, check box or option button pressed or released.
+    void showPressed(bool down);
     // A person moved the caret or selection of an edit field with the mouse.
     void reportSelection();
     // After input: the Qt focus follows the model's.
@@ -64,13 +68,14 @@ private:
     bool passMouse_ = false; // an edit field places its caret with this press
 };
 
-// Creates the widget of a control (and of the controls inside it) under
-// `parentInner`, reading every property from the model.
-Binding* buildControl(QtBackend& backend, forms::Control& control, QWidget* parentInner);
+// Creates the widget of a control (and of the controls inside it), or its
+// item, in its container's canvas, reading every property from the model.
+// Returns the binding of a windowed control; nullptr for the others.
+Binding* buildControl(QtBackend& backend, forms::Control& control, Canvas& parent);
 // Forgets the model behind a control's widget and its insides (the window or
 // the control goes away); the widgets are deleted later by their owner.
 void detachControl(forms::Control& control);
-// The binding of a control with a live widget; nullptr when none.
+// The binding of a windowed control with a live widget; nullptr when none.
 Binding* bindingOf(const forms::Control& control);
 
 } // namespace qtui

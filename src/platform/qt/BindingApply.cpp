@@ -5,8 +5,6 @@
 
 #include "platform/forms/Buttons.h"
 #include "platform/forms/Containers.h"
-#include "platform/forms/Graphics.h"
-#include "platform/forms/Label.h"
 #include "platform/forms/ListControls.h"
 #include "platform/forms/ScrollBar.h"
 #include "platform/forms/TabStrip.h"
@@ -14,7 +12,6 @@
 #include "platform/qt/ControlWidgets.h"
 #include "platform/qt/Convert.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,7 +22,6 @@
 #include <QTabBar>
 
 #include <algorithm>
-#include <cmath>
 
 namespace qtui {
 
@@ -47,32 +43,6 @@ void setColors(QWidget* w, QPalette::ColorRole backRole, QPalette::ColorRole for
     p.setColor(QPalette::Active, foreRole, fore);
     p.setColor(QPalette::Inactive, foreRole, fore);
     w->setPalette(p);
-}
-
-Qt::PenStyle penStyle(int16_t borderStyle) {
-    switch (borderStyle) {
-    case 0: return Qt::NoPen;
-    case 2: return Qt::DashLine;
-    case 3: return Qt::DotLine;
-    case 4: return Qt::DashDotLine;
-    case 5: return Qt::DashDotDotLine;
-    default: return Qt::SolidLine;
-    }
-}
-
-QPen borderPen(forms::Color color, int16_t style, int16_t width) {
-    QPen pen(toQColor(color));
-    pen.setStyle(penStyle(style));
-    pen.setWidth(std::max<int>(1, width));
-    return pen;
-}
-
-QBrush fillBrush(const forms::Shape& s) {
-    static const Qt::BrushStyle hatches[] = {Qt::SolidPattern, Qt::NoBrush, Qt::HorPattern, Qt::VerPattern,
-                                             Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-    const int style = s.FillStyle();
-    const Qt::BrushStyle b = style >= 0 && style < 8 ? hatches[style] : Qt::NoBrush;
-    return b == Qt::NoBrush ? QBrush() : QBrush(toQColor(s.FillColor()), b);
 }
 
 // Brings a stock item view's rows in line with the model's items. Every
@@ -129,7 +99,6 @@ void Binding::apply(Prop what) {
     const ControlKind kind = c.kind();
     switch (what) {
     case Prop::Geometry:
-        if (kind == ControlKind::Line) break; // drawn from its end points below
         widget->setGeometry(px(c.Left()), px(c.Top()), px(c.Width()), px(c.Height()));
         return;
     case Prop::Visible: widget->setVisible(c.Visible()); return;
@@ -140,7 +109,8 @@ void Binding::apply(Prop what) {
         return;
     case Prop::MousePointer: {
         Qt::CursorShape shape;
-        if (toCursor(c.MousePointer(), shape)) widget->setCursor(shape);
+        if (widget == inner) inner->setOwnPointer(c.MousePointer()); // its items may show their own
+        else if (toCursor(c.MousePointer(), shape)) widget->setCursor(shape);
         else widget->unsetCursor();
         return;
     }
@@ -162,15 +132,6 @@ void Binding::apply(Prop what) {
     }
 
     switch (kind) {
-    case ControlKind::Label: {
-        auto& l = static_cast<forms::Label&>(c);
-        auto* w = static_cast<LabelWidget*>(widget);
-        if (what == Prop::Caption) w->setText(qs(l.Caption()));
-        else if (what == Prop::BackColor) w->setColors(toQColor(l.ForeColor()), toQColor(l.BackColor()));
-        else if (what == Prop::Appearance)
-            w->setLook(l.Alignment(), !(l.AutoSize() && !l.WordWrap()), l.BackStyle() == 1, l.BorderStyle() == 1);
-        break;
-    }
     case ControlKind::TextBox: {
         auto& t = static_cast<forms::TextBox&>(c);
         auto* w = static_cast<QLineEdit*>(widget);
@@ -228,16 +189,14 @@ void Binding::apply(Prop what) {
         if (what == Prop::Items || what == Prop::ListIndex) {
             if (what == Prop::Items) syncItems(w, m);
             if (!multi) {
-                if (m.ListIndex() < 0) {
-                    w->setCurrentRow(-1);
-                    w->clearSelection();
-                } else {
-                    w->setCurrentRow(m.ListIndex());
-                }
+                if (m.ListIndex() < 0) w->clearSelection();
+                else w->setCurrentRow(m.ListIndex());
             } else {
                 for (int i = 0; i < m.ListCount(); ++i) w->item(i)->setSelected(m.Selected(i));
                 if (m.ListIndex() >= 0) w->setCurrentRow(m.ListIndex(), QItemSelectionModel::NoUpdate);
             }
+            // Nothing chosen: no current row either (Qt would mark one).
+            if (m.ListIndex() < 0) w->selectionModel()->clearCurrentIndex();
             if (m.ListIndex() >= 0) w->scrollToItem(w->item(m.ListIndex()));
             if (what == Prop::Items) apply(Prop::TopIndex);
         } else if (what == Prop::TopIndex) {
@@ -251,19 +210,15 @@ void Binding::apply(Prop what) {
     }
     case ControlKind::CheckBox: {
         auto& m = static_cast<forms::CheckBox&>(c);
-        auto* w = static_cast<QCheckBox*>(widget);
-        const QSignalBlocker block(w);
+        auto* w = static_cast<CheckBoxWidget*>(widget);
         if (what == Prop::Caption) w->setText(qs(m.Caption()));
         else if (what == Prop::Value) {
-            w->setTristate(m.Value() == forms::vbGrayed);
             w->setCheckState(m.Value() == forms::vbChecked ? Qt::Checked
                              : m.Value() == forms::vbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
         } else if (what == Prop::Appearance)
             w->setLayoutDirection(m.Alignment() == forms::vbRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
-        else if (what == Prop::BackColor) {
-            w->setAutoFillBackground(true);
+        else if (what == Prop::BackColor)
             setColors(w, QPalette::Window, QPalette::WindowText, c);
-        }
         break;
     }
     case ControlKind::OptionButton: {
@@ -300,36 +255,8 @@ void Binding::apply(Prop what) {
         break;
     }
     case ControlKind::UserControl:
-        if (what == Prop::BackColor) static_cast<PictureWidget*>(widget)->setBackground(toQColor(c.BackColor()), true);
+        if (what == Prop::BackColor) static_cast<PictureWidget*>(widget)->setBackground(toQColor(c.BackColor()));
         break;
-    case ControlKind::Image: {
-        auto& m = static_cast<forms::Image&>(c);
-        auto* w = static_cast<PictureWidget*>(widget);
-        if (what == Prop::Picture) w->setPicture(qs(m.Picture()));
-        else if (what == Prop::Appearance) w->setStretch(m.Stretch());
-        break;
-    }
-    case ControlKind::Line: {
-        if (what != Prop::Geometry && what != Prop::Appearance && what != Prop::BackColor) break;
-        auto& m = static_cast<forms::Line&>(c);
-        // The widget covers the line's end points and the pen around them.
-        const int x1 = px(m.X1()), y1 = px(m.Y1()), x2 = px(m.X2()), y2 = px(m.Y2());
-        const int pen = std::max<int>(1, m.BorderWidth());
-        const int left = std::min(x1, x2) - pen, top = std::min(y1, y2) - pen;
-        widget->setGeometry(left, top, std::abs(x2 - x1) + 2 * pen + 1, std::abs(y2 - y1) + 2 * pen + 1);
-        const QPointF shift(0.5 - left, 0.5 - top);
-        static_cast<LineWidget*>(widget)->setLine(QLineF(QPointF(x1, y1) + shift, QPointF(x2, y2) + shift),
-                                                  borderPen(m.BorderColor(), m.BorderStyle(), m.BorderWidth()));
-        break;
-    }
-    case ControlKind::Shape: {
-        if (what != Prop::Appearance && what != Prop::BackColor) break;
-        auto& m = static_cast<forms::Shape&>(c);
-        static_cast<ShapeWidget*>(widget)->setShape(
-            m.ShapeKind(), borderPen(m.BorderColor(), m.BorderStyle(), m.BorderWidth()), fillBrush(m),
-            m.BackStyle() == 1 ? QBrush(toQColor(m.BackColor())) : QBrush());
-        break;
-    }
     case ControlKind::HScrollBar: case ControlKind::VScrollBar: {
         auto& m = static_cast<forms::ScrollBar&>(c);
         auto* w = static_cast<QScrollBar*>(widget);
@@ -360,7 +287,7 @@ void Binding::apply(Prop what) {
         bar->setCurrentIndex(m.SelectedIndex() - 1);
         break;
     }
-    case ControlKind::Timer: case ControlKind::Menu:
+    default: // timers, menus and items have no binding
         break;
     }
 }

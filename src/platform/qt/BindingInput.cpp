@@ -34,23 +34,6 @@ using forms::ControlKind;
 
 namespace {
 
-int16_t buttonOf(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::LeftButton: return forms::vbLeftButton;
-    case Qt::RightButton: return forms::vbRightButton;
-    case Qt::MiddleButton: return forms::vbMiddleButton;
-    default: return 0;
-    }
-}
-
-int16_t buttonsOf(Qt::MouseButtons b) {
-    int16_t out = 0;
-    if (b & Qt::LeftButton) out |= forms::vbLeftButton;
-    if (b & Qt::RightButton) out |= forms::vbRightButton;
-    if (b & Qt::MiddleButton) out |= forms::vbMiddleButton;
-    return out;
-}
-
 bool isButtonKind(ControlKind k) {
     return k == ControlKind::CommandButton || k == ControlKind::CheckBox || k == ControlKind::OptionButton;
 }
@@ -88,6 +71,11 @@ bool Binding::eventFilter(QObject* watched, QEvent* e) {
         return false;
     default:
         return false;
+    }
+    // The mouse over an item of the control's canvas is the item's.
+    if (watched == inner && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick ||
+                             e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::MouseMove)) {
+        if (inner->routeMouse(static_cast<QMouseEvent*>(e))) return true;
     }
     switch (e->type()) {
     case QEvent::KeyPress: return key(static_cast<QKeyEvent*>(e), true);
@@ -173,7 +161,7 @@ bool Binding::mouse(QObject* watched, QMouseEvent* e) {
             passMouse_ = left && c.enabledOnForm();
         } else {
             passMouse_ = false;
-            if (isButtonKind(kind) && left) static_cast<QAbstractButton*>(widget)->setDown(true);
+            if (isButtonKind(kind) && left) showPressed(true);
             if (kind == ControlKind::TabStrip && focused && clicks == 1 && watched != widget) {
                 auto* bar = static_cast<QTabBar*>(watched);
                 const int tab = bar->tabAt(e->position().toPoint());
@@ -186,7 +174,7 @@ bool Binding::mouse(QObject* watched, QMouseEvent* e) {
     case QEvent::MouseButtonRelease: {
         const bool pass = passMouse_;
         if (e->buttons() == Qt::NoButton) passMouse_ = false;
-        if (isButtonKind(kind)) static_cast<QAbstractButton*>(widget)->setDown(false);
+        if (isButtonKind(kind)) showPressed(false);
         f.dispatchMouseUp(c, buttonOf(e->button()), shift, at.x(), at.y());
         settle(f);
         return !pass;
@@ -252,8 +240,9 @@ void Binding::reportSelection() {
     control->form().dispatchSelection(*control, start, length);
 }
 
-// The edit menu of a text box: each entry is the key that does the same,
-// so the model's rules (KeyPress filters, code page 932) apply to it too.
+// The edit menu of a text box: Paste is the model's paste (each character
+// through KeyPress, so its filters and code page 932 apply); the other
+// entries are the keys that do the same.
 void Binding::editMenu(QContextMenuEvent* e) {
     forms::Form& f = control->form();
     if (f.ActiveControl() != control) {
@@ -280,7 +269,7 @@ void Binding::editMenu(QContextMenuEvent* e) {
     if (!chosen || !alive || !control) return;
     if (chosen == cut) f.dispatchKeyDown('X', forms::vbCtrlMask, "\x18");
     else if (chosen == copy) f.dispatchKeyDown('C', forms::vbCtrlMask, "\x03");
-    else if (chosen == paste) f.dispatchKeyDown('V', forms::vbCtrlMask, "\x16");
+    else if (chosen == paste) f.dispatchPaste(*control);
     else if (chosen == erase) f.dispatchKeyDown(forms::vbKeyDelete, 0);
     else if (chosen == all) {
         const long length = control->kind() == ControlKind::TextBox
@@ -289,6 +278,11 @@ void Binding::editMenu(QContextMenuEvent* e) {
         f.dispatchSelection(*control, 0, length);
     }
     settle(f);
+}
+
+void Binding::showPressed(bool down) {
+    if (control->kind() == ControlKind::CheckBox) static_cast<CheckBoxWidget*>(widget)->setDown(down);
+    else static_cast<QAbstractButton*>(widget)->setDown(down);
 }
 
 // An access key ("&O" in a caption): the same as a click on the control.

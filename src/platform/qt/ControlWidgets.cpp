@@ -1,8 +1,10 @@
 #include "platform/qt/ControlWidgets.h"
 
+#include <QKeySequence>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QStylePainter>
 #include <QTabBar>
 #include <qdrawutil.h>
 
@@ -13,126 +15,93 @@ constexpr int TabRow = 24;  // the tab strip's row of tabs, pixels (360 twips)
 constexpr int Border3D = 2; // a sunken border, pixels
 } // namespace
 
-// ---- LabelWidget ----
+// ---- CheckBoxWidget ----
 
-LabelWidget::LabelWidget(QWidget* parent) : QWidget(parent) {}
+CheckBoxWidget::CheckBoxWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
-void LabelWidget::setText(const QString& text) {
+void CheckBoxWidget::changed() {
+    drawnState_ = -1;
+    update();
+}
+
+void CheckBoxWidget::setText(const QString& text) {
     text_ = text;
-    update();
+    // The access key of the caption, as Qt's buttons take it.
+    if (shortcut_) releaseShortcut(shortcut_);
+    shortcut_ = grabShortcut(QKeySequence::mnemonic(text));
+    changed();
 }
 
-void LabelWidget::setLook(int alignment, bool wrap, bool opaque, bool border) {
-    alignment_ = alignment;
-    wrap_ = wrap;
-    opaque_ = opaque;
-    border_ = border;
-    update();
+void CheckBoxWidget::setCheckState(Qt::CheckState state) {
+    if (state == state_) return;
+    state_ = state;
+    changed();
 }
 
-void LabelWidget::setColors(const QColor& fore, const QColor& back) {
-    fore_ = fore;
-    back_ = back;
-    update();
+void CheckBoxWidget::setDown(bool down) {
+    if (down == down_) return;
+    down_ = down;
+    changed();
 }
 
-void LabelWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    QRect r = rect();
-    if (opaque_) p.fillRect(r, back_);
-    if (border_) {
-        qDrawWinPanel(&p, r, palette(), true);
-        r.adjust(Border3D, Border3D, -Border3D, -Border3D);
+void CheckBoxWidget::changeEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::PaletteChange: case QEvent::FontChange: case QEvent::StyleChange: case QEvent::LayoutDirectionChange:
+        drawnState_ = -1;
+        break;
+    default:
+        break;
     }
-    int flags = Qt::AlignTop | Qt::TextShowMnemonic;
-    flags |= alignment_ == 1 ? Qt::AlignRight : alignment_ == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-    if (wrap_) flags |= Qt::TextWordWrap;
-    p.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
-    p.setFont(font());
-    p.drawText(r, flags, text_);
+    QWidget::changeEvent(event);
 }
 
-// ---- LineWidget ----
-
-LineWidget::LineWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
-
-void LineWidget::setLine(const QLineF& line, const QPen& pen) {
-    line_ = line;
-    pen_ = pen;
-    update();
-}
-
-void LineWidget::paintEvent(QPaintEvent*) {
-    if (pen_.style() == Qt::NoPen) return;
-    QPainter p(this);
-    p.setPen(pen_);
-    p.drawLine(line_);
-}
-
-// ---- ShapeWidget ----
-
-ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
-
-void ShapeWidget::setShape(int kind, const QPen& pen, const QBrush& fill, const QBrush& back) {
-    kind_ = kind;
-    pen_ = pen;
-    fill_ = fill;
-    back_ = back;
-    update();
-}
-
-void ShapeWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const qreal inset = pen_.style() == Qt::NoPen ? 0 : pen_.widthF() / 2;
-    QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    // Squares and circles take the shorter side, centred.
-    if (kind_ == 1 || kind_ == 3 || kind_ == 5) {
-        const qreal side = std::min(r.width(), r.height());
-        r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+void CheckBoxWidget::paintEvent(QPaintEvent*) {
+    QStyleOptionButton option;
+    option.initFrom(this); // enabled, focus, active: part of the state
+    if (down_) option.state |= QStyle::State_Sunken;
+    option.state |= state_ == Qt::Checked ? QStyle::State_On
+                    : state_ == Qt::PartiallyChecked ? QStyle::State_NoChange : QStyle::State_Off;
+    const qreal ratio = devicePixelRatioF();
+    if (drawnState_ != static_cast<int>(option.state) || drawn_.size() != size() * ratio ||
+        drawn_.devicePixelRatio() != ratio) {
+        option.text = text_;
+        const int icon = style()->pixelMetric(QStyle::PM_ButtonIconSize, nullptr, this);
+        option.iconSize = QSize(icon, icon);
+        drawn_ = QPixmap(size() * ratio);
+        drawn_.setDevicePixelRatio(ratio);
+        drawn_.fill(palette().color(backgroundRole()));
+        QStylePainter p(&drawn_, this);
+        // As a painter on the widget itself starts.
+        p.setFont(font());
+        p.setPen(palette().color(foregroundRole()));
+        p.setLayoutDirection(layoutDirection());
+        p.drawControl(QStyle::CE_CheckBox, option);
+        drawnState_ = static_cast<int>(option.state);
     }
-    const qreal radius = std::min(r.width(), r.height()) / 6;
-    for (const QBrush* brush : {&back_, &fill_}) {
-        if (brush->style() == Qt::NoBrush) continue;
-        p.setPen(Qt::NoPen);
-        p.setBrush(*brush);
-        if (kind_ == 2 || kind_ == 3) p.drawEllipse(r);
-        else if (kind_ == 4 || kind_ == 5) p.drawRoundedRect(r, radius, radius);
-        else p.drawRect(r);
-    }
-    p.setPen(pen_);
-    p.setBrush(Qt::NoBrush);
-    if (kind_ == 2 || kind_ == 3) p.drawEllipse(r);
-    else if (kind_ == 4 || kind_ == 5) p.drawRoundedRect(r, radius, radius);
-    else p.drawRect(r);
+    QPainter p(this);
+    p.drawPixmap(0, 0, drawn_);
 }
 
 // ---- PictureWidget ----
 
-PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {}
+// Opaque: nothing under it needs painting.
+PictureWidget::PictureWidget(QWidget* parent) : Canvas(parent), back_(palette().color(QPalette::Window)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void PictureWidget::setPicture(const QString& path) {
     pixmap_ = path.isEmpty() ? QPixmap() : QPixmap(path);
-    update();
+    invalidate();
 }
 
-void PictureWidget::setStretch(bool v) {
-    stretch_ = v;
-    update();
-}
-
-void PictureWidget::setBackground(const QColor& color, bool opaque) {
+void PictureWidget::setBackground(const QColor& color) {
     back_ = color;
-    opaque_ = opaque;
-    update();
+    invalidate();
 }
 
-void PictureWidget::paintEvent(QPaintEvent*) {
-    if (!opaque_ && pixmap_.isNull()) return;
-    QPainter p(this);
-    if (opaque_) p.fillRect(rect(), back_);
-    if (pixmap_.isNull()) return;
-    if (stretch_) p.drawPixmap(rect(), pixmap_);
-    else p.drawPixmap(0, 0, pixmap_);
+void PictureWidget::paintBackground(QPainter& p) {
+    p.fillRect(rect(), back_);
+    if (!pixmap_.isNull()) p.drawPixmap(0, 0, pixmap_);
 }
 
 // ---- BoxWidget ----
@@ -145,11 +114,7 @@ void BoxWidget::setBorder(bool border) {
     update();
 }
 
-void BoxWidget::setBackground(const QColor& color) {
-    back_ = color;
-    inner_->setBackground(color, true);
-    update();
-}
+void BoxWidget::setBackground(const QColor& color) { inner_->setBackground(color); }
 
 void BoxWidget::resizeEvent(QResizeEvent*) {
     const int b = border_ ? Border3D : 0;
@@ -164,26 +129,25 @@ void BoxWidget::paintEvent(QPaintEvent*) {
 
 // ---- FrameWidget ----
 
-FrameWidget::FrameWidget(QWidget* parent) : QWidget(parent) {}
+FrameWidget::FrameWidget(QWidget* parent) : Canvas(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void FrameWidget::setCaption(const QString& caption) {
     caption_ = caption;
-    update();
+    invalidate();
 }
 
 void FrameWidget::setBorder(bool border) {
     border_ = border;
-    update();
+    invalidate();
 }
 
 void FrameWidget::setColors(const QColor& fore, const QColor& back) {
     fore_ = fore;
     back_ = back;
-    update();
+    invalidate();
 }
 
-void FrameWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+void FrameWidget::paintBackground(QPainter& p) {
     p.fillRect(rect(), back_);
     if (!border_) return;
     const QFontMetrics fm(font());

@@ -1,7 +1,9 @@
 #pragma once
+#include "platform/qt/Canvas.h"
+
 #include <QColor>
-#include <QLineF>
-#include <QPen>
+#include <QEvent>
+#include <QListWidget>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -12,71 +14,59 @@ class QTabBar;
 // from Qt's stock widgets or a stock widget would cost too much per push.
 namespace qtui {
 
-// A label: text from the top, wrapped at the width, access-key "&" shown as
-// an underline, an optional opaque background and sunken border.
-class LabelWidget : public QWidget {
+// A check box drawn by the style as Qt's own check box draws it, on its
+// BackColor (the palette's window colour), without that widget's machinery:
+// its caption (with an access key), its value and its pressed look. The
+// drawing is kept and drawn again only when something it shows changed.
+class CheckBoxWidget : public QWidget {
 public:
-    explicit LabelWidget(QWidget* parent);
+    explicit CheckBoxWidget(QWidget* parent);
     const QString& text() const { return text_; }
     void setText(const QString& text);
-    void setLook(int alignment, bool wrap, bool opaque, bool border);
-    void setColors(const QColor& fore, const QColor& back);
+    Qt::CheckState checkState() const { return state_; }
+    void setCheckState(Qt::CheckState state);
+    void setDown(bool down);
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void changed();
+
     QString text_;
-    QColor fore_, back_;
-    int alignment_ = 0;
-    bool wrap_ = true, opaque_ = true, border_ = false;
+    Qt::CheckState state_ = Qt::Unchecked;
+    bool down_ = false;
+    int shortcut_ = 0;
+    QPixmap drawn_;
+    int drawnState_ = -1; // the style state drawn_ shows; -1: to be drawn
 };
 
-// A line between two points inside the widget.
-class LineWidget : public QWidget {
+// A list box. Keys and clicks act through the model, never through Qt's
+// own cursor moves; so Qt does not make the first row current (and mark it)
+// when the list gets the focus while nothing is chosen.
+class ListWidget : public QListWidget {
 public:
-    explicit LineWidget(QWidget* parent);
-    void setLine(const QLineF& line, const QPen& pen);
+    using QListWidget::QListWidget;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QLineF line_;
-    QPen pen_;
+    QModelIndex moveCursor(CursorAction, Qt::KeyboardModifiers) override { return {}; }
 };
 
-// A shape: rectangle, square, oval, circle, rounded rectangle or square.
-class ShapeWidget : public QWidget {
-public:
-    explicit ShapeWidget(QWidget* parent);
-    void setShape(int kind, const QPen& pen, const QBrush& fill, const QBrush& back);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    int kind_ = 0;
-    QPen pen_;
-    QBrush fill_, back_;
-};
-
-// A picture at its natural size or stretched, over an optional background;
-// the inside of picture boxes and the image control.
-class PictureWidget : public QWidget {
+// The inside of a picture box or user control, and the form's client area:
+// a background colour and a picture at its natural size under the items.
+class PictureWidget : public Canvas {
 public:
     explicit PictureWidget(QWidget* parent);
     void setPicture(const QString& path);
-    void setStretch(bool v);
-    void setBackground(const QColor& color, bool opaque);
+    void setBackground(const QColor& color);
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintBackground(QPainter& p) override;
 
 private:
     QPixmap pixmap_;
     QColor back_;
-    bool stretch_ = false, opaque_ = false;
 };
 
 // A container with a background and an optional sunken border; its
@@ -94,12 +84,11 @@ protected:
 
 private:
     PictureWidget* inner_;
-    QColor back_;
     bool border_ = false;
 };
 
 // A frame: an etched border with the caption on its top edge.
-class FrameWidget : public QWidget {
+class FrameWidget : public Canvas {
 public:
     explicit FrameWidget(QWidget* parent);
     const QString& caption() const { return caption_; }
@@ -108,7 +97,7 @@ public:
     void setColors(const QColor& fore, const QColor& back);
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintBackground(QPainter& p) override;
 
 private:
     QString caption_;

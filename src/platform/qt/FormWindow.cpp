@@ -53,15 +53,10 @@ void FormWindow::apply(FormProp what) {
         else if (f.WindowState() == forms::vbMaximized) showMaximized();
         else showNormal();
         break;
-    case FormProp::BackColor: client->setBackground(toQColor(f.BackColor()), true); break;
+    case FormProp::BackColor: client->setBackground(toQColor(f.BackColor())); break;
     case FormProp::Font: client->setFont(toQFont(f.font())); break;
     case FormProp::Focus: backend_.syncFocus(f); break;
-    case FormProp::MousePointer: {
-        Qt::CursorShape shape;
-        if (toCursor(f.MousePointer(), shape)) client->setCursor(shape);
-        else client->unsetCursor();
-        break;
-    }
+    case FormProp::MousePointer: client->setOwnPointer(f.MousePointer()); break;
     case FormProp::Raise:
         if (isMinimized()) showNormal();
         raise();

@@ -16,6 +16,23 @@ int16_t shiftOf(Qt::KeyboardModifiers m) {
     return s;
 }
 
+int16_t buttonOf(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return vbLeftButton;
+    case Qt::RightButton: return vbRightButton;
+    case Qt::MiddleButton: return vbMiddleButton;
+    default: return 0;
+    }
+}
+
+int16_t buttonsOf(Qt::MouseButtons b) {
+    int16_t out = 0;
+    if (b & Qt::LeftButton) out |= vbLeftButton;
+    if (b & Qt::RightButton) out |= vbRightButton;
+    if (b & Qt::MiddleButton) out |= vbMiddleButton;
+    return out;
+}
+
 namespace {
 
 int16_t codeOf(int key, bool keypad) {

@@ -8,6 +8,7 @@
 #include "platform/qt/ControlWidgets.h"
 #include "platform/qt/Convert.h"
 #include "platform/qt/FormWindow.h"
+#include "platform/qt/Items.h"
 #include "platform/qt/MessageBox.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 namespace qtui {
 
@@ -55,8 +58,15 @@ QtBackend::~QtBackend() {
 QWidget* windowOf(const forms::Form& form) { return FormWindow::of(form); }
 
 QWidget* widgetOf(const forms::Control& control) {
+    if (Item* item = itemOf(control)) return item->canvas;
     Binding* b = bindingOf(control);
     return b ? b->widget : nullptr;
+}
+
+QRect areaOf(const forms::Control& control) {
+    if (Item* item = itemOf(control)) return item->area;
+    Binding* b = bindingOf(control);
+    return b ? b->widget->rect() : QRect();
 }
 
 void prepareApplication() {
@@ -72,7 +82,7 @@ void QtBackend::showForm(forms::Form& form) {
     if (FormWindow::of(form)) return;
     auto* w = new FormWindow(*this, form);
     form.setBackendData(w);
-    for (forms::Control* c : form.children()) buildControl(*this, *c, w->client);
+    for (forms::Control* c : form.children()) buildControl(*this, *c, *w->client);
     ++windows_;
     if (form.Modal()) {
         w->setWindowModality(Qt::ApplicationModal);
@@ -93,6 +103,7 @@ void QtBackend::showForm(forms::Form& form) {
 void QtBackend::hideForm(forms::Form& form) {
     FormWindow* w = FormWindow::of(form);
     if (!w) return;
+    std::erase_if(created_, [&](forms::Control* c) { return &c->form() == &form; });
     form.setBackendData(nullptr);
     w->form = nullptr;
     for (forms::Control* c : form.children()) detachControl(*c);
@@ -123,17 +134,35 @@ void QtBackend::controlAdded(forms::Control& control) {
         return;
     }
     forms::Control* container = control.containerControl();
-    QWidget* parent = w->client;
+    Canvas* parent = w->client;
     if (container) {
         Binding* holder = bindingOf(*container);
         if (!holder || !holder->inner) return;
         parent = holder->inner;
     }
-    if (Binding* b = buildControl(*this, control, parent)) b->widget->raise(); // last in its container: on top
+    if (Binding* b = buildControl(*this, control, *parent)) b->widget->raise(); // last in its container: on top
+}
+
+// The constructor is still running: the widget is built from the event loop.
+void QtBackend::controlCreated(forms::Control& control) {
+    created_.push_back(&control);
+    if (!createdTimer_) {
+        createdTimer_ = std::make_unique<QTimer>();
+        createdTimer_->setSingleShot(true);
+        QObject::connect(createdTimer_.get(), &QTimer::timeout, [this] { buildCreated(); });
+    }
+    createdTimer_->start(0);
+}
+
+// In the order they were made: a container first, which builds what it holds.
+void QtBackend::buildCreated() {
+    for (forms::Control* c : std::exchange(created_, {}))
+        if (c->form().live() && !c->backendData()) controlAdded(*c);
 }
 
 // Only the Control part of the object is alive here (its destructor runs).
 void QtBackend::controlRemoved(forms::Control& control) {
+    std::erase(created_, &control);
     if (control.kind() == ControlKind::Menu) {
         if (auto* action = static_cast<QAction*>(control.backendData())) {
             action->disconnect();
@@ -146,6 +175,10 @@ void QtBackend::controlRemoved(forms::Control& control) {
         QTimer::singleShot(0, w, [w] {
             if (w && w->form) w->buildMenus();
         });
+        return;
+    }
+    if (Item* item = itemOf(control)) {
+        item->canvas->removeItem(*item);
         return;
     }
     Binding* b = bindingOf(control);
@@ -161,7 +194,8 @@ void QtBackend::controlChanged(forms::Control& control, forms::Prop what) {
         applyMenu(static_cast<forms::Menu&>(control), what);
         return;
     }
-    if (Binding* b = bindingOf(control)) b->apply(what);
+    if (Item* item = itemOf(control)) item->canvas->itemChanged(*item, what);
+    else if (Binding* b = bindingOf(control)) b->apply(what);
 }
 
 void QtBackend::refresh(forms::Form& form) {
@@ -173,7 +207,8 @@ void QtBackend::refresh(forms::Form& form) {
 }
 
 void QtBackend::refresh(forms::Control& control) {
-    if (Binding* b = bindingOf(control)) b->widget->repaint();
+    if (Item* item = itemOf(control)) item->canvas->repaint(item->area);
+    else if (Binding* b = bindingOf(control)) b->widget->repaint();
 }
 
 void QtBackend::runModal(forms::Form& form) {

@@ -3,8 +3,10 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class QEventLoop;
+class QRect;
 class QTimer;
 class QWidget;
 
@@ -31,6 +33,7 @@ public:
     void hideForm(forms::Form& form) override;
     void formChanged(forms::Form& form, forms::FormProp what) override;
     void controlAdded(forms::Control& control) override;
+    void controlCreated(forms::Control& control) override;
     void controlRemoved(forms::Control& control) override;
     void controlChanged(forms::Control& control, forms::Prop what) override;
     void refresh(forms::Form& form) override;
@@ -59,18 +62,26 @@ private:
     // Ends the program once no window is left (checked after the input that
     // closed the last one, so a window opened in its place keeps it going).
     void quitWhenNoWindows();
+    // Builds the widgets of the controls made while their forms were shown.
+    void buildCreated();
 
     std::unordered_map<forms::Timer*, std::unique_ptr<QTimer>> timers_;
     std::unordered_map<forms::Form*, QEventLoop*> modalLoops_;
+    std::vector<forms::Control*> created_; // made while shown, waiting for their widgets
+    std::unique_ptr<QTimer> createdTimer_;
     int windows_ = 0;
     bool hourglass_ = false;
     bool movingFocus_ = false;
 };
 
-// The window of a shown form and the widget of a control of a shown form
-// (nullptr when there is none), for tests and screenshots.
+// The window of a shown form and the widget that shows a control of a shown
+// form (nullptr when there is none), for tests and screenshots: its own
+// widget, or for a label, line, shape or image its container's canvas.
 QWidget* windowOf(const forms::Form& form);
 QWidget* widgetOf(const forms::Control& control);
+// Where the control is in widgetOf(control): the item's area in the canvas,
+// or the whole widget.
+QRect areaOf(const forms::Control& control);
 
 // Application-wide settings the windows rely on: the Fusion style with its
 // own palette (system colours map onto it), the default font, and no Qt

@@ -155,9 +155,9 @@ TEST_F(GridQtTest, TicksReportTwoAndZero) {
 
 TEST_F(GridQtTest, DraggingABorderTenPixelsWidensTheColumn) {
     ASSERT_TRUE(shown);
-    QWidget* strip = widget(view(0).lblBarOfColMoveR(1));
-    ASSERT_TRUE(strip->isVisible());
-    drag(strip, QPoint(1, 5), 10);
+    const Control& strip = view(0).lblBarOfColMoveR(1); // drawn by its row
+    ASSERT_TRUE(strip.visibleOnForm());
+    drag(widget(strip), qtui::testing::QtDesktop::area(strip).topLeft() + QPoint(1, 5), 10);
     EXPECT_EQ(grid.ColWidth(1), 3000 + 150);
     EXPECT_FALSE(grid.picMoveingBar.Visible());
     EXPECT_EQ(events, (std::vector<std::string>{"width"}));

@@ -77,6 +77,26 @@ TEST_F(KeysFixture, PasteGoesThroughKeyPressCharacterByCharacter) {
     EXPECT_EQ(f.txtA.Text(), "129");
 }
 
+TEST_F(KeysFixture, APasteFromTheEditMenuPressesNoKeyButEachCharacterGoesThroughKeyPress) {
+    f.txtA.KeyPress = [this](int16_t& k) {
+        f.events.push_back("txtA:KeyPress " + std::to_string(k));
+        if (k < '0' || k > '9') k = 0; // digits only: a Ctrl+V key would be dropped too
+    };
+    f.txtA.setText("");
+    Clipboard::SetText("7a8\r\n9");
+    f.take();
+    sim::paste(f.txtA);
+    EXPECT_EQ(f.txtA.Text(), "78");
+    EXPECT_EQ(f.take(), (Events{"txtA:KeyPress 55", "txtA:Change", "txtA:KeyPress 97", "txtA:KeyPress 56",
+                                "txtA:Change"}));
+    f.txtB.SetFocus();
+    f.take();
+    f.dispatchPaste(f.txtA); // only into the focused box
+    f.dispatchPaste(f.btnOK);
+    EXPECT_EQ(f.txtA.Text(), "78");
+    EXPECT_EQ(f.take(), Events{});
+}
+
 TEST_F(KeysFixture, SendTabMovesAfterTheHandlerReturns) {
     f.txtA.KeyPress = [&](int16_t& k) {
         if (k == 13) {

@@ -128,6 +128,17 @@ TEST_F(ListFixture, ExtendedMultiSelect) {
     EXPECT_EQ(f.lstMulti.SelCount(), 1);
 }
 
+TEST_F(ListFixture, APersonsScrollMovesTopIndexOnlyAndRaisesNothing) {
+    fill(f.lstSingle, 10);
+    f.take();
+    sim::scrollList(f.lstSingle, 4);
+    EXPECT_EQ(f.lstSingle.TopIndex(), 4);
+    EXPECT_EQ(f.lstSingle.ListIndex(), -1);
+    sim::scrollList(f.lstSingle, 40); // kept within the list
+    EXPECT_EQ(f.lstSingle.TopIndex(), 9);
+    EXPECT_EQ(f.take(), Events{});
+}
+
 TEST_F(ListFixture, DoubleClickOnAListChoosesThenRaisesDblClick) {
     fill(f.lstSingle, 3);
     f.lstSingle.setListIndex(1);

@@ -87,6 +87,7 @@ public:
     void hideForm(Form& f) override { calls.push_back("hide " + f.Name()); }
     void formChanged(Form&, FormProp what) override { calls.push_back("form " + std::to_string(int(what))); }
     void controlAdded(Control& c) override { calls.push_back("added " + nameOf(c)); }
+    void controlCreated(Control& c) override { calls.push_back("created " + nameOf(c)); }
     void controlRemoved(Control&) override { calls.push_back("removed"); }
     void controlChanged(Control& c, Prop what) override {
         calls.push_back(nameOf(c) + " " + std::to_string(int(what)));
@@ -138,6 +139,21 @@ TEST_F(BackendFixture, WidgetsExistOnlyWhileShownAndGetEveryChange) {
     f.Hide();
     f.lblA.setCaption("hidden again");
     EXPECT_EQ(backend.calls, (std::vector<std::string>{"hide AllControls"}));
+}
+
+TEST_F(BackendFixture, AControlMadeWhileShownIsAnnouncedOnce) {
+    AllControls f;
+    Label before{f, "lblBefore"}; // not shown yet: built with the window
+    f.Show();
+    backend.calls.clear();
+    {
+        Frame fraNew{f, "fraNew"};
+        CommandButton btnIn{fraNew, "btnIn"};
+        f.lblArr.Load(7); // an array element: announced once it is complete
+        EXPECT_EQ(backend.calls, (std::vector<std::string>{"created fraNew", "created btnIn", "added lblArr(7)"}));
+        backend.calls.clear();
+    }
+    EXPECT_EQ(backend.calls, (std::vector<std::string>{"removed", "removed"}));
 }
 
 TEST_F(BackendFixture, ServicesGoToTheBackendWhenNothingIsInjected) {

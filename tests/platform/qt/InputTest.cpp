@@ -233,3 +233,20 @@ TEST(RealInputDetails, TypedResultReachesTheWidgets) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(RealInputDetails, AnAccessKeyClicksACheckBox) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    f.chkA.setCaption("生年月日(&B)");
+    ASSERT_TRUE(desk.show(f));
+    f.take();
+    desk.key(Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(f.chkA.Value(), forms::vbChecked);
+    const Events events = f.take();
+    EXPECT_NE(std::find(events.begin(), events.end(), "chkA:Click"), events.end());
+}
+
+} // namespace

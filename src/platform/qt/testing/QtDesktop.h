@@ -65,21 +65,24 @@ public:
         return w && QTest::qWaitForWindowActive(w);
     }
     static QWidget* window(const forms::Form& f) { return windowOf(f); }
+    // The widget that shows a control (for a label, line, shape or image
+    // its container's) and the control's area in it.
     static QWidget* widget(const forms::Control& c) { return widgetOf(c); }
+    static QRect area(const forms::Control& c) { return areaOf(c); }
     // The widget that holds the keyboard focus now.
     static QWidget* focused() { return QApplication::focusWidget(); }
 
     // A left click, or a double click (press, release, double-click press,
-    // release, as widgets receive it), in the middle of a control's widget.
+    // release, as widgets receive it), in the middle of a control.
     static void click(const forms::Control& c) {
-        QWidget* w = widgetOf(c);
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+        QTest::mouseClick(widgetOf(c), Qt::LeftButton, {}, areaOf(c).center());
     }
     static void doubleClick(const forms::Control& c) {
         QWidget* w = widgetOf(c);
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-        QTest::mouseDClick(w, Qt::LeftButton, {}, w->rect().center()); // the second press
-        QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
+        const QPoint at = areaOf(c).center();
+        QTest::mouseClick(w, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(w, Qt::LeftButton, {}, at); // the second press
+        QTest::mouseRelease(w, Qt::LeftButton, {}, at);
     }
     // Types characters on the focused widget: ASCII as key clicks ("\r"
     // Enter, "\t" Tab, "\b" Backspace, "\x1b" Esc), others as input-method
