@@ -131,7 +131,7 @@ Binding* buildControl(QtBackend& backend, forms::Control& c, Canvas& parent) {
         break;
     }
     case ControlKind::CommandButton: {
-        auto* button = new QPushButton(&parent);
+        auto* button = new CaptionButton(&parent);
         button->setAutoDefault(false); // Enter is the model's business
         button->setDefault(false);
         w = button;

@@ -1,9 +1,11 @@
 #include "platform/qt/ControlWidgets.h"
 
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QStringList>
 #include <QStylePainter>
 #include <QTabBar>
 #include <qdrawutil.h>
@@ -179,6 +181,31 @@ void TabStripWidget::paintEvent(QPaintEvent*) {
     frame.rect = rect().adjusted(0, TabRow - 1, 0, 0);
     frame.shape = QTabBar::RoundedNorth;
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &p, this);
+}
+
+void CaptionButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear(); // the bevel and the focus mark only
+    painter.drawControl(QStyle::CE_PushButton, option);
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (isDown()) area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                                 style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    // Break at blanks only, as the platform does: Qt's own word wrap would
+    // also break between two Japanese characters.
+    const QFontMetrics metrics(font());
+    const auto width = [&metrics](const QString& s) { return metrics.horizontalAdvance(QString(s).remove('&')); };
+    QStringList lines;
+    for (const QString& word : caption.split(' ')) {
+        if (!lines.isEmpty() && width(lines.back() + ' ' + word) <= area.width())
+            lines.back() += ' ' + word;
+        else
+            lines.append(word);
+    }
+    painter.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic, lines.join('\n'));
 }
 
 } // namespace qtui

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -13,6 +14,17 @@ class QTabBar;
 // Widgets drawn by the backend itself, where the platform's look differs
 // from Qt's stock widgets or a stock widget would cost too much per push.
 namespace qtui {
+
+// A command button whose caption wraps at blanks onto more lines when it is
+// wider than the button, as the platform's buttons do ("集計 クリア" in a
+// narrow button shows as two lines instead of being cut at both ends).
+class CaptionButton : public QPushButton {
+public:
+    explicit CaptionButton(QWidget* parent) : QPushButton(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
 
 // A check box drawn by the style as Qt's own check box draws it, on its
 // BackColor (the palette's window colour), without that widget's machinery:

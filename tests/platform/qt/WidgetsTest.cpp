@@ -134,6 +134,27 @@ TEST_F(ShownWidgets, PropertyPushesReachTheWidgets) {
     EXPECT_EQ(QtDesktop::window(f)->windowTitle(), QStringLiteral("期間"));
 }
 
+// The rows of a button's picture that hold caption ink (darker than the face).
+int inkRows(const QImage& image) {
+    int rows = 0;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        bool ink = false;
+        for (int x = 3; x < image.width() - 3 && !ink; ++x) ink = qGray(image.pixel(x, y)) < 100;
+        rows += ink ? 1 : 0;
+    }
+    return rows;
+}
+
+TEST_F(ShownWidgets, ButtonCaptionsWrapAtBlanksWhenTheyDoNotFit) {
+    f.btnOK.Move(f.btnOK.Left(), f.btnOK.Top(), 675, 480);
+    f.btnOK.setCaption("集計 クリア");
+    const int narrow = inkRows(widget<QWidget>(f.btnOK)->grab().toImage());
+    f.btnOK.Move(f.btnOK.Left(), f.btnOK.Top(), 2400, 480);
+    const int wide = inkRows(widget<QWidget>(f.btnOK)->grab().toImage());
+    EXPECT_GT(wide, 0);
+    EXPECT_GT(narrow, wide + wide / 2); // two lines of text against one
+}
+
 TEST_F(ShownWidgets, CombosAndListsKeepThePlatformsSelectionRules) {
     auto* combo = widget<QComboBox>(f.cobList);
     auto* list = widget<QListWidget>(f.lstSingle);
