@@ -1,11 +1,11 @@
 // The list of stored games: one header per game file, in game-number order.
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <vector>
 
 #include "core/gameFile.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "core/iniFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/Profile.h"
@@ -13,18 +13,6 @@
 #include "platform/text/Strings.h"
 
 namespace {
-
-// A stored number rounded to a whole number and clamped to its field's
-// range: a hand-edited "Hole=99999" lists the game with Hole 32767 instead
-// of stopping the whole list. The tally refuses to open such a game.
-double clampedValue(const std::string& s, double lo, double hi) {
-    const double v = text::Val(s);
-    return std::isnan(v) ? 0.0 : std::clamp(v, lo, hi);
-}
-int16_t clamped16(const std::string& s) { return text::CInt(clampedValue(s, -32768.0, 32767.0)); }
-int32_t clamped32(const std::string& s) {
-    return text::CLng(clampedValue(s, -2147483648.0, 2147483647.0));
-}
 
 // The numbers 1 to last whose game file exists, ascending. The folder is
 // scanned rather than probed number by number, so a huge counter costs
@@ -57,24 +45,27 @@ std::vector<int32_t> storedGameNumbers(int32_t last) {
     return numbers;
 }
 
+// Numbers are held within their field's range: a hand-edited "Hole=99999"
+// lists the game with Hole 32767 instead of stopping the whole list (the
+// tally refuses to open such a game).
 typGameInfo readHeader(const std::string& name) {
     const std::string path = files::joinPath(gstrGamesFolder, name);
     auto value = [&](const std::string& key) { return gfReadIniFile(path, "Management", key); };
     typGameInfo g;
     g.Date = text::Trim(value("Date"));
     g.Tittle = text::Trim(value("Tittle"));
-    g.MaxScoreNo = clamped32(value("MaxScoreNo"));
-    g.SeriesID = clamped32(value("SeriesID"));
-    g.CourceID = clamped32(value("CourceID"));
-    g.Hole = clamped16(value("Hole"));
-    g.Round = clamped16(value("Round"));
-    g.TeamHowtoRank = clamped16(value("TeamHowtoRank"));
-    g.CategoryGender = clamped16(value("CategoryGender"));
-    g.CategoryAgeLow = clamped16(value("CategoryAgeLow"));
-    g.CategoryAgeHigh = clamped16(value("CategoryAgeHigh"));
-    g.JudgeDaSu = clamped16(value("JudgeDaSu"));
-    g.JudgeBirthday = clamped16(value("JudgeBirthday"));
-    g.HandiCapKind = clamped16(value("HandiCapKind"));
+    g.MaxScoreNo = gfFieldValue32(value("MaxScoreNo"));
+    g.SeriesID = gfFieldValue32(value("SeriesID"));
+    g.CourceID = gfFieldValue32(value("CourceID"));
+    g.Hole = gfFieldValue16(value("Hole"));
+    g.Round = gfFieldValue16(value("Round"));
+    g.TeamHowtoRank = gfFieldValue16(value("TeamHowtoRank"));
+    g.CategoryGender = gfFieldValue16(value("CategoryGender"));
+    g.CategoryAgeLow = gfFieldValue16(value("CategoryAgeLow"));
+    g.CategoryAgeHigh = gfFieldValue16(value("CategoryAgeHigh"));
+    g.JudgeDaSu = gfFieldValue16(value("JudgeDaSu"));
+    g.JudgeBirthday = gfFieldValue16(value("JudgeBirthday"));
+    g.HandiCapKind = gfFieldValue16(value("HandiCapKind"));
     for (int k = 1; k <= 10; ++k) g.RoundName[k - 1] = text::Trim(value("RoundName" + text::Str(k)));
     g.FileName = name;
     return g;
@@ -87,6 +78,6 @@ void gsReadGameList() {
     // One synchronous pass over files nothing else writes meanwhile: each
     // file is checked once, not once per value.
     files::ProfileReadBatch batch;
-    const int32_t last = clamped32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"));
+    const int32_t last = gfFieldValue32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"));
     for (int32_t number : storedGameNumbers(last)) gtypGames.append(readHeader(gfGameFileName(number)));
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Age at a reference date: whole years ("0") or with a fraction ("0.000");
@@ -15,6 +16,12 @@ void csQuickSort_Asc(int32_t first, int32_t last, std::vector<int32_t>& idx,
 
 // A value kept in tenths: "4" when whole, else "4.5".
 std::string gfFormatTenths(int32_t tenths);
+
+// A stored number field: the number at the start of the text, rounded with
+// halves to even and held within the field's range, so a hand-edited value
+// never stops a read ("" and non-numbers read as 0).
+int16_t gfFieldValue16(std::string_view s);
+int32_t gfFieldValue32(std::string_view s);
 
 // The whole part, cut toward zero; overflow error outside 32 bits.
 int32_t gfFix(double v);

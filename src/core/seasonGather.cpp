@@ -5,7 +5,6 @@
 
 #include "core/courseRules.h"
 #include "core/gameFile.h"
-#include "core/iniFile.h"
 #include "core/season.h"
 #include "core/seasonShared.h"
 #include "platform/forms/Services.h"
@@ -108,7 +107,7 @@ bool bestCourseRow(int32_t g, int32_t b, typSeasonScore& best) {
 // Appends the season rows of the game in gtypGame / gtypScores (game index
 // g) under the gathering kind. True after a trapped run-time error.
 bool pfReadSeasonScore(int32_t g, int16_t kind) {
-    try {
+    return season::trapped("pfReadSeasonScore", [&] {
         if (kind < 1 || kind > 14) return false;
         for (int32_t b = 0; b <= glngScoresMax(); b += gtypGame.Round) {
             if (kind == 5) {
@@ -122,11 +121,7 @@ bool pfReadSeasonScore(int32_t g, int16_t kind) {
             if (wanted) gtypSeasonScores.push_back(std::move(row));
         }
         return false;
-    } catch (const text::RuntimeError& e) {
-        gsClearIniEx();
-        forms::MsgBox("pfReadSeasonScore()::" + e.Description, forms::vbOKOnly, "System error");
-        return true;
-    }
+    });
 }
 
 } // namespace

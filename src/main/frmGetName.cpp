@@ -2,8 +2,6 @@
 
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
-#include "platform/forms/Services.h"
-#include "platform/text/Strings.h"
 
 frmGetName::frmGetName()
     : RegistryWindow("frmGetName", "", 6480, 1575), lblItemName(*this, "lblItemName"),
@@ -38,12 +36,8 @@ void frmGetName::txtAddGroup_KeyPress(int16_t& KeyAscii) {
 }
 
 void frmGetName::btnOK_Click() {
-    const std::string name = text::Trim(txtAddGroup.Text());
-    if (name.empty()) {
-        forms::MsgBox("名称が未入力です。", forms::vbOKOnly, std::string("エラー"));
-        txtAddGroup.SetFocus();
-        return;
-    }
+    const std::string name = gfRequiredName(txtAddGroup);
+    if (name.empty()) return;
     gstrDlgParam = name;
     gintDlgRet = 0;
     Unload();

@@ -5,6 +5,7 @@
 #include "core/gameFile.h"
 #include "core/gameRecords.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "core/iniFile.h"
 #include "core/productInfo.h"
 #include "main/mainWindowData.h"

@@ -7,6 +7,7 @@
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/iniFile.h"
+#include "main/comboChoice.h"
 #include "main/frmBelong.h"
 #include "main/frmCourceRegi.h"
 #include "main/frmPeriod.h"
@@ -30,13 +31,6 @@
 using namespace forms;
 
 namespace {
-
-bool hasChoice(const ComboBox& c) { return c.ListIndex() >= 0; }
-int32_t chosenData(const ComboBox& c) { return c.ItemData(c.ListIndex()); }
-// The chosen entry's item data; nothing while none is chosen.
-std::optional<int32_t> choice(const ComboBox& c) {
-    return hasChoice(c) ? std::optional<int32_t>(chosenData(c)) : std::nullopt;
-}
 
 // How the boxes of this window name a game.
 std::string gameLabel(const typGameInfo& g) { return "ゲーム：「" + g.Date + "：" + g.Tittle + "」"; }
@@ -76,7 +70,7 @@ void frmMain::psShowTally() {
 }
 
 void frmMain::btnNewGame_Click() {
-    if (!hasChoice(cobSeason)) return;
+    if (!gfHasChoice(cobSeason)) return;
     const std::string today = text::FormatDate(Today(), "yyyy/mm/dd");
     if (const auto i = pfSelectedGame(false)) {
         // The new game keeps the series, course, shape and course letters.
@@ -85,11 +79,11 @@ void frmMain::btnNewGame_Click() {
         gtypGame.CategoryAgeLow = gtypGame.CategoryAgeHigh = -1;
     } else {
         gtypGame = typGameInfo{};
-        const int32_t season = chosenData(cobSeason);
+        const int32_t season = gfChosenData(cobSeason);
         gtypGame.SeriesID = season == -1 ? 0 : season;
-        const int32_t cource = choice(cobCource).value_or(-1);
+        const int32_t cource = gfChoice(cobCource).value_or(-1);
         gtypGame.CourceID = cource == -1 ? 0 : cource;
-        const int32_t shape = choice(cobHoleRound).value_or(-1);
+        const int32_t shape = gfChoice(cobHoleRound).value_or(-1);
         gtypGame.Hole = shape == -1 ? 9 : text::CInt(shape / 100.0);
         gtypGame.Round = shape == -1 ? 4 : static_cast<int16_t>(text::intMod(shape, 100));
         for (int k = 0; k < 10; ++k) gtypGame.RoundName[static_cast<size_t>(k)] = std::string(1, static_cast<char>('A' + k));
@@ -122,7 +116,7 @@ void frmMain::btnOpenGame_Click() {
 }
 
 void frmMain::btnDeleteGame_Click() {
-    if (!hasChoice(cobSeason)) return;
+    if (!gfHasChoice(cobSeason)) return;
     const std::vector<std::string> unticked = pfUntickedGames();
     const int32_t row = pfSelectedRow();
     const auto i = pfSelectedGame(true);
@@ -172,14 +166,14 @@ void frmMain::gsShowMain() {
 void frmMain::psShowMainAfterSave() {
     if (mintOpenedGame == 1) mlngTopRow = uctGameList.gfGetTopIndexOfRowsY();
     const std::vector<std::string> unticked = pfUntickedGames();
-    const auto filters = [this] { return std::array{choice(cobSeason), choice(cobHoleRound), choice(cobCource)}; };
+    const auto filters = [this] { return std::array{gfChoice(cobSeason), gfChoice(cobHoleRound), gfChoice(cobCource)}; };
     const auto before = filters();
 
     gsRemember("SelectedGame", text::Trim(gtypGame.FileName));
     gsReadGameList();
     psSetSeasonCombo();
 
-    const auto season = choice(cobSeason);
+    const auto season = gfChoice(cobSeason);
     if (season && *season != -1 && *season != gtypGame.SeriesID) {
         for (int k = 0; k < cobSeason.ListCount(); ++k) {
             if (cobSeason.ItemData(k) != gtypGame.SeriesID) continue;
@@ -187,9 +181,9 @@ void frmMain::psShowMainAfterSave() {
             break;
         }
     }
-    const auto shape = choice(cobHoleRound);
+    const auto shape = gfChoice(cobHoleRound);
     if (shape && *shape != -1 && *shape != gtypGame.Hole * 100 + gtypGame.Round) cobHoleRound.setListIndex(0);
-    const auto cource = choice(cobCource);
+    const auto cource = gfChoice(cobCource);
     if (cource && *cource != -1 && *cource != gtypGame.CourceID) cobCource.setListIndex(0);
 
     bool periodMoved = false;
@@ -210,7 +204,7 @@ void frmMain::psShowMainAfterSave() {
 }
 
 void frmMain::btnGamePrint_Click() {
-    if (!hasChoice(cobSeason)) return;
+    if (!gfHasChoice(cobSeason)) return;
     const auto i = pfSelectedGame(true);
     if (!i) return;
     gtypGame = gtypGames[static_cast<size_t>(*i)];
@@ -236,7 +230,7 @@ void frmMain::btnPeriod_Click() {
 }
 
 void frmMain::btnSyukeiCheckedAll_Click() {
-    if (!hasChoice(cobSeason)) return;
+    if (!gfHasChoice(cobSeason)) return;
     for (int32_t row = 1; row < uctGameList.gfRowCount(); ++row)
         if (uctGameList.gfGetCellData(0, row, "Value").toInt32() == 0) uctGameList.gsSetCellData(0, row, "Value", 2);
     uctGameList.gsUpdate();
@@ -244,7 +238,7 @@ void frmMain::btnSyukeiCheckedAll_Click() {
 }
 
 void frmMain::btnSyukeiClear_Click() {
-    if (!hasChoice(cobSeason)) return;
+    if (!gfHasChoice(cobSeason)) return;
     for (int32_t row = 1; row < uctGameList.gfRowCount(); ++row)
         if (uctGameList.gfGetCellData(0, row, "Value").toInt32() != 0) uctGameList.gsSetCellData(0, row, "Value", 0);
     uctGameList.gsUpdate();

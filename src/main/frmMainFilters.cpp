@@ -7,6 +7,7 @@
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/helpers.h"
+#include "main/comboChoice.h"
 #include "main/mainWindowData.h"
 #include "main/registryFile.h"
 #include "platform/text/Dates.h"
@@ -18,9 +19,6 @@
 #include <set>
 
 namespace {
-
-// The item data of a list's chosen entry.
-int32_t chosenData(const forms::ComboBox& c) { return c.ItemData(c.ListIndex()); }
 
 // The games of the chosen series (all of them for "すべて").
 template <class F>
@@ -78,11 +76,11 @@ void frmMain::psSetSeasonCombo() {
         if (!gfNamedEntryActive(gstrSeriesFile, "Series" + text::Str(n))) continue;
         addEntry(cobSeason, gfSeriesName(n), n, r == n);
     }
-    if (cobSeason.ListIndex() < 0) cobSeason.setListIndex(cobSeason.ListCount() - 1);
+    if (!gfHasChoice(cobSeason)) cobSeason.setListIndex(cobSeason.ListCount() - 1);
 }
 
 void frmMain::cobSeason_Click() {
-    if (cobSeason.ListIndex() >= 0) gsRemember("SelectedSeason", text::Str(chosenData(cobSeason)));
+    if (gfHasChoice(cobSeason)) gsRemember("SelectedSeason", text::Str(gfChosenData(cobSeason)));
     mintNoSetList = 1;
     psSetHoleRoundCombo();
     psSetCourceCombo();
@@ -93,25 +91,25 @@ void frmMain::cobSeason_Click() {
 }
 
 void frmMain::cobHoleRound_Click() {
-    if (cobHoleRound.ListIndex() >= 0) gsRemember("SelectedHoleRound", text::Str(chosenData(cobHoleRound)));
+    if (gfHasChoice(cobHoleRound)) gsRemember("SelectedHoleRound", text::Str(gfChosenData(cobHoleRound)));
     psSetGamesList();
     psSetButtons();
 }
 
 void frmMain::cobCource_Click() {
-    if (cobCource.ListIndex() >= 0) gsRemember("SelectedCource", text::Str(chosenData(cobCource)));
+    if (gfHasChoice(cobCource)) gsRemember("SelectedCource", text::Str(gfChosenData(cobCource)));
     psSetGamesList();
     psSetButtons();
 }
 
 void frmMain::psSetHoleRoundCombo() {
-    if (cobSeason.ListIndex() < 0) {
+    if (!gfHasChoice(cobSeason)) {
         cobHoleRound.Clear();
         return;
     }
     const int32_t r = gfRememberedChoice("SelectedHoleRound");
     std::set<int32_t> shapes;
-    forSeasonGames(chosenData(cobSeason), [&](const typGameInfo& g) { shapes.insert(g.Hole * 100 + g.Round); });
+    forSeasonGames(gfChosenData(cobSeason), [&](const typGameInfo& g) { shapes.insert(g.Hole * 100 + g.Round); });
     // By total holes, then by holes per course.
     auto key = [](int32_t v) {
         const long long hole = text::CInt(v / 100.0), round = text::intMod(v, 100);
@@ -126,13 +124,13 @@ void frmMain::psSetHoleRoundCombo() {
 }
 
 void frmMain::psSetCourceCombo() {
-    if (cobSeason.ListIndex() < 0) {
+    if (!gfHasChoice(cobSeason)) {
         cobCource.Clear();
         return;
     }
     const int32_t r = gfRememberedChoice("SelectedCource");
     std::set<int32_t> cources;
-    forSeasonGames(chosenData(cobSeason), [&](const typGameInfo& g) { cources.insert(g.CourceID); });
+    forSeasonGames(gfChosenData(cobSeason), [&](const typGameInfo& g) { cources.insert(g.CourceID); });
     auto key = [](int32_t v) { return text::Format(v, "000000"); };
     auto caption = [](int32_t v) { return v == 0 ? std::string("指定なし") : text::Trim(gfCourceName(v)); };
     fillValueFilter(cobCource, cources, r, key, caption);
@@ -141,14 +139,14 @@ void frmMain::psSetCourceCombo() {
 // A failure keeps what was set so far, without a message.
 void frmMain::psSetPeriodFromGames() {
     try {
-        if (cobSeason.ListIndex() < 0) {
+        if (!gfHasChoice(cobSeason)) {
             mstrPeriodFrom.clear();
             mstrPeriodTo.clear();
             return;
         }
         std::string first = "9999/99/99", last = "0000/00/00";
         bool any = false;
-        forSeasonGames(chosenData(cobSeason), [&](const typGameInfo& g) {
+        forSeasonGames(gfChosenData(cobSeason), [&](const typGameInfo& g) {
             const std::string d = text::FormatDateText(text::Trim(g.Date), "yyyy/mm/dd");
             if (d < first) first = d;
             if (d > last) last = d;

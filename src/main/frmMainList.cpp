@@ -3,12 +3,11 @@
 // and scrolled into view; and the buttons that depend on the list.
 #include "main/frmMain.h"
 
-#include "platform/files/Profile.h"
-
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "core/iniFile.h"
+#include "main/comboChoice.h"
 #include "main/mainWindowData.h"
 #include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
@@ -49,9 +48,6 @@ std::vector<ColumnLook> listColumns(bool allSeries, bool allShapes, bool allCour
     return cols;
 }
 
-bool hasChoice(const forms::ComboBox& c) { return c.ListIndex() >= 0; }
-int32_t chosenData(const forms::ComboBox& c) { return c.ItemData(c.ListIndex()); }
-
 } // namespace
 
 void frmMain::psSetGamesList() {
@@ -65,15 +61,15 @@ void frmMain::psSetGamesList() {
 
 void frmMain::psBuildGamesList() {
     lblGameListCount.setCaption("");
-    if (!hasChoice(cobSeason)) {
+    if (!gfHasChoice(cobSeason)) {
         uctGameList.gsClear();
         uctGameList.gsUpdate();
         return;
     }
 
-    const int32_t season = chosenData(cobSeason);
-    const int32_t shape = hasChoice(cobHoleRound) ? chosenData(cobHoleRound) : -1;
-    const int32_t cource = hasChoice(cobCource) ? chosenData(cobCource) : -1;
+    const int32_t season = gfChosenData(cobSeason);
+    const int32_t shape = gfChoice(cobHoleRound).value_or(-1);
+    const int32_t cource = gfChoice(cobCource).value_or(-1);
     const std::string from = text::Trim(mstrPeriodFrom), to = text::Trim(mstrPeriodTo);
     std::vector<int32_t> listed;
     for (int32_t i = 0; i <= glngGamesMax(); ++i) {
@@ -184,7 +180,7 @@ void frmMain::psBuildGamesList() {
 }
 
 void frmMain::psSetButtons() {
-    if (!hasChoice(cobSeason)) {
+    if (!gfHasChoice(cobSeason)) {
         for (forms::CommandButton* b : {&btnSeasonPrint, &btnNewGame, &btnOpenGame, &btnGamePrint, &btnDeleteGame})
             b->setEnabled(false);
         return;

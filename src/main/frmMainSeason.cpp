@@ -6,6 +6,7 @@
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/resultRecords.h"
+#include "main/comboChoice.h"
 #include "main/mainWindowData.h"
 #include "main/windowSeams.h"
 #include "platform/forms/Services.h"
@@ -20,7 +21,7 @@ using namespace forms;
 // A failure before the season window opens ends the hand-over silently.
 void frmMain::btnSeasonPrint_Click() {
     for (const ComboBox* c : {&cobSeason, &cobHoleRound, &cobCource})
-        if (c->ListIndex() < 0) return;
+        if (!gfHasChoice(*c)) return;
     bool ready = false;
     try {
         Screen::setMousePointer(vbHourglass);
@@ -37,8 +38,8 @@ void frmMain::btnSeasonPrint_Click() {
 }
 
 void frmMain::psPrepareSeason() {
-    const int32_t season = cobSeason.ItemData(cobSeason.ListIndex());
-    const int32_t cource = cobCource.ItemData(cobCource.ListIndex());
+    const int32_t season = gfChosenData(cobSeason);
+    const int32_t cource = gfChosenData(cobCource);
     // Every field but the course letters, which the season window never reads.
     const auto roundNames = gtypSeasonGame.RoundName;
     gtypSeasonGame = typGameInfo{};

@@ -2,7 +2,6 @@
 
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
-#include "platform/forms/Services.h"
 #include "platform/text/Strings.h"
 
 frmRegiGroup::frmRegiGroup()
@@ -49,12 +48,8 @@ void frmRegiGroup::txtAddGroup_KeyPress(int16_t& KeyAscii) {
 void frmRegiGroup::txtShortName_KeyPress(int16_t& KeyAscii) { gsEnterAsTab(*this, KeyAscii); }
 
 void frmRegiGroup::btnOK_Click() {
-    const std::string name = text::Trim(txtAddGroup.Text());
-    if (name.empty()) {
-        forms::MsgBox("名称が未入力です。", forms::vbOKOnly, std::string("エラー"));
-        txtAddGroup.SetFocus();
-        return;
-    }
+    const std::string name = gfRequiredName(txtAddGroup);
+    if (name.empty()) return;
     gstrDlgParam = name;
     gstrDlgParam2 = text::Trim(txtShortName.Text());
     gintDlgRet = 0;

@@ -1,22 +1,11 @@
 #include "main/mainWindowData.h"
 
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "core/iniFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
-
-#include <algorithm>
-#include <cmath>
-
-namespace {
-
-double fitted(std::string_view s, double lo, double hi) {
-    const double v = text::Val(s);
-    return std::isnan(v) ? 0.0 : std::clamp(v, lo, hi);
-}
-
-} // namespace
 
 std::string gfSeriesName(int32_t n) { return gfReadIniFile(gstrSeriesFile, "Series" + text::Str(n), "Name"); }
 
@@ -32,9 +21,5 @@ int32_t gfRememberedChoice(const std::string& key) {
 }
 
 void gsRemember(const std::string& key, const std::string& value) { gfWriteIniFile(gstrIniFile, "Setup", key, value); }
-
-int16_t gfFieldValue16(std::string_view s) { return text::CInt(fitted(s, -32768.0, 32767.0)); }
-
-int32_t gfFieldValue32(std::string_view s) { return text::CLng(fitted(s, -2147483648.0, 2147483647.0)); }
 
 std::string gfGamePath(const std::string& fileName) { return files::joinPath(gstrGamesFolder, text::Trim(fileName)); }

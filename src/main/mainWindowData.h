@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 // Small look-ups the main window's parts share: registry names, remembered
 // choices and the game files.
@@ -21,11 +20,6 @@ bool gfNamedEntryActive(const std::string& file, const std::string& section);
 int32_t gfRememberedChoice(const std::string& key);
 // Writes a remembered value of [Setup].
 void gsRemember(const std::string& key, const std::string& value);
-
-// The number at the start of a text, rounded with halves to even and held
-// within the field's range.
-int16_t gfFieldValue16(std::string_view s);
-int32_t gfFieldValue32(std::string_view s);
 
 // The path of a stored game: the games folder and its file name, trimmed.
 std::string gfGamePath(const std::string& fileName);

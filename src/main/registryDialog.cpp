@@ -43,12 +43,24 @@ void gsLimitValueBytes(const forms::TextBox& box, int16_t& KeyAscii) {
     KeyAscii = 0;
 }
 
+std::string gfRequiredName(forms::TextBox& box) {
+    std::string name = text::Trim(box.Text());
+    if (name.empty()) {
+        forms::MsgBox("名称が未入力です。", forms::vbOKOnly, std::string("エラー"));
+        box.SetFocus();
+    }
+    return name;
+}
+
 void gsRegistryOperation(const std::function<void()>& operation) {
-    forms::Screen::setMousePointer(forms::vbHourglass);
+    struct Hourglass {
+        Hourglass() { forms::Screen::setMousePointer(forms::vbHourglass); }
+        ~Hourglass() { forms::Screen::setMousePointer(forms::vbDefault); }
+    } hourglass;
     try {
         operation();
     } catch (const text::RuntimeError&) {
-        // Abandoned where it failed, as every registry operation is.
+        // Abandoned where it failed, as every registry operation is; any
+        // other exception passes on, with the pointer back to the default.
     }
-    forms::Screen::setMousePointer(forms::vbDefault);
 }

@@ -30,7 +30,11 @@ void gsEnterAsTab(forms::Form& form, int16_t& KeyAscii);
 // with a beep (typing, paste and input method all come through KeyPress).
 void gsLimitValueBytes(const forms::TextBox& box, int16_t& KeyAscii);
 
+// The trimmed text of a name box that must not be empty; "" after the
+// message "名称が未入力です。" with the focus put back on the box.
+std::string gfRequiredName(forms::TextBox& box);
+
 // Runs one add, edit or delete of a registry with the hourglass shown. A
-// run-time error abandons the operation without a message; the default
-// pointer comes back either way.
+// run-time error abandons the operation without a message; any other
+// exception passes on. The default pointer comes back either way.
 void gsRegistryOperation(const std::function<void()>& operation);

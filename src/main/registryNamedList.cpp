@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/iniFile.h"
 #include "main/frmGetName.h"
+#include "main/mainWindowData.h"
 #include "main/registryFile.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Numbers.h"
@@ -38,8 +39,7 @@ void NamedRegistryWindow::Form_Load() {
     const std::string& file = *kind_.file;
     const int32_t max = gfRegistryCount(file, kind_.counterKey);
     for (int32_t i = 1; i <= max; ++i) {
-        // Missing, empty or not a number counts as 0: active.
-        if (text::Val(gfReadIniFile(file, sectionOf(i), "State")) != 0) continue;
+        if (!gfNamedEntryActive(file, sectionOf(i))) continue;
         lstList.AddItem(gfReadIniFile(file, sectionOf(i), "Name"));
         lstList.setItemData(lstList.NewIndex(), i);
     }

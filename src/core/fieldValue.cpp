@@ -1,0 +1,19 @@
+#include "core/helpers.h"
+
+#include "platform/text/Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+double fitted(std::string_view s, double lo, double hi) {
+    const double v = text::Val(s);
+    return std::isnan(v) ? 0.0 : std::clamp(v, lo, hi);
+}
+
+} // namespace
+
+int16_t gfFieldValue16(std::string_view s) { return text::CInt(fitted(s, -32768.0, 32767.0)); }
+
+int32_t gfFieldValue32(std::string_view s) { return text::CLng(fitted(s, -2147483648.0, 2147483647.0)); }
