@@ -93,7 +93,13 @@ void Main() {
         splash.reset();
         if (mainWindowShower) mainWindowShower();
     } catch (const std::exception& e) {
-        if (splashUp) splash->Unload();
+        if (splashUp) {
+            try {
+                splash->Unload();
+            } catch (const std::exception&) {
+                // The failure being reported is the one that matters.
+            }
+        }
         const auto* runtime = dynamic_cast<const text::RuntimeError*>(&e);
         const std::string description = runtime ? runtime->Description : e.what();
         forms::MsgBox(std::string(product::Title) + "の起動に失敗しました。\r\n" + description,

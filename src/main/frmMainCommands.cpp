@@ -126,7 +126,7 @@ void frmMain::btnDeleteGame_Click() {
     if (!files::fileExists(path)) return;
     if (MsgBox(gameLabel(gtypGame) + "\r\nを削除します。", vbOKCancel, std::string("ゲーム削除確認")) != vbOK) return;
 
-    Screen::setMousePointer(vbHourglass);
+    HourglassScope hourglass;
     // The neighbour to select afterwards: the row below, else the row above.
     std::optional<std::string> next;
     const int32_t nextRow = row + 1 < uctGameList.gfRowCount() ? row + 1 : row - 1;
@@ -145,7 +145,6 @@ void frmMain::btnDeleteGame_Click() {
     psSetGamesList();
     psUntickGames(unticked);
     psSetButtons();
-    Screen::setMousePointer(vbDefault);
 }
 
 // A failure stops it silently; the window is shown before anything else.

@@ -24,12 +24,11 @@ void frmMain::btnSeasonPrint_Click() {
         if (!gfHasChoice(*c)) return;
     bool ready = false;
     try {
-        Screen::setMousePointer(vbHourglass);
+        HourglassScope hourglass;
         psPrepareSeason();
         ready = glngSeasonGamesMax() >= 0;
     } catch (const text::RuntimeError&) {
     }
-    Screen::setMousePointer(vbDefault);
     if (ready) {
         gfGameWindows().showPrintTotalGames(*this);
         gsClearResults();

@@ -53,10 +53,7 @@ std::string gfRequiredName(forms::TextBox& box) {
 }
 
 void gsRegistryOperation(const std::function<void()>& operation) {
-    struct Hourglass {
-        Hourglass() { forms::Screen::setMousePointer(forms::vbHourglass); }
-        ~Hourglass() { forms::Screen::setMousePointer(forms::vbDefault); }
-    } hourglass;
+    forms::HourglassScope hourglass;
     try {
         operation();
     } catch (const text::RuntimeError&) {

@@ -103,6 +103,16 @@ int16_t MousePointer();
 void setMousePointer(int16_t pointer);
 } // namespace Screen
 
+// Shows the hourglass for its lifetime: the default pointer comes back
+// however the work in its scope ends, errors included.
+class HourglassScope {
+public:
+    HourglassScope() { Screen::setMousePointer(vbHourglass); }
+    ~HourglassScope() { Screen::setMousePointer(vbDefault); }
+    HourglassScope(const HourglassScope&) = delete;
+    HourglassScope& operator=(const HourglassScope&) = delete;
+};
+
 namespace Clipboard {
 void Clear();
 void SetText(const std::string& text);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using namespace forms;
 
 namespace {
@@ -31,6 +33,17 @@ TEST(Hourglass, IsOneStateNotAStack) {
     Screen::setMousePointer(vbHourglass);
     Screen::setMousePointer(vbHourglass);
     Screen::setMousePointer(vbDefault);
+    EXPECT_EQ(Screen::MousePointer(), vbDefault);
+}
+
+TEST(Hourglass, AScopeEndsItWhateverHappensInside) {
+    doubles::TestDesktop desk;
+    try {
+        HourglassScope hourglass;
+        EXPECT_EQ(Screen::MousePointer(), vbHourglass);
+        throw std::runtime_error("any failure");
+    } catch (const std::runtime_error&) {
+    }
     EXPECT_EQ(Screen::MousePointer(), vbDefault);
 }
 
