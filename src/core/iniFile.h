@@ -16,14 +16,22 @@ int32_t gfWriteIniFile(const std::string& file, const std::string& section,
 // The in-memory reader: one whole file at a time, exact (case-sensitive,
 // untrimmed) look-ups. gfLoadIniEx returns true when loading failed.
 
+// A text of the loaded file: a view into the file's decoded text, which the
+// module keeps until the tables change. It reads as a std::string_view and
+// converts to a std::string where one is needed.
+struct IniText : std::string_view {
+    IniText(std::string_view text = {}) : std::string_view(text) {}
+    operator std::string() const { return std::string(data(), size()); }
+};
+
 struct typIniSection {
-    std::string Name;     // between the brackets, not trimmed
+    IniText Name;         // between the brackets, not trimmed
     int32_t FirstKey = 0; // index in mtypIniKeys of the section's first key
     int32_t KeyCount = 0;
 };
 struct typIniKey {
-    std::string Key;   // before the line's first "=", not trimmed
-    std::string Value; // after it, not trimmed
+    IniText Key;   // before the line's first "=", not trimmed
+    IniText Value; // after it, not trimmed
 };
 
 // The loaded file, in file order; an upper bound of -1 means empty. Only the
@@ -40,6 +48,6 @@ void gsClearIniEx();
 // gfReadIniEx in two steps, for callers that read several keys of a section:
 // the index of the first section of that name (-1 when none), then the value
 // of the first key of that name in it (nullptr when none; valid until the
-// tables change).
+// next call or until the tables change).
 int32_t gfFindIniSectionEx(std::string_view section);
 const std::string* gfFindIniValueEx(int32_t section, std::string_view key);

@@ -187,3 +187,23 @@ TEST_F(Loader, HasNoLengthLimitAndClearsOnRequest) {
     EXPECT_EQ(gfReadIniEx("Score1", "Holes"), "");
     EXPECT_EQ(gfReadIniEx("Other", "Holes"), "1");
 }
+
+TEST_F(Loader, ManySectionsAnswerInAnyOrderWithTheFirstNameWinning) {
+    // Enough sections to be indexed; the last one repeats an earlier name
+    // and is read right after the section before it, as readers go in file order.
+    auto name = [](int s) { return std::string(1, 'S') += std::to_string(s); };
+    std::string bytes;
+    for (int s = 0; s < 20; ++s) bytes.append("[").append(name(s)).append("]\r\nV=").append(std::to_string(s)).append("\r\n");
+    for (const bool repeated : {false, true}) {
+        ASSERT_FALSE(load(bytes + (repeated ? "[S5]\r\nV=late\r\n" : "")));
+        for (int s = 0; s < 20; ++s) EXPECT_EQ(gfReadIniEx(name(s), "V"), std::to_string(s)) << s;
+        EXPECT_EQ(gfFindIniSectionEx("S5"), 5) << repeated;
+        EXPECT_EQ(gfReadIniEx("S5", "V"), "5");
+        EXPECT_EQ(gfFindIniSectionEx("S20"), -1);
+        EXPECT_EQ(gfReadIniEx("S12", "V"), "12");
+        const std::string* value = gfFindIniValueEx(gfFindIniSectionEx("S13"), "V");
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(*value, "13");
+        EXPECT_EQ(gfFindIniValueEx(gfFindIniSectionEx("S13"), "W"), nullptr);
+    }
+}
