@@ -1,6 +1,8 @@
 #include "core/helpers.h"
 
 #include "platform/text/Numbers.h"
+#include "platform/text/RuntimeError.h"
+#include "platform/text/Strings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +10,14 @@
 namespace {
 
 double fitted(std::string_view s, double lo, double hi) {
-    const double v = text::Val(s);
+    double v = 0;
+    try {
+        v = text::Val(s);
+    } catch (const text::RuntimeError&) {
+        // A number beyond every range ("1e999") is clamped like any other
+        // number too large for its field.
+        v = text::Trim(s).starts_with('-') ? lo : hi;
+    }
     return std::isnan(v) ? 0.0 : std::clamp(v, lo, hi);
 }
 

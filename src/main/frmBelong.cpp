@@ -1,4 +1,5 @@
 #include "main/frmBelong.h"
+#include "core/helpers.h"
 
 #include "core/gameRecords.h"
 #include "core/globals.h"
@@ -107,7 +108,7 @@ void frmBelong::psBuildGroupList() {
     }
 
     // Reselect the affiliation last clicked or added.
-    const double sel = std::nearbyint(text::Val(gfReadIniFile(gstrIniFile, "Setup", "SelectedBlong")));
+    const double sel = gfFieldValue32(gfReadIniFile(gstrIniFile, "Setup", "SelectedBlong"));
     int32_t selRow = -1;
     for (int32_t row = 1; row < g.gfRowCount(); ++row) {
         const int32_t id = g.gfGetRowItemData(row);

@@ -155,9 +155,9 @@ frmMain::frmMain()
 void frmMain::Form_Load() {
     const std::string top = gfReadIniFile(gstrIniFile, "WindowSize", "Main_Top");
     if (!text::Trim(top).empty()) {
-        double t = text::Val(top), l = Left();
+        double t = gfFieldValue32(top), l = Left();
         const std::string left = gfReadIniFile(gstrIniFile, "WindowSize", "Main_Left");
-        if (!text::Trim(left).empty()) l = text::Val(left);
+        if (!text::Trim(left).empty()) l = gfFieldValue32(left);
         setStartUpPosition(vbStartUpManual);
         Move(onScreen(l, Width(), Screen::Width()), onScreen(t, Height(), Screen::Height()));
     }

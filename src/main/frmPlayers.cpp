@@ -1,4 +1,5 @@
 #include "main/frmPlayers.h"
+#include "core/helpers.h"
 
 #include "core/gameRecords.h"
 #include "core/globals.h"
@@ -61,7 +62,7 @@ frmPlayers::frmPlayers()
 }
 
 void frmPlayers::Form_Load() {
-    const double last = text::Val(gfReadIniFile(gstrIniFile, "Setup", "LastBelong_at_Member"));
+    const double last = gfFieldValue32(gfReadIniFile(gstrIniFile, "Setup", "LastBelong_at_Member"));
     cobBelong.Clear();
     cobBelong.AddItem("すべて");
     cobBelong.setItemData(cobBelong.NewIndex(), -1);

@@ -1,4 +1,5 @@
 #include "main/registryFile.h"
+#include "core/helpers.h"
 
 #include "core/iniFile.h"
 #include "platform/files/FileOps.h"
@@ -14,7 +15,7 @@ constexpr double kHighestNumber = 32767;
 
 // The counter's number, rounded with halves to even, held within 0..32767.
 double counterValue(const std::string& file, const std::string& counterKey) {
-    const double v = std::nearbyint(text::Val(gfReadIniFile(file, "Management", counterKey)));
+    const double v = gfFieldValue32(gfReadIniFile(file, "Management", counterKey));
     return std::fmin(std::fmax(v, 0.0), kHighestNumber);
 }
 

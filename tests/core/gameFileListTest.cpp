@@ -86,7 +86,8 @@ TEST_F(GameFileTest, MissingOrOddHeaderValues) {
     // fit are clamped, and the list goes on to the next game.
     data.writeLines(data.gamePath(1), {"[Management]", "Date=2010/10/10", "Round=2.5", "SeriesID=7 units"});
     data.writeLines(data.gamePath(2), {"[Management]", "Hole=99999", "Round=-40000", "CourceID=1e12",
-                                       "CategoryAgeLow=3.5", "MaxScoreNo=-9999999999"});
+                                       "CategoryAgeLow=3.5", "MaxScoreNo=-9999999999", "SeriesID=1e1000",
+                                       "CategoryAgeHigh=-1e999"});
     data.writeGame(3, GameEntry{});
     data.writeManager("3");
 
@@ -102,6 +103,8 @@ TEST_F(GameFileTest, MissingOrOddHeaderValues) {
     EXPECT_EQ(gtypGames[1].CourceID, 2147483647);
     EXPECT_EQ(gtypGames[1].CategoryAgeLow, 4);
     EXPECT_EQ(gtypGames[1].MaxScoreNo, -2147483647 - 1);
+    EXPECT_EQ(gtypGames[1].SeriesID, 2147483647); // beyond even a double
+    EXPECT_EQ(gtypGames[1].CategoryAgeHigh, -32768);
     EXPECT_EQ(gtypGames[2].FileName, "game00003.lmg");
 }
 

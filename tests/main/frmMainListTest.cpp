@@ -250,6 +250,7 @@ TEST_F(MainWindowTest, TheStoredPositionIsHeldOnTheScreenAndSavedOnUnload) {
         {"600", " -20 ", 600, 0},
         {"600", "", 600, 0},
         {"999999", "99999abc", -1, -1},
+        {"1e999", "-1e999", -1, 0}, // beyond any number: held on the screen all the same
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.top) + "/" + c.left);
