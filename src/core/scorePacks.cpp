@@ -79,15 +79,15 @@ void gsUnpackScoreData() {
     } keep{used};
     const int32_t hole = gtypGame.Hole, round = gtypGame.Round;
     if (round > 0) gtypScores.reserve(gtypScorePacks.size() * static_cast<std::size_t>(round));
-    const int32_t holeCells = std::min<int32_t>(hole, kRowHoles);
+    const int32_t holeCells = std::clamp<int32_t>(hole, 0, kRowHoles);
     for (const typScorePack& pack : gtypScorePacks) {
         // The cells in order, taken at every ","; cells past the last part
         // are empty, and parts past Round x Hole (the one after the final
         // "," among them) are never used.
         const std::string_view cells = text::TrimmedView(pack.Holes);
-        const char* next = cells.data(); // the next part; nullptr once the text is used up
-        const char* const stop = cells.data() + cells.size();
-        if (cells.empty()) next = nullptr;
+        const char* const chars = cells.data();
+        const std::size_t size = cells.size();
+        std::size_t at = cells.empty() ? size + 1 : 0; // the next part's start; past size once the text is used up
         for (int32_t r = 1; r <= round; ++r) {
             typScoreData& row = used < gtypScores.size() ? gtypScores[used] : gtypScores.emplace_back();
             ++used;
@@ -95,19 +95,23 @@ void gsUnpackScoreData() {
             row.RoundNo = static_cast<int16_t>(r);
             row.TeamID = pack.TeamID;
             row.Handicap = pack.Handicap;
-            int32_t h = 0;
-            for (; h < holeCells && next; ++h) {
-                const char* end = next; // cells are a digit or two: a plain scan beats memchr
-                while (end != stop && *end != ',') ++end;
-                std::string& cell = row.Holes[static_cast<std::size_t>(h)];
-                // Mostly a single digit in place of another.
-                if (end - next == 1 && cell.size() == 1)
-                    cell[0] = *next;
-                else
-                    cell.assign(next, static_cast<std::size_t>(end - next));
-                next = end != stop ? end + 1 : nullptr;
+            std::string* cell = row.Holes.data();
+            std::string* const filled = cell + holeCells;
+            for (; cell != filled; ++cell) {
+                // Mostly a single digit in place of another: set in place.
+                if (at + 1 < size && chars[at + 1] == ',' && chars[at] != ',' && cell->size() == 1) {
+                    (*cell)[0] = chars[at];
+                    at += 2;
+                    continue;
+                }
+                if (at > size) break; // no parts left
+                // Cells are short: a plain scan beats memchr.
+                std::size_t end = at;
+                while (end != size && chars[end] != ',') ++end;
+                cell->assign(chars + at, end - at);
+                at = end + 1;
             }
-            for (; h < kRowHoles; ++h) row.Holes[static_cast<std::size_t>(h)].clear();
+            for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell) cell->clear();
             // A row has no cell for a hole past the 18th.
             if (hole > holeCells) text::raise(text::err::Subscript);
         }

@@ -47,21 +47,28 @@ std::string stored(std::string_view s) { return text::encode932Lossy(text::blank
 
 } // namespace
 
+void LineSplitter::findLf() {
+    // An empty text may have no storage at all: memchr is not called on it.
+    const void* lf = pos_ < text_.size() ? std::memchr(text_.data() + pos_, '\n', text_.size() - pos_) : nullptr;
+    lf_ = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text_.data()) : text_.size();
+}
+
 bool LineSplitter::next(Line& line) {
     const std::size_t size = text_.size();
     if (pos_ >= size) return false;
-    const char* data = text_.data();
-    if (!lfKnown_ || lf_ < pos_) {
-        const void* lf = std::memchr(data + pos_, '\n', size - pos_);
-        lf_ = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
-        lfKnown_ = true;
+    const char* const data = text_.data();
+    if (lf_ < pos_) findLf();
+    line.begin = pos_;
+    const void* cr = lf_ != pos_ ? std::memchr(data + pos_, '\r', lf_ - pos_) : nullptr;
+    if (!cr) {
+        line.textEnd = lf_;
+        line.end = lf_ != size ? lf_ + 1 : size;
+    } else {
+        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
+        line.textEnd = at;
+        line.end = at + 1 == lf_ && lf_ != size ? at + 2 : at + 1; // CR LF is one break
     }
-    const void* cr = std::memchr(data + pos_, '\r', lf_ - pos_);
-    const std::size_t textEnd = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data) : lf_;
-    std::size_t end = textEnd;
-    if (textEnd < size) end += data[textEnd] == '\r' && textEnd + 1 < size && data[textEnd + 1] == '\n' ? 2 : 1;
-    line = {pos_, textEnd, end};
-    pos_ = end;
+    pos_ = line.end;
     return true;
 }
 

@@ -17,14 +17,15 @@ public:
     struct Line {
         std::size_t begin, textEnd, end; // text is [begin, textEnd), the line break up to end
     };
-    explicit LineSplitter(std::string_view text) : text_(text) {}
+    explicit LineSplitter(std::string_view text) : text_(text) { findLf(); }
     bool next(Line& line);
 
 private:
+    void findLf();
+
     std::string_view text_;
     std::size_t pos_ = 0;
-    std::size_t lf_ = 0; // the first LF at or after pos_ (or the size) while lfKnown_
-    bool lfKnown_ = false;
+    std::size_t lf_ = 0; // the first LF at or after pos_, or the size
 };
 
 // One INI file as the profile functions see it: the raw bytes, split into
