@@ -40,8 +40,6 @@ namespace {
 // The decoded text of the loaded file; the tables' names, keys and values
 // are views into it.
 std::string mText;
-// The value gfFindIniValueEx hands out last.
-std::string mFoundValue;
 
 // The first section of each name, for look-ups in large files (the player
 // registry, game files): a hash table of section indexes (open addressing,
@@ -169,12 +167,7 @@ const IniText* findValue(int32_t section, std::string_view key) {
 
 } // namespace
 
-const std::string* gfFindIniValueEx(int32_t section, std::string_view key) {
-    const IniText* value = findValue(section, key);
-    if (!value) return nullptr;
-    mFoundValue.assign(*value);
-    return &mFoundValue;
-}
+const IniText* gfFindIniValueEx(int32_t section, std::string_view key) { return findValue(section, key); }
 
 std::string gfReadIniEx(const std::string& section, const std::string& key) {
     const IniText* value = findValue(gfFindIniSectionEx(section), key);

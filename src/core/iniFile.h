@@ -48,6 +48,6 @@ void gsClearIniEx();
 // gfReadIniEx in two steps, for callers that read several keys of a section:
 // the index of the first section of that name (-1 when none), then the value
 // of the first key of that name in it (nullptr when none; valid until the
-// next call or until the tables change).
+// tables change).
 int32_t gfFindIniSectionEx(std::string_view section);
-const std::string* gfFindIniValueEx(int32_t section, std::string_view key);
+const IniText* gfFindIniValueEx(int32_t section, std::string_view key);

@@ -53,7 +53,7 @@ bool gsReadScoreData() {
             // section or key reads as "".
             const int32_t s = gfFindIniSectionEx(section);
             auto value = [s](std::string_view key) -> std::string_view {
-                const std::string* v = gfFindIniValueEx(s, key);
+                const IniText* v = gfFindIniValueEx(s, key);
                 return v ? std::string_view(*v) : std::string_view();
             };
             typScorePack& pack = used < gtypScorePacks.size() ? gtypScorePacks[used] : gtypScorePacks.emplace_back();

@@ -201,7 +201,7 @@ TEST_F(Loader, ManySectionsAnswerInAnyOrderWithTheFirstNameWinning) {
         EXPECT_EQ(gfReadIniEx("S5", "V"), "5");
         EXPECT_EQ(gfFindIniSectionEx("S20"), -1);
         EXPECT_EQ(gfReadIniEx("S12", "V"), "12");
-        const std::string* value = gfFindIniValueEx(gfFindIniSectionEx("S13"), "V");
+        const IniText* value = gfFindIniValueEx(gfFindIniSectionEx("S13"), "V");
         ASSERT_NE(value, nullptr);
         EXPECT_EQ(*value, "13");
         EXPECT_EQ(gfFindIniValueEx(gfFindIniSectionEx("S13"), "W"), nullptr);
