@@ -2,7 +2,10 @@
 // score packs, unpacked into score rows and packed again. The first two bytes
 // choose the game's shape within the bounds the tally accepts (1-18 holes,
 // 1-10 courses), so the unpacking runs as it does for a game being opened.
+// The season gathering reads the packs' cells directly: course by course it
+// must find what the course rule finds in the unpacked rows.
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,9 +13,38 @@
 #include <string_view>
 
 #include "FuzzDataFolder.h"
+#include "core/courseRules.h"
 #include "core/gameFile.h"
 #include "core/globals.h"
+#include "core/scoreCells.h"
 #include "platform/files/FileOps.h"
+#include "platform/text/RuntimeError.h"
+
+namespace {
+
+// One course's result: the error raised, or whether it is complete and then
+// its strokes.
+struct Course {
+    int error = 0;
+    bool complete = false;
+    std::array<int32_t, 18> strokes{};
+    bool operator==(const Course& o) const {
+        return error == o.error && complete == o.complete && (!complete || strokes == o.strokes);
+    }
+};
+
+template <class Read>
+Course readCourse(Read read) {
+    Course c;
+    try {
+        c.complete = read(c.strokes);
+    } catch (const text::RuntimeError& e) {
+        c.error = e.Number;
+    }
+    return c;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     useFuzzDataFolder();
@@ -27,6 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     gsReadScoreData();
     const std::size_t packs = gtypScorePacks.size();
     gsUnpackScoreData();
+    const int16_t hole = gtypGame.Hole;
+    for (std::size_t p = 0; p < gtypScorePacks.size(); ++p) {
+        ScoreCells cells(gtypScorePacks[p].Holes);
+        for (int c = 0; c < gtypGame.Round; ++c) {
+            const typScoreData& row = gtypScores[p * static_cast<std::size_t>(gtypGame.Round) + static_cast<std::size_t>(c)];
+            const Course fromCells = readCourse([&](auto& s) { return gfCourseStrokes(hole, cells, s); });
+            if (fromCells != readCourse([&](auto& s) { return gfCourseHoleStrokes(row, hole, s); })) std::abort();
+            if (fromCells.error != 0) break; // the gathering ends there
+        }
+    }
     gsPackScoreData();
     // Packing the rows again gives every player back, with Hole x Round cells.
     if (gtypScorePacks.size() != packs) std::abort();

@@ -16,41 +16,12 @@ int32_t gfPlayerCount(const typGameInfo& game, int32_t scoresMax) {
     return text::CLng(players);
 }
 
-namespace {
-
-// Score entry stores whole strokes as plain digits ("4", "12"); such a text
-// is its own value, read without the general number reader.
-inline bool pfPlainStrokes(const std::string& hole, int32_t& strokes) {
-    if (hole.size() == 1) { // the usual single digit
-        strokes = hole[0] - '0';
-        return strokes >= 0 && strokes <= 9;
-    }
-    if (hole.empty() || hole.size() > 4) return false;
-    strokes = 0;
-    for (char c : hole) {
-        if (c < '0' || c > '9') return false;
-        strokes = strokes * 10 + (c - '0');
-    }
-    return true;
-}
-
-// Whether a hole counts, and then its strokes in `strokes`: the plain texts
-// in one reading.
-bool pfCountedStrokes(const std::string& hole, int32_t& strokes) {
-    if (pfPlainStrokes(hole, strokes)) return strokes >= 1;
-    if (!gfHoleCounts(hole)) return false;
-    strokes = gfHoleStrokes(hole);
-    return true;
-}
-
-} // namespace
-
-int32_t gfHoleStrokes(const std::string& hole) {
+int32_t gfHoleStrokes(std::string_view hole) {
     int32_t strokes = 0;
     return pfPlainStrokes(hole, strokes) ? strokes : text::CLng(text::Val(hole));
 }
 
-bool gfHoleCounts(const std::string& hole) {
+bool gfHoleCounts(std::string_view hole) {
     int32_t strokes = 0;
     if (pfPlainStrokes(hole, strokes)) return strokes >= 1;
     // Rounding half to even gives 1 or more exactly above one half.
@@ -64,35 +35,43 @@ bool gfIsCourseComplete(const typScoreData& row, int16_t hole) {
     return true;
 }
 
-bool gfCourseHoleStrokes(const typScoreData& row, int16_t hole, std::array<int32_t, 18>& strokes) {
-    text::checkIndex(hole, 0, 18);
-    // Plain texts are read in the completeness pass; others are rounded only
-    // once every hole is known to count, as rounding may raise.
-    bool plain = true;
-    for (int h = 0; h < hole; ++h) {
-        const std::string& cell = row.Holes[static_cast<std::size_t>(h)];
-        int32_t& v = strokes[static_cast<std::size_t>(h)];
-        if (pfPlainStrokes(cell, v)) {
-            if (v < 1) return false;
-        } else {
-            if (!gfHoleCounts(cell)) return false;
-            plain = false;
+namespace {
+
+// A score row's holes in order, as gfCourseStrokes reads them.
+class RowCells {
+public:
+    explicit RowCells(const typScoreData& row) : hole_(row.Holes.data()) {}
+    std::string_view next() { return *hole_++; }
+    template <class Take>
+    int takeDigits(int n, Take take) {
+        int taken = 0;
+        for (; taken < n && hole_->size() == 1; ++taken) {
+            const unsigned digit = static_cast<unsigned char>((*hole_)[0]) - unsigned{'1'};
+            if (digit > 8) break;
+            ++hole_;
+            take(digit + 1);
         }
+        return taken;
     }
-    if (!plain)
-        for (int h = 0; h < hole; ++h) strokes[static_cast<std::size_t>(h)] = gfHoleStrokes(row.Holes[static_cast<std::size_t>(h)]);
-    return true;
+
+private:
+    const std::string* hole_;
+};
+
+} // namespace
+
+bool gfCourseHoleStrokes(const typScoreData& row, int16_t hole, std::array<int32_t, 18>& strokes) {
+    RowCells cells(row);
+    return gfCourseStrokes(hole, cells, strokes);
 }
 
 std::optional<int32_t> gfCompleteCourseStrokes(const typScoreData& row, int16_t hole) {
-    text::checkIndex(hole, 0, 18);
-    int32_t sum = 0;
-    for (int h = 0; h < hole; ++h) {
-        int32_t strokes = 0;
-        if (!pfCountedStrokes(row.Holes[static_cast<std::size_t>(h)], strokes)) return std::nullopt;
-        sum = gfCheckedSum(sum, strokes);
-    }
-    return sum;
+    RowCells cells(row);
+    CourseStrokes course;
+    if (!gfCourseStrokes(hole, cells, course)) return std::nullopt;
+    // Every hole of a complete course has 1 stroke or more, so the sum goes
+    // beyond 32 bits exactly when one of its partial sums does.
+    return gfCheckedSum(0, course.sum);
 }
 
 int32_t gfGameHandicapShare(int32_t handicap, int32_t coursesDone, int16_t round) {

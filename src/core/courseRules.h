@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
@@ -21,6 +22,12 @@ inline int32_t gfCheckedSum(int32_t a, long long b) {
         text::raise(text::err::Overflow);
     return static_cast<int32_t>(sum);
 }
+// The same for two 32-bit numbers, in one checked addition.
+inline int32_t gfCheckedSum(int32_t a, int32_t b) {
+    int32_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) text::raise(text::err::Overflow);
+    return sum;
+}
 
 // ---- Game shape ----------------------------------------------------------
 
@@ -33,27 +40,134 @@ int32_t gfPlayerCount(const typGameInfo& game, int32_t scoresMax);
 
 // ---- One course (one score row) -------------------------------------------
 
+// Score entry stores whole strokes as plain digits ("4", "12"); such a text
+// is its own value, read without the general number reader. False for any
+// other text. A plain text has at most 4 digits, so its value is at most
+// kPlainStrokesMax.
+inline constexpr int32_t kPlainStrokesMax = 9999;
+inline bool pfPlainStrokes(std::string_view hole, int32_t& strokes) {
+    if (hole.size() == 1) { // the usual single digit
+        strokes = hole[0] - '0';
+        return strokes >= 0 && strokes <= 9;
+    }
+    if (hole.empty() || hole.size() > 4) return false;
+    strokes = 0;
+    for (char c : hole) {
+        if (c < '0' || c > '9') return false;
+        strokes = strokes * 10 + (c - '0');
+    }
+    return true;
+}
+
 // Strokes of one hole: the number at the start of its text, rounded half to
 // even (overflow error beyond 32 bits).
-int32_t gfHoleStrokes(const std::string& hole);
+int32_t gfHoleStrokes(std::string_view hole);
 
 // A hole counts when its value rounds to 1 or more ("", "0", "0.5", "abc"
 // do not).
-bool gfHoleCounts(const std::string& hole);
+bool gfHoleCounts(std::string_view hole);
 
 // A course is complete when each of its holes 1..hole counts. hole outside
 // 0..18 raises the subscript error.
 bool gfIsCourseComplete(const typScoreData& row, int16_t hole);
 
-// The strokes of each of holes 1..hole of one course in strokes[0..hole-1]
-// when it is complete; false, and no hole read as a number, when it is not
-// (the same as gfIsCourseComplete followed by gfHoleStrokes of each hole).
-// hole outside 0..18 raises the subscript error.
+// One course as gfCourseStrokes reads it, filled when it is complete.
+struct CourseStrokes {
+    std::array<int32_t, 18> strokes; // holes 1..hole
+    long long sum;                   // their strokes added up
+    // byStrokes[s]: the holes of s strokes, s 1 to 9; [0]: those of more.
+    std::array<int32_t, 10> byStrokes;
+    // Every hole was a plain stroke text (pfPlainStrokes): each is at most
+    // kPlainStrokesMax, the sum at most 18 x kPlainStrokesMax.
+    bool plain;
+
+    // Counts one hole of v strokes in byStrokes.
+    void count(int32_t v) { ++byStrokes[v >= 1 && v <= 9 ? static_cast<std::size_t>(v) : 0]; }
+};
+
+// The general part of gfCourseStrokes, from hole `from` (0-based) on: any
+// text, and the rounding pass. The holes before it were single digits,
+// already in course. Kept out of line, so that the usual single digits stay
+// a short loop.
+template <class Cells>
+[[gnu::noinline]] bool pfCourseStrokesRest(int16_t hole, int from, const Cells& first, Cells& cells,
+                                           CourseStrokes& course) {
+    for (int h = from; h < hole; ++h) {
+        const std::string_view text = cells.next();
+        int32_t v = 0;
+        const bool plain = pfPlainStrokes(text, v);
+        if (plain ? v < 1 : !gfHoleCounts(text)) {
+            for (++h; h < hole; ++h) cells.next();
+            return false;
+        }
+        course.strokes[static_cast<std::size_t>(h)] = v;
+        if (plain) {
+            course.sum += v;
+            course.count(v);
+        } else {
+            course.plain = false;
+        }
+    }
+    // Texts other than plain ones are rounded only once every hole is known
+    // to count, as rounding may raise.
+    if (!course.plain) {
+        Cells again = first;
+        course.byStrokes = {};
+        course.sum = 0;
+        for (int h = 0; h < hole; ++h) {
+            const int32_t v = gfHoleStrokes(again.next());
+            course.strokes[static_cast<std::size_t>(h)] = v;
+            course.sum += v;
+            course.count(v);
+        }
+    }
+    return true;
+}
+
+// One course read into `course` (the strokes of each of holes 1..hole, their
+// sum and counts) when it is complete; false, and no hole rounded, when it
+// is not: the same as a completeness check followed by gfHoleStrokes of each
+// hole, so only a complete course raises the overflow error of rounding (a
+// text beyond any number raises it when it is read, and holes after one that
+// does not count are not read). The texts come from `cells`, a cursor over
+// the course's hole texts in order: next() gives the next text;
+// takeDigits(n, take) takes the next texts while they are single digits 1 to
+// 9 (the usual strokes), at most n, passing each one's value to take, and
+// returns how many it took. Exactly `hole` texts are taken, and a copy of the
+// cursor reads them again to round them. hole outside 0..18 raises the
+// subscript error.
+template <class Cells>
+inline bool gfCourseStrokes(int16_t hole, Cells& cells, CourseStrokes& course) {
+    if (hole < 0 || hole > 18) text::raise(text::err::Subscript);
+    const Cells first = cells;
+    course.byStrokes = {};
+    course.plain = true;
+    int32_t* out = course.strokes.data();
+    int32_t sum = 0;
+    const int taken = cells.takeDigits(hole, [&](unsigned v) {
+        *out++ = static_cast<int32_t>(v);
+        ++course.byStrokes[v];
+        sum += static_cast<int32_t>(v);
+    });
+    course.sum = sum;
+    return taken == hole || pfCourseStrokesRest(hole, taken, first, cells, course);
+}
+// The same giving the strokes only, in strokes[0..hole-1] (the others are
+// left as they are).
+template <class Cells>
+inline bool gfCourseStrokes(int16_t hole, Cells& cells, std::array<int32_t, 18>& strokes) {
+    CourseStrokes course;
+    if (!gfCourseStrokes(hole, cells, course)) return false;
+    std::copy_n(course.strokes.begin(), hole, strokes.begin());
+    return true;
+}
+
+// gfCourseStrokes of one score row's holes.
 bool gfCourseHoleStrokes(const typScoreData& row, int16_t hole, std::array<int32_t, 18>& strokes);
 
 // The strokes of holes 1..hole of one course when it is complete (each hole
-// rounded before it is added; checked 32-bit sum), nothing when it is not.
-// hole outside 0..18 raises the subscript error.
+// rounded before it is added, as gfCourseStrokes; checked 32-bit sum),
+// nothing when it is not. hole outside 0..18 raises the subscript error.
 std::optional<int32_t> gfCompleteCourseStrokes(const typScoreData& row, int16_t hole);
 
 // ---- Handicaps (tenths of a stroke) ---------------------------------------

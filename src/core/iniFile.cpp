@@ -7,7 +7,7 @@
 #include "platform/text/Cp932.h"
 
 #include <algorithm>
-#include <functional>
+#include <deque>
 #include <new>
 #include <string_view>
 
@@ -37,9 +37,11 @@ int32_t mlngIniKeysMax = -1;
 
 namespace {
 
-// The decoded text of the loaded file; the tables' names, keys and values
-// are views into it.
-std::string mText;
+// The loaded file's bytes. The tables' names, keys and values are views into
+// them where a line is all ASCII (code page 932 reads such bytes as they
+// are) and into that line's decoded text, kept beside them, where it is not.
+std::string mBytes;
+std::deque<std::string> mDecodedLines;
 
 // The first section of each name, for look-ups in large files (the player
 // registry, game files): a hash table of section indexes (open addressing,
@@ -56,12 +58,21 @@ int32_t mLastFound = -1;
 
 // Files of up to this many sections are walked, not indexed.
 constexpr std::size_t kWalkedSections = 8;
+// The first look-up after a load walks in any file: a reader that asks for
+// one section (a game file's header) pays for no index.
+bool mWalkedOnce = false;
 
 // Tables kept between loads up to this many entries, so that reading file
 // after file allocates nothing; larger ones are given back when cleared.
 constexpr std::size_t kKeptEntries = std::size_t{1} << 14;
 
-std::size_t slotOf(std::string_view name, std::size_t mask) { return std::hash<std::string_view>{}(name) & mask; }
+// FNV-1a, folded so that every byte reaches the low bits the mask keeps:
+// inline, as the names hashed ("Score57") are short.
+std::size_t slotOf(std::string_view name, std::size_t mask) {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (unsigned char c : name) h = (h ^ c) * 1099511628211ULL;
+    return static_cast<std::size_t>(h ^ (h >> 32)) & mask;
+}
 
 const std::vector<int32_t>& sectionSlots() {
     if (mIndexStale) {
@@ -85,13 +96,19 @@ const std::vector<int32_t>& sectionSlots() {
     return mSectionSlots;
 }
 
-// Loads the lines of mText into the tables; false when a key line has no
+// Loads the lines of mBytes into the tables; false when a key line has no
 // section to go to.
 bool loadLines() {
-    const std::string_view text = mText;
-    files::LineSplitter splitter(text);
+    files::LineSplitter splitter(mBytes);
     for (files::LineSplitter::Line at; splitter.next(at);) {
-        const std::string_view line = text.substr(at.begin, at.textEnd - at.begin);
+        std::string_view line(mBytes.data() + at.begin, at.textEnd - at.begin);
+        std::size_t eq = at.eq - at.begin; // line.size() when there is no "="
+        if (!at.ascii) {
+            // Line breaks are never part of a two-byte character, so a line
+            // decoded alone reads as it would in the whole decoded file.
+            line = mDecodedLines.emplace_back(text::decode932(line));
+            eq = std::min(line.find('='), line.size());
+        }
         // Blank lines (spaces only) hold neither a "[" in column 1 nor a "=".
         if (line.empty()) continue;
         if (line.front() == '[') {
@@ -101,8 +118,7 @@ bool loadLines() {
             ++mlngIniSectionsMax;
             continue;
         }
-        std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos) continue;
+        if (eq == line.size()) continue;
         if (mlngIniSectionsMax < 0) return false;
         mtypIniKeys.push_back({line.substr(0, eq), line.substr(eq + 1)});
         ++mlngIniKeysMax;
@@ -116,28 +132,41 @@ template <class T> void emptyKeepingRoom(std::vector<T>& table) {
     if (table.capacity() > kKeptEntries) table = {};
 }
 
-} // namespace
-
-bool gfLoadIniEx(const std::string& file) {
+IniLoad loadFile(const std::string& file) {
     gsClearIniEx();
-    bool failed = true;
     try {
-        auto bytes = files::readFile(file);
-        if (bytes) {
-            mText = text::decode932(*bytes);
-            failed = !loadLines();
-        }
+        files::ReadFailure failure = files::ReadFailure::None;
+        auto bytes = files::readFile(file, &failure);
+        if (!bytes) return failure == files::ReadFailure::Missing ? IniLoad::Missing : IniLoad::Failed;
+        mBytes = std::move(*bytes);
+        return loadLines() ? IniLoad::Loaded : IniLoad::Failed;
     } catch (const std::bad_alloc&) {
         // Out of memory counts as a failed load like any other error; what
         // was loaded so far stays.
+        return IniLoad::Failed;
     }
-    // Callers show the hourglass while a file loads; a failed load puts the arrow back.
-    if (failed) forms::Screen::setMousePointer(forms::vbDefault);
+}
+
+// Callers show the hourglass while a file loads; a failed load puts the arrow back.
+void showFailure() { forms::Screen::setMousePointer(forms::vbDefault); }
+
+} // namespace
+
+bool gfLoadIniEx(const std::string& file) {
+    const bool failed = loadFile(file) != IniLoad::Loaded;
+    if (failed) showFailure();
     return failed;
 }
 
+IniLoad gfLoadIniExWhenPresent(const std::string& file) {
+    const IniLoad result = loadFile(file);
+    if (result == IniLoad::Failed) showFailure();
+    return result;
+}
+
 int32_t gfFindIniSectionEx(std::string_view section) {
-    if (mtypIniSections.size() <= kWalkedSections) {
+    if (mtypIniSections.size() <= kWalkedSections || !mWalkedOnce) {
+        mWalkedOnce = true;
         for (std::size_t i = 0; i < mtypIniSections.size(); ++i)
             if (mtypIniSections[i].Name == section) return static_cast<int32_t>(i);
         return -1;
@@ -169,6 +198,26 @@ const IniText* findValue(int32_t section, std::string_view key) {
 
 const IniText* gfFindIniValueEx(int32_t section, std::string_view key) { return findValue(section, key); }
 
+void gfFindIniValuesEx(int32_t section, std::span<const std::string_view> keys, std::span<const IniText*> values) {
+    std::fill(values.begin(), values.end(), nullptr);
+    if (section < 0 || section > mlngIniSectionsMax) return;
+    const typIniSection& s = mtypIniSections[static_cast<std::size_t>(section)];
+    // The first key of each name wins: once every name has its key, later
+    // keys change nothing. Files mostly hold the keys in the order they are
+    // asked for, so the name at the key's own position is tried first.
+    std::size_t missing = keys.size();
+    for (int32_t k = s.FirstKey; missing > 0 && k < s.FirstKey + s.KeyCount; ++k) {
+        const typIniKey& key = mtypIniKeys[static_cast<std::size_t>(k)];
+        std::size_t i = static_cast<std::size_t>(k - s.FirstKey) % keys.size();
+        for (std::size_t tried = 0; tried < keys.size(); ++tried, i = i + 1 == keys.size() ? 0 : i + 1)
+            if (!values[i] && key.Key == keys[i]) {
+                values[i] = &key.Value;
+                --missing;
+                break;
+            }
+    }
+}
+
 std::string gfReadIniEx(const std::string& section, const std::string& key) {
     const IniText* value = findValue(gfFindIniSectionEx(section), key);
     return value ? std::string(*value) : std::string();
@@ -176,12 +225,14 @@ std::string gfReadIniEx(const std::string& section, const std::string& key) {
 
 void gsClearIniEx() {
     mIndexStale = true;
+    mWalkedOnce = false;
     mLastFound = -1;
     emptyKeepingRoom(mtypIniSections);
     mlngIniSectionsMax = -1;
     emptyKeepingRoom(mtypIniKeys);
     mlngIniKeysMax = -1;
     emptyKeepingRoom(mSectionSlots);
-    // Each load decodes into a new text: the old one is given back now.
-    mText = std::string();
+    // Each load reads into new storage: the old one is given back now.
+    mBytes = std::string();
+    mDecodedLines.clear();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,11 @@ extern std::vector<typIniKey> mtypIniKeys;
 extern int32_t mlngIniKeysMax;
 
 bool gfLoadIniEx(const std::string& file);
+// gfLoadIniEx for readers that pass over a file that is not there: Missing
+// (no regular file at that path) leaves the tables empty and the pointer as
+// it is, without a separate look at the disk first.
+enum class IniLoad { Loaded, Missing, Failed };
+IniLoad gfLoadIniExWhenPresent(const std::string& file);
 std::string gfReadIniEx(const std::string& section, const std::string& key);
 void gsClearIniEx();
 
@@ -51,3 +57,6 @@ void gsClearIniEx();
 // tables change).
 int32_t gfFindIniSectionEx(std::string_view section);
 const IniText* gfFindIniValueEx(int32_t section, std::string_view key);
+// gfFindIniValueEx of several keys in one walk over the section's keys:
+// values[i] for keys[i] (the spans are of one size, the names distinct).
+void gfFindIniValuesEx(int32_t section, std::span<const std::string_view> keys, std::span<const IniText*> values);

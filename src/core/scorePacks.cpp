@@ -1,11 +1,15 @@
 // Score packs: one line of strokes per player as the game file keeps them,
 // read from the file and turned into score rows (one per course) and back.
 #include <algorithm>
+#include <array>
 #include <exception>
+#include <string_view>
+#include <vector>
 
 #include "core/gameFile.h"
 #include "core/globals.h"
 #include "core/iniFile.h"
+#include "core/scoreCells.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
@@ -20,6 +24,34 @@ constexpr int32_t kMaxPacks = 32767;
 
 // The cells a score row holds.
 constexpr int32_t kRowHoles = static_cast<int32_t>(sizeof(typScoreData::Holes) / sizeof(typScoreData::Holes[0]));
+
+// k of a section named "Score" & k (k as Str writes it: no sign, no leading
+// zero) with k from 1 to count, else 0.
+int32_t scoreNumber(std::string_view name, int32_t count) {
+    constexpr std::string_view kPrefix = "Score";
+    if (name.size() <= kPrefix.size() || name.size() > kPrefix.size() + 5 || name.substr(0, kPrefix.size()) != kPrefix ||
+        name[kPrefix.size()] == '0')
+        return 0;
+    int32_t k = 0;
+    for (char c : name.substr(kPrefix.size())) {
+        if (c < '0' || c > '9') return 0;
+        k = k * 10 + (c - '0');
+    }
+    return k <= count ? k : 0;
+}
+
+// The first section named "Score" & k for each k from 1 to count (entry
+// k - 1; -1 when there is none), found in one walk over the loaded sections:
+// what looking each name up in turn would give, without an index.
+const std::vector<int32_t>& scoreSections(int32_t count) {
+    static std::vector<int32_t> sections;
+    sections.assign(static_cast<std::size_t>(std::max(count, 0)), -1);
+    for (int32_t i = 0; i <= mlngIniSectionsMax; ++i) {
+        const int32_t k = scoreNumber(mtypIniSections[static_cast<std::size_t>(i)].Name, count);
+        if (k > 0 && sections[static_cast<std::size_t>(k - 1)] < 0) sections[static_cast<std::size_t>(k - 1)] = i;
+    }
+    return sections;
+}
 
 // Empties the in-memory tables however the read ends.
 struct IniExTables {
@@ -40,27 +72,23 @@ bool gsReadScoreData() {
     if (name.empty()) return false; // never saved: nothing stored to read
     const std::string path = files::joinPath(gstrGamesFolder, name);
     IniExTables tables;
-    if (!files::fileExists(path) || gfLoadIniEx(path)) return true;
+    if (gfLoadIniExWhenPresent(path) != IniLoad::Loaded) return true;
     try {
         const int32_t count = text::readInt32(gfReadIniEx("Management", "MaxScoreNo"));
         if (count > kMaxPacks) return true;
         if (count > 0) gtypScorePacks.reserve(static_cast<std::size_t>(count));
-        std::string section;
+        const std::vector<int32_t>& sections = scoreSections(count);
+        static constexpr std::array<std::string_view, 4> kKeys = {"IDNo", "Holes", "TeamID", "Handicap"};
+        std::array<const IniText*, kKeys.size()> values{};
         for (int32_t k = 1; k <= count; ++k) {
-            section = "Score";
-            section += text::Str(k);
-            // The section is looked up once for its four keys; a missing
-            // section or key reads as "".
-            const int32_t s = gfFindIniSectionEx(section);
-            auto value = [s](std::string_view key) -> std::string_view {
-                const IniText* v = gfFindIniValueEx(s, key);
-                return v ? std::string_view(*v) : std::string_view();
-            };
+            // One walk over the section's keys; a missing section or key reads as "".
+            gfFindIniValuesEx(sections[static_cast<std::size_t>(k - 1)], kKeys, values);
+            auto value = [&values](std::size_t i) { return values[i] ? std::string_view(*values[i]) : std::string_view(); };
             typScorePack& pack = used < gtypScorePacks.size() ? gtypScorePacks[used] : gtypScorePacks.emplace_back();
-            pack.IDNo = text::readInt32(value("IDNo"));
-            pack.Holes.assign(text::TrimmedView(value("Holes")));
-            pack.TeamID.assign(text::TrimmedView(value("TeamID")));
-            pack.Handicap = text::readInt32(value("Handicap"));
+            pack.IDNo = text::readInt32(value(0));
+            pack.Holes.assign(text::TrimmedView(value(1)));
+            pack.TeamID.assign(text::TrimmedView(value(2)));
+            pack.Handicap = text::readInt32(value(3));
             ++used;
         }
     } catch (const std::exception&) {
@@ -81,13 +109,9 @@ void gsUnpackScoreData() {
     if (round > 0) gtypScores.reserve(gtypScorePacks.size() * static_cast<std::size_t>(round));
     const int32_t holeCells = std::clamp<int32_t>(hole, 0, kRowHoles);
     for (const typScorePack& pack : gtypScorePacks) {
-        // The cells in order, taken at every ","; cells past the last part
-        // are empty, and parts past Round x Hole (the one after the final
-        // "," among them) are never used.
-        const std::string_view cells = text::TrimmedView(pack.Holes);
-        const char* const chars = cells.data();
-        const std::size_t size = cells.size();
-        std::size_t at = cells.empty() ? size + 1 : 0; // the next part's start; past size once the text is used up
+        // Each course takes the pack's next Hole cells; cells past Round x
+        // Hole (the "" after the final "," among them) are never used.
+        ScoreCells cells(pack.Holes);
         for (int32_t r = 1; r <= round; ++r) {
             typScoreData& row = used < gtypScores.size() ? gtypScores[used] : gtypScores.emplace_back();
             ++used;
@@ -98,18 +122,12 @@ void gsUnpackScoreData() {
             std::string* cell = row.Holes.data();
             std::string* const filled = cell + holeCells;
             for (; cell != filled; ++cell) {
+                const std::string_view text = cells.next();
                 // Mostly a single digit in place of another: set in place.
-                if (at + 1 < size && chars[at + 1] == ',' && chars[at] != ',' && cell->size() == 1) {
-                    (*cell)[0] = chars[at];
-                    at += 2;
-                    continue;
-                }
-                if (at > size) break; // no parts left
-                // Cells are short: a plain scan beats memchr.
-                std::size_t end = at;
-                while (end != size && chars[end] != ',') ++end;
-                cell->assign(chars + at, end - at);
-                at = end + 1;
+                if (text.size() == 1 && cell->size() == 1)
+                    (*cell)[0] = text[0];
+                else
+                    cell->assign(text);
             }
             for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell) cell->clear();
             // A row has no cell for a hole past the 18th.

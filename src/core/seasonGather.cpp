@@ -1,17 +1,16 @@
 // Gathering the selected games into season rows, and ordering those rows.
-#include <array>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/courseRules.h"
 #include "core/gameFile.h"
+#include "core/scoreCells.h"
 #include "core/season.h"
 #include "core/seasonShared.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
-#include "platform/text/Numbers.h"
-#include "platform/text/RuntimeError.h"
 
 namespace {
 
@@ -20,105 +19,127 @@ std::string skippedLine(const typGameInfo& game, const char* reason) {
     return game.FileName + "（" + game.Date + " " + game.Tittle + "）：" + reason;
 }
 
-// The strokes of one complete course's holes (see gfCourseHoleStrokes).
-using CourseStrokes = std::array<int32_t, 18>;
-
-// Adds one complete course's holes to a row: strokes, hole positions, stroke
-// counts (1 to 5 strokes) and holes played. Returns the course's strokes.
-// hole is 1..18 (a playable shape), so every hole index is in range.
-int32_t addCourse(typSeasonScore& row, const CourseStrokes& strokes, int16_t hole) {
-    int32_t courseStrokes = 0;
+// Adds one complete course's holes to a row: hole positions, stroke counts
+// (1 to 5 strokes), holes played and strokes. Returns the course's strokes.
+// Checked: each sum within 32 bits (the overflow error otherwise);
+// unchecked: the caller knows the sums stay small. hole is 1..18 (a
+// playable shape), so every hole index is in range.
+template <bool kChecked>
+int32_t addCourse(typSeasonScore& row, const CourseStrokes& course, int16_t hole) {
     for (int h = 0; h < hole; ++h) {
-        const int32_t v = strokes[static_cast<std::size_t>(h)];
-        courseStrokes = gfCheckedSum(courseStrokes, v);
-        row.HoleScore[static_cast<std::size_t>(h)] = gfCheckedSum(row.HoleScore[static_cast<std::size_t>(h)], v);
-        if (v >= 1 && v <= 5) ++row.StrokeCount[static_cast<std::size_t>(v - 1)];
+        int32_t& position = row.HoleScore[static_cast<std::size_t>(h)];
+        const int32_t v = course.strokes[static_cast<std::size_t>(h)];
+        position = kChecked ? gfCheckedSum(position, v) : position + v;
     }
+    for (std::size_t k = 0; k < row.StrokeCount.size(); ++k) row.StrokeCount[k] += course.byStrokes[k + 1];
     row.HolesDone += hole;
-    row.Strokes = gfCheckedSum(row.Strokes, courseStrokes);
-    return courseStrokes;
+    // Every hole adds 1 or more, so the course's sum goes beyond 32 bits
+    // exactly when one of its partial sums does.
+    const int32_t strokes = kChecked ? gfCheckedSum(0, course.sum) : static_cast<int32_t>(course.sum);
+    row.Strokes = kChecked ? gfCheckedSum(row.Strokes, strokes) : row.Strokes + strokes;
+    return strokes;
 }
 
-void setTotal(typSeasonScore& row) { row.Total = text::CLng(row.Strokes * 10.0 + row.Handicap); }
+// Total = Strokes x 10 + Handicap, in tenths (the overflow error outside 32
+// bits).
+void setTotal(typSeasonScore& row) { row.Total = gfCheckedSum(row.Handicap, row.Strokes * 10LL); }
 
-// Starts a row of game g for the player whose courses start at score row b.
-void startRow(typSeasonScore& row, int32_t g, const typScoreData& first) {
-    row.Date = gtypGame.Date;
-    row.GameIndex = g;
-    row.IDNo = first.IDNo;
-    row.TeamID = first.TeamID;
-}
-
-// The player's courses, score rows b .. b + Round - 1: the one check of
-// their range before they are read unchecked.
-const typScoreData* playerCourses(int32_t b) {
-    text::checkIndex(static_cast<long long>(b) + gtypGame.Round - 1, 0, glngScoresMax());
-    return &gtypScores[static_cast<std::size_t>(b)];
-}
-
-// The player's complete courses of the game summed into row.
-void gameRow(int32_t g, int32_t b, typSeasonScore& row) {
-    const typGameInfo& game = gtypGame;
-    const typScoreData* courses = playerCourses(b);
-    startRow(row, g, courses[0]);
-    CourseStrokes strokes;
-    for (int c = 0; c < game.Round; ++c) {
-        const typScoreData& course = courses[c];
-        if (!gfCourseHoleStrokes(course, game.Hole, strokes)) continue;
-        row.RoundScore[static_cast<std::size_t>(c)] =
-            gfCheckedSum(row.RoundScore[static_cast<std::size_t>(c)], addCourse(row, strokes, game.Hole));
-        ++row.RoundsDone;
-        if (game.HandiCapKind == 1) row.Handicap = gfCheckedSum(row.Handicap, course.Handicap);
-        if (game.HandiCapKind == 2) row.Handicap = course.Handicap;
-    }
-    // Per game: the share of the courses completed. Any kind but 1 and 2
-    // counts no handicap.
-    if (game.HandiCapKind == 2) row.Handicap = gfGameHandicapShare(row.Handicap, row.RoundsDone, game.Round);
-    setTotal(row);
-}
-
-// The player's best complete course of the game: the lowest total, the
-// earliest of equal ones. False when the player has no complete course.
-bool bestCourseRow(int32_t g, int32_t b, typSeasonScore& best) {
-    const typGameInfo& game = gtypGame;
-    const typScoreData* courses = playerCourses(b);
-    bool found = false;
-    std::string bestKey;
-    CourseStrokes strokes;
-    for (int c = 0; c < game.Round; ++c) {
-        const typScoreData& course = courses[c];
-        if (!gfCourseHoleStrokes(course, game.Hole, strokes)) continue;
-        typSeasonScore row;
-        startRow(row, g, course);
-        row.Games = course.RoundNo;
-        addCourse(row, strokes, game.Hole);
-        row.Handicap = gfCourseHandicap(game.HandiCapKind, course.Handicap, game.Round);
-        setTotal(row);
-        const std::string key = (row.Strokes == 0 ? "100" : "099") + gfKeyNumber(row.Total + 100000LL, "000000");
-        if (!found || key < bestKey) {
-            best = std::move(row);
-            bestKey = key;
-            found = true;
+// The season rows of the game in gtypGame, read from the players' packs: a
+// pack's cells course by course, course c (from 0) in cells c x Hole to
+// (c + 1) x Hole - 1, the holes its score row (RoundNo c + 1) would hold after
+// unpacking. The game has a playable shape (Hole 1..18, Round 1..10).
+class GameRows {
+public:
+    // The player's complete courses summed into row (its numbers only).
+    // False when the player has no complete course: the row stays empty.
+    bool gameRow(const typScorePack& pack, typSeasonScore& row) {
+        ScoreCells cells(pack.Holes);
+        const int16_t hole = game_.Hole;
+        // While every course so far is plain, the row's sums need no check:
+        // a plain hole is at most kPlainStrokesMax, so a hole position over
+        // at most 10 courses, or the strokes of at most 180 holes, stay far
+        // below 2^31. A course with any other hole text may be as large as
+        // 32 bits allow: from it on every sum is checked.
+        bool small = true;
+        for (int c = 0; c < game_.Round; ++c) {
+            if (!gfCourseStrokes(hole, cells, course_)) continue;
+            small = small && course_.plain;
+            // Each course is added once, to a row that starts at 0.
+            row.RoundScore[static_cast<std::size_t>(c)] =
+                small ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
+            ++row.RoundsDone;
+            if (game_.HandiCapKind == 1) row.Handicap = gfCheckedSum(row.Handicap, pack.Handicap);
+            if (game_.HandiCapKind == 2) row.Handicap = pack.Handicap;
         }
+        if (row.RoundsDone == 0) return false;
+        // Per game: the share of the courses completed. Any kind but 1 and 2
+        // counts no handicap.
+        if (game_.HandiCapKind == 2) row.Handicap = gfGameHandicapShare(row.Handicap, row.RoundsDone, game_.Round);
+        setTotal(row);
+        return true;
     }
-    return found;
-}
 
-// Appends the season rows of the game in gtypGame / gtypScores (game index
-// g) under the gathering kind. True after a trapped run-time error.
+    // The player's best complete course (its numbers only): the lowest
+    // total, the earliest of equal ones. False when the player has no
+    // complete course.
+    bool bestCourseRow(const typScorePack& pack, typSeasonScore& best) {
+        ScoreCells cells(pack.Holes);
+        const int16_t hole = game_.Hole;
+        bool found = false;
+        std::string bestKey;
+        for (int c = 0; c < game_.Round; ++c) {
+            if (!gfCourseStrokes(hole, cells, course_)) continue;
+            typSeasonScore row;
+            row.Games = c + 1; // the course's RoundNo
+            // Into an empty row: only a course of other texts may go beyond 32 bits.
+            course_.plain ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
+            row.Handicap = gfCourseHandicap(game_.HandiCapKind, pack.Handicap, game_.Round);
+            setTotal(row);
+            std::string key = (row.Strokes == 0 ? "100" : "099") + gfKeyNumber(row.Total + 100000LL, "000000");
+            if (!found || key < bestKey) {
+                best = row;
+                bestKey = std::move(key);
+                found = true;
+            }
+        }
+        return found;
+    }
+
+private:
+    const typGameInfo& game_ = gtypGame;
+    CourseStrokes course_;
+};
+
+// Appends the season rows of the game in gtypGame (game index g), read from
+// its packs in gtypScorePacks (one pack per player, as unpacking would give
+// the player's Round score rows), under the gathering kind. True after a
+// trapped run-time error.
 bool pfReadSeasonScore(int32_t g, int16_t kind) {
     return season::trapped("pfReadSeasonScore", [&] {
         if (kind < 1 || kind > 14) return false;
-        for (int32_t b = 0; b <= glngScoresMax(); b += gtypGame.Round) {
-            if (kind == 5) {
-                typSeasonScore row;
-                if (bestCourseRow(g, b, row)) gtypSeasonScores.push_back(std::move(row));
-                continue;
-            }
-            typSeasonScore row;
-            gameRow(g, b, row);
-            const bool wanted = kind == 2 ? row.RoundsDone == gtypGame.Round : row.RoundsDone > 0;
-            if (wanted) gtypSeasonScores.push_back(std::move(row));
+        // Room for a row per player, growing geometrically game by game.
+        const std::size_t rows = gtypSeasonScores.size() + gtypScorePacks.size();
+        if (rows > gtypSeasonScores.capacity())
+            gtypSeasonScores.reserve(std::max(rows, 2 * gtypSeasonScores.capacity()));
+        GameRows game;
+        for (const typScorePack& pack : gtypScorePacks) {
+            // Built in place, and dropped again unless it is wanted (also
+            // when an error ends the gathering half-way).
+            typSeasonScore& row = gtypSeasonScores.emplace_back();
+            struct DropUnlessKept {
+                bool keep = false;
+                ~DropUnlessKept() {
+                    if (!keep) gtypSeasonScores.pop_back();
+                }
+            } built;
+            const bool wanted = kind == 5 ? game.bestCourseRow(pack, row)
+                                          : game.gameRow(pack, row) && (kind != 2 || row.RoundsDone == gtypGame.Round);
+            if (!wanted) continue;
+            row.Date = gtypGame.Date;
+            row.GameIndex = g;
+            row.IDNo = pack.IDNo;
+            row.TeamID = pack.TeamID;
+            built.keep = true;
         }
         return false;
     });
@@ -129,28 +150,34 @@ bool pfReadSeasonScore(int32_t g, int16_t kind) {
 bool gfSetSeasonVarnel(int16_t intKind) {
     if (glngSeasonGamesMax() == -1) return true;
     std::vector<std::string> skipped;
+    // The rows are gathered from the packs; score rows are made only once,
+    // for the game read last, which stays the current game.
+    bool unpack = false;
     const bool failed = season::trapped("gfSetSeasonVarnel", [&] {
         for (int32_t i = 0; i <= glngSeasonGamesMax(); ++i) {
             const int32_t g = glngSeasonGames.item(i);
             gtypGame = gtypGames.item(g);
             if (gintSeriesHandicap == 1) gtypGame.HandiCapKind = 0;
-            // A game left out leaves no rows of an earlier game behind; a
-            // game read replaces them all.
+            // A game left out leaves no rows of an earlier game behind.
             if (!gfIsPlayableShape(gtypGame)) {
+                unpack = false;
                 gtypScores.clear();
                 skipped.push_back(skippedLine(gtypGame, "ホール数またはコース数が正しくありません。"));
                 continue;
             }
             if (gsReadScoreData()) {
+                unpack = false;
                 gtypScores.clear();
                 skipped.push_back(skippedLine(gtypGame, "ファイルを読み込めません。"));
                 continue;
             }
-            gsUnpackScoreData();
+            unpack = true;
             if (pfReadSeasonScore(g, intKind)) return true;
         }
         return false;
     });
+    // The game read last has a playable shape, so its unpacking cannot fail.
+    if (unpack) gsUnpackScoreData();
     if (!skipped.empty()) {
         std::string prompt = "次のゲームは集計から除きました。";
         for (const std::string& line : skipped) prompt += "\r\n" + line;

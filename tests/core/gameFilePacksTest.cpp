@@ -111,6 +111,20 @@ TEST_F(GameFileTest, AMissingScoreSectionGivesAnEmptyPack) {
     EXPECT_EQ(gtypScores[1].Holes[0], "");
 }
 
+TEST_F(GameFileTest, EachPackComesFromTheFirstSectionOfItsExactName) {
+    data.writeLines(data.gamePath(1), {"[Score3]", "IDNo=3", "[Score01]", "IDNo=99", "[score2]", "IDNo=98",
+                                       "[Management]", "MaxScoreNo=4", "[Score1]", "IDNo=1", "[Score3]", "IDNo=97",
+                                       "[Score 2]", "IDNo=96", "[Score5]", "IDNo=5", "[Score4]", "[Score2]", "IDNo=2",
+                                       "[Management]", "MaxScoreNo=9"});
+    gtypGame.FileName = "game00001.lmg";
+
+    EXPECT_FALSE(gsReadScoreData());
+
+    std::vector<int32_t> ids;
+    for (const typScorePack& p : gtypScorePacks) ids.push_back(p.IDNo);
+    EXPECT_EQ(ids, (std::vector<int32_t>{1, 2, 3, 0}));
+}
+
 TEST_F(GameFileTest, TellsWhenAStoredGameCannotBeRead) {
     // A game never saved has nothing to read, and that is no failure.
     gtypScorePacks = {pack(1, "1,")};

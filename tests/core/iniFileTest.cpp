@@ -118,6 +118,17 @@ TEST_F(Loader, LooksUpExactlyAndTheFirstNameWins) {
         {"Name", "N", "3"},       {"Score1", "idno", ""},       {"Nothing", "IDNo", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(gfReadIniEx(c.section, c.key), c.value) << c.section << "/" << c.key;
+    // Several keys in one walk answer alike.
+    const std::string_view keys[] = {"Dup", "IDNo", "Missing", "Eq"};
+    const IniText* values[] = {nullptr, nullptr, &mtypIniKeys[0].Value, nullptr};
+    gfFindIniValuesEx(gfFindIniSectionEx("Score1"), keys, values);
+    ASSERT_TRUE(values[0] && values[1] && values[3]);
+    EXPECT_EQ(*values[0], "1");
+    EXPECT_EQ(*values[1], "7");
+    EXPECT_EQ(values[2], nullptr);
+    EXPECT_EQ(*values[3], "b=c");
+    gfFindIniValuesEx(-1, keys, values);
+    EXPECT_EQ(values[1], nullptr);
 
     // Sections in file order, each key counted in the section above it.
     ASSERT_EQ(mlngIniSectionsMax, 5);
@@ -157,20 +168,32 @@ TEST_F(Loader, FailsOnAMissingFileOrAKeyBeforeAnySection) {
     EXPECT_TRUE(load("\r\n  \r\nnot a key\r\nX=1\r\n[A]\r\nK=1\r\n"));
     EXPECT_EQ(mlngIniSectionsMax, -1);
     EXPECT_EQ(mlngIniKeysMax, -1);
+
+    // Readers that pass over absent files leave the pointer alone for them.
+    forms::Screen::setMousePointer(forms::vbHourglass);
+    EXPECT_EQ(gfLoadIniExWhenPresent(home.file("missing.lmg")), IniLoad::Missing);
+    EXPECT_EQ(gfLoadIniExWhenPresent(home.file("")), IniLoad::Missing); // the folder
+    EXPECT_EQ(forms::Screen::MousePointer(), forms::vbHourglass);
+    EXPECT_EQ(gfLoadIniExWhenPresent(path), IniLoad::Failed);
+    EXPECT_EQ(forms::Screen::MousePointer(), forms::vbDefault);
+    writeBytes(path, "[A]\r\nK=1\r\n");
+    EXPECT_EQ(gfLoadIniExWhenPresent(path), IniLoad::Loaded);
+    EXPECT_EQ(gfReadIniEx("A", "K"), "1");
 }
 
 TEST_F(Loader, ReadsCodePage932AndEveryKindOfLineEnd) {
-    // "ー" (0x81 0x5B) has "[" as its trail byte; "～" is 0x81 0x60; 0x81
-    // before a line break does not decode.
-    const std::string choon = "\x81\x5B", wave = "\x81\x60";
+    // "ー" (0x81 0x5B) has "[" as its trail byte, "‐" (0x81 0x5D) "]";
+    // "～" is 0x81 0x60; 0x81 before a line break does not decode.
+    const std::string choon = "\x81\x5B", wave = "\x81\x60", hyphen = "\x81\x5D";
     for (const std::string eol : {"\r\n", "\n", "\r"}) {
         ASSERT_FALSE(load("[" + choon + "1]" + eol + "V=" + choon + wave + "]" + eol + "Bad=a\x81" + eol +
-                          "[B]" + eol + "K=2"))
+                          "[B]" + eol + "K=2" + eol + "[" + hyphen + "]" + eol + hyphen + "=" + hyphen))
             << eol.size();
         EXPECT_EQ(gfReadIniEx("ー1", "V"), "ー～]");
         EXPECT_EQ(gfReadIniEx("ー1", "Bad"), "a\uFFFD");
         EXPECT_EQ(gfReadIniEx("B", "K"), "2");
-        EXPECT_EQ(mlngIniKeysMax, 2);
+        EXPECT_EQ(gfReadIniEx("‐", "‐"), "‐");
+        EXPECT_EQ(mlngIniKeysMax, 3);
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,8 +50,23 @@ TEST(CourseRules, StrokesOfCompleteCoursesRoundEachHoleHalfToEven) {
     EXPECT_EQ(gfCompleteCourseStrokes(rowOf({}), 0), 0);
     for (const char* bad : {"", "0", "abc", "0.5"})
         EXPECT_EQ(gfCompleteCourseStrokes(rowOf({"4", bad, "99999999999"}), 3), std::nullopt) << bad;
+    // A hole too large to round is not rounded while a later hole leaves the
+    // course incomplete.
+    EXPECT_EQ(gfCompleteCourseStrokes(rowOf({"99999999999", "4", ""}), 3), std::nullopt);
     EXPECT_EQ(gfHoleStrokes("07"), 7);
     EXPECT_EQ(gfHoleStrokes("2.5"), 2);
+}
+
+TEST(CourseRules, CourseStrokesFillOnlyTheCoursesHoles) {
+    for (const char* third : {"5", "5.4"}) { // read as a single digit, and rounded
+        std::array<int32_t, 18> strokes;
+        strokes.fill(-1);
+        ASSERT_TRUE(gfCourseHoleStrokes(rowOf({"4", "3", third, "7"}), 3, strokes)) << third;
+        std::array<int32_t, 18> expected;
+        expected.fill(-1);
+        expected[0] = 4, expected[1] = 3, expected[2] = 5;
+        EXPECT_EQ(strokes, expected) << third;
+    }
 }
 
 TEST(CourseRules, ImpossibleHoleCountsRaiseTheSubscriptError) {
@@ -59,6 +75,7 @@ TEST(CourseRules, ImpossibleHoleCountsRaiseTheSubscriptError) {
     EXPECT_EQ(errorOf([&] { gfIsCourseComplete(row, -1); }), text::err::Subscript);
     EXPECT_EQ(errorOf([&] { gfCompleteCourseStrokes(row, 19); }), text::err::Subscript);
     EXPECT_EQ(errorOf([&] { gfCompleteCourseStrokes(rowOf({"4", "99999999999"}), 2); }), text::err::Overflow);
+    EXPECT_EQ(errorOf([&] { gfCompleteCourseStrokes(rowOf({"2000000000", "2000000000"}), 2); }), text::err::Overflow);
     EXPECT_EQ(errorOf([&] { gfHoleStrokes("99999999999"); }), text::err::Overflow);
 }
 
@@ -67,6 +84,7 @@ TEST(CourseRules, CheckedSumsStayWithin32Bits) {
     EXPECT_EQ(gfCheckedSum(-5, -2147483643LL), -2147483647 - 1);
     EXPECT_EQ(errorOf([] { gfCheckedSum(2147483647, 1); }), text::err::Overflow);
     EXPECT_EQ(errorOf([] { gfCheckedSum(0, -2147483649LL); }), text::err::Overflow);
+    EXPECT_EQ(errorOf([] { gfCheckedSum(-2147483647 - 1, -1); }), text::err::Overflow);
 }
 
 TEST(CourseRules, PlayerCountAndImpossibleShapes) {

@@ -123,6 +123,46 @@ TEST_F(SeasonGather, ASeasonWithoutHandicapsCountsStrokesOnly) {
     EXPECT_EQ(gtypGames.item(1).HandiCapKind, 1);
 }
 
+TEST_F(SeasonGather, OddCellTextsCountAsTheCourseRuleReadsThem) {
+    // 3 holes x 2 courses, handicap per course. 201: " 3" is 3, 2.5 rounds
+    // to 2 and 3.5 to 4, "1e2" is 100. 202, 203: "abc", "0", "&H5" and "-1"
+    // are no strokes. 204: missing cells leave both courses incomplete. 205:
+    // cells past the game are dropped. 206: course 2 misses its first hole.
+    testsupport::GameEntry odd = game("2010/07/01", "変わった記録", 3, 2, 1);
+    odd.scores = {{201, "4, 3,2.5,3.5,12,1e2,", "C", 10}, {202, "abc,3,3,0,3,3,", "C", 10},
+                  {203, "&H5,2,2,-1,2,2,", "C", 10},     {204, "3,3", "", 10},
+                  {205, "2,2,2,5,5,5,9,9,9,9,", "D", -5}, {206, "1,1,1,,1,1,", "D", 10}};
+    data.writeManager("5");
+    data.writeGame(5, odd);
+    gsReadGameList();
+    glngSeasonGames = {4};
+
+    gather(1);
+    EXPECT_EQ(show(gtypSeasonScores), (std::vector<std::string>{
+                                          "201 2010/07/01 g4 [C] n0 c2 h6 s125 hc20 t1270 #0",
+                                          "205 2010/07/01 g4 [D] n0 c2 h6 s21 hc-10 t200 #0",
+                                          "206 2010/07/01 g4 [D] n0 c1 h3 s3 hc10 t40 #0",
+                                      }));
+    const typSeasonScore& a = gtypSeasonScores.item(0);
+    EXPECT_EQ(list(a.HoleScore), (std::vector<int32_t>{8, 15, 102, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(list(a.RoundScore), (std::vector<int32_t>{9, 116, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(list(a.StrokeCount), (std::vector<int32_t>{0, 1, 1, 2, 0}));
+    EXPECT_EQ(list(gtypSeasonScores.item(2).StrokeCount), (std::vector<int32_t>{3, 0, 0, 0, 0}));
+
+    gather(2);
+    EXPECT_EQ(show(gtypSeasonScores), (std::vector<std::string>{
+                                          "201 2010/07/01 g4 [C] n0 c2 h6 s125 hc20 t1270 #0",
+                                          "205 2010/07/01 g4 [D] n0 c2 h6 s21 hc-10 t200 #0",
+                                      }));
+    gather(5);
+    EXPECT_EQ(show(gtypSeasonScores), (std::vector<std::string>{
+                                          "201 2010/07/01 g4 [C] n1 c0 h3 s9 hc10 t100 #0",
+                                          "205 2010/07/01 g4 [D] n1 c0 h3 s6 hc-5 t55 #0",
+                                          "206 2010/07/01 g4 [D] n1 c0 h3 s3 hc10 t40 #0",
+                                      }));
+    EXPECT_TRUE(desk.messages().empty());
+}
+
 TEST_F(SeasonGather, KindsOutsideOneToFourteenGatherNothing) {
     for (int16_t kind : {0, 15, -1}) {
         SCOPED_TRACE(kind);
@@ -225,6 +265,126 @@ TEST_F(SeasonGather, AnErrorInAGameEndsTheGatheringAndKeepsWhatWasGathered) {
     EXPECT_EQ(desk.lastMessage().prompt, "pfReadSeasonScore()::オーバーフローしました。");
     EXPECT_EQ(desk.lastMessage().flags, forms::vbOKOnly);
     EXPECT_EQ(desk.lastMessage().title, "System error");
+}
+
+TEST_F(SeasonGather, LargeStrokeTextsAreSummedWithOverflowChecksAlsoNextToPlainCourses) {
+    // Plain strokes have at most 4 digits; any other text ("+123" reads as
+    // 123) may be as large as 32 bits allow. A course of such texts next to
+    // a plain course: the sums of both must still stop at 32 bits, whichever
+    // comes first.
+    struct Case {
+        const char* what;
+        int hole, round;
+        std::string holes;
+        std::string row;             // the player's row; "" when the overflow error ends the gathering
+        std::vector<int32_t> course; // its course positions, when it has a row
+    } cases[] = {
+        {"the largest plain courses", 18, 10, same("9999", 180) + ",",
+         "101 2010/07/01 g4 [] n0 c10 h180 s1799820 hc0 t17998200 #0", std::vector<int32_t>(10, 179982)},
+        {"a large course, then a plain one", 1, 2, "+214738365,9999,",
+         "101 2010/07/01 g4 [] n0 c2 h2 s214748364 hc0 t2147483640 #0", {214738365, 9999, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"a plain course, then a large one", 1, 2, "9999,+214738365,",
+         "101 2010/07/01 g4 [] n0 c2 h2 s214748364 hc0 t2147483640 #0", {9999, 214738365, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"the total past 32 bits", 1, 2, "+214738366,9999,", "", {}},
+        {"a hole past 32 bits: large, then plain", 1, 2, "+2147480000,9999,", "", {}},
+        {"a hole past 32 bits: plain, then large", 1, 2, "9999,+2147480000,", "", {}},
+        {"the strokes past 32 bits, no hole", 2, 2, "+1073741800,+1073741800,9999,9999,", "", {}},
+        {"a course past 32 bits", 2, 2, "9999,9999,+1073741824,+1073741824,", "", {}},
+        {"two large courses past 2^32", 2, 2, same("+1073741800", 4) + ",", "", {}}, // not wrapped to -96
+    };
+    data.writeManager("5");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::GameEntry large = game("2010/07/01", "大きな数", c.hole, c.round, 0);
+        large.scores = {{101, c.holes, "", 0}};
+        data.writeGame(5, large);
+        gsReadGameList();
+        glngSeasonGames = {0, 4};
+        gsClearResults();
+        desk.boxes.clear();
+        std::vector<std::string> rows(kCommonRows.begin(), kCommonRows.begin() + 4);
+        if (c.row.empty()) {
+            EXPECT_TRUE(gfSetSeasonVarnel(1));
+            ASSERT_EQ(desk.messages().size(), 1u);
+            EXPECT_EQ(desk.lastMessage().prompt, "pfReadSeasonScore()::オーバーフローしました。");
+        } else {
+            EXPECT_FALSE(gfSetSeasonVarnel(1));
+            EXPECT_TRUE(desk.messages().empty());
+            rows.push_back(c.row);
+            EXPECT_EQ(list(gtypSeasonScores.item(4).RoundScore), c.course);
+        }
+        EXPECT_EQ(show(gtypSeasonScores), rows);
+    }
+}
+
+// The score rows in one line each, and the packs likewise.
+std::vector<std::string> scoreRows() {
+    std::vector<std::string> rows;
+    for (const typScoreData& r : gtypScores) {
+        std::string line = std::to_string(r.IDNo) + " " + std::to_string(r.RoundNo) + " [" + r.TeamID + "] " +
+                           std::to_string(r.Handicap) + ":";
+        for (const std::string& h : r.Holes) line += h + "|";
+        rows.push_back(line);
+    }
+    return rows;
+}
+std::vector<std::string> scorePacks() {
+    std::vector<std::string> packs;
+    for (const typScorePack& p : gtypScorePacks)
+        packs.push_back(std::to_string(p.IDNo) + " " + p.Holes + " [" + p.TeamID + "] " + std::to_string(p.Handicap));
+    return packs;
+}
+
+TEST_F(SeasonGather, TheLastGameReadStaysOpenAsIfEveryGameHadBeenUnpacked) {
+    testsupport::GameEntry huge = game("2010/07/01", "桁あふれ", 1, 1, 0);
+    huge.scores = {{101, "3e9,", "", 0}};
+    testsupport::GameEntry tooManyHoles = game("2010/07/02", "十九ホール", 19, 1, 0);
+    testsupport::GameEntry deleted = game("2010/07/03", "消えた", 9, 1, 0);
+    deleted.scores = {{101, pack({same("3", 9)}), "", 0}};
+    data.writeManager("7");
+    data.writeGame(5, huge);
+    data.writeGame(6, tooManyHoles);
+    data.writeGame(7, deleted);
+    gsReadGameList();
+    ASSERT_TRUE(files::removeFile(data.gamePath(7)));
+
+    struct Case {
+        const char* what;
+        std::vector<int32_t> games;
+        int16_t kind;
+        bool failed;
+        int32_t current; // the game left in gtypGame
+        int32_t read;    // the game whose packs stay, -1 none
+        bool rows;       // whether its rows stay too
+    } cases[] = {
+        {"gathered", {0, 2, 1}, 1, false, 1, 1, true},
+        {"best courses", {2, 3}, 5, false, 3, 3, true},
+        {"a kind that gathers nothing", {3, 0}, 0, false, 0, 0, true},
+        {"an error in a game's rows", {0, 4, 1}, 1, true, 4, 4, true},
+        {"a selection outside the list", {1, 99}, 1, true, 1, 1, true},
+        {"the last game of an impossible shape", {1, 5}, 1, false, 5, 1, false},
+        {"the last game unreadable", {1, 6}, 1, false, 6, -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // What opening the game read last would leave.
+        std::vector<std::string> rows, packs;
+        gtypScorePacks.clear();
+        if (c.read >= 0) {
+            gtypGame = gtypGames.item(c.read);
+            ASSERT_FALSE(gsReadScoreData());
+            gsUnpackScoreData();
+            packs = scorePacks();
+            if (c.rows) rows = scoreRows();
+        }
+        gsClearResults();
+        gtypScores.append().IDNo = 999; // rows of another game, open before
+        glngSeasonGames.assign(c.games.begin(), c.games.end());
+        EXPECT_EQ(gfSetSeasonVarnel(c.kind), c.failed);
+        EXPECT_EQ(gtypGame.FileName, gtypGames.item(c.current).FileName);
+        EXPECT_EQ(scorePacks(), packs);
+        EXPECT_EQ(scoreRows(), rows);
+    }
 }
 
 TEST_F(SeasonGather, ASelectionOutsideTheGameListIsTrapped) {

@@ -64,16 +64,25 @@ std::string resolved(const std::string& path) {
 
 } // namespace
 
-std::optional<std::string> readFile(const std::string& path) {
+std::optional<std::string> readFile(const std::string& path, ReadFailure* failure) {
+    auto fail = [failure](ReadFailure why) -> std::optional<std::string> {
+        if (failure) *failure = why;
+        return std::nullopt;
+    };
+    if (failure) *failure = ReadFailure::None;
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    // The rare failed open asks the disk once more, so that Missing means what fileExists says.
+    if (fd < 0) return fail(fileExists(path) ? ReadFailure::Unreadable : ReadFailure::Missing);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool regular = S_ISREG(st.st_mode);
         ::close(fd);
-        return std::nullopt;
+        return fail(regular ? ReadFailure::Unreadable : ReadFailure::Missing);
     }
+    // One byte more than the file holds: the end shows as a read of nothing
+    // without the buffer growing (and being copied) first.
     std::string bytes;
-    bytes.resize(static_cast<std::size_t>(st.st_size));
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
     std::size_t got = 0;
     for (;;) {
         if (got == bytes.size()) bytes.resize(bytes.size() + 4096); // the file grew meanwhile
@@ -81,7 +90,7 @@ std::optional<std::string> readFile(const std::string& path) {
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
-            return std::nullopt;
+            return fail(ReadFailure::Unreadable);
         }
         if (n == 0) break;
         got += static_cast<std::size_t>(n);

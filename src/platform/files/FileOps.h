@@ -8,7 +8,12 @@
 // full disk leaves either the old file or the new one.
 namespace files {
 
-std::optional<std::string> readFile(const std::string& path); // raw bytes; nullopt when unreadable
+// Why a read gave no bytes: Missing when there is no regular file at the
+// path (what fileExists says), Unreadable when there is one that could not
+// be read.
+enum class ReadFailure { None, Missing, Unreadable };
+// The raw bytes; nullopt when there are none, and why in `failure`.
+std::optional<std::string> readFile(const std::string& path, ReadFailure* failure = nullptr);
 bool writeFileAtomic(const std::string& path, std::string_view bytes);
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);

@@ -1,5 +1,6 @@
 #include "platform/files/ProfileText.h"
 
+#include "platform/files/LineMasks.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Strings.h"
 
@@ -15,12 +16,6 @@ constexpr std::string_view kLineBreak = "\r\n";
 // Files of this many sections or fewer (settings, game headers) are searched
 // in order; larger ones (registries, score sections) through firstSection_.
 constexpr std::size_t kScannedSections = 8;
-
-bool isAscii(std::string_view s) {
-    for (unsigned char c : s)
-        if (c & 0x80) return false;
-    return true;
-}
 
 // Names are trimmed of blanks (U+0020) as text::Trim does, here without a copy:
 // look-ups are the hot path of every settings read.
@@ -47,27 +42,63 @@ std::string stored(std::string_view s) { return text::encode932Lossy(text::blank
 
 } // namespace
 
-void LineSplitter::findLf() {
-    // An empty text may have no storage at all: memchr is not called on it.
-    const void* lf = pos_ < text_.size() ? std::memchr(text_.data() + pos_, '\n', text_.size() - pos_) : nullptr;
-    lf_ = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text_.data()) : text_.size();
+inline void LineSplitter::loadWindow(std::size_t base) {
+    const std::size_t size = text_.size();
+    const char* bytes = text_.data() + base;
+    char last[kWindow];
+    if (size - base < kWindow) {
+        // The last, partial window: the zero bytes after the text match nothing.
+        std::memset(last, 0, kWindow);
+        std::memcpy(last, bytes, size - base);
+        bytes = last;
+    }
+    std::uint64_t lf = 0, cr = 0, eq = 0, high = 0;
+    for (std::size_t at = 0; at < kWindow; at += detail::kLineBlock) {
+        const detail::LineMasks block = detail::lineMasks(bytes + at);
+        lf |= std::uint64_t{block.lf} << at;
+        cr |= std::uint64_t{block.cr} << at;
+        eq |= std::uint64_t{block.eq} << at;
+        high |= std::uint64_t{block.high} << at;
+    }
+    base_ = base;
+    breaks_ = lf | cr;
+    eqs_ = eq;
+    highs_ = high;
+    crLfs_ = cr & (lf >> 1);
+    // A CR at the window's end is followed by the next window's first byte.
+    if (size - base > kWindow && text_[base + kWindow] == '\n') crLfs_ |= cr & (std::uint64_t{1} << (kWindow - 1));
 }
 
-bool LineSplitter::next(Line& line) {
+bool LineSplitter::nextInNewWindow(Line& line) {
     const std::size_t size = text_.size();
-    if (pos_ >= size) return false;
-    const char* const data = text_.data();
-    if (lf_ < pos_) findLf();
-    line.begin = pos_;
-    const void* cr = lf_ != pos_ ? std::memchr(data + pos_, '\r', lf_ - pos_) : nullptr;
-    if (!cr) {
-        line.textEnd = lf_;
-        line.end = lf_ != size ? lf_ + 1 : size;
-    } else {
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
-        line.textEnd = at;
-        line.end = at + 1 == lf_ && lf_ != size ? at + 2 : at + 1; // CR LF is one break
+    std::size_t at = pos_;
+    if (at >= size) return false; // so an empty text's data() is never read
+    if (at - base_ >= kWindow) { // the line starts after the window: on to the one holding it
+        loadWindow(at & ~(kWindow - 1));
+        return next(line);
     }
+
+    // No break follows in the window: the line goes on in the next ones.
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    const std::uint64_t from = ~std::uint64_t{0} << (at - base_);
+    std::size_t eq = eqs_ & from ? base_ + static_cast<std::size_t>(std::countr_zero(eqs_ & from)) : kNone;
+    std::uint64_t high = highs_ & from;
+    line.begin = at;
+    line.textEnd = line.end = size; // unless a break comes
+    for (at = base_ + kWindow; at < size; at += kWindow) {
+        loadWindow(at);
+        const std::uint64_t text = (breaks_ - 1) & ~breaks_; // up to the first break, if any
+        if (eq == kNone && (eqs_ & text)) eq = base_ + static_cast<std::size_t>(std::countr_zero(eqs_ & text));
+        high |= highs_ & text;
+        if (breaks_) {
+            const int k = std::countr_zero(breaks_);
+            line.textEnd = base_ + static_cast<std::size_t>(k);
+            line.end = line.textEnd + 1 + (crLfs_ >> k & 1);
+            break;
+        }
+    }
+    line.eq = std::min(eq, line.textEnd);
+    line.ascii = high == 0;
     pos_ = line.end;
     return true;
 }
@@ -86,7 +117,7 @@ ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
         // Line breaks are never part of a two-byte character, so decoding
         // line by line reads the same text as decoding the whole file.
         std::string_view line(raw_.data() + at.begin, at.textEnd - at.begin);
-        if (!isAscii(line)) {
+        if (!at.ascii) {
             decoded = text::decode932(line);
             line = decoded;
         }
@@ -106,8 +137,9 @@ ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
         if (!inSection) continue; // nothing before the first section counts
         Section& s = sections_.back();
         s.lastContent = index;
-        std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos) continue;
+        // An ASCII line is its raw bytes: its "=" is where the splitter found it.
+        const std::size_t eq = at.ascii ? at.eq - at.begin : std::min(line.find('='), line.size());
+        if (eq == line.size()) continue;
         keys_.push_back({nameKey(line.substr(0, eq)), std::string(trimmed(line.substr(eq + 1))), index});
         ++s.keyCount;
     }
@@ -178,7 +210,7 @@ std::optional<std::string> ProfileText::withValue(std::string_view section, std:
     if (const Key* k = findKey(*s, key)) {
         // The value is everything after the line's first "=" (never a trail byte).
         const Line& line = lines_[k->line];
-        std::size_t valueBegin = raw_.find('=', line.begin) + 1;
+        const std::size_t valueBegin = line.eq + 1;
         if (raw_.compare(valueBegin, line.textEnd - valueBegin, valueText) == 0) return std::nullopt;
         std::string out;
         out.reserve(raw_.size() + valueText.size());

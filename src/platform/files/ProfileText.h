@@ -1,5 +1,7 @@
 #pragma once
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,23 +11,52 @@
 namespace files {
 
 // The lines of a text, each ended by CR LF, LF or CR; a break at the very end
-// opens no further line. Lines are found with memchr: the next LF is looked
-// for once and kept, and a CR only up to it, so every byte is scanned about
-// twice whatever breaks the text uses.
+// opens no further line. The text is scanned once, in windows of 64 bytes:
+// bit masks of a window (built 16 bytes at a time, LineMasks.h) give every
+// break, "=" and non-ASCII byte in it, so a line that ends inside the window
+// is found with a few bit operations; one that goes on past it, window by
+// window (out of line).
 class LineSplitter {
 public:
     struct Line {
         std::size_t begin, textEnd, end; // text is [begin, textEnd), the line break up to end
+        std::size_t eq;                  // the text's first "=", or textEnd when it has none
+        bool ascii;                      // no byte of the text is above 0x7F
     };
-    explicit LineSplitter(std::string_view text) : text_(text) { findLf(); }
-    bool next(Line& line);
+    explicit LineSplitter(std::string_view text) : text_(text) {}
+
+    // The next line, or false after the last.
+    bool next(Line& line) {
+        const std::size_t shift = pos_ - base_;
+        if (shift < kWindow) {
+            const std::uint64_t from = ~std::uint64_t{0} << shift; // the window's bytes from pos_ on
+            const std::uint64_t breaks = breaks_ & from;
+            if (breaks) {
+                const int k = std::countr_zero(breaks);
+                line.begin = pos_;
+                line.textEnd = base_ + static_cast<std::size_t>(k);
+                line.eq = base_ + static_cast<std::size_t>(std::countr_zero((eqs_ & from) | breaks));
+                // breaks - 1 keeps the bits before the first break, and later breaks: never high bytes.
+                line.ascii = !(highs_ & from & (breaks - 1));
+                line.end = pos_ = line.textEnd + 1 + (crLfs_ >> k & 1);
+                return true;
+            }
+        }
+        return nextInNewWindow(line);
+    }
 
 private:
-    void findLf();
+    static constexpr std::size_t kWindow = 64;
+
+    bool nextInNewWindow(Line& line);
+    void loadWindow(std::size_t base);
 
     std::string_view text_;
     std::size_t pos_ = 0;
-    std::size_t lf_ = 0; // the first LF at or after pos_, or the size
+    std::size_t base_ = 0 - kWindow; // the window is [base_, base_ + 64); at first none
+    // Bit k stands for the byte at base_ + k: a CR or LF; "="; above 0x7F;
+    // a CR followed by LF. Bytes after the text have no bits.
+    std::uint64_t breaks_ = 0, eqs_ = 0, highs_ = 0, crLfs_ = 0;
 };
 
 // One INI file as the profile functions see it: the raw bytes, split into

@@ -104,7 +104,7 @@ int32_t Fix(double v) {
 
 int16_t readInt16(std::string_view s) { return CInt(Val(s)); }
 
-int32_t readInt32(std::string_view s) { return CLng(Val(s)); }
+int32_t readInt32General(std::string_view s) { return CLng(Val(s)); }
 
 std::string Str(long long v) { return std::to_string(v); }
 

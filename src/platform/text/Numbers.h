@@ -21,7 +21,21 @@ int32_t Fix(double v);
 
 // Val followed by the checked rounding: the stored-number convention.
 int16_t readInt16(std::string_view s);
-int32_t readInt32(std::string_view s);
+int32_t readInt32General(std::string_view s);
+// The usual stored number, a few plain digits after an optional "-", needs
+// neither a double nor rounding (nine digits always fit): read inline, the
+// rest through readInt32General.
+inline int32_t readInt32(std::string_view s) {
+    const bool negative = !s.empty() && s[0] == '-';
+    const std::string_view digits = s.substr(negative ? 1 : 0);
+    if (!digits.empty() && digits.size() <= 9) {
+        int32_t v = 0;
+        std::size_t i = 0;
+        for (; i < digits.size() && digits[i] >= '0' && digits[i] <= '9'; ++i) v = v * 10 + (digits[i] - '0');
+        if (i == digits.size()) return negative ? -v : v;
+    }
+    return readInt32General(s);
+}
 
 // Plain decimal digits, "-" for negatives, no leading blank.
 std::string Str(long long v);

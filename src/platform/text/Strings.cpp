@@ -32,12 +32,6 @@ std::string RTrim(std::string_view s) {
 
 std::string Trim(std::string_view s) { return std::string(TrimmedView(s)); }
 
-std::string_view TrimmedView(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 long Len(std::string_view s) {
     long n = 0;
     for (std::size_t i = 0; i < s.size();) n += nextCodePoint(s, i) > 0xFFFF ? 2 : 1;

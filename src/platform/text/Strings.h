@@ -22,8 +22,14 @@ void appendCodePoint(std::string& out, char32_t cp);
 
 // Removes U+0020 only (an ideographic space stays).
 std::string Trim(std::string_view s);
-// The same text as Trim, as a view of s (no copy).
-std::string_view TrimmedView(std::string_view s);
+// The same text as Trim, as a view of s (no copy). Inline: every stored
+// value read passes through it, and they seldom have blanks.
+inline std::string_view TrimmedView(std::string_view s) {
+    std::size_t first = 0, last = s.size();
+    while (first < last && s[first] == ' ') ++first;
+    while (last > first && s[last - 1] == ' ') --last;
+    return s.substr(first, last - first);
+}
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
 

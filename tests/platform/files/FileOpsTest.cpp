@@ -131,8 +131,12 @@ TEST_F(FileOps, FoldersAndExistence) {
     EXPECT_TRUE(files::fileExists(path));
     EXPECT_FALSE(files::folderExists(path));
     EXPECT_FALSE(files::makeFolder(path + "/sub")); // under a file
-    EXPECT_EQ(files::readFile(deep), std::nullopt);
-    EXPECT_EQ(files::readFile(home.file("none")), std::nullopt);
+    // A folder, a path below a file and a missing file are no file to read.
+    for (const std::string& none : {deep, path + "/sub", home.file("none")}) {
+        files::ReadFailure failure = files::ReadFailure::None;
+        EXPECT_EQ(files::readFile(none, &failure), std::nullopt) << none;
+        EXPECT_EQ(failure, files::ReadFailure::Missing) << none;
+    }
     EXPECT_FALSE(files::writeFileAtomic(home.file("no/such/folder/f"), "x"));
 }
 

@@ -1,9 +1,11 @@
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
 
+#include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -77,8 +79,13 @@ TEST(Numbers, StoredNumbersReadAndWriteAsPlainDigits) {
     EXPECT_EQ(readInt16("32767"), 32767);
     EXPECT_EQ(readInt16("12.5"), 12);
     EXPECT_EQ(errorOf([] { readInt16("32768"); }), err::Overflow);
-    EXPECT_EQ(readInt32("70000 "), 70000);
+    // Plain digits and what only looks plain read as the general reader does.
+    const std::pair<std::string_view, int32_t> int32Cases[] = {
+        {"70000 ", 70000}, {"-15", -15}, {"007", 7}, {"-0", 0}, {"999999999", 999999999},
+        {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"-", 0}, {"", 0}, {" 5", 5}, {"5-", 5}, {"1,5", 1}};
+    for (const auto& [textIn, expected] : int32Cases) EXPECT_EQ(readInt32(textIn), expected) << textIn;
     EXPECT_EQ(errorOf([] { readInt32("9999999999"); }), err::Overflow);
+    EXPECT_EQ(errorOf([] { readInt32("2147483648"); }), err::Overflow);
     EXPECT_EQ(Str(-1), "-1");
     EXPECT_EQ(Str(0), "0");
     EXPECT_EQ(Str(std::numeric_limits<long long>::min()), "-9223372036854775808");

@@ -1,0 +1,80 @@
+#pragma once
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "platform/text/Strings.h"
+
+// The cells of a score pack's Holes text, in order: the text (blanks at both
+// ends removed) split at every ",". Once the text is used up every further
+// cell is "", so "2,3," gives "2", "3", "", "", ... and "" gives only "".
+// The unpacking into score rows and the season gathering both read packs
+// through it, so they see the same cells. The view refers to the pack's text.
+class ScoreCells {
+public:
+    explicit ScoreCells(std::string_view holes) {
+        const std::string_view text = text::TrimmedView(holes);
+        at_ = text.data();
+        end_ = text.data() + text.size();
+        last_ = text.empty() ? end_ : end_ - 1;
+    }
+
+    // The next cell.
+    std::string_view next() {
+        const char* const at = at_;
+        // Mostly one character and its ","; otherwise a plain scan, as cells
+        // are short. The cursor stays at the end once the text is used up.
+        if (at < last_ && at[1] == ',' && at[0] != ',') [[likely]] {
+            at_ = at + 2;
+            return {at, 1};
+        }
+        const char* stop = at;
+        while (stop != end_ && *stop != ',') ++stop;
+        at_ = stop == end_ ? stop : stop + 1;
+        return {at, static_cast<std::size_t>(stop - at)};
+    }
+
+    // Takes the next cells while they are single digits 1 to 9 followed by
+    // ",", at most n (0 or more) of them, passing each one's value (unsigned)
+    // to take; returns how many it took. Any other cell is left for next().
+    template <class Take>
+    int takeDigits(int n, Take take) {
+        const char* at = at_;
+        std::ptrdiff_t left = n;
+        if constexpr (std::endian::native == std::endian::little) {
+            // Four cells at a time, "d,d,d,d," read as one number (its first
+            // character lowest): less "1,1,1,1," each byte is then 0 to 8
+            // where a digit stands and 0 where a "," does. Any other byte
+            // (the lowest such at least, as nothing below it borrows or
+            // carries) gets its top bit set in d, or in d + kHigh, which adds
+            // 0x77 to a digit's byte and 0x7F to a ","'s.
+            constexpr uint64_t kOnes = 0x2C312C312C312C31, kHigh = 0x7F777F777F777F77, kTop = 0x8080808080808080;
+            const auto room = static_cast<std::size_t>(end_ - at) / 2; // cells of 2 characters at most
+            for (std::size_t blocks = std::min(static_cast<std::size_t>(n), room) / 4; blocks != 0; --blocks) {
+                uint64_t chars = 0;
+                std::memcpy(&chars, at, 8);
+                const uint64_t d = chars - kOnes;
+                if (((d + kHigh) | d) & kTop) break;
+                for (int k = 0; k < 8; k += 2) take(static_cast<unsigned char>(at[k]) - unsigned{'0'});
+                at += 8;
+                left -= 4;
+            }
+        }
+        for (; left > 0 && at < last_; --left) {
+            const unsigned digit = static_cast<unsigned char>(at[0]) - unsigned{'1'};
+            if (digit > 8 || at[1] != ',') break;
+            at += 2;
+            take(digit + 1);
+        }
+        at_ = at;
+        return n - static_cast<int>(left);
+    }
+
+private:
+    const char* at_;   // the next cell's start
+    const char* end_;  // the text's end
+    const char* last_; // its last character (the end when it is empty)
+};
