@@ -200,22 +200,24 @@ const IniText* gfFindIniValueEx(int32_t section, std::string_view key) { return 
 
 void gfFindIniValuesEx(int32_t section, std::span<const std::string_view> keys, std::span<const IniText*> values) {
     std::fill(values.begin(), values.end(), nullptr);
-    if (section < 0 || section > mlngIniSectionsMax) return;
+    if (section < 0 || section > mlngIniSectionsMax || keys.empty()) return;
     const typIniSection& s = mtypIniSections[static_cast<std::size_t>(section)];
+    const typIniKey* key = mtypIniKeys.data() + s.FirstKey;
+    const typIniKey* const last = key + s.KeyCount;
     // The first key of each name wins: once every name has its key, later
     // keys change nothing. Files mostly hold the keys in the order they are
-    // asked for, so the name at the key's own position is tried first.
-    std::size_t missing = keys.size();
-    for (int32_t k = s.FirstKey; missing > 0 && k < s.FirstKey + s.KeyCount; ++k) {
-        const typIniKey& key = mtypIniKeys[static_cast<std::size_t>(k)];
-        std::size_t i = static_cast<std::size_t>(k - s.FirstKey) % keys.size();
-        for (std::size_t tried = 0; tried < keys.size(); ++tried, i = i + 1 == keys.size() ? 0 : i + 1)
-            if (!values[i] && key.Key == keys[i]) {
-                values[i] = &key.Value;
+    // asked for, so the name after the one found last is tried first.
+    const std::size_t count = keys.size();
+    std::size_t missing = count, i = 0;
+    auto advance = [count](std::size_t& at) { at = at + 1 == count ? 0 : at + 1; };
+    for (; missing > 0 && key != last; ++key)
+        for (std::size_t tried = 0; tried < count; ++tried, advance(i))
+            if (!values[i] && key->Key == keys[i]) {
+                values[i] = &key->Value;
                 --missing;
+                advance(i);
                 break;
             }
-    }
 }
 
 std::string gfReadIniEx(const std::string& section, const std::string& key) {
