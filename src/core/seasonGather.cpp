@@ -145,6 +145,20 @@ bool pfReadSeasonScore(int32_t g, int16_t kind) {
     });
 }
 
+// Room at once for a row per player of every selected game, as the games'
+// headers count them: growing game by game would move the rows gathered so
+// far again and again. A count inflated by a damaged header only reserves
+// address space, and not past kReservedRows rows; growing goes on from there.
+void reserveSeasonRows() {
+    constexpr std::size_t kReservedRows = std::size_t{1} << 17;
+    std::size_t expected = gtypSeasonScores.size();
+    for (int32_t i = 0; i <= glngSeasonGamesMax() && expected < kReservedRows; ++i) {
+        const int32_t g = glngSeasonGames.item(i);
+        if (g >= 0 && g <= glngGamesMax()) expected += static_cast<std::size_t>(std::max(gtypGames.item(g).MaxScoreNo, 0));
+    }
+    gtypSeasonScores.reserve(std::min(expected, kReservedRows));
+}
+
 } // namespace
 
 bool gfSetSeasonVarnel(int16_t intKind) {
@@ -154,6 +168,7 @@ bool gfSetSeasonVarnel(int16_t intKind) {
     // for the game read last, which stays the current game.
     bool unpack = false;
     const bool failed = season::trapped("gfSetSeasonVarnel", [&] {
+        reserveSeasonRows();
         for (int32_t i = 0; i <= glngSeasonGamesMax(); ++i) {
             const int32_t g = glngSeasonGames.item(i);
             gtypGame = gtypGames.item(g);

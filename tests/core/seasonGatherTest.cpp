@@ -1,4 +1,5 @@
 // Gathering the selected games into season rows, and sorting them.
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,17 @@ TEST_F(SeasonGather, EveryCommonKindGathersAllCompleteCourses) {
     for (int16_t kind : {1, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14}) {
         SCOPED_TRACE(kind);
         gather(kind);
+        EXPECT_EQ(show(gtypSeasonScores), kCommonRows);
+    }
+    EXPECT_TRUE(desk.messages().empty());
+}
+
+TEST_F(SeasonGather, HeaderCountsOnlySizeTheRoomForRows) {
+    // Damaged headers that promise no players or far too many change nothing.
+    for (const int32_t count : {0, -5, INT32_MAX}) {
+        SCOPED_TRACE(count);
+        for (typGameInfo& game : gtypGames) game.MaxScoreNo = count;
+        gather(1);
         EXPECT_EQ(show(gtypSeasonScores), kCommonRows);
     }
     EXPECT_TRUE(desk.messages().empty());
