@@ -28,13 +28,6 @@ bool gfHoleCounts(std::string_view hole) {
     return text::Val(hole) > 0.5;
 }
 
-bool gfIsCourseComplete(const typScoreData& row, int16_t hole) {
-    text::checkIndex(hole, 0, 18);
-    for (int h = 0; h < hole; ++h)
-        if (!gfHoleCounts(row.Holes[static_cast<std::size_t>(h)])) return false;
-    return true;
-}
-
 namespace {
 
 // A score row's holes in order, as gfCourseStrokes reads them.

@@ -67,10 +67,6 @@ int32_t gfHoleStrokes(std::string_view hole);
 // do not).
 bool gfHoleCounts(std::string_view hole);
 
-// A course is complete when each of its holes 1..hole counts. hole outside
-// 0..18 raises the subscript error.
-bool gfIsCourseComplete(const typScoreData& row, int16_t hole);
-
 // One course as gfCourseStrokes reads it, filled when it is complete.
 struct CourseStrokes {
     std::array<int32_t, 18> strokes; // holes 1..hole

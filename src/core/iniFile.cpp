@@ -183,21 +183,6 @@ int32_t gfFindIniSectionEx(std::string_view section) {
     }
 }
 
-namespace {
-
-// The value of the first key of that name in the section, or nullptr.
-const IniText* findValue(int32_t section, std::string_view key) {
-    if (section < 0 || section > mlngIniSectionsMax) return nullptr;
-    const typIniSection& s = mtypIniSections[static_cast<std::size_t>(section)];
-    for (int32_t k = s.FirstKey; k < s.FirstKey + s.KeyCount; ++k)
-        if (mtypIniKeys[static_cast<std::size_t>(k)].Key == key) return &mtypIniKeys[static_cast<std::size_t>(k)].Value;
-    return nullptr;
-}
-
-} // namespace
-
-const IniText* gfFindIniValueEx(int32_t section, std::string_view key) { return findValue(section, key); }
-
 void gfFindIniValuesEx(int32_t section, std::span<const std::string_view> keys, std::span<const IniText*> values) {
     std::fill(values.begin(), values.end(), nullptr);
     if (section < 0 || section > mlngIniSectionsMax || keys.empty()) return;
@@ -220,8 +205,14 @@ void gfFindIniValuesEx(int32_t section, std::span<const std::string_view> keys, 
             }
 }
 
+const IniText* gfFindIniValueEx(int32_t section, std::string_view key) {
+    const IniText* value = nullptr;
+    gfFindIniValuesEx(section, {&key, 1}, {&value, 1});
+    return value;
+}
+
 std::string gfReadIniEx(const std::string& section, const std::string& key) {
-    const IniText* value = findValue(gfFindIniSectionEx(section), key);
+    const IniText* value = gfFindIniValueEx(gfFindIniSectionEx(section), key);
     return value ? std::string(*value) : std::string();
 }
 

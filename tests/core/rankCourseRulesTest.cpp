@@ -35,12 +35,15 @@ TEST(CourseRules, AHoleCountsWhenItsValueRoundsToOneOrMore) {
 }
 
 TEST(CourseRules, ACourseIsCompleteOnlyWhenEveryOneOfItsHolesCounts) {
-    EXPECT_TRUE(gfIsCourseComplete(rowOf({"4", "3", "5"}), 3));
-    EXPECT_TRUE(gfIsCourseComplete(rowOf({"4", "3", "5", ""}), 3)); // holes past Hole are not read
-    EXPECT_TRUE(gfIsCourseComplete(rowOf({}), 0));
-    for (const char* bad : {"", "0", "abc"}) EXPECT_FALSE(gfIsCourseComplete(rowOf({"4", bad, "5"}), 3)) << bad;
-    EXPECT_FALSE(gfIsCourseComplete(rowOf({"4", "3", "5"}), 4));
-    EXPECT_TRUE(gfIsCourseComplete(rowOf(std::vector<std::string>(18, "2")), 18));
+    auto complete = [](std::vector<std::string> holes, int16_t hole) {
+        return gfCompleteCourseStrokes(rowOf(std::move(holes)), hole).has_value();
+    };
+    EXPECT_TRUE(complete({"4", "3", "5"}, 3));
+    EXPECT_TRUE(complete({"4", "3", "5", ""}, 3)); // holes past Hole are not read
+    EXPECT_TRUE(complete({}, 0));
+    for (const char* bad : {"", "0", "abc"}) EXPECT_FALSE(complete({"4", bad, "5"}, 3)) << bad;
+    EXPECT_FALSE(complete({"4", "3", "5"}, 4));
+    EXPECT_TRUE(complete(std::vector<std::string>(18, "2"), 18));
 }
 
 TEST(CourseRules, StrokesOfCompleteCoursesRoundEachHoleHalfToEven) {
@@ -71,9 +74,8 @@ TEST(CourseRules, CourseStrokesFillOnlyTheCoursesHoles) {
 
 TEST(CourseRules, ImpossibleHoleCountsRaiseTheSubscriptError) {
     const typScoreData row = rowOf({"4"});
-    EXPECT_EQ(errorOf([&] { gfIsCourseComplete(row, 19); }), text::err::Subscript);
-    EXPECT_EQ(errorOf([&] { gfIsCourseComplete(row, -1); }), text::err::Subscript);
     EXPECT_EQ(errorOf([&] { gfCompleteCourseStrokes(row, 19); }), text::err::Subscript);
+    EXPECT_EQ(errorOf([&] { gfCompleteCourseStrokes(row, -1); }), text::err::Subscript);
     EXPECT_EQ(errorOf([&] { gfCompleteCourseStrokes(rowOf({"4", "99999999999"}), 2); }), text::err::Overflow);
     EXPECT_EQ(errorOf([&] { gfCompleteCourseStrokes(rowOf({"2000000000", "2000000000"}), 2); }), text::err::Overflow);
     EXPECT_EQ(errorOf([&] { gfHoleStrokes("99999999999"); }), text::err::Overflow);
