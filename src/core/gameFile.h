@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/gameRecords.h"
 
@@ -21,6 +23,34 @@ void gsReadGameList();
 // value does not fit); the packs read before the failure are kept, so the
 // caller can refuse to open a game that would be saved over with part of it.
 bool gsReadScoreData();
+
+// What gsReadScoreData does, without the shared records, so that several
+// files can be read at once (the season tally reads ahead on other
+// threads). One reader per thread; it keeps its buffers between files.
+class ScorePackReader {
+public:
+    // How a read ended: NotRead when the file is missing or its values do
+    // not make packs; LoadFailed when it could not be read or is no INI file
+    // (the caller puts the mouse pointer back, as a failed load does).
+    enum class Result { Read, NotRead, LoadFailed };
+
+    ScorePackReader();
+    ~ScorePackReader();
+    ScorePackReader(const ScorePackReader&) = delete;
+    ScorePackReader& operator=(const ScorePackReader&) = delete;
+
+    // The packs of the game file at `path` into `packs`, whose storage is
+    // reused; however the read ends, only the packs read now stay. A game
+    // never saved ("" path) is read as one without packs.
+    Result read(const std::string& path, std::vector<typScorePack>& packs);
+
+private:
+    struct Buffers;
+    std::unique_ptr<Buffers> buffers_;
+};
+
+// The full path of a game's file, or "" for a game never saved.
+std::string gfGameFilePath(const typGameInfo& game);
 
 // Rebuilds gtypScores from gtypScorePacks, Round rows per pack. A Hole
 // above 18 raises the subscript error: a row holds 18 holes.

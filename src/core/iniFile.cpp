@@ -96,72 +96,44 @@ const std::vector<int32_t>& sectionSlots() {
     return mSectionSlots;
 }
 
-// Loads the lines of mBytes into the tables; false when a key line has no
-// section to go to.
-bool loadLines() {
-    files::LineSplitter splitter(mBytes);
-    for (files::LineSplitter::Line at; splitter.next(at);) {
-        std::string_view line(mBytes.data() + at.begin, at.textEnd - at.begin);
-        std::size_t eq = at.eq - at.begin; // line.size() when there is no "="
-        if (!at.ascii) {
-            // Line breaks are never part of a two-byte character, so a line
-            // decoded alone reads as it would in the whole decoded file.
-            line = mDecodedLines.emplace_back(text::decode932(line));
-            eq = std::min(line.find('='), line.size());
-        }
-        // Blank lines (spaces only) hold neither a "[" in column 1 nor a "=".
-        if (line.empty()) continue;
-        if (line.front() == '[') {
-            std::size_t close = line.find(']', 1);
-            std::string_view name = close == std::string_view::npos ? line.substr(1, 0) : line.substr(1, close - 1);
-            mtypIniSections.push_back({name, mlngIniKeysMax + 1, 0});
-            ++mlngIniSectionsMax;
-            continue;
-        }
-        if (eq == line.size()) continue;
-        if (mlngIniSectionsMax < 0) return false;
-        mtypIniKeys.push_back({line.substr(0, eq), line.substr(eq + 1)});
-        ++mlngIniKeysMax;
-        ++mtypIniSections.back().KeyCount;
-    }
-    return true;
-}
-
 template <class T> void emptyKeepingRoom(std::vector<T>& table) {
     table.clear();
     if (table.capacity() > kKeptEntries) table = {};
 }
 
+// Loads `file` into the tables, after emptying them.
 IniLoad loadFile(const std::string& file) {
     gsClearIniEx();
-    try {
-        files::ReadFailure failure = files::ReadFailure::None;
-        auto bytes = files::readFile(file, &failure);
-        if (!bytes) return failure == files::ReadFailure::Missing ? IniLoad::Missing : IniLoad::Failed;
-        mBytes = std::move(*bytes);
-        return loadLines() ? IniLoad::Loaded : IniLoad::Failed;
-    } catch (const std::bad_alloc&) {
-        // Out of memory counts as a failed load like any other error; what
-        // was loaded so far stays.
-        return IniLoad::Failed;
-    }
+    const auto keep = [](std::string_view line) {
+        return std::string_view(mDecodedLines.emplace_back(text::decode932(line)));
+    };
+    return gfWalkIniFile(file, mBytes, keep, [](const IniLine& line) {
+        if (line.section) {
+            mtypIniSections.push_back({line.name, mlngIniKeysMax + 1, 0});
+            ++mlngIniSectionsMax;
+            return;
+        }
+        mtypIniKeys.push_back({line.name, line.value});
+        ++mlngIniKeysMax;
+        ++mtypIniSections.back().KeyCount;
+    });
 }
-
-// Callers show the hourglass while a file loads; a failed load puts the arrow back.
-void showFailure() { forms::Screen::setMousePointer(forms::vbDefault); }
 
 } // namespace
 
-bool gfLoadIniEx(const std::string& file) {
-    const bool failed = loadFile(file) != IniLoad::Loaded;
-    if (failed) showFailure();
-    return failed;
+IniLoad gfReadIniBytes(const std::string& file, std::string& bytes) {
+    files::ReadFailure failure = files::ReadFailure::None;
+    if (files::readFileInto(file, bytes, &failure)) return IniLoad::Loaded;
+    return failure == files::ReadFailure::Missing ? IniLoad::Missing : IniLoad::Failed;
 }
 
-IniLoad gfLoadIniExWhenPresent(const std::string& file) {
-    const IniLoad result = loadFile(file);
-    if (result == IniLoad::Failed) showFailure();
-    return result;
+void gsShowIniLoadFailure() { forms::Screen::setMousePointer(forms::vbDefault); }
+
+bool gfLoadIniEx(const std::string& file) {
+    // A missing file is a failure here too.
+    const bool failed = loadFile(file) != IniLoad::Loaded;
+    if (failed) gsShowIniLoadFailure();
+    return failed;
 }
 
 int32_t gfFindIniSectionEx(std::string_view section) {
@@ -183,32 +155,12 @@ int32_t gfFindIniSectionEx(std::string_view section) {
     }
 }
 
-void gfFindIniValuesEx(int32_t section, std::span<const std::string_view> keys, std::span<const IniText*> values) {
-    std::fill(values.begin(), values.end(), nullptr);
-    if (section < 0 || section > mlngIniSectionsMax || keys.empty()) return;
-    const typIniSection& s = mtypIniSections[static_cast<std::size_t>(section)];
-    const typIniKey* key = mtypIniKeys.data() + s.FirstKey;
-    const typIniKey* const last = key + s.KeyCount;
-    // The first key of each name wins: once every name has its key, later
-    // keys change nothing. Files mostly hold the keys in the order they are
-    // asked for, so the name after the one found last is tried first.
-    const std::size_t count = keys.size();
-    std::size_t missing = count, i = 0;
-    auto advance = [count](std::size_t& at) { at = at + 1 == count ? 0 : at + 1; };
-    for (; missing > 0 && key != last; ++key)
-        for (std::size_t tried = 0; tried < count; ++tried, advance(i))
-            if (!values[i] && key->Key == keys[i]) {
-                values[i] = &key->Value;
-                --missing;
-                advance(i);
-                break;
-            }
-}
-
 const IniText* gfFindIniValueEx(int32_t section, std::string_view key) {
-    const IniText* value = nullptr;
-    gfFindIniValuesEx(section, {&key, 1}, {&value, 1});
-    return value;
+    if (section < 0 || section > mlngIniSectionsMax) return nullptr;
+    const typIniSection& s = mtypIniSections[static_cast<std::size_t>(section)];
+    const auto first = mtypIniKeys.begin() + s.FirstKey;
+    const auto found = std::find_if(first, first + s.KeyCount, [key](const typIniKey& k) { return k.Key == key; });
+    return found == first + s.KeyCount ? nullptr : &found->Value;
 }
 
 std::string gfReadIniEx(const std::string& section, const std::string& key) {

@@ -1,10 +1,13 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <new>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/files/ProfileText.h"
 
 // The value layer: one value of one INI file per call. Values are at most
 // 255 bytes of code page 932; "" when the file, section or key is missing.
@@ -43,11 +46,6 @@ extern std::vector<typIniKey> mtypIniKeys;
 extern int32_t mlngIniKeysMax;
 
 bool gfLoadIniEx(const std::string& file);
-// gfLoadIniEx for readers that pass over a file that is not there: Missing
-// (no regular file at that path) leaves the tables empty and the pointer as
-// it is, without a separate look at the disk first.
-enum class IniLoad { Loaded, Missing, Failed };
-IniLoad gfLoadIniExWhenPresent(const std::string& file);
 std::string gfReadIniEx(const std::string& section, const std::string& key);
 void gsClearIniEx();
 
@@ -57,6 +55,76 @@ void gsClearIniEx();
 // tables change).
 int32_t gfFindIniSectionEx(std::string_view section);
 const IniText* gfFindIniValueEx(int32_t section, std::string_view key);
-// gfFindIniValueEx of several keys in one walk over the section's keys:
-// values[i] for keys[i] (the spans are of one size, the names distinct).
-void gfFindIniValuesEx(int32_t section, std::span<const std::string_view> keys, std::span<const IniText*> values);
+
+// ---- Reading a file's lines without the tables ------------------------------
+// For readers that want a few keys of many sections of a large file (a game's
+// score sections): the lines the tables are built from, passed one by one, in
+// file order, so that nothing is stored that the reader does not keep.
+
+// A section line ("[" in column 1; the name up to the first "]", or empty when
+// there is none) or a key line (a "=" in it; the key before the first "=", the
+// value after it, neither trimmed). Other lines are not passed.
+struct IniLine {
+    bool section;
+    std::string_view name;  // the section's name or the key
+    std::string_view value; // a key's value
+};
+
+// Passes the section and key lines of an INI file's bytes to visit(const
+// IniLine&). A line with bytes above 0x7F is first decoded from code page
+// 932 by decode(std::string_view), which returns the decoded text and keeps
+// it as long as the caller needs the views; other lines are views into
+// bytes (code page 932 reads ASCII as it is). False at a key line that
+// comes before any section: the file is not an INI file.
+template <class Decode, class Visit>
+bool gfForEachIniLine(std::string_view bytes, Decode decode, Visit visit) {
+    bool inSection = false;
+    files::LineSplitter splitter(bytes);
+    for (files::LineSplitter::Line at; splitter.next(at);) {
+        std::string_view line(bytes.data() + at.begin, at.textEnd - at.begin);
+        std::size_t eq = at.eq - at.begin; // line.size() when there is no "="
+        if (!at.ascii) {
+            // Line breaks are never part of a two-byte character, so a line
+            // decoded alone reads as it would in the whole decoded file.
+            line = decode(line);
+            eq = std::min(line.find('='), line.size());
+        }
+        // Blank lines (spaces only) hold neither a "[" in column 1 nor a "=".
+        if (line.empty()) continue;
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']', 1);
+            visit(IniLine{true, close == std::string_view::npos ? line.substr(1, 0) : line.substr(1, close - 1), {}});
+            inSection = true;
+            continue;
+        }
+        if (eq == line.size()) continue;
+        if (!inSection) return false;
+        visit(IniLine{false, line.substr(0, eq), line.substr(eq + 1)});
+    }
+    return true;
+}
+
+// How reading a whole file ended. Missing: no regular file at that path,
+// known from the failed read itself (no separate look at the disk first).
+enum class IniLoad { Loaded, Missing, Failed };
+
+// The file's bytes into `bytes` (its storage reused).
+IniLoad gfReadIniBytes(const std::string& file, std::string& bytes);
+
+// Reads `file` into `bytes` and passes its lines to visit as
+// gfForEachIniLine does. Running out of memory is a failure. It touches no
+// shared state, so that files can be read on several threads at once.
+template <class Decode, class Visit>
+IniLoad gfWalkIniFile(const std::string& file, std::string& bytes, Decode decode, Visit visit) {
+    try {
+        const IniLoad result = gfReadIniBytes(file, bytes);
+        if (result != IniLoad::Loaded || gfForEachIniLine(bytes, decode, visit)) return result;
+    } catch (const std::bad_alloc&) {
+    }
+    return IniLoad::Failed;
+}
+
+// What a reader does after a failed load: callers show the hourglass while
+// a file loads, and a failure puts the arrow back. A reader that passes over
+// absent files does not do it for a missing one.
+void gsShowIniLoadFailure();

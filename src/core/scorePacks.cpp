@@ -2,6 +2,7 @@
 // read from the file and turned into score rows (one per course) and back.
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <exception>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "core/iniFile.h"
 #include "core/scoreCells.h"
 #include "platform/files/FileOps.h"
+#include "platform/text/Cp932.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
@@ -26,8 +28,8 @@ constexpr int32_t kMaxPacks = 32767;
 constexpr int32_t kRowHoles = static_cast<int32_t>(sizeof(typScoreData::Holes) / sizeof(typScoreData::Holes[0]));
 
 // k of a section named "Score" & k (k as Str writes it: no sign, no leading
-// zero) with k from 1 to count, else 0.
-int32_t scoreNumber(std::string_view name, int32_t count) {
+// zero) with k from 1 to kMaxPacks, else 0.
+int32_t scoreNumber(std::string_view name) {
     constexpr std::string_view kPrefix = "Score";
     if (name.size() <= kPrefix.size() || name.size() > kPrefix.size() + 5 || name.substr(0, kPrefix.size()) != kPrefix ||
         name[kPrefix.size()] == '0')
@@ -37,64 +39,158 @@ int32_t scoreNumber(std::string_view name, int32_t count) {
         if (c < '0' || c > '9') return 0;
         k = k * 10 + (c - '0');
     }
-    return k <= count ? k : 0;
+    return k <= kMaxPacks ? k : 0;
 }
 
-// The first section named "Score" & k for each k from 1 to count (entry
-// k - 1; -1 when there is none), found in one walk over the loaded sections:
-// what looking each name up in turn would give, without an index.
-const std::vector<int32_t>& scoreSections(int32_t count) {
-    static std::vector<int32_t> sections;
-    sections.assign(static_cast<std::size_t>(std::max(count, 0)), -1);
-    for (int32_t i = 0; i <= mlngIniSectionsMax; ++i) {
-        const int32_t k = scoreNumber(mtypIniSections[static_cast<std::size_t>(i)].Name, count);
-        if (k > 0 && sections[static_cast<std::size_t>(k - 1)] < 0) sections[static_cast<std::size_t>(k - 1)] = i;
+// The keys of a pack, in the order they are converted.
+enum PackKey { kIDNo, kHoles, kTeamID, kHandicap, kPackKeys };
+
+// Which of them a key is, or kPackKeys for any other key (names are exact).
+PackKey packKey(std::string_view key) {
+    switch (key.size()) {
+    case 4: return key == "IDNo" ? kIDNo : kPackKeys;
+    case 5: return key == "Holes" ? kHoles : kPackKeys;
+    case 6: return key == "TeamID" ? kTeamID : kPackKeys;
+    case 8: return key == "Handicap" ? kHandicap : kPackKeys;
+    default: return kPackKeys;
     }
-    return sections;
 }
 
-// Empties the in-memory tables however the read ends.
-struct IniExTables {
-    ~IniExTables() { gsClearIniEx(); }
+// What a game file holds for its packs, gathered in one walk over its lines
+// as the in-memory tables would answer: the count, the first MaxScoreNo of
+// the first section named "Management"; and for each k the first section
+// named "Score" & k, with the first value of each pack key in it (a missing
+// one reads as ""). The views refer to the file's bytes and decoded lines.
+class PackSections {
+public:
+    struct Keys {
+        std::array<std::string_view, kPackKeys> values{};
+        unsigned found = 0; // a bit per PackKey
+        bool present = false;
+    };
+
+    void clear() {
+        count_ = {};
+        management_ = Where::Before;
+        current_ = nullptr;
+        sections_.clear();
+    }
+
+    [[gnu::always_inline]] void visit(const IniLine& line) {
+        if (line.section) {
+            enter(line.name);
+        } else if (current_) {
+            const PackKey key = packKey(line.name);
+            if (key != kPackKeys && !(current_->found >> key & 1)) {
+                current_->values[key] = line.value;
+                current_->found |= 1u << key;
+            }
+        } else if (management_ == Where::In && line.name == "MaxScoreNo") {
+            count_ = line.value;
+            management_ = Where::After;
+        }
+    }
+
+    std::string_view count() const { return count_; }
+    // The keys of "Score" & k (k from 1); all empty when there is no such section.
+    const Keys& pack(int32_t k) const {
+        static const Keys none;
+        return static_cast<std::size_t>(k) <= sections_.size() ? sections_[static_cast<std::size_t>(k) - 1] : none;
+    }
+
+private:
+    // Where the walk is as to the first "Management" section.
+    enum class Where { Before, In, After };
+
+    void enter(std::string_view name) {
+        current_ = nullptr;
+        if (management_ == Where::In) management_ = Where::After;
+        if (management_ == Where::Before && name == "Management") {
+            management_ = Where::In;
+            return;
+        }
+        const int32_t k = scoreNumber(name);
+        if (k == 0) return;
+        if (static_cast<std::size_t>(k) > sections_.size()) sections_.resize(static_cast<std::size_t>(k));
+        Keys& keys = sections_[static_cast<std::size_t>(k) - 1];
+        if (keys.present) return; // a later section of the same name is never looked at
+        keys.present = true;
+        current_ = &keys;
+    }
+
+    std::string_view count_;
+    Where management_ = Where::Before;
+    Keys* current_ = nullptr;
+    std::vector<Keys> sections_;
 };
 
 } // namespace
 
-bool gsReadScoreData() {
-    // The packs of the last read are filled anew, keeping their texts'
-    // storage; however the read ends, only the packs read now stay.
+struct ScorePackReader::Buffers {
+    std::string bytes;
+    std::deque<std::string> decoded;
+    PackSections file;
+};
+
+ScorePackReader::ScorePackReader() : buffers_(std::make_unique<Buffers>()) {}
+ScorePackReader::~ScorePackReader() = default;
+
+ScorePackReader::Result ScorePackReader::read(const std::string& path, std::vector<typScorePack>& packs) {
+    // The packs are filled anew, keeping their texts' storage; however the
+    // read ends, only the packs read now stay.
     std::size_t used = 0;
     struct KeepRead {
+        std::vector<typScorePack>& packs;
         const std::size_t& used;
-        ~KeepRead() { gtypScorePacks.resize(used); }
-    } keep{used};
-    const std::string name = text::Trim(gtypGame.FileName);
-    if (name.empty()) return false; // never saved: nothing stored to read
-    const std::string path = files::joinPath(gstrGamesFolder, name);
-    IniExTables tables;
-    if (gfLoadIniExWhenPresent(path) != IniLoad::Loaded) return true;
+        ~KeepRead() { packs.resize(used); }
+    } keep{packs, used};
+    if (path.empty()) return Result::Read; // a game never saved: nothing stored to read
+    PackSections& file = buffers_->file;
+    std::deque<std::string>& decoded = buffers_->decoded;
+    file.clear();
+    decoded.clear();
+    const auto keepDecoded = [&decoded](std::string_view line) {
+        return std::string_view(decoded.emplace_back(text::decode932(line)));
+    };
+    // The visit is built into the walk: a call per line would pass each line
+    // through memory, at a cost close to the walk's own.
+    switch (gfWalkIniFile(path, buffers_->bytes, keepDecoded,
+                          [&file](const IniLine& line) __attribute__((always_inline)) { file.visit(line); })) {
+    case IniLoad::Loaded: break;
+    case IniLoad::Missing: return Result::NotRead;
+    case IniLoad::Failed: return Result::LoadFailed;
+    }
     try {
-        const int32_t count = text::readInt32(gfReadIniEx("Management", "MaxScoreNo"));
-        if (count > kMaxPacks) return true;
-        if (count > 0) gtypScorePacks.reserve(static_cast<std::size_t>(count));
-        const std::vector<int32_t>& sections = scoreSections(count);
-        static constexpr std::array<std::string_view, 4> kKeys = {"IDNo", "Holes", "TeamID", "Handicap"};
-        std::array<const IniText*, kKeys.size()> values{};
+        const int32_t count = text::readInt32(file.count());
+        if (count > kMaxPacks) return Result::NotRead;
+        if (count > 0) packs.reserve(static_cast<std::size_t>(count));
         for (int32_t k = 1; k <= count; ++k) {
-            // One walk over the section's keys; a missing section or key reads as "".
-            gfFindIniValuesEx(sections[static_cast<std::size_t>(k - 1)], kKeys, values);
-            auto value = [&values](std::size_t i) { return values[i] ? std::string_view(*values[i]) : std::string_view(); };
-            typScorePack& pack = used < gtypScorePacks.size() ? gtypScorePacks[used] : gtypScorePacks.emplace_back();
-            pack.IDNo = text::readInt32(value(0));
-            pack.Holes.assign(text::TrimmedView(value(1)));
-            pack.TeamID.assign(text::TrimmedView(value(2)));
-            pack.Handicap = text::readInt32(value(3));
+            const auto& values = file.pack(k).values;
+            typScorePack& pack = used < packs.size() ? packs[used] : packs.emplace_back();
+            pack.IDNo = text::readInt32(values[kIDNo]);
+            pack.Holes.assign(text::TrimmedView(values[kHoles]));
+            pack.TeamID.assign(text::TrimmedView(values[kTeamID]));
+            pack.Handicap = text::readInt32(values[kHandicap]);
             ++used;
         }
     } catch (const std::exception&) {
-        return true;
+        return Result::NotRead;
     }
-    return false;
+    return Result::Read;
+}
+
+std::string gfGameFilePath(const typGameInfo& game) {
+    const std::string name = text::Trim(game.FileName);
+    return name.empty() ? std::string() : files::joinPath(gstrGamesFolder, name);
+}
+
+bool gsReadScoreData() {
+    // A read leaves the in-memory tables empty, as loading the file into them did.
+    gsClearIniEx();
+    static ScorePackReader reader;
+    const ScorePackReader::Result result = reader.read(gfGameFilePath(gtypGame), gtypScorePacks);
+    if (result == ScorePackReader::Result::LoadFailed) gsShowIniLoadFailure();
+    return result != ScorePackReader::Result::Read;
 }
 
 void gsUnpackScoreData() {

@@ -1,12 +1,16 @@
 // Gathering the selected games into season rows, and ordering those rows.
 #include <algorithm>
+#include <exception>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/courseRules.h"
 #include "core/gameFile.h"
+#include "core/iniFile.h"
 #include "core/scoreCells.h"
 #include "core/season.h"
+#include "core/seasonReadAhead.h"
 #include "core/seasonShared.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
@@ -44,12 +48,14 @@ int32_t addCourse(typSeasonScore& row, const CourseStrokes& course, int16_t hole
 // bits).
 void setTotal(typSeasonScore& row) { row.Total = gfCheckedSum(row.Handicap, row.Strokes * 10LL); }
 
-// The season rows of the game in gtypGame, read from the players' packs: a
-// pack's cells course by course, course c (from 0) in cells c x Hole to
-// (c + 1) x Hole - 1, the holes its score row (RoundNo c + 1) would hold after
-// unpacking. The game has a playable shape (Hole 1..18, Round 1..10).
+// The season rows of a game, read from the players' packs: a pack's cells
+// course by course, course c (from 0) in cells c x Hole to (c + 1) x Hole - 1,
+// the holes its score row (RoundNo c + 1) would hold after unpacking. The
+// game has a playable shape (Hole 1..18, Round 1..10).
 class GameRows {
 public:
+    explicit GameRows(const typGameInfo& game) : game_(game) {}
+
     // The player's complete courses summed into row (its numbers only).
     // False when the player has no complete course: the row stays empty.
     bool gameRow(const typScorePack& pack, typSeasonScore& row) {
@@ -106,41 +112,49 @@ public:
     }
 
 private:
-    const typGameInfo& game_ = gtypGame;
+    const typGameInfo& game_;
     CourseStrokes course_;
 };
 
-// Appends the season rows of the game in gtypGame (game index g), read from
-// its packs in gtypScorePacks (one pack per player, as unpacking would give
-// the player's Round score rows), under the gathering kind. True after a
-// trapped run-time error.
-bool pfReadSeasonScore(int32_t g, int16_t kind) {
+// Appends to `rows` the season rows of `game` (game index g) from its packs
+// (one per player, as unpacking would give the player's Round score rows),
+// under the gathering kind. A run-time error (overflow) ends it; the rows
+// before it stay.
+void appendGameRows(const typGameInfo& game, int32_t g, int16_t kind, const std::vector<typScorePack>& packs,
+                    std::vector<typSeasonScore>& rows) {
+    if (kind < 1 || kind > 14) return;
+    rows.reserve(rows.size() + packs.size());
+    GameRows builder(game);
+    for (const typScorePack& pack : packs) {
+        // Built in place, and dropped again unless it is wanted (also when
+        // an error ends the game half-way).
+        typSeasonScore& row = rows.emplace_back();
+        struct DropUnlessKept {
+            std::vector<typSeasonScore>& rows;
+            bool keep = false;
+            ~DropUnlessKept() {
+                if (!keep) rows.pop_back();
+            }
+        } built{rows};
+        const bool wanted = kind == 5 ? builder.bestCourseRow(pack, row)
+                                      : builder.gameRow(pack, row) && (kind != 2 || row.RoundsDone == game.Round);
+        if (!wanted) continue;
+        row.Date = game.Date;
+        row.GameIndex = g;
+        row.IDNo = pack.IDNo;
+        row.TeamID = pack.TeamID;
+        built.keep = true;
+    }
+}
+
+// Adds the rows of a game read ahead to the season rows, or raises the error
+// that ended them after the rows before it. True after a trapped run-time
+// error.
+bool pfReadSeasonScore(SeasonReadAhead::Game& read) {
     return season::trapped("pfReadSeasonScore", [&] {
-        if (kind < 1 || kind > 14) return false;
-        // Room for a row per player, growing geometrically game by game.
-        const std::size_t rows = gtypSeasonScores.size() + gtypScorePacks.size();
-        if (rows > gtypSeasonScores.capacity())
-            gtypSeasonScores.reserve(std::max(rows, 2 * gtypSeasonScores.capacity()));
-        GameRows game;
-        for (const typScorePack& pack : gtypScorePacks) {
-            // Built in place, and dropped again unless it is wanted (also
-            // when an error ends the gathering half-way).
-            typSeasonScore& row = gtypSeasonScores.emplace_back();
-            struct DropUnlessKept {
-                bool keep = false;
-                ~DropUnlessKept() {
-                    if (!keep) gtypSeasonScores.pop_back();
-                }
-            } built;
-            const bool wanted = kind == 5 ? game.bestCourseRow(pack, row)
-                                          : game.gameRow(pack, row) && (kind != 2 || row.RoundsDone == gtypGame.Round);
-            if (!wanted) continue;
-            row.Date = gtypGame.Date;
-            row.GameIndex = g;
-            row.IDNo = pack.IDNo;
-            row.TeamID = pack.TeamID;
-            built.keep = true;
-        }
+        gtypSeasonScores.insert(gtypSeasonScores.end(), std::make_move_iterator(read.rows.begin()),
+                                std::make_move_iterator(read.rows.end()));
+        if (read.error) std::rethrow_exception(read.error);
         return false;
     });
 }
@@ -159,6 +173,32 @@ void reserveSeasonRows() {
     gtypSeasonScores.reserve(std::min(expected, kReservedRows));
 }
 
+// Game g's header as the gathering sees it: no handicap under the series
+// handicap.
+typGameInfo gatheredHeader(int32_t g) {
+    typGameInfo game = gtypGames.item(g);
+    if (gintSeriesHandicap == 1) game.HandiCapKind = 0;
+    return game;
+}
+
+// One selected game: its header as the gathering sees it, and its index.
+struct SelectedGame {
+    typGameInfo game;
+    int32_t index;
+};
+
+// The selected games in the gathering's order, up to the first selection
+// outside the list (the gathering stops there).
+std::vector<SelectedGame> selectedGames() {
+    std::vector<SelectedGame> games;
+    for (int32_t i = 0; i <= glngSeasonGamesMax(); ++i) {
+        const int32_t g = glngSeasonGames.item(i);
+        if (g < 0 || g > glngGamesMax()) break;
+        games.push_back({gatheredHeader(g), g});
+    }
+    return games;
+}
+
 } // namespace
 
 bool gfSetSeasonVarnel(int16_t intKind) {
@@ -169,10 +209,27 @@ bool gfSetSeasonVarnel(int16_t intKind) {
     bool unpack = false;
     const bool failed = season::trapped("gfSetSeasonVarnel", [&] {
         reserveSeasonRows();
+        // Each read empties the in-memory tables.
+        gsClearIniEx();
+        // The games of a playable shape are read, and their rows built,
+        // ahead of the gathering, which takes them in order.
+        const std::vector<SelectedGame> games = selectedGames();
+        std::vector<const SelectedGame*> playable;
+        std::vector<std::string> paths;
+        for (const SelectedGame& selected : games) {
+            if (!gfIsPlayableShape(selected.game)) continue;
+            playable.push_back(&selected);
+            paths.push_back(gfGameFilePath(selected.game));
+        }
+        const auto buildRows = [&](std::size_t file, const std::vector<typScorePack>& packs,
+                                   std::vector<typSeasonScore>& rows) {
+            appendGameRows(playable[file]->game, playable[file]->index, intKind, packs, rows);
+        };
+        SeasonReadAhead files(std::move(paths), buildRows, SeasonReadAhead::workersFor(playable.size()));
+        std::size_t nextFile = 0;
         for (int32_t i = 0; i <= glngSeasonGamesMax(); ++i) {
             const int32_t g = glngSeasonGames.item(i);
-            gtypGame = gtypGames.item(g);
-            if (gintSeriesHandicap == 1) gtypGame.HandiCapKind = 0;
+            gtypGame = gatheredHeader(g);
             // A game left out leaves no rows of an earlier game behind.
             if (!gfIsPlayableShape(gtypGame)) {
                 unpack = false;
@@ -180,14 +237,19 @@ bool gfSetSeasonVarnel(int16_t intKind) {
                 skipped.push_back(skippedLine(gtypGame, "ホール数またはコース数が正しくありません。"));
                 continue;
             }
-            if (gsReadScoreData()) {
+            // The game's packs become the current ones; the slot gets the
+            // storage of the game before.
+            SeasonReadAhead::Game& read = files.take(nextFile++);
+            gtypScorePacks.swap(read.packs);
+            if (read.result == ScorePackReader::Result::LoadFailed) gsShowIniLoadFailure();
+            if (read.result != ScorePackReader::Result::Read) {
                 unpack = false;
                 gtypScores.clear();
                 skipped.push_back(skippedLine(gtypGame, "ファイルを読み込めません。"));
                 continue;
             }
             unpack = true;
-            if (pfReadSeasonScore(g, intKind)) return true;
+            if (pfReadSeasonScore(read)) return true;
         }
         return false;
     });

@@ -6,6 +6,7 @@
 
 #include "core/resultRecords.h"
 #include "gameFileFixture.h"
+#include "platform/forms/testing/TestDesktop.h"
 #include "platform/text/RuntimeError.h"
 
 using testsupport::GameEntry;
@@ -131,23 +132,31 @@ TEST_F(GameFileTest, TellsWhenAStoredGameCannotBeRead) {
     EXPECT_FALSE(gsReadScoreData());
     EXPECT_EQ(glngScorePacksMax(), -1);
 
+    // Only a file that fails to load puts the arrow back, as a failed load does.
+    forms::doubles::TestDesktop desk;
     struct Case {
         const char* what;
         std::vector<std::string> lines; // empty: no file at all
         int packsKept;
+        int16_t pointer;
     } cases[] = {
-        {"missing file", {}, 0},
-        {"a key before any section", {"IDNo=1", "[Management]", "MaxScoreNo=1"}, 0},
-        {"an ID too large", {"[Management]", "MaxScoreNo=2", "[Score1]", "IDNo=1", "[Score2]", "IDNo=99999999999"}, 1},
-        {"a count no file can hold", {"[Management]", "MaxScoreNo=40000"}, 0},
-        {"a count too large", {"[Management]", "MaxScoreNo=1e20"}, 0},
+        {"missing file", {}, 0, forms::vbHourglass},
+        {"a key before any section", {"IDNo=1", "[Management]", "MaxScoreNo=1"}, 0, forms::vbDefault},
+        {"an ID too large",
+         {"[Management]", "MaxScoreNo=2", "[Score1]", "IDNo=1", "[Score2]", "IDNo=99999999999"},
+         1,
+         forms::vbHourglass},
+        {"a count no file can hold", {"[Management]", "MaxScoreNo=40000"}, 0, forms::vbHourglass},
+        {"a count too large", {"[Management]", "MaxScoreNo=1e20"}, 0, forms::vbHourglass},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(data.gamePath(2));
         if (!c.lines.empty()) data.writeLines(data.gamePath(2), c.lines);
         gtypGame.FileName = "game00002.lmg";
+        forms::Screen::setMousePointer(forms::vbHourglass);
         EXPECT_TRUE(gsReadScoreData()) << c.what;
         EXPECT_EQ(glngScorePacksMax(), c.packsKept - 1) << c.what;
+        EXPECT_EQ(forms::Screen::MousePointer(), c.pointer) << c.what;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "core/iniFile.h"
+#include "platform/text/Cp932.h"
 #include "platform/files/FileOps.h"
 #include "platform/forms/testing/TestDesktop.h"
 #include "support/TempHome.h"
@@ -118,18 +119,6 @@ TEST_F(Loader, LooksUpExactlyAndTheFirstNameWins) {
         {"Name", "N", "3"},       {"Score1", "idno", ""},       {"Nothing", "IDNo", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(gfReadIniEx(c.section, c.key), c.value) << c.section << "/" << c.key;
-    // Several keys in one walk answer alike.
-    const std::string_view keys[] = {"Dup", "IDNo", "Missing", "Eq"};
-    const IniText* values[] = {nullptr, nullptr, &mtypIniKeys[0].Value, nullptr};
-    gfFindIniValuesEx(gfFindIniSectionEx("Score1"), keys, values);
-    ASSERT_TRUE(values[0] && values[1] && values[3]);
-    EXPECT_EQ(*values[0], "1");
-    EXPECT_EQ(*values[1], "7");
-    EXPECT_EQ(values[2], nullptr);
-    EXPECT_EQ(*values[3], "b=c");
-    gfFindIniValuesEx(-1, keys, values);
-    EXPECT_EQ(values[1], nullptr);
-
     // Sections in file order, each key counted in the section above it.
     ASSERT_EQ(mlngIniSectionsMax, 5);
     ASSERT_EQ(mlngIniKeysMax, 12);
@@ -168,17 +157,43 @@ TEST_F(Loader, FailsOnAMissingFileOrAKeyBeforeAnySection) {
     EXPECT_TRUE(load("\r\n  \r\nnot a key\r\nX=1\r\n[A]\r\nK=1\r\n"));
     EXPECT_EQ(mlngIniSectionsMax, -1);
     EXPECT_EQ(mlngIniKeysMax, -1);
+}
 
-    // Readers that pass over absent files leave the pointer alone for them.
+TEST_F(Loader, AWalkPassesSectionAndKeyLinesAndTouchesNothingShared) {
+    forms::doubles::TestDesktop desk;
     forms::Screen::setMousePointer(forms::vbHourglass);
-    EXPECT_EQ(gfLoadIniExWhenPresent(home.file("missing.lmg")), IniLoad::Missing);
-    EXPECT_EQ(gfLoadIniExWhenPresent(home.file("")), IniLoad::Missing); // the folder
+    std::string bytes;
+    std::vector<std::string> seen, decoded;
+    const auto decode = [&decoded](std::string_view line) {
+        return std::string_view(decoded.emplace_back(text::decode932(line)));
+    };
+    const auto visit = [&seen](const IniLine& line) {
+        seen.push_back((line.section ? "[" : "") + std::string(line.name) + (line.section ? "]" : "=") +
+                       std::string(line.value));
+    };
+    const auto walk = [&](const std::string& file) {
+        seen.clear();
+        decoded.clear();
+        return gfWalkIniFile(file, bytes, decode, visit);
+    };
+
+    EXPECT_EQ(walk(home.file("missing.lmg")), IniLoad::Missing);
+    EXPECT_EQ(walk(home.file("")), IniLoad::Missing); // the folder
+    // Only what the tables would hold is passed; only lines with bytes above
+    // 0x7F are decoded, each on its own.
+    writeBytes(path, "\r\n[A] x\r\nnot a key\r\nK= 1 \r\n[\x8C\x8E]\r\n\x93\xFA=\x8C\x8E\r\n[Open\r\nE=\r\n");
+    EXPECT_EQ(walk(path), IniLoad::Loaded);
+    EXPECT_EQ(seen, (std::vector<std::string>{"[A]", "K= 1 ", "[月]", "日=月", "[]", "E="}));
+    EXPECT_EQ(decoded.size(), 2U);
+    // A key before any section makes it a failure.
+    writeBytes(path, "\r\nnot a key\r\nX=1\r\n[A]\r\n");
+    EXPECT_EQ(walk(path), IniLoad::Failed);
+    EXPECT_TRUE(seen.empty());
+
+    // The walk neither shows anything nor fills the tables.
     EXPECT_EQ(forms::Screen::MousePointer(), forms::vbHourglass);
-    EXPECT_EQ(gfLoadIniExWhenPresent(path), IniLoad::Failed);
-    EXPECT_EQ(forms::Screen::MousePointer(), forms::vbDefault);
-    writeBytes(path, "[A]\r\nK=1\r\n");
-    EXPECT_EQ(gfLoadIniExWhenPresent(path), IniLoad::Loaded);
-    EXPECT_EQ(gfReadIniEx("A", "K"), "1");
+    EXPECT_TRUE(desk.messages().empty());
+    EXPECT_EQ(mlngIniSectionsMax, -1);
 }
 
 TEST_F(Loader, ReadsCodePage932AndEveryKindOfLineEnd) {

@@ -8,7 +8,18 @@
 
 namespace {
 
-class SeasonGather : public SeasonFixture {};
+class SeasonGather : public SeasonFixture {
+protected:
+    // Game index 4: a stroke too large for a whole number, which ends the
+    // gathering with the overflow error.
+    void addOverflowingGame() {
+        testsupport::GameEntry huge = game("2010/07/01", "桁あふれ", 1, 1, 0);
+        huge.scores = {{101, "3e9,", "", 0}};
+        data.writeManager("5");
+        data.writeGame(5, huge);
+        gsReadGameList();
+    }
+};
 
 // The rows of every kind that gathers all complete courses, in gathered
 // order: game by game, players in score-row order; 105 gets no row in game 3.
@@ -232,7 +243,9 @@ TEST_F(SeasonGather, GamesThatCannotBeTalliedAreNamedOnceAndLeftOut) {
     ASSERT_TRUE(files::removeFile(data.gamePath(8)));
 
     glngSeasonGames = {4, 0, 5, 6, 7, 3};
+    forms::Screen::setMousePointer(forms::vbHourglass);
     gather(1);
+    EXPECT_EQ(forms::Screen::MousePointer(), forms::vbHourglass); // a missing file puts no arrow back
     std::vector<std::string> expected(kCommonRows.begin(), kCommonRows.begin() + 4);
     expected.insert(expected.end(), kCommonRows.end() - 3, kCommonRows.end());
     EXPECT_EQ(show(gtypSeasonScores), expected);
@@ -255,7 +268,9 @@ TEST_F(SeasonGather, AGameFileThatFailsToLoadIsLeftOut) {
     data.writeLines(data.gamePath(5), {"X=1", "[Management]", "MaxScoreNo=1", "[Score1]", "IDNo=101",
                                        "Holes=3,3,3,3,3,3,3,3,3,"});
     glngSeasonGames = {4};
+    forms::Screen::setMousePointer(forms::vbHourglass);
     gather(1);
+    EXPECT_EQ(forms::Screen::MousePointer(), forms::vbDefault); // as after any failed load
     EXPECT_EQ(glngSeasonScoresMax(), -1);
     ASSERT_EQ(desk.messages().size(), 1u);
     EXPECT_EQ(desk.lastMessage().prompt,
@@ -263,12 +278,7 @@ TEST_F(SeasonGather, AGameFileThatFailsToLoadIsLeftOut) {
 }
 
 TEST_F(SeasonGather, AnErrorInAGameEndsTheGatheringAndKeepsWhatWasGathered) {
-    // A stroke too large for a whole number.
-    testsupport::GameEntry huge = game("2010/07/01", "桁あふれ", 1, 1, 0);
-    huge.scores = {{101, "3e9,", "", 0}};
-    data.writeManager("5");
-    data.writeGame(5, huge);
-    gsReadGameList();
+    addOverflowingGame();
     glngSeasonGames = {0, 4, 1};
     gsClearResults();
     EXPECT_TRUE(gfSetSeasonVarnel(1));
@@ -277,6 +287,35 @@ TEST_F(SeasonGather, AnErrorInAGameEndsTheGatheringAndKeepsWhatWasGathered) {
     EXPECT_EQ(desk.lastMessage().prompt, "pfReadSeasonScore()::オーバーフローしました。");
     EXPECT_EQ(desk.lastMessage().flags, forms::vbOKOnly);
     EXPECT_EQ(desk.lastMessage().title, "System error");
+}
+
+TEST_F(SeasonGather, ALongSeasonGathersAsItsGamesOneByOne) {
+    // Enough games for them to be read ahead on other threads, where the
+    // machine has them: the rows, the message and what stays open are the
+    // same as when each game is read in turn.
+    addOverflowingGame();
+    std::vector<int32_t> games;
+    std::vector<std::string> rows;
+    for (int k = 0; k < 30; ++k) {
+        games.insert(games.end(), {0, 1, 2, 3});
+        rows.insert(rows.end(), kCommonRows.begin(), kCommonRows.end());
+    }
+    glngSeasonGames.assign(games.begin(), games.end());
+    gather(1);
+    EXPECT_EQ(show(gtypSeasonScores), rows);
+    EXPECT_EQ(gtypScorePacks.size(), 3U); // game 4's
+    EXPECT_TRUE(desk.messages().empty());
+
+    // An error half-way ends it there, with the rows before it.
+    games[61] = 4;
+    glngSeasonGames.assign(games.begin(), games.end());
+    gsClearResults();
+    EXPECT_TRUE(gfSetSeasonVarnel(1));
+    rows.resize(15 * kCommonRows.size() + 4);
+    EXPECT_EQ(show(gtypSeasonScores), rows);
+    EXPECT_EQ(gtypGame.FileName, "game00005.lmg");
+    ASSERT_EQ(desk.messages().size(), 1u);
+    EXPECT_EQ(desk.lastMessage().prompt, "pfReadSeasonScore()::オーバーフローしました。");
 }
 
 TEST_F(SeasonGather, LargeStrokeTextsAreSummedWithOverflowChecksAlsoNextToPlainCourses) {

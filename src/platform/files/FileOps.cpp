@@ -64,10 +64,11 @@ std::string resolved(const std::string& path) {
 
 } // namespace
 
-std::optional<std::string> readFile(const std::string& path, ReadFailure* failure) {
-    auto fail = [failure](ReadFailure why) -> std::optional<std::string> {
+bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* failure) {
+    bytes.clear();
+    auto fail = [failure](ReadFailure why) {
         if (failure) *failure = why;
-        return std::nullopt;
+        return false;
     };
     if (failure) *failure = ReadFailure::None;
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -80,8 +81,8 @@ std::optional<std::string> readFile(const std::string& path, ReadFailure* failur
         return fail(regular ? ReadFailure::Unreadable : ReadFailure::Missing);
     }
     // One byte more than the file holds: the end shows as a read of nothing
-    // without the buffer growing (and being copied) first.
-    std::string bytes;
+    // without the buffer growing (and being copied) first. Only bytes beyond
+    // the storage's earlier size are cleared before the read fills them.
     bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
     std::size_t got = 0;
     for (;;) {
@@ -90,6 +91,7 @@ std::optional<std::string> readFile(const std::string& path, ReadFailure* failur
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
+            bytes.clear();
             return fail(ReadFailure::Unreadable);
         }
         if (n == 0) break;
@@ -97,6 +99,12 @@ std::optional<std::string> readFile(const std::string& path, ReadFailure* failur
     }
     ::close(fd);
     bytes.resize(got);
+    return true;
+}
+
+std::optional<std::string> readFile(const std::string& path, ReadFailure* failure) {
+    std::string bytes;
+    if (!readFileInto(path, bytes, failure)) return std::nullopt;
     return bytes;
 }
 

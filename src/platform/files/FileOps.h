@@ -14,6 +14,10 @@ namespace files {
 enum class ReadFailure { None, Missing, Unreadable };
 // The raw bytes; nullopt when there are none, and why in `failure`.
 std::optional<std::string> readFile(const std::string& path, ReadFailure* failure = nullptr);
+// The same into `bytes`, whose storage is reused: a reader of many files
+// allocates only for a file larger than any before. False when there are no
+// bytes (`bytes` then holds nothing).
+bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* failure = nullptr);
 bool writeFileAtomic(const std::string& path, std::string_view bytes);
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);

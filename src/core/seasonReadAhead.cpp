@@ -1,0 +1,94 @@
+#include "core/seasonReadAhead.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace {
+
+// Files read ahead per worker: enough that a worker rarely waits for the
+// tally to free a slot, few enough that a season's packs are never all held
+// at once.
+constexpr std::size_t kSlotsPerWorker = 4;
+
+} // namespace
+
+SeasonReadAhead::SeasonReadAhead(std::vector<std::string> paths, RowBuilder build, unsigned workers)
+    : paths_(std::move(paths)), build_(std::move(build)),
+      slots_(std::max<std::size_t>(1, std::size_t{workers} * kSlotsPerWorker)) {
+    threads_.reserve(workers);
+    try {
+        for (unsigned w = 0; w < workers; ++w) threads_.emplace_back([this] { work(); });
+    } catch (const std::system_error&) {
+        // No more threads to be had: the ones started do the reading.
+    }
+}
+
+SeasonReadAhead::~SeasonReadAhead() {
+    stop_ = true;
+    // Waiting workers look again and see the stop.
+    released_ = paths_.size();
+    released_.notify_all();
+    for (std::thread& thread : threads_) thread.join();
+}
+
+unsigned SeasonReadAhead::workersFor(std::size_t files) {
+    constexpr std::size_t kFilesPerWorker = 8; // a thread costs about as much as reading a few files
+    const unsigned processors = std::thread::hardware_concurrency();
+    const std::size_t workers = std::min<std::size_t>({processors > 1 ? processors - 1 : 0, 8, files / kFilesPerWorker});
+    return static_cast<unsigned>(workers);
+}
+
+void SeasonReadAhead::readInto(ScorePackReader& reader, std::size_t file, Game& game) const {
+    game.rows.clear();
+    game.error = nullptr;
+    try {
+        game.result = reader.read(paths_[file], game.packs);
+    } catch (...) {
+        // Running out of memory where the read does not expect it leaves
+        // the game out, as a file that cannot be read, rather than ending
+        // the program from a worker.
+        game.result = ScorePackReader::Result::NotRead;
+    }
+    if (game.result != ScorePackReader::Result::Read) return;
+    try {
+        build_(file, game.packs, game.rows);
+    } catch (...) {
+        // Raised again when the tally takes the game, after its rows so far.
+        game.error = std::current_exception();
+    }
+}
+
+void SeasonReadAhead::work() {
+    ScorePackReader reader;
+    for (;;) {
+        const std::size_t i = claimed_++;
+        if (i >= paths_.size()) return;
+        // A file is read once the slot it goes to is done with.
+        for (std::size_t released = released_; i >= released + slots_.size() && !stop_; released = released_)
+            released_.wait(released);
+        if (stop_) return;
+        Slot& slot = slots_[i % slots_.size()];
+        readInto(reader, i, slot.game);
+        slot.filled = i + 1;
+        slot.filled.notify_one();
+    }
+}
+
+SeasonReadAhead::Game& SeasonReadAhead::take(std::size_t i) {
+    Slot& slot = slots_[i % slots_.size()];
+    if (threads_.empty()) {
+        readInto(reader_, i, slot.game);
+        return slot.game;
+    }
+    released_ = i;
+    // Waking the workers costs the tally a system call, so they are woken
+    // when half the slots are free again, or at once when the file wanted is
+    // not there yet (its worker may be waiting for this very release).
+    std::size_t filled = slot.filled;
+    if (filled != i + 1 || i >= woken_ + slots_.size() / 2) {
+        woken_ = i;
+        released_.notify_all();
+    }
+    for (; filled != i + 1; filled = slot.filled) slot.filled.wait(filled);
+    return slot.game;
+}
