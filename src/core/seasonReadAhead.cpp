@@ -67,11 +67,24 @@ void SeasonReadAhead::work() {
         for (std::size_t released = released_; i >= released + slots_.size() && !stop_; released = released_)
             released_.wait(released);
         if (stop_) return;
-        Slot& slot = slots_[i % slots_.size()];
-        readInto(reader, i, slot.game);
-        slot.filled = i + 1;
-        slot.filled.notify_one();
+        fill(reader, i);
     }
+}
+
+void SeasonReadAhead::fill(ScorePackReader& reader, std::size_t i) {
+    Slot& slot = slots_[i % slots_.size()];
+    readInto(reader, i, slot.game);
+    slot.filled = i + 1;
+    slot.filled.notify_one();
+}
+
+bool SeasonReadAhead::readNextFree() {
+    std::size_t next = claimed_;
+    do {
+        if (next >= paths_.size() || next >= released_ + slots_.size()) return false;
+    } while (!claimed_.compare_exchange_weak(next, next + 1));
+    fill(reader_, next);
+    return true;
 }
 
 SeasonReadAhead::Game& SeasonReadAhead::take(std::size_t i) {
@@ -89,6 +102,9 @@ SeasonReadAhead::Game& SeasonReadAhead::take(std::size_t i) {
         woken_ = i;
         released_.notify_all();
     }
-    for (; filled != i + 1; filled = slot.filled) slot.filled.wait(filled);
+    // While the file is not there, the tally reads the next free files
+    // itself, as a worker would, and waits only when there are none.
+    for (; filled != i + 1; filled = slot.filled)
+        if (!readNextFree()) slot.filled.wait(filled);
     return slot.game;
 }

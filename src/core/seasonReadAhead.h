@@ -54,6 +54,11 @@ private:
     };
 
     void work();
+    // Reads file i into its slot and tells the tally.
+    void fill(ScorePackReader& reader, std::size_t i);
+    // The tally's own share while it waits: reads the next file nobody has
+    // taken on, if its slot is free. False when there is none.
+    bool readNextFree();
     void readInto(ScorePackReader& reader, std::size_t file, Game& game) const;
 
     const std::vector<std::string> paths_;
@@ -63,6 +68,6 @@ private:
     std::atomic<std::size_t> released_{0}; // files before it are done with: their slots may be filled again
     std::atomic<bool> stop_{false};
     std::size_t woken_ = 0; // released_ when the workers were last woken (the tally's own)
-    ScorePackReader reader_; // the calling thread's, when no worker runs
+    ScorePackReader reader_; // the tally's own
     std::vector<std::thread> threads_;
 };
