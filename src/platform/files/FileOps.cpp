@@ -65,8 +65,8 @@ std::string resolved(const std::string& path) {
 } // namespace
 
 bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* failure) {
-    bytes.clear();
-    auto fail = [failure](ReadFailure why) {
+    auto fail = [failure, &bytes](ReadFailure why) {
+        bytes.clear();
         if (failure) *failure = why;
         return false;
     };
@@ -81,8 +81,8 @@ bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* fail
         return fail(regular ? ReadFailure::Unreadable : ReadFailure::Missing);
     }
     // One byte more than the file holds: the end shows as a read of nothing
-    // without the buffer growing (and being copied) first. Only bytes beyond
-    // the storage's earlier size are cleared before the read fills them.
+    // without the buffer growing (and being copied) first. The old bytes are
+    // read over, so only a buffer that grows has bytes to clear.
     bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
     std::size_t got = 0;
     for (;;) {
@@ -91,7 +91,6 @@ bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* fail
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
-            bytes.clear();
             return fail(ReadFailure::Unreadable);
         }
         if (n == 0) break;

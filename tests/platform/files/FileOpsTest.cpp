@@ -140,6 +140,24 @@ TEST_F(FileOps, FoldersAndExistence) {
     EXPECT_FALSE(files::writeFileAtomic(home.file("no/such/folder/f"), "x"));
 }
 
+TEST_F(FileOps, AReusedBufferHoldsExactlyTheFileReadLast) {
+    const std::string longer = home.file("data/long.txt");
+    writeBytes(longer, std::string(5000, 'x') + "end");
+    std::string bytes = "left over";
+    ASSERT_TRUE(files::readFileInto(longer, bytes));
+    EXPECT_EQ(bytes, std::string(5000, 'x') + "end");
+    ASSERT_TRUE(files::readFileInto(path, bytes)); // shorter: nothing of the longer one stays
+    EXPECT_EQ(bytes, "old content");
+    writeBytes(path, "");
+    ASSERT_TRUE(files::readFileInto(path, bytes));
+    EXPECT_EQ(bytes, "");
+    bytes = "left over";
+    files::ReadFailure failure = files::ReadFailure::None;
+    EXPECT_FALSE(files::readFileInto(home.file("none"), bytes, &failure));
+    EXPECT_EQ(failure, files::ReadFailure::Missing);
+    EXPECT_EQ(bytes, "");
+}
+
 TEST(JoinPath, JoinsWithOneSlash) {
     EXPECT_EQ(files::joinPath("/a/b", "c.ini"), "/a/b/c.ini");
     EXPECT_EQ(files::joinPath("/a/b/", "c.ini"), "/a/b/c.ini");
