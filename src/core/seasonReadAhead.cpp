@@ -25,10 +25,19 @@ SeasonReadAhead::SeasonReadAhead(std::vector<std::string> paths, RowBuilder buil
 
 SeasonReadAhead::~SeasonReadAhead() {
     stop_ = true;
-    // Waiting workers look again and see the stop.
-    released_ = paths_.size();
-    released_.notify_all();
+    wake(slotFreed_, true);
     for (std::thread& thread : threads_) thread.join();
+}
+
+void SeasonReadAhead::wake(std::condition_variable& sleepers, bool all) {
+    // A sleeper looks at what it waits for while holding the mutex: once
+    // the mutex has been passed through, it either sees the change or is
+    // asleep and gets woken.
+    { std::lock_guard pass(sleep_); }
+    if (all)
+        sleepers.notify_all();
+    else
+        sleepers.notify_one();
 }
 
 unsigned SeasonReadAhead::workersFor(std::size_t files) {
@@ -64,8 +73,11 @@ void SeasonReadAhead::work() {
         const std::size_t i = claimed_++;
         if (i >= paths_.size()) return;
         // A file is read once the slot it goes to is done with.
-        for (std::size_t released = released_; i >= released + slots_.size() && !stop_; released = released_)
-            released_.wait(released);
+        const auto free = [&] { return stop_ || i < released_ + slots_.size(); };
+        if (!free()) {
+            std::unique_lock lock(sleep_);
+            slotFreed_.wait(lock, free);
+        }
         if (stop_) return;
         fill(reader, i);
     }
@@ -75,7 +87,7 @@ void SeasonReadAhead::fill(ScorePackReader& reader, std::size_t i) {
     Slot& slot = slots_[i % slots_.size()];
     readInto(reader, i, slot.game);
     slot.filled = i + 1;
-    slot.filled.notify_one();
+    wake(fileFilled_, false);
 }
 
 bool SeasonReadAhead::readNextFree() {
@@ -94,17 +106,20 @@ SeasonReadAhead::Game& SeasonReadAhead::take(std::size_t i) {
         return slot.game;
     }
     released_ = i;
+    const auto filled = [&] { return slot.filled == i + 1; };
     // Waking the workers costs the tally a system call, so they are woken
     // when half the slots are free again, or at once when the file wanted is
     // not there yet (its worker may be waiting for this very release).
-    std::size_t filled = slot.filled;
-    if (filled != i + 1 || i >= woken_ + slots_.size() / 2) {
+    if (!filled() || i >= woken_ + slots_.size() / 2) {
         woken_ = i;
-        released_.notify_all();
+        wake(slotFreed_, true);
     }
     // While the file is not there, the tally reads the next free files
-    // itself, as a worker would, and waits only when there are none.
-    for (; filled != i + 1; filled = slot.filled)
-        if (!readNextFree()) slot.filled.wait(filled);
+    // itself, as a worker would, and sleeps only when there are none.
+    while (!filled()) {
+        if (readNextFree()) continue;
+        std::unique_lock lock(sleep_);
+        fileFilled_.wait(lock, filled);
+    }
     return slot.game;
 }

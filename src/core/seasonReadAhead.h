@@ -1,8 +1,10 @@
 #pragma once
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <exception>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -54,6 +56,8 @@ private:
     };
 
     void work();
+    // Wakes one or all of the sleepers on `sleepers`.
+    void wake(std::condition_variable& sleepers, bool all);
     // Reads file i into its slot and tells the tally.
     void fill(ScorePackReader& reader, std::size_t i);
     // The tally's own share while it waits: reads the next file nobody has
@@ -64,10 +68,15 @@ private:
     const std::vector<std::string> paths_;
     const RowBuilder build_;
     std::vector<Slot> slots_; // file i is read into slot i % size
-    std::atomic<std::size_t> claimed_{0};  // files handed to workers so far
+    std::atomic<std::size_t> claimed_{0};  // files taken on so far
     std::atomic<std::size_t> released_{0}; // files before it are done with: their slots may be filled again
     std::atomic<bool> stop_{false};
     std::size_t woken_ = 0; // released_ when the workers were last woken (the tally's own)
+    // Only for sleeping: the workers until a slot is free, the tally until
+    // its file is there. Whoever changes what a sleeper waits for passes
+    // through the mutex before waking it, so no wake-up is lost.
+    std::mutex sleep_;
+    std::condition_variable slotFreed_, fileFilled_;
     ScorePackReader reader_; // the tally's own
     std::vector<std::thread> threads_;
 };
