@@ -41,7 +41,7 @@ void SeasonReadAhead::wake(std::condition_variable& sleepers, bool all) {
 }
 
 unsigned SeasonReadAhead::workersFor(std::size_t files) {
-    constexpr std::size_t kFilesPerWorker = 8; // a thread costs about as much as reading a few files
+    constexpr std::size_t kFilesPerWorker = 8;
     const unsigned processors = std::thread::hardware_concurrency();
     const std::size_t workers = std::min<std::size_t>({processors > 1 ? processors - 1 : 0, 8, files / kFilesPerWorker});
     return static_cast<unsigned>(workers);

@@ -33,9 +33,10 @@ public:
                                           std::vector<typSeasonScore>& rows)>;
 
     // Starts reading the files at `paths` (as ScorePackReader reads them)
-    // and building their rows with `build`, on up to
-    // `workers` threads. With none, each file is done when it is taken, on
-    // the calling thread.
+    // and building their rows with `build`, on up to `workers` threads; the
+    // caller helps while it waits. With none, each file is done when it is
+    // taken, on the calling thread. `build` runs on any of these threads and
+    // must touch no shared record.
     SeasonReadAhead(std::vector<std::string> paths, RowBuilder build, unsigned workers);
     // Files not taken yet are dropped; waits for the threads.
     ~SeasonReadAhead();
@@ -46,7 +47,9 @@ public:
     // caller's until the next take, which hands its storage back for reuse.
     Game& take(std::size_t i);
 
-    // Workers worth starting for `files` files on this machine.
+    // Workers worth starting for `files` files on this machine: none for
+    // fewer than eight files (starting a thread costs about as much as
+    // reading a few), else one per processor but the caller's, at most 8.
     static unsigned workersFor(std::size_t files);
 
 private:
