@@ -44,7 +44,7 @@ std::string mBytes;
 std::deque<std::string> mDecodedLines;
 
 // The first section of each name, for look-ups in large files (the player
-// registry, game files): a hash table of section indexes (open addressing,
+// registry): a hash table of section indexes (open addressing,
 // -1 = a free slot), built on the first look-up after a load. It answers
 // exactly as the walk from index 0 would, since a section whose name is
 // already there is never entered.
@@ -59,7 +59,7 @@ int32_t mLastFound = -1;
 // Files of up to this many sections are walked, not indexed.
 constexpr std::size_t kWalkedSections = 8;
 // The first look-up after a load walks in any file: a reader that asks for
-// one section (a game file's header) pays for no index.
+// one section pays for no index.
 bool mWalkedOnce = false;
 
 // Tables kept between loads up to this many entries, so that reading file
@@ -67,7 +67,7 @@ bool mWalkedOnce = false;
 constexpr std::size_t kKeptEntries = std::size_t{1} << 14;
 
 // FNV-1a, folded so that every byte reaches the low bits the mask keeps:
-// inline, as the names hashed ("Score57") are short.
+// inline, as the names hashed ("player57") are short.
 std::size_t slotOf(std::string_view name, std::size_t mask) {
     std::uint64_t h = 14695981039346656037ULL;
     for (unsigned char c : name) h = (h ^ c) * 1099511628211ULL;

@@ -69,11 +69,14 @@ public:
         bool present = false;
     };
 
+    // Ready for the next file; the room of a file with very many sections
+    // is given back.
     void clear() {
         count_ = {};
         management_ = Where::Before;
         current_ = nullptr;
         sections_.clear();
+        if (sections_.capacity() > kKeptSections) sections_ = {};
     }
 
     [[gnu::always_inline]] void visit(const IniLine& line) {
@@ -99,6 +102,8 @@ public:
     }
 
 private:
+    static constexpr std::size_t kKeptSections = std::size_t{1} << 14;
+
     // Where the walk is as to the first "Management" section.
     enum class Where { Before, In, After };
 
@@ -126,10 +131,21 @@ private:
 
 } // namespace
 
+// What a reader keeps between files, so that reading game after game
+// allocates little. After each read it keeps no more than a large game
+// needs; a damaged or unusually large file's room is given back.
 struct ScorePackReader::Buffers {
     std::string bytes;
     std::deque<std::string> decoded;
     PackSections file;
+
+    // Ready for the next file.
+    void clear() {
+        constexpr std::size_t kKeptBytes = std::size_t{1} << 20;
+        if (bytes.capacity() > kKeptBytes) bytes = std::string();
+        decoded.clear();
+        file.clear();
+    }
 };
 
 ScorePackReader::ScorePackReader() : buffers_(std::make_unique<Buffers>()) {}
@@ -145,10 +161,12 @@ ScorePackReader::Result ScorePackReader::read(const std::string& path, std::vect
         ~KeepRead() { packs.resize(used); }
     } keep{packs, used};
     if (path.empty()) return Result::Read; // a game never saved: nothing stored to read
+    struct ClearAfter {
+        Buffers& buffers;
+        ~ClearAfter() { buffers.clear(); }
+    } clearAfter{*buffers_};
     PackSections& file = buffers_->file;
     std::deque<std::string>& decoded = buffers_->decoded;
-    file.clear();
-    decoded.clear();
     const auto keepDecoded = [&decoded](std::string_view line) {
         return std::string_view(decoded.emplace_back(text::decode932(line)));
     };
@@ -185,10 +203,12 @@ std::string gfGameFilePath(const typGameInfo& game) {
 }
 
 bool gsReadScoreData() {
-    // A read leaves the in-memory tables empty, as loading the file into them did.
-    gsClearIniEx();
+    const std::string path = gfGameFilePath(gtypGame);
+    // Reading a stored game leaves the in-memory tables empty, as loading
+    // its file into them did.
+    if (!path.empty()) gsClearIniEx();
     static ScorePackReader reader;
-    const ScorePackReader::Result result = reader.read(gfGameFilePath(gtypGame), gtypScorePacks);
+    const ScorePackReader::Result result = reader.read(path, gtypScorePacks);
     if (result == ScorePackReader::Result::LoadFailed) gsShowIniLoadFailure();
     return result != ScorePackReader::Result::Read;
 }

@@ -209,8 +209,6 @@ bool gfSetSeasonVarnel(int16_t intKind) {
     bool unpack = false;
     const bool failed = season::trapped("gfSetSeasonVarnel", [&] {
         reserveSeasonRows();
-        // Each read empties the in-memory tables.
-        gsClearIniEx();
         // The games of a playable shape are read, and their rows built,
         // ahead of the gathering, which takes them in order.
         const std::vector<SelectedGame> games = selectedGames();
@@ -238,7 +236,9 @@ bool gfSetSeasonVarnel(int16_t intKind) {
                 continue;
             }
             // The game's packs become the current ones; the slot gets the
-            // storage of the game before.
+            // storage of the game before. Reading a stored game leaves the
+            // in-memory tables empty, as gsReadScoreData does.
+            if (!gfGameFilePath(gtypGame).empty()) gsClearIniEx();
             SeasonReadAhead::Game& read = files.take(nextFile++);
             gtypScorePacks.swap(read.packs);
             if (read.result == ScorePackReader::Result::LoadFailed) gsShowIniLoadFailure();

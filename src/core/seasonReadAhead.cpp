@@ -1,7 +1,7 @@
 #include "core/seasonReadAhead.h"
 
 #include <algorithm>
-#include <system_error>
+#include <optional>
 
 namespace {
 
@@ -18,8 +18,9 @@ SeasonReadAhead::SeasonReadAhead(std::vector<std::string> paths, RowBuilder buil
     threads_.reserve(workers);
     try {
         for (unsigned w = 0; w < workers; ++w) threads_.emplace_back([this] { work(); });
-    } catch (const std::system_error&) {
-        // No more threads to be had: the ones started do the reading.
+    } catch (...) {
+        // No more threads to be had (or no memory for one): the ones started
+        // do the reading, with the caller's help.
     }
 }
 
@@ -68,7 +69,15 @@ void SeasonReadAhead::readInto(ScorePackReader& reader, std::size_t file, Game& 
 }
 
 void SeasonReadAhead::work() {
-    ScorePackReader reader;
+    // Made before any file is taken on: a worker that cannot have one ends
+    // without leaving a file unread, and the caller reads the rest.
+    std::optional<ScorePackReader> made;
+    try {
+        made.emplace();
+    } catch (...) {
+        return;
+    }
+    ScorePackReader& reader = *made;
     for (;;) {
         const std::size_t i = claimed_++;
         if (i >= paths_.size()) return;

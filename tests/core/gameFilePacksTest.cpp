@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/iniFile.h"
 #include "core/resultRecords.h"
 #include "gameFileFixture.h"
 #include "platform/forms/testing/TestDesktop.h"
@@ -127,10 +128,19 @@ TEST_F(GameFileTest, EachPackComesFromTheFirstSectionOfItsExactName) {
 }
 
 TEST_F(GameFileTest, TellsWhenAStoredGameCannotBeRead) {
-    // A game never saved has nothing to read, and that is no failure.
+    // A game never saved has nothing to read, and that is no failure; a
+    // file loaded into the in-memory tables stays there.
+    data.writeLines(data.gamePath(1), {"[A]", "K=1"});
+    ASSERT_FALSE(gfLoadIniEx(data.gamePath(1)));
     gtypScorePacks = {pack(1, "1,")};
     EXPECT_FALSE(gsReadScoreData());
     EXPECT_EQ(glngScorePacksMax(), -1);
+    EXPECT_EQ(gfReadIniEx("A", "K"), "1");
+    // Reading a stored game empties them, as loading its file did.
+    gtypGame.FileName = "game00001.lmg";
+    gsReadScoreData();
+    EXPECT_EQ(mlngIniSectionsMax, -1);
+    gtypGame.FileName.clear();
 
     // Only a file that fails to load puts the arrow back, as a failed load does.
     forms::doubles::TestDesktop desk;

@@ -116,8 +116,7 @@ TEST(SeasonReadAhead, StoppingEarlyReadsOnlyAFewFilesAheadAndEnds) {
         EXPECT_EQ(outcome(ahead.take(0)), files.expected[0]);
         EXPECT_EQ(outcome(ahead.take(1)), files.expected[1]);
     } // the tally stops here: the workers end without reading the rest
-    // Four workers read at most 16 files past the one done with last, and
-    // only files with packs are built.
+    // Four workers read at most 16 files past the one done with last.
     EXPECT_LE(built.load(), 17);
 }
 
