@@ -15,6 +15,7 @@
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
+#include "platform/text/RuntimeError.h"
 
 namespace {
 
@@ -159,32 +160,14 @@ bool pfReadSeasonScore(SeasonReadAhead::Game& read) {
     });
 }
 
-// Room at once for a row per player of every selected game, as the games'
-// headers count them: growing game by game would move the rows gathered so
-// far again and again. A count inflated by a damaged header only reserves
-// address space, and not past kReservedRows rows; growing goes on from there.
-void reserveSeasonRows() {
-    constexpr std::size_t kReservedRows = std::size_t{1} << 17;
-    std::size_t expected = gtypSeasonScores.size();
-    for (int32_t i = 0; i <= glngSeasonGamesMax() && expected < kReservedRows; ++i) {
-        const int32_t g = glngSeasonGames.item(i);
-        if (g >= 0 && g <= glngGamesMax()) expected += static_cast<std::size_t>(std::max(gtypGames.item(g).MaxScoreNo, 0));
-    }
-    gtypSeasonScores.reserve(std::min(expected, kReservedRows));
-}
-
-// Game g's header as the gathering sees it: no handicap under the series
-// handicap.
-typGameInfo gatheredHeader(int32_t g) {
-    typGameInfo game = gtypGames.item(g);
-    if (gintSeriesHandicap == 1) game.HandiCapKind = 0;
-    return game;
-}
-
-// One selected game: its header as the gathering sees it, and its index.
+// One selected game: its header as the gathering sees it (no handicap under
+// the series handicap), its index, whether it has a shape that can be
+// tallied, and its file ("" for a game never saved).
 struct SelectedGame {
     typGameInfo game;
     int32_t index;
+    bool playable;
+    std::string path;
 };
 
 // The selected games in the gathering's order, up to the first selection
@@ -194,9 +177,26 @@ std::vector<SelectedGame> selectedGames() {
     for (int32_t i = 0; i <= glngSeasonGamesMax(); ++i) {
         const int32_t g = glngSeasonGames.item(i);
         if (g < 0 || g > glngGamesMax()) break;
-        games.push_back({gatheredHeader(g), g});
+        SelectedGame& selected = games.emplace_back(SelectedGame{gtypGames.item(g), g, false, {}});
+        if (gintSeriesHandicap == 1) selected.game.HandiCapKind = 0;
+        selected.playable = gfIsPlayableShape(selected.game);
+        selected.path = gfGameFilePath(selected.game);
     }
     return games;
+}
+
+// Room at once for a row per player of the selected games, as their headers
+// count them: growing game by game would move the rows gathered so far again
+// and again. A count inflated by a damaged header only reserves address
+// space, and not past kReservedRows rows; growing goes on from there.
+void reserveSeasonRows(const std::vector<SelectedGame>& games) {
+    constexpr std::size_t kReservedRows = std::size_t{1} << 17;
+    std::size_t expected = gtypSeasonScores.size();
+    for (const SelectedGame& selected : games) {
+        if (expected >= kReservedRows) break;
+        expected += static_cast<std::size_t>(std::max(selected.game.MaxScoreNo, 0));
+    }
+    gtypSeasonScores.reserve(std::min(expected, kReservedRows));
 }
 
 } // namespace
@@ -208,16 +208,16 @@ bool gfSetSeasonVarnel(int16_t intKind) {
     // for the game read last, which stays the current game.
     bool unpack = false;
     const bool failed = season::trapped("gfSetSeasonVarnel", [&] {
-        reserveSeasonRows();
+        const std::vector<SelectedGame> games = selectedGames();
+        reserveSeasonRows(games);
         // The games of a playable shape are read, and their rows built,
         // ahead of the gathering, which takes them in order.
-        const std::vector<SelectedGame> games = selectedGames();
         std::vector<const SelectedGame*> playable;
         std::vector<std::string> paths;
         for (const SelectedGame& selected : games) {
-            if (!gfIsPlayableShape(selected.game)) continue;
+            if (!selected.playable) continue;
             playable.push_back(&selected);
-            paths.push_back(gfGameFilePath(selected.game));
+            paths.push_back(selected.path);
         }
         const auto buildRows = [&](std::size_t file, const std::vector<typScorePack>& packs,
                                    std::vector<typSeasonScore>& rows) {
@@ -225,11 +225,10 @@ bool gfSetSeasonVarnel(int16_t intKind) {
         };
         SeasonReadAhead files(std::move(paths), buildRows, SeasonReadAhead::workersFor(playable.size()));
         std::size_t nextFile = 0;
-        for (int32_t i = 0; i <= glngSeasonGamesMax(); ++i) {
-            const int32_t g = glngSeasonGames.item(i);
-            gtypGame = gatheredHeader(g);
+        for (const SelectedGame& selected : games) {
+            gtypGame = selected.game;
             // A game left out leaves no rows of an earlier game behind.
-            if (!gfIsPlayableShape(gtypGame)) {
+            if (!selected.playable) {
                 unpack = false;
                 gtypScores.clear();
                 skipped.push_back(skippedLine(gtypGame, "ホール数またはコース数が正しくありません。"));
@@ -238,7 +237,7 @@ bool gfSetSeasonVarnel(int16_t intKind) {
             // The game's packs become the current ones; the slot gets the
             // storage of the game before. Reading a stored game leaves the
             // in-memory tables empty, as gsReadScoreData does.
-            if (!gfGameFilePath(gtypGame).empty()) gsClearIniEx();
+            if (!selected.path.empty()) gsClearIniEx();
             SeasonReadAhead::Game& read = files.take(nextFile++);
             gtypScorePacks.swap(read.packs);
             if (read.result == ScorePackReader::Result::LoadFailed) gsShowIniLoadFailure();
@@ -251,6 +250,8 @@ bool gfSetSeasonVarnel(int16_t intKind) {
             unpack = true;
             if (pfReadSeasonScore(read)) return true;
         }
+        // A selection outside the game list ends the gathering there.
+        if (games.size() <= static_cast<std::size_t>(glngSeasonGamesMax())) text::raise(text::err::Subscript);
         return false;
     });
     // The game read last has a playable shape, so its unpacking cannot fail.
