@@ -51,6 +51,8 @@ private:
 
 // The full path of a game's file, or "" for a game never saved.
 std::string gfGameFilePath(const typGameInfo& game);
+// The path of a stored game: the games folder and its file name, trimmed.
+std::string gfGamePath(const std::string& fileName);
 
 // Rebuilds gtypScores from gtypScorePacks, Round rows per pack. A Hole
 // above 18 raises the subscript error: a row holds 18 holes.

@@ -202,6 +202,8 @@ std::string gfGameFilePath(const typGameInfo& game) {
     return name.empty() ? std::string() : files::joinPath(gstrGamesFolder, name);
 }
 
+std::string gfGamePath(const std::string& fileName) { return files::joinPath(gstrGamesFolder, text::Trim(fileName)); }
+
 bool gsReadScoreData() {
     const std::string path = gfGameFilePath(gtypGame);
     // Reading a stored game leaves the in-memory tables empty, as loading

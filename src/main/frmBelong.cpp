@@ -4,9 +4,10 @@
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/iniFile.h"
+#include "core/registryFile.h"
 #include "main/frmRegiGroup.h"
-#include "main/registryFile.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
@@ -39,7 +40,7 @@ frmBelong::frmBelong()
     btnDelete.setTabStop(false);
     btnClose.Move(5100, 4680, 1275, 435);
     btnClose.setCaption("閉じる");
-    gsSetTabOrder({&btnAdd, &btnEdit, &btnClose, &picBody, &uctGroupList, &btnDelete});
+    forms::gsSetTabOrder({&btnAdd, &btnEdit, &btnClose, &picBody, &uctGroupList, &btnDelete});
 
     btnAdd.Click = [this] { btnAdd_Click(); };
     btnEdit.Click = [this] { btnEdit_Click(); };

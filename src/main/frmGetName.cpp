@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
+#include "platform/forms/TabOrder.h"
 
 frmGetName::frmGetName()
     : RegistryWindow("frmGetName", "", 6480, 1575), lblItemName(*this, "lblItemName"),
@@ -31,7 +32,7 @@ void frmGetName::Form_Load() {
 void frmGetName::txtAddGroup_GotFocus() { gsTextSelectAll(txtAddGroup); }
 
 void frmGetName::txtAddGroup_KeyPress(int16_t& KeyAscii) {
-    gsEnterAsTab(*this, KeyAscii);
+    forms::gsEnterAsTab(*this, KeyAscii);
     gsLimitValueBytes(txtAddGroup, KeyAscii);
 }
 

@@ -7,9 +7,10 @@
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/helpers.h"
-#include "main/comboChoice.h"
-#include "main/mainWindowData.h"
-#include "main/registryFile.h"
+#include "core/registryFile.h"
+#include "core/registryNames.h"
+#include "core/rememberedChoices.h"
+#include "platform/forms/ComboChoice.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -76,11 +77,11 @@ void frmMain::psSetSeasonCombo() {
         if (!gfNamedEntryActive(gstrSeriesFile, "Series" + text::Str(n))) continue;
         addEntry(cobSeason, gfSeriesName(n), n, r == n);
     }
-    if (!gfHasChoice(cobSeason)) cobSeason.setListIndex(cobSeason.ListCount() - 1);
+    if (!forms::gfHasChoice(cobSeason)) cobSeason.setListIndex(cobSeason.ListCount() - 1);
 }
 
 void frmMain::cobSeason_Click() {
-    if (gfHasChoice(cobSeason)) gsRemember("SelectedSeason", text::Str(gfChosenData(cobSeason)));
+    if (forms::gfHasChoice(cobSeason)) gsRemember("SelectedSeason", text::Str(forms::gfChosenData(cobSeason)));
     mintNoSetList = 1;
     psSetHoleRoundCombo();
     psSetCourceCombo();
@@ -91,25 +92,25 @@ void frmMain::cobSeason_Click() {
 }
 
 void frmMain::cobHoleRound_Click() {
-    if (gfHasChoice(cobHoleRound)) gsRemember("SelectedHoleRound", text::Str(gfChosenData(cobHoleRound)));
+    if (forms::gfHasChoice(cobHoleRound)) gsRemember("SelectedHoleRound", text::Str(forms::gfChosenData(cobHoleRound)));
     psSetGamesList();
     psSetButtons();
 }
 
 void frmMain::cobCource_Click() {
-    if (gfHasChoice(cobCource)) gsRemember("SelectedCource", text::Str(gfChosenData(cobCource)));
+    if (forms::gfHasChoice(cobCource)) gsRemember("SelectedCource", text::Str(forms::gfChosenData(cobCource)));
     psSetGamesList();
     psSetButtons();
 }
 
 void frmMain::psSetHoleRoundCombo() {
-    if (!gfHasChoice(cobSeason)) {
+    if (!forms::gfHasChoice(cobSeason)) {
         cobHoleRound.Clear();
         return;
     }
     const int32_t r = gfRememberedChoice("SelectedHoleRound");
     std::set<int32_t> shapes;
-    forSeasonGames(gfChosenData(cobSeason), [&](const typGameInfo& g) { shapes.insert(g.Hole * 100 + g.Round); });
+    forSeasonGames(forms::gfChosenData(cobSeason), [&](const typGameInfo& g) { shapes.insert(g.Hole * 100 + g.Round); });
     // By total holes, then by holes per course.
     auto key = [](int32_t v) {
         const long long hole = text::CInt(v / 100.0), round = text::intMod(v, 100);
@@ -124,13 +125,13 @@ void frmMain::psSetHoleRoundCombo() {
 }
 
 void frmMain::psSetCourceCombo() {
-    if (!gfHasChoice(cobSeason)) {
+    if (!forms::gfHasChoice(cobSeason)) {
         cobCource.Clear();
         return;
     }
     const int32_t r = gfRememberedChoice("SelectedCource");
     std::set<int32_t> cources;
-    forSeasonGames(gfChosenData(cobSeason), [&](const typGameInfo& g) { cources.insert(g.CourceID); });
+    forSeasonGames(forms::gfChosenData(cobSeason), [&](const typGameInfo& g) { cources.insert(g.CourceID); });
     auto key = [](int32_t v) { return text::Format(v, "000000"); };
     auto caption = [](int32_t v) { return v == 0 ? std::string("指定なし") : text::Trim(gfCourceName(v)); };
     fillValueFilter(cobCource, cources, r, key, caption);
@@ -139,14 +140,14 @@ void frmMain::psSetCourceCombo() {
 // A failure keeps what was set so far, without a message.
 void frmMain::psSetPeriodFromGames() {
     try {
-        if (!gfHasChoice(cobSeason)) {
+        if (!forms::gfHasChoice(cobSeason)) {
             mstrPeriodFrom.clear();
             mstrPeriodTo.clear();
             return;
         }
         std::string first = "9999/99/99", last = "0000/00/00";
         bool any = false;
-        forSeasonGames(gfChosenData(cobSeason), [&](const typGameInfo& g) {
+        forSeasonGames(forms::gfChosenData(cobSeason), [&](const typGameInfo& g) {
             const std::string d = text::FormatDateText(text::Trim(g.Date), "yyyy/mm/dd");
             if (d < first) first = d;
             if (d > last) last = d;

@@ -7,9 +7,10 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "core/iniFile.h"
-#include "main/comboChoice.h"
-#include "main/mainWindowData.h"
+#include "core/registryNames.h"
+#include "core/rememberedChoices.h"
 #include "platform/files/Profile.h"
+#include "platform/forms/ComboChoice.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
@@ -61,15 +62,15 @@ void frmMain::psSetGamesList() {
 
 void frmMain::psBuildGamesList() {
     lblGameListCount.setCaption("");
-    if (!gfHasChoice(cobSeason)) {
+    if (!forms::gfHasChoice(cobSeason)) {
         uctGameList.gsClear();
         uctGameList.gsUpdate();
         return;
     }
 
-    const int32_t season = gfChosenData(cobSeason);
-    const int32_t shape = gfChoice(cobHoleRound).value_or(-1);
-    const int32_t cource = gfChoice(cobCource).value_or(-1);
+    const int32_t season = forms::gfChosenData(cobSeason);
+    const int32_t shape = forms::gfChoice(cobHoleRound).value_or(-1);
+    const int32_t cource = forms::gfChoice(cobCource).value_or(-1);
     const std::string from = text::Trim(mstrPeriodFrom), to = text::Trim(mstrPeriodTo);
     std::vector<int32_t> listed;
     for (int32_t i = 0; i <= glngGamesMax(); ++i) {
@@ -180,7 +181,7 @@ void frmMain::psBuildGamesList() {
 }
 
 void frmMain::psSetButtons() {
-    if (!gfHasChoice(cobSeason)) {
+    if (!forms::gfHasChoice(cobSeason)) {
         for (forms::CommandButton* b : {&btnSeasonPrint, &btnNewGame, &btnOpenGame, &btnGamePrint, &btnDeleteGame})
             b->setEnabled(false);
         return;

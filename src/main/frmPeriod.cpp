@@ -1,9 +1,10 @@
 #include "main/frmPeriod.h"
 
+#include "core/dateBox.h"
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
-#include "main/registryDates.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Strings.h"
 
 #include <utility>
@@ -56,7 +57,7 @@ void frmPeriod::Form_Load() {
 
 void frmPeriod::txtDate_GotFocus(forms::TextBox& box) { gsTextSelectAll(box); }
 
-void frmPeriod::txtDate_KeyPress(int16_t& KeyAscii) { gsEnterAsTab(*this, KeyAscii); }
+void frmPeriod::txtDate_KeyPress(int16_t& KeyAscii) { forms::gsEnterAsTab(*this, KeyAscii); }
 
 void frmPeriod::txtDate_LostFocus(forms::TextBox& box) {
     if (text::Trim(box.Text()).empty()) return;

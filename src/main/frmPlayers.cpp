@@ -5,9 +5,10 @@
 #include "core/globals.h"
 #include "core/iniFile.h"
 #include "core/players.h"
+#include "core/registryFile.h"
 #include "main/frmRegiPlayer.h"
-#include "main/registryFile.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Numbers.h"
 
 namespace {
@@ -51,7 +52,7 @@ frmPlayers::frmPlayers()
     btnDelete.setTabStop(false);
     btnClose.Move(6240, 7800, 1155, 495);
     btnClose.setCaption("閉じる");
-    gsSetTabOrder({&lstPlayers, &btnAdd, &btnEdit, &btnDelete, &btnClose, &cobBelong});
+    forms::gsSetTabOrder({&lstPlayers, &btnAdd, &btnEdit, &btnDelete, &btnClose, &cobBelong});
 
     cobBelong.Click = [this] { cobBelong_Click(); };
     lstPlayers.DblClick = [this] { btnEdit_Click(); };

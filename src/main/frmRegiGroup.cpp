@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Strings.h"
 
 frmRegiGroup::frmRegiGroup()
@@ -41,11 +42,11 @@ void frmRegiGroup::Form_Load() {
 }
 
 void frmRegiGroup::txtAddGroup_KeyPress(int16_t& KeyAscii) {
-    gsEnterAsTab(*this, KeyAscii);
+    forms::gsEnterAsTab(*this, KeyAscii);
     gsLimitValueBytes(txtAddGroup, KeyAscii);
 }
 
-void frmRegiGroup::txtShortName_KeyPress(int16_t& KeyAscii) { gsEnterAsTab(*this, KeyAscii); }
+void frmRegiGroup::txtShortName_KeyPress(int16_t& KeyAscii) { forms::gsEnterAsTab(*this, KeyAscii); }
 
 void frmRegiGroup::btnOK_Click() {
     const std::string name = gfRequiredName(txtAddGroup);

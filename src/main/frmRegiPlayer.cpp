@@ -1,13 +1,14 @@
 #include "main/frmRegiPlayer.h"
 
+#include "core/dateBox.h"
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "core/iniFile.h"
+#include "core/registryFile.h"
 #include "core/textBoxHelpers.h"
-#include "main/registryDates.h"
-#include "main/registryFile.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
@@ -148,7 +149,7 @@ void frmRegiPlayer::psDspBirthday(const std::string& date) {
                            gfCalAge(txtBirthday.Text(), text::FormatDate(forms::Today(), "yyyy/mm/dd"), 0) + "歳");
 }
 
-void frmRegiPlayer::anyBox_KeyPress(int16_t& KeyAscii) { gsEnterAsTab(*this, KeyAscii); }
+void frmRegiPlayer::anyBox_KeyPress(int16_t& KeyAscii) { forms::gsEnterAsTab(*this, KeyAscii); }
 
 void frmRegiPlayer::txtBirthday_LostFocus() {
     const std::string t = text::Trim(txtBirthday.Text());

@@ -2,9 +2,9 @@
 
 #include "core/globals.h"
 #include "core/iniFile.h"
+#include "core/registryFile.h"
+#include "core/registryNames.h"
 #include "main/frmGetName.h"
-#include "main/mainWindowData.h"
-#include "main/registryFile.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Numbers.h"
 

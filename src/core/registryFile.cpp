@@ -1,6 +1,6 @@
-#include "main/registryFile.h"
-#include "core/helpers.h"
+#include "core/registryFile.h"
 
+#include "core/helpers.h"
 #include "core/iniFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/ProfileText.h"

@@ -1,4 +1,4 @@
-#include "main/registryDates.h"
+#include "core/dateBox.h"
 
 #include "platform/forms/Services.h"
 #include "platform/text/Strings.h"
