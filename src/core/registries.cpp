@@ -13,7 +13,7 @@
 void loadPlayers() {
     gtypPlayers.clear();
     if (gfLoadIniEx(gstrPlayerFile)) return;
-    const int16_t count = gfRegistryCount(gstrPlayerFile, "MaxPlayerNo");
+    const int16_t count = registryCount(gstrPlayerFile, "MaxPlayerNo");
     for (int32_t n = 1; n <= count; ++n) {
         const std::string section = "player" + text::Str(n);
         const std::string name = text::Trim(gfReadIniEx(section, "Name"));
@@ -21,10 +21,10 @@ void loadPlayers() {
         typPlayerInfo& p = gtypPlayers.append();
         p.ID = n;
         p.Name = name;
-        p.State = gfFieldValue16(gfReadIniEx(section, "State"));
+        p.State = fieldValue16(gfReadIniEx(section, "State"));
         p.Birthday = text::Trim(gfReadIniEx(section, "Birthday"));
-        p.Gender = gfFieldValue16(gfReadIniEx(section, "Gender"));
-        p.BelongID = gfFieldValue32(gfReadIniEx(section, "BelongID"));
+        p.Gender = fieldValue16(gfReadIniEx(section, "Gender"));
+        p.BelongID = fieldValue32(gfReadIniEx(section, "BelongID"));
         p.Sort = text::Trim(gfReadIniEx(section, "Sort"));
         p.Location = text::Trim(gfReadIniEx(section, "Location"));
     }
@@ -33,7 +33,7 @@ void loadPlayers() {
 
 void loadGroups() {
     gtypBelongs.clear();
-    const int16_t count = gfRegistryCount(gstrGroupFile, "MaxGroupNo");
+    const int16_t count = registryCount(gstrGroupFile, "MaxGroupNo");
     for (int32_t n = 1; n <= count; ++n) {
         const std::string section = "group" + text::Str(n);
         const std::string name = text::Trim(gfReadIniFile(gstrGroupFile, section, "Name"));
@@ -42,6 +42,6 @@ void loadGroups() {
         b.ID = n;
         b.Name = name;
         b.ShortName = text::Trim(gfReadIniFile(gstrGroupFile, section, "ShortName"));
-        b.State = gfFieldValue16(gfReadIniFile(gstrGroupFile, section, "State"));
+        b.State = fieldValue16(gfReadIniFile(gstrGroupFile, section, "State"));
     }
 }

@@ -6,9 +6,9 @@
 
 // "Name" of section "Series" & n of the series file, and of "Cource" & n of
 // the course file, as the value layer reads it ("" when missing).
-std::string gfSeriesName(int32_t n);
-std::string gfCourceName(int32_t n);
+std::string seriesName(int32_t n);
+std::string courseName(int32_t n);
 
 // True when entry n of a series or course registry is active: its "State"
 // reads 0 (missing or empty counts as 0).
-bool gfNamedEntryActive(const std::string& file, const std::string& section);
+bool namedEntryActive(const std::string& file, const std::string& section);

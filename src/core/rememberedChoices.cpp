@@ -5,9 +5,9 @@
 #include "core/iniFile.h"
 #include "platform/text/Strings.h"
 
-int32_t gfRememberedChoice(const std::string& key) {
+int32_t rememberedChoice(const std::string& key) {
     const std::string value = gfReadIniFile(gstrIniFile, "Setup", key);
-    return text::Trim(value).empty() ? -1 : gfFieldValue32(value);
+    return text::Trim(value).empty() ? -1 : fieldValue32(value);
 }
 
-void gsRemember(const std::string& key, const std::string& value) { gfWriteIniFile(gstrIniFile, "Setup", key, value); }
+void remember(const std::string& key, const std::string& value) { gfWriteIniFile(gstrIniFile, "Setup", key, value); }

@@ -8,6 +8,6 @@
 // A remembered choice: -1 when blank, else the number at the start of the
 // text, rounded and held within 32 bits (a hand-edited value never stops the
 // window).
-int32_t gfRememberedChoice(const std::string& key);
+int32_t rememberedChoice(const std::string& key);
 // Writes a remembered value.
-void gsRemember(const std::string& key, const std::string& value);
+void remember(const std::string& key, const std::string& value);

@@ -17,7 +17,7 @@ void gsKeyNumOnly(int16_t& KeyAscii) {
     KeyAscii = 0;
 }
 
-void gsLimitValueBytes(const forms::TextBox& box, int16_t& KeyAscii) {
+void limitValueBytes(const forms::TextBox& box, int16_t& KeyAscii) {
     constexpr std::size_t kValueBytes = 255;
     const char32_t ch = forms::charOfKeyAscii(KeyAscii);
     if (ch < 0x20) return; // Enter, Backspace and the editing keys

@@ -15,4 +15,4 @@ void gsKeyNumOnly(int16_t& KeyAscii);
 // A name box whose value goes through the value layer holds at most 255
 // bytes of code page 932: a character that would make it longer is refused
 // with a beep (typing, paste and input method all come through KeyPress).
-void gsLimitValueBytes(const forms::TextBox& box, int16_t& KeyAscii);
+void limitValueBytes(const forms::TextBox& box, int16_t& KeyAscii);

@@ -7,5 +7,5 @@ frmCourceRegi::frmCourceRegi()
     : NamedRegistryWindow({"frmCourceRegi", "コース（会場）一覧", &gstrCourceFile, "MaxCourceNo", "Cource",
                            "コース（会場）", "編集する「コース（会場）」を選択してください。",
                            "削除する「コース（会場）」を選択してください。", "コース（会場）："}) {
-    forms::gsSetTabOrder({&btnClose, &lstList, &btnAdd, &btnEdit, &btnDelete});
+    forms::setTabOrder({&btnClose, &lstList, &btnAdd, &btnEdit, &btnDelete});
 }

@@ -104,7 +104,7 @@ frmMain::frmMain()
     placeButton(btnClose, "終了", 10440, 7560, 1215, 495);
     timMain.setInterval(200);
 
-    gsSetTabOrder({&btnClose, &btnBelong, &btnMember, &btnSeries, &btnCource, &btnNewGame, &cobSeason, &cobCource,
+    setTabOrder({&btnClose, &btnBelong, &btnMember, &btnSeries, &btnCource, &btnNewGame, &cobSeason, &cobCource,
                    &cobHoleRound, &btnPeriod, &btnOpenGame, &btnGamePrint, &btnDeleteGame, &picGameListBody,
                    &uctGameList, &btnSeasonPrint, &btnSyukeiClear, &btnSyukeiCheckedAll});
 
@@ -154,9 +154,9 @@ frmMain::frmMain()
 void frmMain::Form_Load() {
     const std::string top = gfReadIniFile(gstrIniFile, "WindowSize", "Main_Top");
     if (!text::Trim(top).empty()) {
-        double t = gfFieldValue32(top), l = Left();
+        double t = fieldValue32(top), l = Left();
         const std::string left = gfReadIniFile(gstrIniFile, "WindowSize", "Main_Left");
-        if (!text::Trim(left).empty()) l = gfFieldValue32(left);
+        if (!text::Trim(left).empty()) l = fieldValue32(left);
         setStartUpPosition(vbStartUpManual);
         Move(onScreen(l, Width(), Screen::Width()), onScreen(t, Height(), Screen::Height()));
     }

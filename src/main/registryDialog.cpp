@@ -18,7 +18,7 @@ RegistryWindow::RegistryWindow(std::string name, std::string caption, double cli
     setClientSize(clientWidth, clientHeight);
 }
 
-std::string gfRequiredName(forms::TextBox& box) {
+std::string requiredName(forms::TextBox& box) {
     std::string name = text::Trim(box.Text());
     if (name.empty()) {
         forms::MsgBox("名称が未入力です。", forms::vbOKOnly, std::string("エラー"));
@@ -27,7 +27,7 @@ std::string gfRequiredName(forms::TextBox& box) {
     return name;
 }
 
-void gsRegistryOperation(const std::function<void()>& operation) {
+void registryOperation(const std::function<void()>& operation) {
     forms::HourglassScope hourglass;
     try {
         operation();

@@ -18,9 +18,9 @@ protected:
 
 // The trimmed text of a name box that must not be empty; "" after the
 // message "名称が未入力です。" with the focus put back on the box.
-std::string gfRequiredName(forms::TextBox& box);
+std::string requiredName(forms::TextBox& box);
 
 // Runs one add, edit or delete of a registry with the hourglass shown. A
 // run-time error abandons the operation without a message; any other
 // exception passes on. The default pointer comes back either way.
-void gsRegistryOperation(const std::function<void()>& operation);
+void registryOperation(const std::function<void()>& operation);

@@ -5,12 +5,12 @@
 
 namespace forms {
 
-void gsSetTabOrder(std::initializer_list<Control*> order) {
+void setTabOrder(std::initializer_list<Control*> order) {
     int i = 0;
     for (Control* c : order) c->setTabIndex(i++);
 }
 
-void gsEnterAsTab(Form& form, int16_t& KeyAscii) {
+void enterAsTab(Form& form, int16_t& KeyAscii) {
     if (KeyAscii != 13) return;
     KeyAscii = 0;
     form.sendTab();

@@ -10,10 +10,10 @@ class Control;
 class Form;
 
 // Puts the controls into this tab order, first to last.
-void gsSetTabOrder(std::initializer_list<Control*> order);
+void setTabOrder(std::initializer_list<Control*> order);
 
 // Enter in an entry box moves the focus on as Tab would; the key itself is
 // dropped. Other keys pass.
-void gsEnterAsTab(Form& form, int16_t& KeyAscii);
+void enterAsTab(Form& form, int16_t& KeyAscii);
 
 } // namespace forms
