@@ -31,7 +31,7 @@ public:
     RecordingPrinter(const RecordingPrinter&) = delete;
     RecordingPrinter& operator=(const RecordingPrinter&) = delete;
 
-    FontMetrics& documentMetrics() override { return metrics; }
+    FontMetrics& documentMetrics() override { return *measure; }
     std::string deviceName() override { return name; }
     PageArea pageArea(const PageSetup& setup) override;
     std::unique_ptr<Device> openDocument() override;
@@ -52,6 +52,8 @@ public:
     std::string name = "recording";
     int documents = 0, jobs = 0;
     FixedPitchMetrics metrics;
+    // The document metric in use: the fixed-pitch one unless a test sets another.
+    FontMetrics* measure = &metrics;
 
 private:
     class Recorder;
