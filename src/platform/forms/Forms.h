@@ -88,8 +88,8 @@
 //   ControlArray<T>::Load(n) makes a hidden copy of element 0's current
 //   properties (T needs T(Container&, std::string, int)); Unload(n) removes
 //   a run-time element. A user control's insides form its own Controls()
-//   and tab order. PictureBox/UserControl offer surface() for the drawing
-//   layer (not yet written) and a Paint event.
+//   and tab order. PictureBox/UserControl offer surface() for a drawing
+//   surface (Printing.h: forms::Picture) and a Paint event.
 //
 // SERVICES (Services.h): MsgBox(prompt, flags, title) with vb* flags and
 //   answers; Screen::TwipsPerPixelX/Y, Width/Height, MousePointer (one

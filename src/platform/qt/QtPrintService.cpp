@@ -289,35 +289,48 @@ private:
 
 // ---- the service ----
 
-QtPrintService::QtPrintService() {
+// The desktop's default printer is asked for at the first print, not at start.
+QtPrintService::QtPrintService() : lookUpDefault_(true) {
     chosenPdf_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Lumora.pdf");
-    chosenPrinter_ = QPrinterInfo::defaultPrinterName();
-    followDefaultPrinter();
+    pdfPath_ = chosenPdf_;
 }
 
 QtPrintService::QtPrintService(const std::string& pdfPath) : chosenPdf_(qs(pdfPath)) { followDefaultPrinter(); }
 
+void QtPrintService::knowDefault() {
+    if (!lookUpDefault_) return;
+    lookUpDefault_ = false;
+    chosenPrinter_ = QPrinterInfo::defaultPrinterName();
+    followDefaultPrinter();
+}
+
 QtPrintService::~QtPrintService() = default;
 
 void QtPrintService::choosePrinter(const std::string& printerName) {
+    lookUpDefault_ = false;
     chosenPrinter_ = qs(printerName);
     followDefaultPrinter();
 }
 
 void QtPrintService::choosePdf(const std::string& path) {
+    lookUpDefault_ = false;
     chosenPrinter_.clear();
     chosenPdf_ = qs(path);
     followDefaultPrinter();
 }
 
 void QtPrintService::followDefaultPrinter() {
+    knowDefault();
     printer_ = chosenPrinter_;
     pdfPath_ = chosenPdf_;
 }
 
-std::string QtPrintService::deviceName() { return utf8(printer_.isEmpty() ? pdfPath_ : printer_); }
+std::string QtPrintService::deviceName() {
+    knowDefault();
+    return utf8(printer_.isEmpty() ? pdfPath_ : printer_); }
 
 forms::PageArea QtPrintService::pageArea(const forms::PageSetup& setup) {
+    knowDefault();
     const bool landscape = setup.Orientation == 2;
     if (printer_.isEmpty()) {
         const double w = landscape ? 16838 : 11906, h = landscape ? 11906 : 16838;
@@ -353,6 +366,7 @@ std::unique_ptr<QtPrintService::Session> QtPrintService::newSession() {
 }
 
 std::unique_ptr<forms::Device> QtPrintService::openDocument() {
+    knowDefault();
     if (!session_) session_ = newSession();
     return std::make_unique<DocumentDevice>(*this, *session_);
 }

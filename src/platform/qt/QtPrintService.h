@@ -65,11 +65,13 @@ private:
     friend class DocumentDevice;
     void documentEnded();
     std::unique_ptr<Session> newSession();
+    void knowDefault();
 
     DocumentMetrics metrics_;
     QString printer_;  // empty: the PDF file
     QString pdfPath_;
     QString chosenPrinter_, chosenPdf_;
+    bool lookUpDefault_ = false;
     int jobs_ = 0;
     std::unique_ptr<Session> session_;
     std::map<std::pair<std::string, int>, forms::PageArea> areas_;
