@@ -11,7 +11,9 @@
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -140,28 +142,42 @@ void psDrawLabel(Surface& t, const forms::Label& label) {
     do {
         long n = 0;
         std::string_view line;
-        bool broken = false;
-        for (;;) {
-            ++n;
-            line = piece(start, n);
-            broken = n > 1 && start + n - 1 <= h && line.ends_with("\r\n");
-            if (t.TextWidth(line) > width || start + n - 1 >= h || broken) break;
+        double lineWidth = 0;
+        // The rest of the caption, when it fits and has no break, is the
+        // line that growing a piece character by character would reach.
+        const std::string_view rest = piece(start, h - start + 1);
+        if (rest.find("\r\n") == std::string_view::npos && (lineWidth = t.TextWidth(rest)) <= width) {
+            n = h - start + 1;
+            line = rest;
+        } else {
+            bool broken = false;
+            for (;;) {
+                ++n;
+                line = piece(start, n);
+                broken = n > 1 && line.ends_with("\r\n");
+                lineWidth = t.TextWidth(line);
+                if (lineWidth > width || start + n - 1 >= h || broken) break;
+            }
+            if (broken) {
+                line.remove_suffix(2);
+                lineWidth = t.TextWidth(line);
+            } else if (lineWidth > width) {
+                --n;
+                line = piece(start, n);
+                lineWidth = t.TextWidth(line);
+            }
         }
-        if (broken) {
-            line.remove_suffix(2);
-        } else if (t.TextWidth(line) > width) {
-            --n;
-            line = piece(start, n);
-        }
-        start += n;
-        const double spare = width - t.TextWidth(line);
+        start += std::max(n, 0L);
+        const double spare = width - lineWidth;
         switch (label.Alignment()) {
         case forms::vbRightJustify: t.setCurrentX(left + spare); break;
         case forms::vbCenter: t.setCurrentX(left + spare / 2); break;
         default: t.setCurrentX(left); break;
         }
         psPrintText(t, line);
-        t.setCurrentY(t.CurrentY() + t.TextHeight(line));
+        // An empty line still advances, so a label narrower than one
+        // character ends at its bottom edge.
+        t.setCurrentY(t.CurrentY() + std::max(t.TextHeight(line), 1.0));
     } while (start <= h && t.CurrentY() < top + height);
 }
 

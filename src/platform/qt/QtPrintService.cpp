@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 
 #include <cmath>
+#include <deque>
 
 namespace qtui {
 
@@ -70,8 +71,6 @@ QFont printFont(const forms::Font& font) {
     return q;
 }
 
-QString textOf(std::string_view s) { return qs(s); }
-
 // The lines of a text broken at CR LF.
 QStringList linesOf(std::string_view text) { return qs(text).split(QStringLiteral("\r\n")); }
 
@@ -83,22 +82,25 @@ public:
     void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) {
         if (s.empty()) return;
         const Fonted& f = fontFor(font);
-        p_.setFont(f.font);
-        p_.setPen(paperColor(color));
-        p_.drawText(QPointF(x * k_, y * k_ + f.ascent), textOf(s));
+        if (&f != current_) {
+            p_.setFont(f.font);
+            current_ = &f;
+        }
+        use(QPen(paperColor(color)));
+        p_.drawText(QPointF(x * k_, y * k_ + f.ascent), qs(s));
     }
     void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) {
-        p_.setPen(qpen(pen));
+        use(qpen(pen));
         p_.drawLine(QPointF(x1 * k_, y1 * k_), QPointF(x2 * k_, y2 * k_));
     }
     void box(double x1, double y1, double x2, double y2, const forms::Pen& pen, const forms::Brush& brush) {
-        p_.setPen(qpen(pen));
+        use(qpen(pen));
         p_.setBrush(qbrush(brush));
         p_.drawRect(QRectF(QPointF(x1 * k_, y1 * k_), QPointF(x2 * k_, y2 * k_)).normalized());
         p_.setBrush(Qt::NoBrush);
     }
     void ellipse(double cx, double cy, double rx, double ry, const forms::Pen& pen, const forms::Brush& brush) {
-        p_.setPen(qpen(pen));
+        use(qpen(pen));
         p_.setBrush(qbrush(brush));
         p_.drawEllipse(QPointF(cx * k_, cy * k_), rx * k_, ry * k_);
         p_.setBrush(Qt::NoBrush);
@@ -109,12 +111,25 @@ public:
         p_.drawImage(QRectF(x * k_, y * k_, w * k_, h * k_), image);
     }
 
-private:
     struct Fonted {
         forms::Font key;
         QFont font;
         qreal ascent;
     };
+    // Forgets what the painter was given: after it begins again.
+    void reset() {
+        current_ = nullptr;
+        pen_ = QPen(Qt::NoPen);
+    }
+
+private:
+    // The painter's pen changes only when it differs: a page draws hundreds
+    // of texts and rules in a few pens.
+    void use(const QPen& pen) {
+        if (pen == pen_) return;
+        pen_ = pen;
+        p_.setPen(pen);
+    }
     QPen qpen(const forms::Pen& pen) const {
         QPen q(paperColor(pen.color), std::max(1, pen.width), penStyle(pen.style), Qt::FlatCap, Qt::MiterJoin);
         return q;
@@ -131,7 +146,9 @@ private:
     }
     QPainter& p_;
     double k_;
-    std::vector<Fonted> fonts_;
+    std::deque<Fonted> fonts_; // stable addresses: current_ points into it
+    const Fonted* current_ = nullptr;
+    QPen pen_{Qt::NoPen};
 };
 
 // A picture in memory at screen resolution (15 twips a pixel).
@@ -164,6 +181,7 @@ public:
         painter_.end();
         const bool saved = image_.save(qs(path), "BMP");
         painter_.begin(&image_);
+        painting_.reset();
         return saved;
     }
 
@@ -205,6 +223,7 @@ const DocumentMetrics::Cached& DocumentMetrics::metricsOf(const forms::Font& fon
 
 double DocumentMetrics::textWidth(const forms::Font& font, std::string_view text) {
     const QFontMetricsF& fm = metricsOf(font).metrics;
+    if (text.find('\r') == std::string_view::npos) return fm.horizontalAdvance(qs(text));
     qreal widest = 0;
     for (const QString& line : linesOf(text)) widest = std::max(widest, fm.horizontalAdvance(line));
     return widest;
@@ -212,7 +231,9 @@ double DocumentMetrics::textWidth(const forms::Font& font, std::string_view text
 
 double DocumentMetrics::textHeight(const forms::Font& font, std::string_view text) {
     const QFontMetricsF& fm = metricsOf(font).metrics;
-    return (fm.ascent() + fm.descent()) * static_cast<double>(linesOf(text).size());
+    double lines = 1;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos; at = text.find("\r\n", at + 2)) ++lines;
+    return (fm.ascent() + fm.descent()) * lines;
 }
 
 // ---- print sessions ----
@@ -242,6 +263,7 @@ public:
         } else {
             device_->newPage();
         }
+        painting_.reset();
     }
     bool drawing() const { return painter_.isActive(); }
     Painting& painting() { return painting_; }
