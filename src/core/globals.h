@@ -10,7 +10,7 @@ extern std::string gstrIniFile, gstrReExecFile, gstrPlayerFile, gstrSeriesFile, 
 // Sets every path global from the per-user folder and the documents folder
 // (each already ending in "Quillon Software/Lumora"). Start-up calls it; tests
 // point it at a temporary data folder.
-void gsSetPathGlobals(const std::string& userFolder, const std::string& docFolder);
+void setPathGlobals(const std::string& userFolder, const std::string& docFolder);
 
 // Dialog exchange.
 extern int16_t gintDlgRet;     // -1 = cancelled

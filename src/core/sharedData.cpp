@@ -44,7 +44,7 @@ int16_t gintPrintPageNo = -1;
 int16_t gintPrintPageCount = 0;
 std::string gstrPrintTitle1, gstrPrintTitle2;
 
-void gsSetPathGlobals(const std::string& userFolder, const std::string& docFolder) {
+void setPathGlobals(const std::string& userFolder, const std::string& docFolder) {
     gstrUserFolder = userFolder;
     gstrDocFolder = docFolder;
     gstrDataFolder = docFolder + "/data";

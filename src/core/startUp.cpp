@@ -37,8 +37,8 @@ void writeDefault(const std::string& file, const std::string& section, const std
 
 } // namespace
 
-void gsSetMainWindowShower(std::function<void()> shower) { mainWindowShower = std::move(shower); }
-void gsSetPrevInstanceTest(std::function<bool()> test) { prevInstanceTest = std::move(test); }
+void setMainWindowShower(std::function<void()> shower) { mainWindowShower = std::move(shower); }
+void setPrevInstanceTest(std::function<bool()> test) { prevInstanceTest = std::move(test); }
 
 std::string gfGetLocalAppDataFolder() {
     std::string folder = files::userDataHome();
@@ -64,7 +64,7 @@ void Main() {
         const std::string userFolder = needFolder(needFolder(localAppData, "Quillon Software"), "Lumora");
         const std::string docFolder = needFolder(needFolder(documents, "Quillon Software"), "Lumora");
         needFolder(needFolder(docFolder, "data"), "games");
-        gsSetPathGlobals(userFolder, docFolder);
+        setPathGlobals(userFolder, docFolder);
 
         if (prevInstanceTest()) {
             gfWriteIniFile(gstrReExecFile, "ReExecute", "Really", "Yes");

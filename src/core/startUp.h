@@ -14,6 +14,6 @@ std::string gfGetMyDocumentsFolder();
 
 // The main window lives above the core: the program installs how to show it
 // (modeless). Without one, Main ends after the splash.
-void gsSetMainWindowShower(std::function<void()> shower);
+void setMainWindowShower(std::function<void()> shower);
 // Whether another instance runs; the platform's test unless replaced (tests).
-void gsSetPrevInstanceTest(std::function<bool()> test);
+void setPrevInstanceTest(std::function<bool()> test);

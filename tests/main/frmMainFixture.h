@@ -82,7 +82,7 @@ protected:
         gintDlgRet = 99;
         gintGameSaved = -1;
         gstrDlgParam = gstrDlgParam2 = gstrDlgParam3 = "";
-        gsSetGameWindows(&windows);
+        setGameWindows(&windows);
         data.writeSeries({{1, "春季リーグ"}, {2, "旧リーグ", 2}, {3, "秋季リーグ"}});
         data.writeCources({{1, "中央コース"}, {2, "河川敷コース"}});
         data.writePlayers({{1, "山田太郎", "1950/06/15", 1, 1, "やまだ", "札幌"},
@@ -97,7 +97,7 @@ protected:
         data.writeManager("6");
     }
     ~MainWindowTest() override {
-        gsSetGameWindows(nullptr);
+        setGameWindows(nullptr);
         files::fault::clear();
     }
 

@@ -66,7 +66,7 @@ public:
     // Defined here, so the suite that uses it (and links the core) resolves
     // the path setter; this support library does not link the core.
     explicit DataFolder(const TempHome& home) : DataFolder(home.path().string()) {
-        gsSetPathGlobals(user_, doc_);
+        setPathGlobals(user_, doc_);
     }
 
     const std::string& userFolder() const { return user_; }
