@@ -98,6 +98,15 @@
 //   Today(), TickCount(), Sleep(); TextWidth/TextHeight. The opener is
 //   files::opener() (platform/files/Opener.h).
 //
+// PRINTING (Printing.h, Surface.h, Device.h): a print service of its own,
+//   not part of the backend (the Qt one in src/platform/qt/QtPrintService,
+//   the recording one for tests in testing/RecordingPrinter.h). printer() is
+//   the printer object and forms::Picture a picture in memory, both Surfaces
+//   (CurrentX/Y, Print, Line with B/BF, Circle, TextWidth, NewPage, EndDoc)
+//   over a Device; documentMetrics() measures printed text, and a form with
+//   setDocumentMetric(true) sizes its labels with it. PrintJob keeps the
+//   copies of one print in one PDF file.
+//
 // BACKEND (Backend.h, implemented by src/platform/qt): widgets only while a
 //   form is shown; property pushes (Prop/FormProp) read values from the
 //   model; user input comes back through Form::dispatch* only. A control
