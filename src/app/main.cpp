@@ -1,11 +1,12 @@
-// Lumora: the Qt application with the forms layer's Qt backend and the
-// desktop opener installed, then the start-up procedure. The program ends
+// Lumora: the Qt application with the forms layer's Qt backend, the print
+// service and the desktop opener installed, then the start-up procedure. The program ends
 // when its last window closes, or at once when start-up opened none.
 #include "core/startUp.h"
 #include "main/frmMain.h"
 #include "platform/forms/Forms.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtOpener.h"
+#include "platform/qt/QtPrintService.h"
 
 #include <QApplication>
 
@@ -16,7 +17,9 @@ int main(int argc, char** argv) {
     qtui::prepareApplication();
     qtui::QtBackend backend;
     qtui::QtOpener opener;
+    qtui::QtPrintService printing;
     forms::setBackend(&backend);
+    forms::setPrintService(&printing);
     files::setOpener(&opener);
     forms::App::setCommandLine(argc, argv);
 
@@ -32,6 +35,7 @@ int main(int argc, char** argv) {
         setMainWindowShower(nullptr);
     }
     files::setOpener(nullptr);
+    forms::setPrintService(nullptr);
     forms::setBackend(nullptr);
     return code;
 }

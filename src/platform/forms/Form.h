@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace forms {
@@ -90,6 +91,10 @@ public:
     const Font& font() const { return font_; }
     // Changes the form's own font only (controls keep theirs).
     void setFont(const Font& f);
+    // A form laid out for printing (a report) measures its labels with the
+    // document metric of printing instead of the screen's.
+    bool DocumentMetric() const { return documentMetric_; }
+    void setDocumentMetric(bool v) { documentMetric_ = v; }
     bool KeyPreview() const { return keyPreview_; }
     void setKeyPreview(bool v) { keyPreview_ = v; }
     int16_t MousePointer() const { return mousePointer_; }
@@ -236,6 +241,7 @@ private:
     Color backColor_ = vbButtonFace;
     Font font_;
     bool keyPreview_ = false;
+    bool documentMetric_ = false;
     int16_t mousePointer_ = vbDefault;
     bool enabled_ = true;
 
@@ -244,6 +250,10 @@ private:
     std::vector<Menu*> menus_;        // top-level menus
     std::vector<ControlArrayBase*> arrays_;
     int loadingElements_ = 0; // a control array is making an element
+    // While Unload removes the run-time elements: the form's own controls
+    // that left, taken out of its lists in one pass afterwards.
+    bool sweeping_ = false;
+    std::unordered_set<const Control*> swept_;
     Control* active_ = nullptr;
     // Focus change in progress: a SetFocus from LostFocus redirects it.
     bool focusChanging_ = false;

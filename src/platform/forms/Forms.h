@@ -88,8 +88,8 @@
 //   ControlArray<T>::Load(n) makes a hidden copy of element 0's current
 //   properties (T needs T(Container&, std::string, int)); Unload(n) removes
 //   a run-time element. A user control's insides form its own Controls()
-//   and tab order. PictureBox/UserControl offer surface() for the drawing
-//   layer (not yet written) and a Paint event.
+//   and tab order. PictureBox/UserControl offer surface() for a drawing
+//   surface (Printing.h: forms::Picture) and a Paint event.
 //
 // SERVICES (Services.h): MsgBox(prompt, flags, title) with vb* flags and
 //   answers; Screen::TwipsPerPixelX/Y, Width/Height, MousePointer (one
@@ -97,6 +97,15 @@
 //   Beep(); App::Title "Lumora", Path(), Command(), PrevInstance(); Now(),
 //   Today(), TickCount(), Sleep(); TextWidth/TextHeight. The opener is
 //   files::opener() (platform/files/Opener.h).
+//
+// PRINTING (Printing.h, Surface.h, Device.h): a print service of its own,
+//   not part of the backend (the Qt one in src/platform/qt/QtPrintService,
+//   the recording one for tests in testing/RecordingPrinter.h). printer() is
+//   the printer object and forms::Picture a picture in memory, both Surfaces
+//   (CurrentX/Y, Print, Line with B/BF, Circle, TextWidth, NewPage, EndDoc)
+//   over a Device; documentMetrics() measures printed text, and a form with
+//   setDocumentMetric(true) sizes its labels with it. PrintJob keeps the
+//   copies of one print in one PDF file.
 //
 // BACKEND (Backend.h, implemented by src/platform/qt): widgets only while a
 //   form is shown; property pushes (Prop/FormProp) read values from the

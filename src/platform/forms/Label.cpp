@@ -1,5 +1,7 @@
 #include "platform/forms/Label.h"
 
+#include "platform/forms/Form.h"
+#include "platform/forms/Printing.h"
 #include "platform/forms/Services.h"
 
 namespace forms {
@@ -45,10 +47,17 @@ void Label::setBorderStyle(int16_t v) {
 }
 
 // A label sized to its text keeps its right edge when right-aligned and its
-// left edge otherwise.
+// left edge otherwise. Report forms measure as they print.
 void Label::fitToCaption() {
     if (!autoSize_) return;
-    const double w = TextWidth(font(), caption_), h = TextHeight(font(), caption_);
+    double w = 0, h = 0;
+    if (form().DocumentMetric()) {
+        w = documentMetrics().textWidth(font(), caption_);
+        h = documentMetrics().textHeight(font(), caption_);
+    } else {
+        w = TextWidth(font(), caption_);
+        h = TextHeight(font(), caption_);
+    }
     const double left = alignment_ == vbRightJustify ? Left() + Width() - w : Left();
     Move(left, Top(), w, h);
 }

@@ -139,6 +139,33 @@ TEST(ControlArrays, LoadAndUnloadErrorsAndFormUnload) {
     EXPECT_EQ(f.Controls().size(), before);
 }
 
+// Unloading many elements at once leaves exactly the design: its controls,
+// their containers' children and the tab order, each in design order.
+TEST(ControlArrays, UnloadingThousandsOfElementsLeavesTheDesignInOrder) {
+    doubles::TestDesktop desk;
+    class Boxes : public Form {
+    public:
+        Boxes() : Form("frmBoxes") {}
+        TextBox txtFirst{*this, "txtFirst"};
+        ControlArray<TextBox> txtCell{*this, "txtCell", {0}};
+        ControlArray<Label> lblCell{*this, "lblCell", {0}};
+        TextBox txtLast{*this, "txtLast"};
+    } f;
+    const std::vector<Control*> design = f.Controls();
+    f.Load();
+    for (int i = 1; i <= 3000; ++i) {
+        f.txtCell.Load(i);
+        f.lblCell.Load(i);
+    }
+    EXPECT_EQ(f.txtLast.TabIndex(), 2);
+    f.Unload();
+    EXPECT_EQ(f.Controls(), design);
+    EXPECT_EQ(f.children(), design);
+    EXPECT_EQ(f.txtCell.Count(), 1);
+    EXPECT_EQ(f.txtLast.TabIndex(), 2);
+    EXPECT_EQ(f.txtCell[0].TabIndex(), 1);
+}
+
 TEST(TabStrip, SelectingFromCodeAlwaysClicksRebuildingIsSilent) {
     doubles::TestDesktop desk;
     AllControls f;

@@ -1,0 +1,413 @@
+#include "platform/qt/QtPrintService.h"
+
+#include "platform/qt/Convert.h"
+#include "platform/text/RuntimeError.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+#include <cmath>
+#include <deque>
+
+namespace qtui {
+
+namespace {
+
+constexpr double TwipsPerPoint = 20;
+constexpr double PdfMarginTwips = 240;
+constexpr int PdfDotsPerInch = 600;
+
+// Colours on paper: system colours of text are black, the window's white.
+QColor paperColor(forms::Color c) {
+    if (!forms::isSystemColor(c)) return toQColor(c);
+    switch (c & 0xFFu) {
+    case 0x05: return Qt::white;
+    case 0x07: case 0x08: case 0x09: case 0x12: case 0x17: return Qt::black;
+    default: return toQColor(c);
+    }
+}
+
+Qt::PenStyle penStyle(int16_t drawStyle) {
+    switch (drawStyle) {
+    case 1: return Qt::DashLine;
+    case 2: return Qt::DotLine;
+    case 3: return Qt::DashDotLine;
+    case 4: return Qt::DashDotDotLine;
+    case 5: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+
+Qt::BrushStyle brushStyle(int16_t fillStyle) {
+    switch (fillStyle) {
+    case 0: return Qt::SolidPattern;
+    case 2: return Qt::HorPattern;
+    case 3: return Qt::VerPattern;
+    case 4: return Qt::BDiagPattern;
+    case 5: return Qt::FDiagPattern;
+    case 6: return Qt::CrossPattern;
+    case 7: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+    }
+}
+
+// A printed font: the desktop's substitute family at the size in points,
+// unhinted, so its widths scale with its size.
+QFont printFont(const forms::Font& font) {
+    QFont q(substituteFamily(font.Name));
+    q.setPointSizeF(std::max(0.1, font.Size));
+    q.setBold(font.Bold);
+    q.setItalic(font.Italic);
+    q.setUnderline(font.Underline);
+    q.setStrikeOut(font.Strikethrough);
+    q.setHintingPreference(QFont::PreferNoHinting);
+    return q;
+}
+
+// The lines of a text broken at CR LF.
+QStringList linesOf(std::string_view text) { return qs(text).split(QStringLiteral("\r\n")); }
+
+// Drawing on a painter whose device has `dots` dots per twip.
+class Painting {
+public:
+    Painting(QPainter& painter, double dots) : p_(painter), k_(dots) {}
+
+    void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) {
+        if (s.empty()) return;
+        const Fonted& f = fontFor(font);
+        if (&f != current_) {
+            p_.setFont(f.font);
+            current_ = &f;
+        }
+        use(QPen(paperColor(color)));
+        p_.drawText(QPointF(x * k_, y * k_ + f.ascent), qs(s));
+    }
+    void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) {
+        use(qpen(pen));
+        p_.drawLine(QPointF(x1 * k_, y1 * k_), QPointF(x2 * k_, y2 * k_));
+    }
+    void box(double x1, double y1, double x2, double y2, const forms::Pen& pen, const forms::Brush& brush) {
+        use(qpen(pen));
+        p_.setBrush(qbrush(brush));
+        p_.drawRect(QRectF(QPointF(x1 * k_, y1 * k_), QPointF(x2 * k_, y2 * k_)).normalized());
+        p_.setBrush(Qt::NoBrush);
+    }
+    void ellipse(double cx, double cy, double rx, double ry, const forms::Pen& pen, const forms::Brush& brush) {
+        use(qpen(pen));
+        p_.setBrush(qbrush(brush));
+        p_.drawEllipse(QPointF(cx * k_, cy * k_), rx * k_, ry * k_);
+        p_.setBrush(Qt::NoBrush);
+    }
+    void picture(const std::string& path, double x, double y, double w, double h) {
+        const QImage image(qs(path));
+        if (image.isNull()) throw text::RuntimeError(text::err::FileNotFound);
+        p_.drawImage(QRectF(x * k_, y * k_, w * k_, h * k_), image);
+    }
+
+    struct Fonted {
+        forms::Font key;
+        QFont font;
+        qreal ascent;
+    };
+    // Forgets what the painter was given: after it begins again.
+    void reset() {
+        current_ = nullptr;
+        pen_ = QPen(Qt::NoPen);
+    }
+
+private:
+    // The painter's pen changes only when it differs: a page draws hundreds
+    // of texts and rules in a few pens.
+    void use(const QPen& pen) {
+        if (pen == pen_) return;
+        pen_ = pen;
+        p_.setPen(pen);
+    }
+    QPen qpen(const forms::Pen& pen) const {
+        QPen q(paperColor(pen.color), std::max(1, pen.width), penStyle(pen.style), Qt::FlatCap, Qt::MiterJoin);
+        return q;
+    }
+    static QBrush qbrush(const forms::Brush& brush) { return QBrush(paperColor(brush.color), brushStyle(brush.style)); }
+    // A report uses a handful of fonts: a short list is searched fast.
+    const Fonted& fontFor(const forms::Font& font) {
+        for (const Fonted& f : fonts_)
+            if (f.key == font) return f;
+        QFont q = printFont(font);
+        const QFontMetricsF fm(q, p_.device());
+        fonts_.push_back({font, q, fm.ascent()});
+        return fonts_.back();
+    }
+    QPainter& p_;
+    double k_;
+    std::deque<Fonted> fonts_; // stable addresses: current_ points into it
+    const Fonted* current_ = nullptr;
+    QPen pen_{Qt::NoPen};
+};
+
+// A picture in memory at screen resolution (15 twips a pixel).
+class PictureDevice : public forms::PictureDevice {
+public:
+    PictureDevice(int width, int height) : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
+        image_.fill(Qt::white);
+        const int dotsPerMeter = static_cast<int>(std::lround(96 / 0.0254));
+        image_.setDotsPerMeterX(dotsPerMeter);
+        image_.setDotsPerMeterY(dotsPerMeter);
+        painter_.begin(&image_);
+    }
+    double dotsPerTwip() const override { return 1.0 / forms::TwipsPerPixel; }
+    void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) override {
+        painting_.text(x, y, s, font, color);
+    }
+    void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) override {
+        painting_.line(x1, y1, x2, y2, pen);
+    }
+    void box(double x1, double y1, double x2, double y2, const forms::Pen& pen, const forms::Brush& brush) override {
+        painting_.box(x1, y1, x2, y2, pen, brush);
+    }
+    void ellipse(double cx, double cy, double rx, double ry, const forms::Pen& pen, const forms::Brush& brush) override {
+        painting_.ellipse(cx, cy, rx, ry, pen, brush);
+    }
+    void picture(const std::string& path, double x, double y, double w, double h) override {
+        painting_.picture(path, x, y, w, h);
+    }
+    bool saveBmp(const std::string& path) override {
+        painter_.end();
+        const bool saved = image_.save(qs(path), "BMP");
+        painter_.begin(&image_);
+        painting_.reset();
+        return saved;
+    }
+
+private:
+    QImage image_;
+    QPainter painter_;
+    Painting painting_{painter_, 1.0 / forms::TwipsPerPixel};
+};
+
+QPageLayout::Orientation orientationOf(const forms::PageSetup& setup) {
+    return setup.Orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+} // namespace
+
+// ---- the document metric ----
+
+struct DocumentMetrics::Cached {
+    forms::Font key;
+    QFontMetricsF metrics;
+};
+
+DocumentMetrics::DocumentMetrics() : reference_(std::make_unique<QImage>(1, 1, QImage::Format_RGB32)) {
+    // One dot a twip: 1440 dots per inch.
+    const int dotsPerMeter = static_cast<int>(std::lround(1440 / 0.0254));
+    reference_->setDotsPerMeterX(dotsPerMeter);
+    reference_->setDotsPerMeterY(dotsPerMeter);
+}
+
+DocumentMetrics::~DocumentMetrics() = default;
+
+const DocumentMetrics::Cached& DocumentMetrics::metricsOf(const forms::Font& font) {
+    for (const auto& c : cache_)
+        if (c->key == font) return *c;
+    if (cache_.size() >= 64) cache_.clear();
+    cache_.push_back(std::make_unique<Cached>(Cached{font, QFontMetricsF(printFont(font), reference_.get())}));
+    return *cache_.back();
+}
+
+double DocumentMetrics::textWidth(const forms::Font& font, std::string_view text) {
+    const QFontMetricsF& fm = metricsOf(font).metrics;
+    if (text.find('\r') == std::string_view::npos) return fm.horizontalAdvance(qs(text));
+    qreal widest = 0;
+    for (const QString& line : linesOf(text)) widest = std::max(widest, fm.horizontalAdvance(line));
+    return widest;
+}
+
+double DocumentMetrics::textHeight(const forms::Font& font, std::string_view text) {
+    const QFontMetricsF& fm = metricsOf(font).metrics;
+    double lines = 1;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos; at = text.find("\r\n", at + 2)) ++lines;
+    return (fm.ascent() + fm.descent()) * lines;
+}
+
+// ---- print sessions ----
+
+class QtPrintService::Session {
+public:
+    Session(std::unique_ptr<QPagedPaintDevice> device, double dots, bool pdf)
+        : device_(std::move(device)), dots_(dots), pdf_(pdf) {}
+    ~Session() { finish(); }
+
+    double dots() const { return dots_; }
+    // Starts a page on the paper of `setup`. A device that cannot be opened
+    // fails its first page; later drawings of the document are dropped.
+    void startPage(const forms::PageSetup& setup) {
+        if (failed_) return;
+        device_->setPageSize(QPageSize(QPageSize::A4));
+        device_->setPageOrientation(orientationOf(setup));
+        if (pdf_) {
+            const double m = PdfMarginTwips / TwipsPerPoint;
+            device_->setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Point);
+        }
+        if (!painter_.isActive()) {
+            if (!painter_.begin(device_.get())) {
+                failed_ = true;
+                throw text::RuntimeError(482, "プリンタ エラーです。");
+            }
+        } else {
+            device_->newPage();
+        }
+        painting_.reset();
+    }
+    bool drawing() const { return painter_.isActive(); }
+    Painting& painting() { return painting_; }
+    void finish() {
+        if (painter_.isActive()) painter_.end();
+    }
+
+private:
+    std::unique_ptr<QPagedPaintDevice> device_;
+    double dots_;
+    bool pdf_;
+    bool failed_ = false;
+    QPainter painter_;
+    Painting painting_{painter_, dots_};
+};
+
+// One print document: drawings go to the service's open session.
+class DocumentDevice : public forms::Device {
+public:
+    explicit DocumentDevice(QtPrintService& service, QtPrintService::Session& session)
+        : service_(service), session_(session) {}
+    double dotsPerTwip() const override { return session_.dots(); }
+    void startPage(const forms::PageSetup& setup) override { session_.startPage(setup); }
+    void endDoc() override { service_.documentEnded(); }
+    void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) override {
+        if (session_.drawing()) session_.painting().text(x, y, s, font, color);
+    }
+    void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) override {
+        if (session_.drawing()) session_.painting().line(x1, y1, x2, y2, pen);
+    }
+    void box(double x1, double y1, double x2, double y2, const forms::Pen& pen, const forms::Brush& brush) override {
+        if (session_.drawing()) session_.painting().box(x1, y1, x2, y2, pen, brush);
+    }
+    void ellipse(double cx, double cy, double rx, double ry, const forms::Pen& pen, const forms::Brush& brush) override {
+        if (session_.drawing()) session_.painting().ellipse(cx, cy, rx, ry, pen, brush);
+    }
+    void picture(const std::string& path, double x, double y, double w, double h) override {
+        if (session_.drawing()) session_.painting().picture(path, x, y, w, h);
+    }
+
+private:
+    QtPrintService& service_;
+    QtPrintService::Session& session_;
+};
+
+// ---- the service ----
+
+// The desktop's default printer is asked for at the first print, not at start.
+QtPrintService::QtPrintService() : lookUpDefault_(true) {
+    chosenPdf_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Lumora.pdf");
+    pdfPath_ = chosenPdf_;
+}
+
+QtPrintService::QtPrintService(const std::string& pdfPath) : chosenPdf_(qs(pdfPath)) { followDefaultPrinter(); }
+
+void QtPrintService::knowDefault() {
+    if (!lookUpDefault_) return;
+    lookUpDefault_ = false;
+    chosenPrinter_ = QPrinterInfo::defaultPrinterName();
+    followDefaultPrinter();
+}
+
+QtPrintService::~QtPrintService() = default;
+
+void QtPrintService::choosePrinter(const std::string& printerName) {
+    lookUpDefault_ = false;
+    chosenPrinter_ = qs(printerName);
+    followDefaultPrinter();
+}
+
+void QtPrintService::choosePdf(const std::string& path) {
+    lookUpDefault_ = false;
+    chosenPrinter_.clear();
+    chosenPdf_ = qs(path);
+    followDefaultPrinter();
+}
+
+void QtPrintService::followDefaultPrinter() {
+    knowDefault();
+    printer_ = chosenPrinter_;
+    pdfPath_ = chosenPdf_;
+}
+
+std::string QtPrintService::deviceName() {
+    knowDefault();
+    return utf8(printer_.isEmpty() ? pdfPath_ : printer_); }
+
+forms::PageArea QtPrintService::pageArea(const forms::PageSetup& setup) {
+    knowDefault();
+    const bool landscape = setup.Orientation == 2;
+    if (printer_.isEmpty()) {
+        const double w = landscape ? 16838 : 11906, h = landscape ? 11906 : 16838;
+        return {w, h, PdfMarginTwips, PdfMarginTwips, w - 2 * PdfMarginTwips, h - 2 * PdfMarginTwips};
+    }
+    const auto key = std::make_pair(utf8(printer_), static_cast<int>(setup.Orientation));
+    if (auto it = areas_.find(key); it != areas_.end()) return it->second;
+    QPrinter p(QPrinter::HighResolution);
+    p.setPrinterName(printer_);
+    p.setPageSize(QPageSize(QPageSize::A4));
+    p.setPageOrientation(orientationOf(setup));
+    const QPageLayout layout = p.pageLayout();
+    const QRectF paper = layout.fullRect(QPageLayout::Point), area = layout.paintRect(QPageLayout::Point);
+    const forms::PageArea result{paper.width() * TwipsPerPoint, paper.height() * TwipsPerPoint,
+                                 area.left() * TwipsPerPoint,   area.top() * TwipsPerPoint,
+                                 area.width() * TwipsPerPoint,  area.height() * TwipsPerPoint};
+    areas_[key] = result;
+    return result;
+}
+
+std::unique_ptr<QtPrintService::Session> QtPrintService::newSession() {
+    if (printer_.isEmpty()) {
+        auto writer = std::make_unique<QPdfWriter>(pdfPath_);
+        writer->setResolution(PdfDotsPerInch);
+        writer->setCreator(QStringLiteral("Lumora"));
+        return std::make_unique<Session>(std::move(writer), PdfDotsPerInch / 1440.0, true);
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPrinterName(printer_);
+    printer->setDocName(QStringLiteral("Lumora"));
+    const double dots = printer->resolution() / 1440.0;
+    return std::make_unique<Session>(std::move(printer), dots, false);
+}
+
+std::unique_ptr<forms::Device> QtPrintService::openDocument() {
+    knowDefault();
+    if (!session_) session_ = newSession();
+    return std::make_unique<DocumentDevice>(*this, *session_);
+}
+
+// A document ends its session, except on a PDF target inside a print job:
+// the copies of one print go into one file, which the job's end closes.
+void QtPrintService::documentEnded() {
+    if (jobs_ > 0 && printer_.isEmpty()) return;
+    session_.reset();
+}
+
+void QtPrintService::beginJob() { ++jobs_; }
+
+void QtPrintService::endJob() {
+    if (jobs_ > 0 && --jobs_ == 0) session_.reset();
+}
+
+std::unique_ptr<forms::PictureDevice> QtPrintService::openPicture(int widthPixels, int heightPixels) {
+    return std::make_unique<PictureDevice>(widthPixels, heightPixels);
+}
+
+} // namespace qtui

@@ -1,0 +1,74 @@
+#include "reports/game/modPfPreparePrint.h"
+
+#include "reports/game/frmPfEntryList.h"
+
+#include "core/globals.h"
+#include "platform/forms/Services.h"
+#include "platform/text/Numbers.h"
+#include "platform/text/RuntimeError.h"
+#include "preview/modPpPreview.h"
+
+std::string gstrPrintGameDate;
+int16_t gintEntryCount = 0;
+int16_t gintTeamCount = 0;
+int16_t gintBelongOrLocation = 0;
+
+namespace {
+
+// Every member does the same with its own window and top offset: count the
+// pages on the very window it then hands to the engine.
+bool preparePrint(const std::string& name, ReportWindow& frm, int16_t mode, forms::Form* owner, int32_t topMm) {
+    try {
+        int32_t counted = 0;
+        bool failed = false;
+        {
+            const forms::HourglassScope hourglass;
+            gintPrintPageNo = -1;
+            gintPrintPageCount = -1;
+            frm.Load();
+            counted = frm.gintMaxPageNo;
+            failed = frm.passFailed();
+            frm.Unload();
+        }
+        // The window has shown why its count failed: nothing is previewed.
+        if (failed) return true;
+        const int16_t pages = text::CInt(counted);
+        if (mode == 0) gsPrintPreview(frm, owner, pages, topMm, 0);
+        if (mode == 1) gsPrintDirect(frm, owner, pages, topMm, 0);
+        forms::Screen::setMousePointer(forms::vbDefault);
+        return false;
+    } catch (const text::RuntimeError& e) {
+        frm.Unload();
+        forms::Screen::setMousePointer(forms::vbDefault);
+        forms::MsgBox(name + "(): " + e.Description, forms::vbOKOnly, std::string("エラー"));
+        return true;
+    }
+}
+
+// A report whose window is not part of the program yet says so.
+bool notYet() {
+    forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title));
+    return true;
+}
+
+} // namespace
+
+bool gfPrintEntryList(int16_t mode, forms::Form* owner) {
+    frmPfEntryList frm;
+    return preparePrint("gfPrintEntryList", frm, mode, owner, 10);
+}
+
+bool gfPrintScore(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintPersonRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintRoundRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintTeamList(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintTeamRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonEntryList(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonTotalRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonGameRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonRoundRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonTeamList(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonTeamRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonPersonalGameScore(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonPersonalGameInfo(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonPersonalRoundScore(int16_t, forms::Form*) { return notYet(); }

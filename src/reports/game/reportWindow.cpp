@@ -1,0 +1,117 @@
+#include "reports/game/reportWindow.h"
+
+#include "core/globals.h"
+#include "platform/forms/Services.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+#include "platform/text/RuntimeError.h"
+
+ReportWindow::ReportWindow(std::string name, int columnRules)
+    : Form(std::move(name), forms::Font{"ＭＳ Ｐゴシック", 9.75}), linTate(*this, "linTate", columnRules) {
+    setBorderStyle(forms::vbBSNone);
+    setClientSize(PageWidth, PageHeight);
+    setDocumentMetric(true);
+}
+
+void ReportWindow::designLabel(forms::Label& label, const LabelDesign& d) {
+    label.setAutoSize(false);
+    label.setFont(forms::Font{"ＭＳ Ｐゴシック", 9.75, d.bold});
+    label.setAlignment(d.alignment);
+    label.setBorderStyle(0);
+    label.setBackStyle(0);
+    label.setForeColor(d.color);
+    label.setVisible(d.visible);
+    label.Move(d.left, d.top, d.width, d.height);
+    label.setCaption(d.caption);
+    label.setAutoSize(d.autoSize);
+}
+
+void ReportWindow::designLine(forms::Line& line, double x1, double y1, double x2, double y2, forms::Color color,
+                              int16_t width, bool visible) {
+    line.setPoints(x1, y1, x2, y2);
+    line.setBorderColor(color);
+    line.setBorderStyle(1);
+    line.setBorderWidth(width);
+    line.setDrawMode(13);
+    line.setVisible(visible);
+}
+
+void ReportWindow::designCell(forms::Label& label, double left, double width, int16_t alignment, bool bold) {
+    designLabel(label, {left, 1260, width, "", alignment, bold, false, forms::RGB(255, 0, 0), false});
+}
+
+void ReportWindow::Form_Load() {
+    design();
+    gintMaxPageNo = 0;
+    failed_ = pfDataSet();
+    if (failed_) forms::MsgBox("印刷中にエラーが発生しました！ 再実行してください。", forms::vbExclamation);
+}
+
+bool ReportWindow::trappedPass(const std::string& prefix, const std::function<void()>& body) {
+    try {
+        body();
+        return false;
+    } catch (const text::RuntimeError& e) {
+        forms::MsgBox(prefix + e.Description, forms::vbOKOnly, std::string("エラー"));
+        return true;
+    }
+}
+
+void ReportWindow::startWalk(const std::string& countText, std::string pageTitleWord) {
+    pageTitleWord_ = std::move(pageTitleWord);
+    lblSeasonTittle.setCaption(gstrPrintTitle1);
+    lblScoreTittle.setCaption(gstrPrintTitle2);
+    lblEntryNum.setCaption(countText);
+    for (auto& rule : linTate) rule.setY1(linTop.Y1());
+    lblScorePage.setCaption("");
+    lblPage.setCaption("");
+    y_ = text::CLng(linTop.Y1());
+    onPage_ = firstRow_ = false;
+}
+
+bool ReportWindow::beginRow() {
+    firstRow_ = y_ == linTop.Y1();
+    if (firstRow_) {
+        ++gintMaxPageNo;
+        onPage_ = gintMaxPageNo == gintPrintPageNo;
+        if (onPage_) {
+            lblScorePage.setCaption(pageTitleWord_ + "（" + text::Format(gintPrintPageNo, "0") + "/" +
+                                    text::Format(gintPrintPageCount, "0") + "）");
+            lblPage.setCaption("- " + text::Format(gintPrintPageNo, "0") + " -");
+        }
+        y_ += RowHeight; // the header row
+    }
+    return onPage_;
+}
+
+void ReportWindow::rowRule(bool thick) {
+    forms::Line& rule = newElement(thick ? linFutoYoko : linHosoYoko);
+    if (thick) rule.setPoints(linTop.X1(), y_, linTop.X2(), y_);
+    else rule.setPoints(rule.X1(), y_, rule.X2(), y_);
+    rule.setBorderColor(forms::vbBlack);
+    rule.setVisible(true);
+}
+
+forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, const std::string& caption) {
+    forms::Label& label = newElement(column);
+    label.setTop(y_ + TextOffset);
+    label.setLeft(column[0].Left());
+    label.setForeColor(forms::vbBlack);
+    label.setCaption(caption);
+    label.setVisible(true);
+    return label;
+}
+
+void ReportWindow::endRow(bool lastRow, int32_t height, int32_t nextHeight) {
+    y_ += height;
+    if (lastRow || y_ + nextHeight > PageLimit) endPage();
+}
+
+void ReportWindow::endPage() {
+    if (onPage_) {
+        for (auto& rule : linTate) rule.setY2(y_);
+        rowRule(true);
+    }
+    onPage_ = false;
+    y_ = text::CLng(linTop.Y1());
+}

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "platform/forms/Printing.h"
+#include "platform/qt/QtPrintService.h"
+#include "platform/qt/testing/QtDesktop.h"
+#include "support/TempHome.h"
+
+#include <QImage>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+class PrintService : public testing::Test {
+protected:
+    PrintService() { qtui::testing::application(); }
+    testsupport::TempHome home;
+};
+
+TEST_F(PrintService, TheDocumentMetricScalesWithTheSizeAndNeverRoundsToPixels) {
+    qtui::DocumentMetrics m;
+    const forms::Font small{"ＭＳ Ｐゴシック", 9.75}, large{"ＭＳ Ｐゴシック", 19.5};
+    const std::string s = "参加一覧（1/2）選手ABC";
+    EXPECT_NEAR(m.textWidth(large, s), 2 * m.textWidth(small, s), 1.0);
+    // Full-width characters of a proportional gothic are one em (195 twips at 9.75 pt).
+    EXPECT_NEAR(m.textWidth(small, "参加"), 390, 2.0);
+    EXPECT_NEAR(m.textHeight(small, ""), 205, 15.0); // one line, about an em
+    EXPECT_DOUBLE_EQ(m.textHeight(small, "a\r\nb"), 2 * m.textHeight(small, "a"));
+    EXPECT_DOUBLE_EQ(m.textWidth(small, "ab\r\na"), m.textWidth(small, "ab"));
+}
+
+TEST_F(PrintService, APictureIsWhiteAndSavesAsABitmap) {
+    qtui::QtPrintService service(home.file("unused.pdf"));
+    forms::setPrintService(&service);
+    {
+        forms::Picture picture(1500, 1500); // 100 x 100 pixels
+        picture.setDrawWidth(1);
+        picture.Line(0, 750, 1500, 750, forms::vbBlack);
+        ASSERT_TRUE(picture.SavePicture(home.file("page.bmp")));
+    }
+    forms::setPrintService(nullptr);
+    const QImage image(QString::fromStdString(home.file("page.bmp")));
+    ASSERT_EQ(image.size(), QSize(100, 100));
+    EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(10, 50), QColor(Qt::black));
+}
+
+TEST_F(PrintService, EachPrintedPageHasTheOrientationSetBeforeIt) {
+    const std::string pdf = home.file("pages.pdf");
+    qtui::QtPrintService service(pdf);
+    forms::setPrintService(&service);
+    forms::Printer& p = forms::printer();
+    EXPECT_DOUBLE_EQ(p.ScaleWidth(), 11906 - 480);
+    p.setOrientation(1);
+    p.Print("portrait");
+    p.NewPage();
+    p.setOrientation(2);
+    EXPECT_DOUBLE_EQ(p.ScaleWidth(), 16838 - 480);
+    p.Print("landscape");
+    p.EndDoc();
+    p.setOrientation(1);
+    forms::setPrintService(nullptr);
+    std::string info;
+    if (FILE* f = popen(("pdfinfo -f 1 -l 2 '" + pdf + "'").c_str(), "r")) {
+        char buf[4096];
+        for (std::size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;) info.append(buf, n);
+        pclose(f);
+    }
+    EXPECT_NE(info.find("Page    1 size:  595 x 842"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page    2 size:  842 x 595"), std::string::npos) << info;
+}
+
+} // namespace
