@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QContextMenuEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -185,6 +186,34 @@ TEST_F(ShownWidgets, CombosAndListsKeepThePlatformsSelectionRules) {
     f.lstMulti.setSelected(2, true);
     EXPECT_TRUE(widget<QListWidget>(f.lstMulti)->item(2)->isSelected());
     EXPECT_FALSE(widget<QListWidget>(f.lstMulti)->item(1)->isSelected());
+}
+
+TEST_F(ShownWidgets, AComboListIsNoWiderThanItsWindow) {
+    std::string name;
+    for (int i = 0; i < 127; ++i) name += "長";
+    f.cobList.AddItem(name);
+    auto* combo = widget<QComboBox>(f.cobList);
+    combo->showPopup();
+    QWidget* popup = combo->view()->window();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }));
+    const QRect window = QtDesktop::window(f)->geometry();
+    const QRect list = popup->geometry();
+    if (const char* folder = std::getenv("LUMORA_SCREENSHOTS"); folder && *folder) {
+        // The window with its open list over it.
+        const QRect both = window.united(list);
+        QPixmap shot(both.size());
+        shot.fill(Qt::black);
+        QPainter p(&shot);
+        p.drawPixmap(window.topLeft() - both.topLeft(), QtDesktop::window(f)->grab());
+        p.drawPixmap(list.topLeft() - both.topLeft(), popup->grab());
+        p.end();
+        shot.save(QString::fromLocal8Bit(folder) + QStringLiteral("/qt-combo-long-item.png"));
+    }
+    EXPECT_LE(list.width(), window.width());
+    EXPECT_GT(list.width(), combo->width()) << "wider than the box, to show more of a long item";
+    EXPECT_GE(list.left(), window.left());
+    EXPECT_LE(list.right(), window.right());
+    combo->hidePopup();
 }
 
 TEST_F(ShownWidgets, TheWheelOverAClosedComboChangesNothing) {
