@@ -70,7 +70,7 @@ TEST(SplashQt, IsDrawnWithItsTextsBeforeTheStartWaits) {
     QtDesktop desk;
     WatchedClock clock;
     forms::setClock(&clock);
-    gsSetPrevInstanceTest([] { return false; });
+    setPrevInstanceTest([] { return false; });
     QImage atWait;
     QString title;
     frmStartUp* splash = nullptr;
@@ -85,7 +85,7 @@ TEST(SplashQt, IsDrawnWithItsTextsBeforeTheStartWaits) {
         qtui::saveScreenshotIfAsked(*window, "frmStartUp");
     };
     Main();
-    gsSetPrevInstanceTest(nullptr);
+    setPrevInstanceTest(nullptr);
     forms::setClock(&desk.doubles.clock);
 
     ASSERT_NE(splash, nullptr) << "the start did not wait with the splash up";
