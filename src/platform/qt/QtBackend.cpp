@@ -201,6 +201,9 @@ void QtBackend::controlChanged(forms::Control& control, forms::Prop what) {
 }
 
 void QtBackend::refresh(forms::Form& form) {
+    if (!FormWindow::of(form)) return;
+    // What the running handler left pending first (the widgets of controls it made).
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     FormWindow* w = FormWindow::of(form);
     if (w && (w = awaitExposure(*w))) w->repaint();
 }
@@ -215,7 +218,7 @@ void QtBackend::refresh(forms::Control& control) {
 // A window can be drawn on once the window system has mapped and exposed it,
 // which a window manager may put off for a while after the show. A refresh
 // before the program's event loop runs (the splash during start-up) would
-// paint nothing and the window would stay empty until the loop runs: the
+// paint nothing, and the window would stay empty until the loop runs: the
 // first refresh of a window waits for it, within a limit.
 FormWindow* QtBackend::awaitExposure(FormWindow& window) {
     constexpr int LimitMs = 1000;
@@ -223,10 +226,8 @@ FormWindow* QtBackend::awaitExposure(FormWindow& window) {
     if (!w->exposureAwaited) {
         w->exposureAwaited = true;
         const QDeadlineTimer deadline(LimitMs);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         while (w && w->form && w->isVisible() && !w->isMinimized() &&
-               !(w->windowHandle() && w->windowHandle()->isExposed()) &&
-               !deadline.hasExpired()) {
+               !(w->windowHandle() && w->windowHandle()->isExposed()) && !deadline.hasExpired()) {
             QThread::msleep(5);
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
