@@ -127,6 +127,9 @@ TEST(Windows, MessageBoxesHaveTheButtonsAndAnswersOfTheirFlags) {
     answerNextBox(QStringLiteral("はい"), seen, Qt::Key_Escape);
     EXPECT_EQ(forms::MsgBox("保存しますか？", forms::vbYesNo), forms::vbYes);
     EXPECT_TRUE(seen.contains(QStringLiteral("(refused)"))) << "without Cancel, Esc answers nothing";
+    answerNextBox({}, seen, Qt::Key_Return);
+    EXPECT_EQ(forms::MsgBox("保存しますか？", forms::vbYesNo | forms::vbDefaultButton2), forms::vbNo)
+        << "Enter presses the default button";
 }
 
 // The text's own line breaks are the only ones; a line wider than the
