@@ -6,6 +6,7 @@
 frmStartUp::frmStartUp()
     : Form("frmStartUp"), Image2(*this, "Image2"), lblTittle(*this, "lblTittle"),
       lblVersion(*this, "lblVersion"), lblMsg(*this, "lblMsg") {
+    setCaption(product::Title); // what the task bar and window lists show
     setBorderStyle(forms::vbBSNone);
     setControlBox(false);
     setShowInTaskbar(false);

@@ -93,7 +93,7 @@ private:
     double pfSnapToPixelX(double v) const;
     int32_t pfGetColIndexOfX(double x) const;
     void clearRow();
-    void renderLabel(int32_t i, double x, double inner, bool narrow);
+    void renderLabel(int32_t i, double x, double inner, bool narrow, const std::string& shown);
     void renderCheckBox(int32_t i, double x, bool narrow);
     void placeByAlignment(forms::Control& c, int32_t alignment, double x, double width);
 

@@ -4,6 +4,9 @@
 #include "grid/uctMGRow.h"
 
 #include "platform/forms/Services.h"
+#include "platform/text/Strings.h"
+
+#include <algorithm>
 
 using namespace forms;
 
@@ -14,6 +17,39 @@ constexpr int AlignLeft = 0, AlignRight = 1, AlignCentre = 2;
 constexpr int AlignMiddle = 0, AlignTop = 1, AlignBottom = 2;
 
 bool validAlignment(int32_t code) { return code >= 0 && code <= 8; }
+
+// A text wider than its cell is drawn smaller, one pixel of font size at a
+// time, down to a floor: the fonts of this machine are wider than the ones
+// the columns were sized for, and a text cut at the cell's edges
+// ("00H(10x10" for "120H(12x10)") reads as another value. A text too long
+// for any size (a long name) keeps the cell's size and shows its start
+// followed by "…".
+constexpr double FitFloorSize = 7.5; // points (10 pixels)
+constexpr double FitStep = 0.75;     // points: one pixel at 96 dpi
+
+struct Fit {
+    double size;
+    std::string shown;
+};
+
+// The longest start of `text` that fits `inner` twips with "…" after it.
+std::string elided(const Font& font, const std::string& text, double inner) {
+    long low = 0, high = text::Len(text) - 1; // the answer lies in [low, high]
+    while (low < high) {
+        const long mid = (low + high + 1) / 2;
+        if (TextWidth(font, text::Left(text, mid) + "…") <= inner) low = mid;
+        else high = mid - 1;
+    }
+    return text::Left(text, low) + "…";
+}
+
+Fit fitText(const Font& cellFont, const std::string& text, double inner) {
+    for (Font font = cellFont;; font.Size = std::max(FitFloorSize, font.Size - FitStep)) {
+        if (TextWidth(font, text) <= inner) return {font.Size, text};
+        if (font.Size <= FitFloorSize) break;
+    }
+    return {cellFont.Size, elided(cellFont, text, inner)};
+}
 
 } // namespace
 
@@ -52,9 +88,15 @@ void uctMGRow::gsUpdate() {
         const double inner = W - 2.0 * mlngMarginX;
         const bool narrow = px > inner;
         Label& label = lblObj(i);
-        label.setFontSize(cell.FontSize);
         label.setFontBold(cell.FontBold);
-        if (cell.Type == MGCellTypeLabel) renderLabel(i, x, inner, narrow);
+        Fit fit{cell.FontSize, cell.Text};
+        if (cell.Type == MGCellTypeLabel && !narrow) {
+            Font font = label.font();
+            font.Size = cell.FontSize;
+            fit = fitText(font, cell.Text, inner);
+        }
+        label.setFontSize(fit.size);
+        if (cell.Type == MGCellTypeLabel) renderLabel(i, x, inner, narrow, fit.shown);
         else if (cell.Type == MGCellTypeCheckBox) renderCheckBox(i, x, narrow);
         x = pfSnapToPixelX(x + W);
     }
@@ -76,10 +118,10 @@ void uctMGRow::placeByAlignment(Control& c, int32_t alignment, double x, double 
     c.Move(x, top, width, h);
 }
 
-void uctMGRow::renderLabel(int32_t i, double x, double inner, bool narrow) {
+void uctMGRow::renderLabel(int32_t i, double x, double inner, bool narrow, const std::string& shown) {
     const typRowCell& cell = mtypRowCells[static_cast<size_t>(i)];
     Label& label = lblObj(i);
-    label.setCaption(cell.Text);
+    label.setCaption(shown);
     if (narrow) {
         label.setVisible(false);
         label.setEnabled(false);

@@ -129,6 +129,39 @@ TEST_F(RowViewTest, AlignmentCodesPlaceTheLabel) {
     EXPECT_EQ(row.lblObj(0).Alignment(), vbCenter);
 }
 
+// The fixed-pitch metric: a half-width character is half an em (size × 10
+// twips), any other one em.
+TEST_F(RowViewTest, ATextWiderThanItsCellIsDrawnSmallerOrShowsItsStart) {
+    const struct {
+        const char* text;
+        int32_t width, alignment;
+        double size;         // the cell's font size
+        const char* caption; // what the label shows
+        double shown;        // at that size
+    } cases[] = {
+        {"36H(9x4)", 1150, 2, 10, "36H(9x4)", 10},           // fits as it is
+        {"120H(12x10)", 1150, 2, 10, "120H(12x10)", 9.25},   // 1100 twips in 1060: one step smaller
+        {"12345678901234", 1150, 0, 11.25, "12345678901234", 7.5}, // 1050 twips: fits at the floor
+        {"123456789012345", 1150, 0, 11.25, "1234567…", 11.25},  // not even there: its start
+        {"000000000000000000000", 600, 1, 11.25, "00…", 11.25},
+        {"", 1150, 1, 11.25, "", 11.25},
+    };
+    for (const auto& k : cases) {
+        row.gsSetColWidth(1, k.width);
+        row.gsSetAlignment(1, k.alignment);
+        row.gsSetTextFontSize(1, k.size);
+        row.gsSetText(1, k.text);
+        row.gsUpdate();
+        const Label& label = row.lblObj(1);
+        EXPECT_EQ(label.Caption(), k.caption) << k.text;
+        EXPECT_EQ(label.font().Size, k.shown) << k.text;
+        EXPECT_EQ(label.Left(), 1500 + 45) << k.text;
+        EXPECT_EQ(label.Width(), k.width - 90) << k.text;
+        EXPECT_EQ(label.Top(), (300 - label.Height()) / 2) << k.text;
+        EXPECT_EQ(row.Cell(1).Text, k.text) << "the cell keeps its own text";
+    }
+}
+
 TEST_F(RowViewTest, ANarrowColumnHidesItsLabelButKeepsItsBorders) {
     row.gsSetKind(MGRowKindHeaderResizable);
     row.gsSetColWidth(2, 90); // 6 pixels: under one pixel inside the margins

@@ -30,8 +30,8 @@ class Timer;
 // with the platform's key code (vbKey... / upper-case ASCII) and the UTF-8
 // characters the key types, and is consumed: the model edits text boxes and
 // pushes Text and Selection back. Input-method commits go to dispatchText,
-// a paste from an edit menu to dispatchPaste; caret moves made with the
-// mouse to dispatchSelection. Mouse presses, moves and releases go to
+// the commands of an edit menu to dispatchEditCommand; caret moves made
+// with the mouse to dispatchSelection. Mouse presses, moves and releases go to
 // dispatchMouseDown/Move/Up in twips relative to the control (a Qt double
 // click is dispatchMouseDown with clicks = 2, on a list too: its first press
 // has chosen the item). A choice in a combo popup or a list goes to

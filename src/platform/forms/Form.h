@@ -17,6 +17,10 @@ class TabStrip;
 class TextBox;
 class Timer;
 
+// The commands of a text box's edit menu (right click), as the platform's
+// edit boxes offer them.
+enum class EditCommand { Undo, Cut, Copy, Paste, Delete, SelectAll };
+
 // A window. A program window derives from Form, holds its controls as members
 // (created with `*this` or a container as their parent, in collection order)
 // and overrides the Form_ handlers it needs.
@@ -136,11 +140,13 @@ public:
     // Text that arrives outside key events (an input-method commit): each
     // character goes through KeyPress as if typed.
     void dispatchText(std::string_view text);
-    // Paste from the edit menu of the focused text box or drop-down combo:
-    // no key is pressed (no KeyDown, no KeyPress for Ctrl+V), but each
-    // character of the clipboard's first line goes through KeyPress as if
-    // typed, so a box's character checks hold for pasted text too.
-    void dispatchPaste(Control& box);
+    // A command of the edit menu of the focused text box or drop-down
+    // combo: no key is pressed (no KeyDown, no KeyPress for Ctrl+Z, Ctrl+V
+    // ...). A paste still sends each character of the clipboard's first line
+    // through KeyPress as if typed, so a box's character checks hold for
+    // pasted text too; an undo puts back the text before the last edit and
+    // raises Change.
+    void dispatchEditCommand(Control& box, EditCommand command);
     // Mouse input in twips relative to the control. A press moves the focus
     // to a control that takes it (not to a Cancel button, so a box's
     // validation does not run); when a LostFocus handler keeps the focus,
@@ -223,6 +229,7 @@ private:
     void pressChar(Control* target, int16_t KeyAscii);
     void keyAction(Control& c, int16_t KeyCode, int16_t Shift);
     void charAction(Control& c, int16_t KeyAscii);
+    void editCommand(Control& c, EditCommand command);
     void pasteInto(Control& c);
     void clickAction(Control& c);
     Control* findButton(bool cancel) const;

@@ -59,16 +59,16 @@ bool editsText(const Control& c) {
            (c.kind() == ControlKind::ComboBox && static_cast<const ComboBox&>(c).Style() == vbComboDropdown);
 }
 
+TextEdit& textEdit(Control& c) {
+    return c.kind() == ControlKind::TextBox ? static_cast<TextBox&>(c).edit() : static_cast<ComboBox&>(c).edit();
+}
+
 // Runs an edit on a text box or the edit part of a drop-down combo.
 template <class F>
 void edit(Control& c, const F& f) {
-    if (c.kind() == ControlKind::TextBox) {
-        auto& box = static_cast<TextBox&>(c);
-        box.editDone(f(box.edit()));
-    } else {
-        auto& combo = static_cast<ComboBox&>(c);
-        combo.editDone(f(combo.edit()));
-    }
+    const bool changed = f(textEdit(c));
+    if (c.kind() == ControlKind::TextBox) static_cast<TextBox&>(c).editDone(changed);
+    else static_cast<ComboBox&>(c).editDone(changed);
 }
 
 void clickButton(Control& b) { raise(b.Click); }
@@ -141,10 +141,31 @@ void Form::dispatchText(std::string_view text) {
     });
 }
 
-void Form::dispatchPaste(Control& box) {
+void Form::dispatchEditCommand(Control& box, EditCommand command) {
     detail::boundary([&] {
-        if (&box == keyTarget() && editsText(box)) pasteInto(box);
+        if (&box == keyTarget() && editsText(box)) editCommand(box, command);
     });
+}
+
+// What an edit box does for a command of its edit menu, or for the control
+// character of its key (Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V) that nobody dropped.
+void Form::editCommand(Control& c, EditCommand command) {
+    switch (command) {
+    case EditCommand::Undo: edit(c, [](TextEdit& e) { return e.undo(); }); break;
+    case EditCommand::Cut:
+        editCommand(c, EditCommand::Copy);
+        edit(c, [](TextEdit& e) { return e.deleteSelection(); });
+        break;
+    case EditCommand::Copy: Clipboard::SetText(textEdit(c).selText()); break;
+    case EditCommand::Paste: pasteInto(c); break;
+    case EditCommand::Delete: edit(c, [](TextEdit& e) { return e.deleteSelection(); }); break;
+    case EditCommand::SelectAll:
+        edit(c, [](TextEdit& e) {
+            e.select(0, e.length());
+            return false;
+        });
+        break;
+    }
 }
 
 void Form::pressChar(Control* target, int16_t KeyAscii) {
@@ -158,12 +179,10 @@ void Form::charAction(Control& c, int16_t KeyAscii) {
     if (editsText(c)) {
         switch (KeyAscii) {
         case 8: edit(c, [](TextEdit& e) { return e.backspace(); }); return;
-        case 3: Clipboard::SetText(c.kind() == ControlKind::TextBox ? static_cast<TextBox&>(c).SelText() : static_cast<ComboBox&>(c).edit().selText()); return;
-        case 24:
-            charAction(c, 3);
-            edit(c, [](TextEdit& e) { return e.replaceSelection({}); });
-            return;
-        case 22: pasteInto(c); return;
+        case 3: editCommand(c, EditCommand::Copy); return;
+        case 24: editCommand(c, EditCommand::Cut); return;
+        case 22: editCommand(c, EditCommand::Paste); return;
+        case 26: editCommand(c, EditCommand::Undo); return;
         default: break;
         }
         if (KeyAscii > 0 && KeyAscii < 32) return; // Enter, Esc and other control codes type nothing
@@ -194,10 +213,12 @@ void Form::charAction(Control& c, int16_t KeyAscii) {
     }
 }
 
-// A paste: the clipboard's first line, each character through KeyPress.
+// A paste: the clipboard's first line, each character through KeyPress;
+// what it types is one undo step.
 void Form::pasteInto(Control& c) {
     std::string text = Clipboard::GetText();
     if (auto cut = text.find_first_of("\r\n"); cut != std::string::npos) text.resize(cut);
+    textEdit(c).endRun();
     for (char32_t ch : text::toUtf32(text)) {
         const int16_t k = keyAsciiOf(ch);
         if (k == 0) {
@@ -206,6 +227,7 @@ void Form::pasteInto(Control& c) {
         }
         pressChar(&c, k);
     }
+    textEdit(c).endRun();
 }
 
 void Form::keyAction(Control& c, int16_t KeyCode, int16_t Shift) {

@@ -92,10 +92,12 @@ void inputText(Control& c, std::string_view text) {
     c.form().dispatchText(text);
 }
 
-void paste(Control& c) {
+void editMenu(Control& c, EditCommand command) {
     c.form().dispatchFocus(c);
-    c.form().dispatchPaste(c);
+    c.form().dispatchEditCommand(c, command);
 }
+
+void paste(Control& c) { editMenu(c, EditCommand::Paste); }
 
 void chooseItem(ListControl& list, int index, int16_t shift) { list.form().dispatchChoose(list, index, shift); }
 

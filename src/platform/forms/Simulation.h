@@ -7,6 +7,7 @@
 // the form's input pipeline (Form::dispatch...), exactly as real input from
 // the backend does, so events come in the platform's order.
 namespace forms {
+enum class EditCommand;
 class Control;
 class Form;
 class ListBox;
@@ -32,7 +33,8 @@ void pressKey(Form& f, int16_t keyCode, int16_t shift = 0);
 void pressKey(Control& c, int16_t keyCode, int16_t shift = 0);
 // Text committed by an input method into the box (focusing it first).
 void inputText(Control& c, std::string_view text);
-// A paste from the box's edit menu (focusing it first).
+// A command of the box's edit menu (focusing it first); paste is the paste.
+void editMenu(Control& c, EditCommand command);
 void paste(Control& c);
 // Chooses a list or combo item (focusing the control first).
 void chooseItem(ListControl& list, int index, int16_t shift = 0);

@@ -15,7 +15,41 @@ void TextEdit::store(std::u16string_view text) {
 
 std::string TextEdit::selText() const { return text::Mid(text_, selStart_ + 1, selLength_); }
 
+void TextEdit::forgetUndo() {
+    canUndo_ = false;
+    run_ = Run::None;
+    undoText_.clear();
+}
+
+template <class F>
+bool TextEdit::personEdit(Run kind, const F& edit) {
+    const bool continues = canUndo_ && kind != Run::None && run_ == kind;
+    std::string before = continues ? std::string() : text_;
+    const long start = selStart_, length = selLength_;
+    if (!edit()) return false;
+    if (!continues) {
+        undoText_ = std::move(before);
+        undoStart_ = start;
+        undoLength_ = length;
+        canUndo_ = true;
+    }
+    run_ = kind;
+    return true;
+}
+
+bool TextEdit::undo() {
+    if (!canUndo_) return false;
+    run_ = Run::None;
+    std::swap(text_, undoText_);
+    length_ = text::Len(text_);
+    std::swap(selStart_, undoStart_);
+    std::swap(selLength_, undoLength_);
+    anchor_ = selStart_;
+    return text_ != undoText_;
+}
+
 bool TextEdit::setText(std::string_view text) {
+    forgetUndo();
     selStart_ = selLength_ = anchor_ = 0;
     if (text == text_) return false;
     text_ = std::string(text);
@@ -24,15 +58,21 @@ bool TextEdit::setText(std::string_view text) {
 }
 
 void TextEdit::select(long start, long length) {
+    run_ = Run::None;
     selStart_ = std::clamp(start, 0L, length_);
     selLength_ = std::clamp(length, 0L, length_ - selStart_);
     anchor_ = selStart_;
 }
 
 bool TextEdit::replaceSelection(std::string_view text) {
-    std::u16string all = text::toUtf16(text_);
-    const std::u16string piece = text::toUtf16(text);
+    const bool changed = replace(text::toUtf16(text));
+    if (changed) forgetUndo();
+    return changed;
+}
+
+bool TextEdit::replace(std::u16string_view piece) {
     if (selLength_ == 0 && piece.empty()) return false;
+    std::u16string all = text::toUtf16(text_);
     all.replace(static_cast<size_t>(selStart_), static_cast<size_t>(selLength_), piece);
     store(all);
     selStart_ = anchor_ = selStart_ + static_cast<long>(piece.size());
@@ -43,25 +83,31 @@ bool TextEdit::replaceSelection(std::string_view text) {
 TextEdit::Typed TextEdit::typeChar(char32_t ch) {
     if (!text::isStorable932(ch)) return Typed::Refused;
     if (maxLength_ > 0 && length_ - selLength_ + 1 > maxLength_) return Typed::Full;
-    replaceSelection(text::fromCodePoint(ch));
+    personEdit(Run::Typing, [&] { return replace(text::toUtf16(text::fromCodePoint(ch))); });
     return Typed::Inserted;
 }
 
 bool TextEdit::backspace() {
-    if (selLength_ == 0) {
-        if (selStart_ == 0) return false;
-        --selStart_;
-        selLength_ = 1;
-    }
-    return replaceSelection({});
+    if (selLength_ == 0 && selStart_ == 0) return false;
+    return personEdit(Run::Deleting, [&] {
+        if (selLength_ == 0) {
+            --selStart_;
+            selLength_ = 1;
+        }
+        return replace({});
+    });
 }
 
 bool TextEdit::deleteForward() {
-    if (selLength_ == 0) {
-        if (selStart_ >= length_) return false;
-        selLength_ = 1;
-    }
-    return replaceSelection({});
+    if (selLength_ == 0 && selStart_ >= length_) return false;
+    return personEdit(Run::Deleting, [&] {
+        if (selLength_ == 0) selLength_ = 1;
+        return replace({});
+    });
+}
+
+bool TextEdit::deleteSelection() {
+    return personEdit(Run::None, [&] { return replace({}); });
 }
 
 void TextEdit::moveCaret(int16_t keyCode, bool extend) {
@@ -78,6 +124,7 @@ void TextEdit::moveCaret(int16_t keyCode, bool extend) {
         default: return;
         }
     }
+    run_ = Run::None;
     if (!extend) anchor_ = caret;
     selStart_ = std::min(anchor_, caret);
     selLength_ = std::max(anchor_, caret) - selStart_;

@@ -114,7 +114,7 @@ Binding* buildControl(QtBackend& backend, forms::Control& c, Canvas& parent) {
     Canvas* inner = nullptr;
     switch (c.kind()) {
     case ControlKind::TextBox: w = new QLineEdit(&parent); break;
-    case ControlKind::ComboBox: w = new QComboBox(&parent); break;
+    case ControlKind::ComboBox: w = new ComboWidget(&parent); break;
     case ControlKind::ListBox: {
         auto* list = new ListWidget(&parent);
         list->setUniformItemSizes(true);

@@ -13,7 +13,6 @@
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/KeyMap.h"
 #include "platform/qt/QtBackend.h"
-#include "platform/text/Strings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -240,9 +239,9 @@ void Binding::reportSelection() {
     control->form().dispatchSelection(*control, start, length);
 }
 
-// The edit menu of a text box: Paste is the model's paste (each character
-// through KeyPress, so its filters and code page 932 apply); the other
-// entries are the keys that do the same.
+// The edit menu of a text box, as the platform's edit boxes have it. Every
+// entry is the model's command (no key is pressed): a paste still sends
+// each character through KeyPress, so its filters and code page 932 apply.
 void Binding::editMenu(QContextMenuEvent* e) {
     forms::Form& f = control->form();
     if (f.ActiveControl() != control) {
@@ -250,33 +249,28 @@ void Binding::editMenu(QContextMenuEvent* e) {
         settle(f);
         if (!control || f.ActiveControl() != control) return;
     }
-    const bool selected = control->kind() == ControlKind::TextBox
-                              ? static_cast<forms::TextBox*>(control)->SelLength() > 0
-                              : static_cast<forms::ComboBox*>(control)->SelLength() > 0;
+    const forms::TextEdit& edit = control->kind() == ControlKind::TextBox
+                                      ? static_cast<forms::TextBox*>(control)->edit()
+                                      : static_cast<forms::ComboBox*>(control)->edit();
+    const bool selected = edit.selLength() > 0;
     QMenu menu;
-    QAction* cut = menu.addAction(QStringLiteral("切り取り(&T)"));
-    QAction* copy = menu.addAction(QStringLiteral("コピー(&C)"));
-    QAction* paste = menu.addAction(QStringLiteral("貼り付け(&P)"));
-    QAction* erase = menu.addAction(QStringLiteral("削除(&D)"));
+    const auto add = [&menu](const char* caption, forms::EditCommand command, bool enabled) {
+        QAction* a = menu.addAction(QString::fromUtf8(caption));
+        a->setData(static_cast<int>(command));
+        a->setEnabled(enabled);
+    };
+    add("元に戻す(&U)", forms::EditCommand::Undo, edit.canUndo());
     menu.addSeparator();
-    QAction* all = menu.addAction(QStringLiteral("すべて選択(&A)"));
-    cut->setEnabled(selected);
-    copy->setEnabled(selected);
-    erase->setEnabled(selected);
-    paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    add("切り取り(&T)", forms::EditCommand::Cut, selected);
+    add("コピー(&C)", forms::EditCommand::Copy, selected);
+    add("貼り付け(&P)", forms::EditCommand::Paste, !QGuiApplication::clipboard()->text().isEmpty());
+    add("削除(&D)", forms::EditCommand::Delete, selected);
+    menu.addSeparator();
+    add("すべて選択(&A)", forms::EditCommand::SelectAll, edit.selLength() < edit.length());
     QPointer<QWidget> alive = widget;
     QAction* chosen = menu.exec(e->globalPos());
     if (!chosen || !alive || !control) return;
-    if (chosen == cut) f.dispatchKeyDown('X', forms::vbCtrlMask, "\x18");
-    else if (chosen == copy) f.dispatchKeyDown('C', forms::vbCtrlMask, "\x03");
-    else if (chosen == paste) f.dispatchPaste(*control);
-    else if (chosen == erase) f.dispatchKeyDown(forms::vbKeyDelete, 0);
-    else if (chosen == all) {
-        const long length = control->kind() == ControlKind::TextBox
-                                ? text::Len(static_cast<forms::TextBox*>(control)->Text())
-                                : text::Len(static_cast<forms::ComboBox*>(control)->Text());
-        f.dispatchSelection(*control, 0, length);
-    }
+    f.dispatchEditCommand(*control, static_cast<forms::EditCommand>(chosen->data().toInt()));
     settle(f);
 }
 

@@ -1,9 +1,11 @@
 #include "platform/qt/ControlWidgets.h"
 
+#include <QAbstractItemView>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QPainter>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QStyleOption>
 #include <QStringList>
 #include <QStylePainter>
@@ -82,6 +84,41 @@ void CheckBoxWidget::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     p.drawPixmap(0, 0, drawn_);
+}
+
+// ---- ComboWidget ----
+
+namespace {
+
+// The rows of an open combo list: a list's rows with some room around the
+// text (the style's menu-like rows would cut a long name in its middle).
+class ComboRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 4);
+    }
+};
+
+} // namespace
+
+ComboWidget::ComboWidget(QWidget* parent) : QComboBox(parent) {
+    setItemDelegate(new ComboRows(this));
+    view()->setTextElideMode(Qt::ElideRight);
+    view()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void ComboWidget::showPopup() {
+    QComboBox::showPopup();
+    QWidget* popup = view()->window();
+    const QRect limit = window()->geometry(); // the window's inner area, on the screen
+    if (!popup->isVisible() || popup->width() <= limit.width()) return;
+    // As wide as the window, and kept inside it.
+    QRect shown = popup->geometry();
+    shown.setWidth(limit.width());
+    if (shown.right() > limit.right()) shown.moveRight(limit.right());
+    if (shown.left() < limit.left()) shown.moveLeft(limit.left());
+    popup->setGeometry(shown);
 }
 
 // ---- PictureWidget ----

@@ -2,6 +2,7 @@
 #include "platform/qt/Canvas.h"
 
 #include <QColor>
+#include <QComboBox>
 #include <QEvent>
 #include <QListWidget>
 #include <QPixmap>
@@ -52,6 +53,16 @@ private:
     int shortcut_ = 0;
     QPixmap drawn_;
     int drawnState_ = -1; // the style state drawn_ shows; -1: to be drawn
+};
+
+// A combo box whose open list may be wider than the box, to show its long
+// items, but never wider than the box's window: a 127-character name would
+// otherwise stretch it across the screen. Items wider than that show their
+// start and "…".
+class ComboWidget : public QComboBox {
+public:
+    explicit ComboWidget(QWidget* parent);
+    void showPopup() override;
 };
 
 // A list box. Keys and clicks act through the model, never through Qt's

@@ -191,10 +191,13 @@ void applyMenu(forms::Menu& m, forms::Prop what) {
     QAction* a = actionOf(m);
     if (!a) return;
     switch (what) {
-    case forms::Prop::Caption:
-        a->setSeparator(m.Caption() == "-");
-        a->setText(qs(m.Caption()));
+    case forms::Prop::Caption: {
+        // A separator shows its line only: the style would draw a text beside it.
+        const bool separator = m.Caption() == "-";
+        a->setSeparator(separator);
+        a->setText(separator ? QString() : qs(m.Caption()));
         break;
+    }
     case forms::Prop::Visible: a->setVisible(m.Visible()); break;
     case forms::Prop::Enabled: a->setEnabled(m.Enabled()); break;
     case forms::Prop::Value:

@@ -27,6 +27,7 @@ public:
 
     forms::Form* form; // nullptr once the form is hidden
     PictureWidget* client;
+    bool exposureAwaited = false; // a refresh has waited for the window system to show it
 
     void apply(forms::FormProp what);
     void applyAll();

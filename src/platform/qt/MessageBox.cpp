@@ -3,15 +3,102 @@
 #include "platform/forms/Types.h"
 #include "platform/qt/Convert.h"
 
-#include <QMessageBox>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace qtui {
 
 using namespace forms;
+
+namespace {
+
+constexpr int ButtonMinWidth = 88; // pixels: the platform's 75 dialog units
+constexpr int ScreenMargin = 16;   // pixels left for the window frame
+
+QStyle::StandardPixmap iconOf(int flags) {
+    switch (flags & 0x70) {
+    case vbCritical: return QStyle::SP_MessageBoxCritical;
+    case vbQuestion: return QStyle::SP_MessageBoxQuestion;
+    case vbExclamation: return QStyle::SP_MessageBoxWarning;
+    case vbInformation: return QStyle::SP_MessageBoxInformation;
+    default: return QStyle::SP_CustomBase; // none
+    }
+}
+
+} // namespace
+
+MessageDialog::MessageDialog(const QString& title, const QString& text, int flags, QWidget* parent)
+    : QDialog(parent), text_(new QLabel(this)), buttonRow_(new QWidget(this)) {
+    setWindowTitle(title);
+    setModal(true);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    if (const auto icon = iconOf(flags); icon != QStyle::SP_CustomBase) {
+        auto* picture = new QLabel(this);
+        const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        picture->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(side, side));
+        picture->setAlignment(Qt::AlignTop);
+        body->addWidget(picture, 0, Qt::AlignTop);
+    }
+    text_->setTextFormat(Qt::PlainText);
+    text_->setText(text);
+    text_->setWordWrap(false);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    body->addWidget(text_, 1);
+    auto* row = new QHBoxLayout(buttonRow_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch();
+    auto* all = new QVBoxLayout(this);
+    all->setContentsMargins(16, 16, 16, 12);
+    all->setSpacing(16);
+    all->addLayout(body);
+    all->addWidget(buttonRow_);
+}
+
+QPushButton* MessageDialog::addButton(const QString& text, bool escape) {
+    auto* b = new QPushButton(text, buttonRow_);
+    b->setMinimumWidth(std::max(ButtonMinWidth, b->sizeHint().width()));
+    static_cast<QHBoxLayout*>(buttonRow_->layout())->addWidget(b);
+    connect(b, &QPushButton::clicked, this, [this, b] {
+        clicked_ = b;
+        accept();
+    });
+    buttons_.append(b);
+    if (escape) escape_ = b;
+    return b;
+}
+
+void MessageDialog::fit() {
+    static_cast<QHBoxLayout*>(buttonRow_->layout())->addStretch();
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (escape_) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
+    // Only the text's own line breaks, while the box fits the screen.
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const int widest = (screen ? screen->availableGeometry().width() : 1024) - ScreenMargin;
+    const int around = sizeHint().width() - text_->sizeHint().width();
+    if (sizeHint().width() > widest) {
+        text_->setWordWrap(true);
+        text_->setFixedWidth(widest - around);
+    }
+    layout()->activate();
+    setFixedSize(sizeHint());
+}
+
+void MessageDialog::reject() {
+    if (!escape_) return;
+    clicked_ = escape_;
+    QDialog::reject();
+}
 
 int showMessageBox(const std::string& prompt, int flags, const std::string& title, QWidget* parent) {
     struct Choice {
@@ -27,40 +114,24 @@ int showMessageBox(const std::string& prompt, int flags, const std::string& titl
     case vbRetryCancel: choices = {{"再試行", vbRetry}, {"キャンセル", vbCancel}}; break;
     default: choices = {{"OK", vbOK}}; break;
     }
-    QMessageBox box(parent);
-    box.setWindowTitle(qs(title));
     QString text = qs(prompt);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(text);
-    switch (flags & 0x70) {
-    case vbCritical: box.setIcon(QMessageBox::Critical); break;
-    case vbQuestion: box.setIcon(QMessageBox::Question); break;
-    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-    case vbInformation: box.setIcon(QMessageBox::Information); break;
-    default: break;
-    }
+    MessageDialog box(qs(title), text, flags, parent);
     std::vector<std::pair<QPushButton*, int>> buttons;
-    QPushButton* escape = nullptr;
     for (const Choice& c : choices) {
-        // Roles other than Reject leave Esc to the Cancel button alone.
-        const bool cancel = c.answer == vbCancel;
-        QPushButton* b = box.addButton(QString::fromUtf8(c.text), cancel ? QMessageBox::RejectRole : QMessageBox::ActionRole);
-        buttons.emplace_back(b, c.answer);
-        if (cancel || choices.size() == 1) escape = b;
+        // Cancel answers Esc and the close box; so does the only button of an OK box.
+        const bool escape = c.answer == vbCancel || choices.size() == 1;
+        buttons.emplace_back(box.addButton(QString::fromUtf8(c.text), escape), c.answer);
     }
+    box.fit();
     const size_t preferred = static_cast<size_t>((flags >> 8) & 3);
-    box.setDefaultButton(buttons[preferred < buttons.size() ? preferred : 0].first);
-    box.setEscapeButton(escape);
-    // A box without a Cancel button can only be answered with a button.
-    do {
-        box.exec();
-    } while (!box.clickedButton() && !escape);
+    QPushButton* first = buttons[preferred < buttons.size() ? preferred : 0].first;
+    first->setDefault(true);
+    first->setFocus();
+    box.exec();
     for (const auto& [button, answer] : buttons)
         if (box.clickedButton() == button) return answer;
-    for (const auto& [button, answer] : buttons)
-        if (button == escape) return answer;
-    return choices.front().answer;
+    return choices.front().answer; // the box went without an answer (the program ends)
 }
 
 } // namespace qtui

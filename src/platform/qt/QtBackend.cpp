@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFontMetricsF>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
@@ -199,16 +201,38 @@ void QtBackend::controlChanged(forms::Control& control, forms::Prop what) {
 }
 
 void QtBackend::refresh(forms::Form& form) {
-    FormWindow* w = FormWindow::of(form);
-    if (!w) return;
-    // Before the program's event loop runs, the window has to be mapped first.
+    if (!FormWindow::of(form)) return;
+    // What the running handler left pending first (the widgets of controls it made).
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if ((w = FormWindow::of(form))) w->repaint();
+    FormWindow* w = FormWindow::of(form);
+    if (w && (w = awaitExposure(*w))) w->repaint();
 }
 
 void QtBackend::refresh(forms::Control& control) {
+    FormWindow* w = FormWindow::of(control.form());
+    if (!w || !awaitExposure(*w)) return;
     if (Item* item = itemOf(control)) item->canvas->repaint(item->area);
     else if (Binding* b = bindingOf(control)) b->widget->repaint();
+}
+
+// A window can be drawn on once the window system has mapped and exposed it,
+// which a window manager may put off for a while after the show. A refresh
+// before the program's event loop runs (the splash during start-up) would
+// paint nothing, and the window would stay empty until the loop runs: the
+// first refresh of a window waits for it, within a limit.
+FormWindow* QtBackend::awaitExposure(FormWindow& window) {
+    constexpr int LimitMs = 1000;
+    QPointer<FormWindow> w = &window;
+    if (!w->exposureAwaited) {
+        w->exposureAwaited = true;
+        const QDeadlineTimer deadline(LimitMs);
+        while (w && w->form && w->isVisible() && !w->isMinimized() &&
+               !(w->windowHandle() && w->windowHandle()->isExposed()) && !deadline.hasExpired()) {
+            QThread::msleep(5);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+    return w && w->form ? w.data() : nullptr;
 }
 
 void QtBackend::runModal(forms::Form& form) {

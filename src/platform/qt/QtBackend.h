@@ -22,6 +22,8 @@ class Control;
 // forms::setBackend once a QApplication exists (src/app/main.cpp).
 namespace qtui {
 
+class FormWindow;
+
 class QtBackend : public forms::Backend {
 public:
     QtBackend();
@@ -64,6 +66,9 @@ private:
     void quitWhenNoWindows();
     // Builds the widgets of the controls made while their forms were shown.
     void buildCreated();
+    // Waits once per window until it can be drawn on; nullptr when the window
+    // went away meanwhile.
+    FormWindow* awaitExposure(FormWindow& window);
 
     std::unordered_map<forms::Timer*, std::unique_ptr<QTimer>> timers_;
     std::unordered_map<forms::Form*, QEventLoop*> modalLoops_;

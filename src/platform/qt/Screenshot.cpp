@@ -13,13 +13,16 @@
 namespace qtui {
 
 void saveScreenshotIfAsked(forms::Form& form, const std::string& name) {
+    if (QWidget* window = windowOf(form)) saveScreenshotIfAsked(*window, name);
+}
+
+void saveScreenshotIfAsked(QWidget& widget, const std::string& name) {
     const char* folder = std::getenv("LUMORA_SCREENSHOTS");
-    QWidget* window = windowOf(form);
-    if (!folder || !*folder || !window) return;
+    if (!folder || !*folder) return;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QDir dir(QString::fromLocal8Bit(folder));
     dir.mkpath(QStringLiteral("."));
-    window->grab().save(dir.filePath(qs(name) + QStringLiteral(".png")), "PNG");
+    widget.grab().save(dir.filePath(qs(name) + QStringLiteral(".png")), "PNG");
 }
 
 } // namespace qtui

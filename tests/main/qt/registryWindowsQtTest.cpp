@@ -134,3 +134,22 @@ TEST_F(RegistryWindowsQt, RealEscCancelsTheNameDialog) {
     EXPECT_FALSE(f.Visible());
     EXPECT_EQ(gintDlgRet, -1);
 }
+
+// The date help keeps each of its lines whole ("例). 1940/1/20 or 40/1/20"
+// stays on the line the text gives it).
+TEST_F(RegistryWindowsQt, TheDateHelpShowsItsLinesAsTheTextBreaksThem) {
+    gstrDlgParam = "";
+    gstrDlgParam2 = "";
+    frmPeriod f;
+    ASSERT_TRUE(desk.show(f));
+    forms::setPresenter(nullptr);
+    int lines = 0;
+    QtDesktop::whenNextBoxShows([&](qtui::MessageDialog& box) {
+        lines = QtDesktop::shownLines(box);
+        EXPECT_TRUE(box.textLabel()->text().contains(QStringLiteral("形式で入力してください。例). 1940/1/20 or 40/1/20\n")));
+        qtui::saveScreenshotIfAsked(box, "frmPeriod_dateHelp");
+    });
+    QtDesktop::click(f.btnHelpDate);
+    EXPECT_EQ(lines, 4);
+    f.Unload();
+}

@@ -91,10 +91,79 @@ TEST_F(KeysFixture, APasteFromTheEditMenuPressesNoKeyButEachCharacterGoesThrough
                                 "txtA:Change"}));
     f.txtB.SetFocus();
     f.take();
-    f.dispatchPaste(f.txtA); // only into the focused box
-    f.dispatchPaste(f.btnOK);
+    f.dispatchEditCommand(f.txtA, EditCommand::Paste); // only into the focused box
+    f.dispatchEditCommand(f.btnOK, EditCommand::Paste);
     EXPECT_EQ(f.txtA.Text(), "78");
     EXPECT_EQ(f.take(), Events{});
+}
+
+// The Change events among the events since the last look.
+Events changes(AllControls& f) {
+    Events all = f.take();
+    std::erase_if(all, [](const std::string& e) { return !e.ends_with(":Change"); });
+    return all;
+}
+
+// One undo step: the state before a person's last edit. A run of typing or
+// of deleting is one step, a caret move ends a run, a second undo takes the
+// first back, and a change from code forgets the step.
+TEST_F(KeysFixture, CtrlZUndoesThePersonsLastEdit) {
+    const auto undo = [this] {
+        sim::pressKey(f.txtA, 'Z', vbCtrlMask);
+        return f.txtA.Text();
+    };
+    sim::typeText(f.txtA, "abc");
+    f.take();
+    EXPECT_EQ(undo(), "");
+    EXPECT_EQ(changes(f), Events{"txtA:Change"});
+    EXPECT_EQ(undo(), "abc");
+    sim::pressKey(f, vbKeyBack);
+    sim::pressKey(f, vbKeyBack);
+    EXPECT_EQ(undo(), "abc");
+    EXPECT_EQ(f.txtA.SelStart(), 3);
+    sim::pressKey(f, vbKeyHome);
+    sim::typeText(f.txtA, "xy");
+    sim::pressKey(f, vbKeyEnd);
+    sim::typeText(f.txtA, "z");
+    EXPECT_EQ(undo(), "xyabc");
+    EXPECT_EQ(undo(), "xyabcz");
+    f.txtA.setText("code");
+    f.take();
+    EXPECT_EQ(undo(), "code");
+    EXPECT_EQ(changes(f), Events{});
+}
+
+// The edit menu's commands press no key, so a KeyPress that drops control
+// codes does not stop them; a paste is still filtered like typing, keeps to
+// MaxLength and is one undo step.
+TEST_F(KeysFixture, EditMenuCommandsActWithoutAKeyAndPasteIsFilteredAndOneStep) {
+    f.txtA.KeyPress = [this](int16_t& k) {
+        f.events.push_back("txtA:KeyPress " + std::to_string(k));
+        if (k < '0' || k > '9') k = 0; // digits only: Ctrl+Z and Ctrl+V as keys are dropped too
+    };
+    f.txtA.setMaxLength(5);
+    sim::typeText(f.txtA, "12");
+    Clipboard::SetText("3a4567\r\n8");
+    sim::editMenu(f.txtA, EditCommand::Paste);
+    EXPECT_EQ(f.txtA.Text(), "12345");
+    f.take();
+    sim::editMenu(f.txtA, EditCommand::Undo);
+    EXPECT_EQ(f.txtA.Text(), "12");
+    EXPECT_EQ(f.take(), Events{"txtA:Change"});
+    sim::editMenu(f.txtA, EditCommand::SelectAll);
+    EXPECT_EQ(f.txtA.SelLength(), 2);
+    sim::editMenu(f.txtA, EditCommand::Cut);
+    EXPECT_EQ(f.txtA.Text(), "");
+    EXPECT_EQ(Clipboard::GetText(), "12");
+    sim::editMenu(f.txtA, EditCommand::Undo);
+    EXPECT_EQ(f.txtA.Text(), "12");
+    f.txtA.setSelStart(1);
+    f.txtA.setSelLength(1);
+    sim::editMenu(f.txtA, EditCommand::Copy);
+    sim::editMenu(f.txtA, EditCommand::Delete);
+    EXPECT_EQ(f.txtA.Text(), "1");
+    EXPECT_EQ(Clipboard::GetText(), "2");
+    EXPECT_EQ(changes(f), (Events{"txtA:Change", "txtA:Change", "txtA:Change"}));
 }
 
 TEST_F(KeysFixture, SendTabMovesAfterTheHandlerReturns) {

@@ -4,6 +4,7 @@
 #include "platform/qt/ControlWidgets.h"
 #include "platform/qt/Convert.h"
 #include "platform/qt/Items.h"
+#include "platform/qt/Screenshot.h"
 #include "platform/qt/ShownForm.h"
 #include "platform/qt/testing/QtDesktop.h"
 #include "platform/text/RuntimeError.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QContextMenuEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -185,6 +187,34 @@ TEST_F(ShownWidgets, CombosAndListsKeepThePlatformsSelectionRules) {
     f.lstMulti.setSelected(2, true);
     EXPECT_TRUE(widget<QListWidget>(f.lstMulti)->item(2)->isSelected());
     EXPECT_FALSE(widget<QListWidget>(f.lstMulti)->item(1)->isSelected());
+}
+
+TEST_F(ShownWidgets, AComboListIsNoWiderThanItsWindow) {
+    std::string name;
+    for (int i = 0; i < 127; ++i) name += "長";
+    f.cobList.AddItem(name);
+    auto* combo = widget<QComboBox>(f.cobList);
+    combo->showPopup();
+    QWidget* popup = combo->view()->window();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }));
+    const QRect window = QtDesktop::window(f)->geometry();
+    const QRect list = popup->geometry();
+    if (const char* folder = std::getenv("LUMORA_SCREENSHOTS"); folder && *folder) {
+        // The window with its open list over it.
+        const QRect both = window.united(list);
+        QPixmap shot(both.size());
+        shot.fill(Qt::black);
+        QPainter p(&shot);
+        p.drawPixmap(window.topLeft() - both.topLeft(), QtDesktop::window(f)->grab());
+        p.drawPixmap(list.topLeft() - both.topLeft(), popup->grab());
+        p.end();
+        shot.save(QString::fromLocal8Bit(folder) + QStringLiteral("/qt-combo-long-item.png"));
+    }
+    EXPECT_LE(list.width(), window.width());
+    EXPECT_GT(list.width(), combo->width()) << "wider than the box, to show more of a long item";
+    EXPECT_GE(list.left(), window.left());
+    EXPECT_LE(list.right(), window.right());
+    combo->hidePopup();
 }
 
 TEST_F(ShownWidgets, TheWheelOverAClosedComboChangesNothing) {
@@ -441,18 +471,48 @@ TEST_F(ShownWidgets, AClickKeepsWhatGotFocusSelectedAndThenPlacesTheCaret) {
 
 namespace {
 
-// Chooses the entry `text` of the next popup menu, once it is up.
-void chooseInNextMenu(const QString& text) {
+// Chooses the entry `text` of the next popup menu, once it is up; notes its
+// entries in `seen` ("-" a separator, "(off)" after a disabled one).
+void chooseInNextMenu(const QString& text, QStringList* seen = nullptr, const char* picture = nullptr) {
     auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, text] {
+    QObject::connect(poll, &QTimer::timeout, [poll, text, seen, picture] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;
         poll->stop();
         poll->deleteLater();
+        if (picture) qtui::saveScreenshotIfAsked(*menu, picture);
+        for (QAction* a : menu->actions())
+            if (seen) *seen << (a->isSeparator() ? QStringLiteral("-") : a->text() + (a->isEnabled() ? "" : "(off)"));
         for (QAction* a : menu->actions())
             if (a->text() == text) QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
     });
     poll->start(5);
+}
+
+void openEditMenu(QWidget* edit) {
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
+    QApplication::sendEvent(edit, &menu);
+}
+
+// The platform's edit menu; its undo, like Ctrl+Z, is the model's: the text
+// before the last edit comes back, in the model and in the widget.
+TEST_F(ShownWidgets, TheEditMenuAndCtrlZUndoTheLastEdit) {
+    forms::Clipboard::Clear();
+    auto* edit = widget<QLineEdit>(f.txtA);
+    desk.click(f.txtA);
+    desk.type("12");
+    QStringList seen;
+    chooseInNextMenu(QStringLiteral("元に戻す(&U)"), &seen, "qt-edit-menu");
+    openEditMenu(edit);
+    EXPECT_EQ(seen, (QStringList{"元に戻す(&U)", "-", "切り取り(&T)(off)", "コピー(&C)(off)", "貼り付け(&P)(off)",
+                                 "削除(&D)(off)", "-", "すべて選択(&A)"}));
+    EXPECT_EQ(f.txtA.Text(), "");
+    EXPECT_EQ(edit->text(), QString());
+    desk.key(Qt::Key_Z, Qt::ControlModifier); // undoes the undo
+    EXPECT_EQ(f.txtA.Text(), "12");
+    EXPECT_EQ(edit->text(), QStringLiteral("12"));
+    const Events events = f.take();
+    EXPECT_EQ(std::count(events.begin(), events.end(), "txtA:Change"), 4); // "1", "12", undo, undo again
 }
 
 TEST_F(ShownWidgets, TheEditMenuPastesThroughKeyPressWithoutAKey) {
@@ -461,10 +521,8 @@ TEST_F(ShownWidgets, TheEditMenuPastesThroughKeyPressWithoutAKey) {
         if (k < '0' || k > '9') k = 0; // digits only: Ctrl+V as a key would be dropped too
     };
     forms::Clipboard::SetText("7a8");
-    QWidget* edit = QtDesktop::widget(f.txtA);
     chooseInNextMenu(QStringLiteral("貼り付け(&P)"));
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
-    QApplication::sendEvent(edit, &menu);
+    openEditMenu(QtDesktop::widget(f.txtA));
     EXPECT_EQ(f.txtA.Text(), "78");
     EXPECT_EQ(f.take(), (Events{"txtA:KeyPress 55", "txtA:Change", "txtA:KeyPress 97", "txtA:KeyPress 56",
                                 "txtA:Change"}));

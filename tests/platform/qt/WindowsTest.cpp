@@ -1,6 +1,7 @@
 // Windows and desktop services of the Qt backend: modal loops, the error
 // box, message boxes, the close box, owners, the end of the program, the
 // hourglass, the clipboard, the opener and screenshots.
+#include "platform/qt/MessageBox.h"
 #include "platform/qt/QtOpener.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/qt/ShownForm.h"
@@ -11,8 +12,8 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 
@@ -79,7 +80,7 @@ TEST(Windows, AnErrorInAClickHandlerIsShownOnceAndTheWindowStaysUsable) {
 void answerNextBox(const QString& text, QStringList& seen, int key = 0) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, text, &seen, key] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* box = dynamic_cast<qtui::MessageDialog*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         poll->stop();
         poll->deleteLater();
@@ -126,6 +127,41 @@ TEST(Windows, MessageBoxesHaveTheButtonsAndAnswersOfTheirFlags) {
     answerNextBox(QStringLiteral("はい"), seen, Qt::Key_Escape);
     EXPECT_EQ(forms::MsgBox("保存しますか？", forms::vbYesNo), forms::vbYes);
     EXPECT_TRUE(seen.contains(QStringLiteral("(refused)"))) << "without Cancel, Esc answers nothing";
+    answerNextBox({}, seen, Qt::Key_Return);
+    EXPECT_EQ(forms::MsgBox("保存しますか？", forms::vbYesNo | forms::vbDefaultButton2), forms::vbNo)
+        << "Enter presses the default button";
+}
+
+// The text's own line breaks are the only ones; a line wider than the
+// screen wraps, and the box is no wider than the screen.
+TEST(Windows, AMessageBoxBreaksItsTextOnlyWhereTheTextDoes) {
+    QtDesktop desk;
+    forms::setPresenter(nullptr);
+    const int screen = QGuiApplication::primaryScreen()->availableGeometry().width();
+    struct Case {
+        std::string prompt;
+        int lines;
+    };
+    std::string wide;
+    for (int i = 0; i < 40; ++i) wide += "長い行";
+    const Case cases[] = {
+        {"日付は下記の形式で入力してください。但し入力域は常に西暦に変換表示されます。\r\n"
+         "西暦は yyyy/mm/dd, yy/mm/dd 形式で入力してください。例). 1940/1/20 or 40/1/20\r\n短い行",
+         3},
+        {"一行目\r\n" + wide, 0},
+    };
+    for (const Case& c : cases) {
+        int lines = -1, width = 0;
+        QtDesktop::whenNextBoxShows([&](qtui::MessageDialog& box) {
+            lines = QtDesktop::shownLines(box);
+            width = box.frameGeometry().width();
+            qtui::saveScreenshotIfAsked(box, c.lines ? "qt-message-box" : "qt-message-box-wider-than-the-screen");
+        });
+        forms::MsgBox(c.prompt, forms::vbOKOnly | forms::vbExclamation, std::string("タイトル"));
+        if (c.lines) EXPECT_EQ(lines, c.lines);
+        else EXPECT_GT(lines, 2) << "the line wider than the screen wraps";
+        EXPECT_LE(width, screen);
+    }
 }
 
 TEST(Windows, TheCloseBoxAsksTheModel) {

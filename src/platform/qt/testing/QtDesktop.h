@@ -2,13 +2,19 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/testing/TestDesktop.h"
 #include "platform/qt/Convert.h"
+#include "platform/qt/MessageBox.h"
 #include "platform/qt/QtBackend.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <string_view>
 
 // For suites that show windows for real: link Qt6::Test and lumora_qt.
@@ -108,6 +114,26 @@ public:
         }
     }
     static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(focused(), key, modifiers); }
+
+    // Once the next real message box is up (after forms::setPresenter(nullptr)):
+    // runs `look` on it, then presses its button number `press`.
+    static void whenNextBoxShows(std::function<void(MessageDialog&)> look, int press = 0) {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, look, press] {
+            auto* box = dynamic_cast<MessageDialog*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            poll->stop();
+            poll->deleteLater();
+            look(*box);
+            box->buttons().at(press)->click();
+        });
+        poll->start(5);
+    }
+    // The lines a message box shows its text on.
+    static int shownLines(const MessageDialog& box) {
+        const QLabel* text = box.textLabel();
+        return qRound(static_cast<double>(text->height()) / QFontMetrics(text->font()).lineSpacing());
+    }
 
     forms::doubles::TestDesktop doubles;
     QtBackend backend;
