@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "benchMain.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,4 +54,4 @@ BENCHMARK(SetCaptions)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+LUMORA_BENCHMARK_MAIN()

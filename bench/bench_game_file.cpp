@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "benchMain.h"
 #include "benchSupport.h"
 #include "core/gameFile.h"
 #include "core/gameRecords.h"
@@ -66,4 +67,4 @@ void BM_ReadAndUnpackScores(benchmark::State& state) {
 
 BENCHMARK(BM_ReadGameList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndUnpackScores)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+LUMORA_BENCHMARK_MAIN()
