@@ -75,10 +75,11 @@ struct IniLine {
 // 932 by decode(std::string_view), which returns the decoded text and keeps
 // it as long as the caller needs the views; other lines are views into
 // bytes (code page 932 reads ASCII as it is). False at a key line that
-// comes before any section: the file is not an INI file.
+// comes before any section: the file is not an INI file. `inSection` says
+// that the bytes go on from a section line already passed (the rest of a
+// file).
 template <class Decode, class Visit>
-bool gfForEachIniLine(std::string_view bytes, Decode decode, Visit visit) {
-    bool inSection = false;
+bool gfForEachIniLine(std::string_view bytes, Decode decode, Visit visit, bool inSection = false) {
     files::LineSplitter splitter(bytes);
     for (files::LineSplitter::Line at; splitter.next(at);) {
         std::string_view line(bytes.data() + at.begin, at.textEnd - at.begin);
