@@ -7,11 +7,23 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files/Profile.h"
 #include "platform/files/ProfileText.h"
 
 // The value layer: one value of one INI file per call. Values are at most
 // 255 bytes of code page 932; "" when the file, section or key is missing.
 std::string gfReadIniFile(const std::string& file, const std::string& section, const std::string& key);
+// gfReadIniFile of several keys of one section of one file, from one read
+// of the file that stops at the end of that section.
+class IniSectionValues {
+public:
+    IniSectionValues(const std::string& file, const std::string& section) : values_(file, section) {}
+    std::string read(const std::string& key) const;
+
+private:
+    files::ProfileSection values_;
+};
+
 // Creates file, section and key as needed. With no key and no value at all
 // (std::nullopt, not ""), deletes the whole section. Nonzero = written.
 int32_t gfWriteIniFile(const std::string& file, const std::string& section,
