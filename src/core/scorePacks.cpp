@@ -96,11 +96,21 @@ public:
             else
                 keyLine(line.name, line.value);
         };
-        const std::size_t scores = writtenScoresStart(bytes);
-        if (!gfForEachIniLine(bytes.substr(0, scores), decode, visit)) return false;
-        // The rest follows a section line, if it holds anything.
-        const std::size_t rest = visitWrittenScores(bytes, scores);
-        gfForEachIniLine(bytes.substr(rest), decode, visit, true);
+        std::size_t at = writtenScoresStart(bytes);
+        if (!gfForEachIniLine(bytes.substr(0, at), decode, visit)) return false;
+        // From here on every line follows a section line.
+        while (at < bytes.size()) {
+            const std::size_t stop = visitWrittenScores(bytes, at);
+            if (stop == bytes.size()) break;
+            // Two other lines in a row: the file is of another make, and the
+            // general walk takes the rest.
+            if (stop == at) return gfForEachIniLine(bytes.substr(at), decode, visit, true);
+            // A line of another form (a team name in Japanese): the general
+            // walk takes that line alone.
+            const std::size_t next = lineAfter(bytes, stop);
+            gfForEachIniLine(bytes.substr(stop, next - stop), decode, visit, true);
+            at = next;
+        }
         return true;
     }
 
@@ -123,6 +133,14 @@ private:
         if (bytes.starts_with("[Score")) return 0;
         const std::size_t at = bytes.find("\n[Score");
         return at == std::string_view::npos ? bytes.size() : at + 1;
+    }
+
+    // Where the next line starts after the one at `at`: past its CR LF, LF
+    // or CR, or at the end.
+    static std::size_t lineAfter(std::string_view bytes, std::size_t at) {
+        const std::size_t brk = bytes.find_first_of("\r\n", at);
+        if (brk == std::string_view::npos) return bytes.size();
+        return brk + (bytes[brk] == '\r' && brk + 1 < bytes.size() && bytes[brk + 1] == '\n' ? 2 : 1);
     }
 
     // Visits the lines from `at` (a line start) on while they are what the
