@@ -168,7 +168,7 @@ void BM_GatherSeasonLoaded(benchmark::State& state) {
 // In a fresh process (this program started again with kFirstCallFlag): the
 // season selected and gathered once, its cost written to stdout.
 int firstCallChild(const char* userFolder, const char* docFolder) {
-    gsSetPathGlobals(userFolder, docFolder);
+    setPathGlobals(userFolder, docFolder);
     selectEveryGame();
     bool whole = false;
     const Cost cost = costOf([&whole] { whole = gatherWhole(); });
@@ -222,9 +222,9 @@ void BM_SeasonTotalRanking(benchmark::State& state) {
     glngKiteiRound = 0;
     if (gsCalSeasonTotalRanking()) return state.SkipWithError("the ranking was not built");
     std::vector<std::string> rowKeys, playerKeys;
-    for (const typSeasonScore& row : gtypSeasonScores) rowKeys.push_back(gfKeyNumber(row.IDNo, "00000000"));
+    for (const typSeasonScore& row : gtypSeasonScores) rowKeys.push_back(keyNumber(row.IDNo, "00000000"));
     for (const typSeasonScore& player : gtypSeasonTotalRows)
-        playerKeys.push_back("0" + gfAverageKey(player.Total, player.RoundsDone, "000000.00000000"));
+        playerKeys.push_back("0" + averageKeyPiece(player.Total, player.RoundsDone, "000000.00000000"));
     benchsupport::compareWithSort(state, {rowKeys, playerKeys}, [&state] {
         if (gsCalSeasonTotalRanking() || glngSeasonTotalRowsMax() != kPlayers - 1)
             state.SkipWithError("the ranking was not built");

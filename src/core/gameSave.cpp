@@ -71,7 +71,7 @@ int32_t nextGameNumber() {
         std::max(text::readInt32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo")), 0);
     do {
         number = text::CLng(static_cast<double>(number) + 1);
-    } while (files::fileExists(files::joinPath(gstrGamesFolder, gfGameFileName(number))));
+    } while (files::fileExists(files::joinPath(gstrGamesFolder, gameFileName(number))));
     return number;
 }
 
@@ -93,7 +93,7 @@ std::string gfSaveScoreData() {
             // The number is taken before the file is written and stays used.
             const int32_t number = nextGameNumber();
             require(gfWriteIniFile(gstrManagerFile, "Management", "MaxGameNo", text::Str(number)) != 0);
-            gtypGame.FileName = gfGameFileName(number);
+            gtypGame.FileName = gameFileName(number);
             path = files::joinPath(gstrGamesFolder, gtypGame.FileName);
         }
         const std::string work = files::joinPath(gstrGamesFolder, "TempGame.tmp");

@@ -97,18 +97,18 @@ public:
                 keyLine(line.name, line.value);
         };
         std::size_t at = writtenScoresStart(bytes);
-        if (!gfForEachIniLine(bytes.substr(0, at), decode, visit)) return false;
+        if (!forEachIniLine(bytes.substr(0, at), decode, visit)) return false;
         // From here on every line follows a section line.
         while (at < bytes.size()) {
             const std::size_t stop = visitWrittenScores(bytes, at);
             if (stop == bytes.size()) break;
             // Two other lines in a row: the file is of another make, and the
             // general walk takes the rest.
-            if (stop == at) return gfForEachIniLine(bytes.substr(at), decode, visit, true);
+            if (stop == at) return forEachIniLine(bytes.substr(at), decode, visit, true);
             // A line of another form (a team name in Japanese): the general
             // walk takes that line alone.
             const std::size_t next = lineAfter(bytes, stop);
-            gfForEachIniLine(bytes.substr(stop, next - stop), decode, visit, true);
+            forEachIniLine(bytes.substr(stop, next - stop), decode, visit, true);
             at = next;
         }
         return true;
@@ -288,7 +288,7 @@ ScorePackReader::Result ScorePackReader::readViews(const std::string& path, std:
     };
     IniLoad loaded = IniLoad::Failed;
     try {
-        loaded = gfReadIniBytes(path, buffers_->bytes);
+        loaded = readIniBytes(path, buffers_->bytes);
         if (loaded == IniLoad::Loaded && !file.walk(buffers_->bytes, keepDecoded)) loaded = IniLoad::Failed;
     } catch (const std::bad_alloc&) {
         loaded = IniLoad::Failed;
@@ -331,19 +331,19 @@ ScorePackReader::Result ScorePackReader::read(const std::string& path, std::vect
     return result;
 }
 
-std::string gfGameFilePath(const typGameInfo& game) {
+std::string gameFilePath(const typGameInfo& game) {
     const std::string name = text::Trim(game.FileName);
     return name.empty() ? std::string() : files::joinPath(gstrGamesFolder, name);
 }
 
 bool gsReadScoreData() {
-    const std::string path = gfGameFilePath(gtypGame);
+    const std::string path = gameFilePath(gtypGame);
     // Reading a stored game leaves the in-memory tables empty, as loading
     // its file into them did.
     if (!path.empty()) gsClearIniEx();
     static ScorePackReader reader;
     const ScorePackReader::Result result = reader.read(path, gtypScorePacks);
-    if (result == ScorePackReader::Result::LoadFailed) gsShowIniLoadFailure();
+    if (result == ScorePackReader::Result::LoadFailed) showIniLoadFailure();
     return result != ScorePackReader::Result::Read;
 }
 

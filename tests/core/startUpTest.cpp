@@ -24,12 +24,12 @@ struct StartUp : ::testing::Test {
     std::string docFolder = home.file("Documents/Quillon Software/Lumora");
 
     StartUp() {
-        gsSetMainWindowShower([this] { ++mainShown; });
-        gsSetPrevInstanceTest([] { return false; });
+        setMainWindowShower([this] { ++mainShown; });
+        setPrevInstanceTest([] { return false; });
     }
     ~StartUp() override {
-        gsSetMainWindowShower(nullptr);
-        gsSetPrevInstanceTest(nullptr);
+        setMainWindowShower(nullptr);
+        setPrevInstanceTest(nullptr);
     }
 };
 
@@ -57,7 +57,7 @@ TEST_F(StartUp, PresentValuesAreKeptAndBlankOnesReplaced) {
 }
 
 TEST_F(StartUp, SecondStartHandsOverThroughTheRerunFileAndShowsNothing) {
-    gsSetPrevInstanceTest([] { return true; });
+    setPrevInstanceTest([] { return true; });
     const char* argv[] = {"lumora", " ", "a", "b "};
     forms::App::setCommandLine(4, argv);
     Main();
