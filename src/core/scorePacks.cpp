@@ -100,7 +100,7 @@ public:
         if (!forEachIniLine(bytes.substr(0, at), decode, visit)) return false;
         // From here on every line follows a section line.
         while (at < bytes.size()) {
-            const std::size_t stop = visitWrittenScores(bytes, at);
+            const std::size_t stop = visitWrittenScores(bytes, at, decode);
             if (stop == bytes.size()) break;
             // Two other lines in a row: the file is of another make, and the
             // general walk takes the rest.
@@ -145,12 +145,16 @@ private:
 
     // Visits the lines from `at` (a line start) on while they are what the
     // program writes in score sections: "[Score<digits>]", and "IDNo=",
-    // "Holes=", "TeamID=" or "Handicap=" followed by ASCII text, each line
+    // "Holes=", "TeamID=" or "Handicap=" followed by a value, each line
     // ended by CR LF. Such a line is visited exactly as the general walk
     // would visit it, but found without passing every byte of the file
-    // through the walk's line masks. Returns where it stopped: the start of
-    // the first other line, or the end.
-    std::size_t visitWrittenScores(std::string_view bytes, std::size_t at) {
+    // through the walk's line masks. A value with bytes above 0x7F (a team
+    // name in Japanese) is decoded alone: its key is ASCII, and "=", CR and
+    // LF are never the second byte of a character, so that reads as the
+    // whole line decoded. Returns where it stopped: the start of the first
+    // other line, or the end.
+    template <class Decode>
+    std::size_t visitWrittenScores(std::string_view bytes, std::size_t at, Decode& decode) {
         const char* const end = bytes.data() + bytes.size();
         const char* p = bytes.data() + at;
         const auto startsWith = [&end](const char* from, std::string_view text) {
@@ -169,9 +173,13 @@ private:
             const PackKey key = writtenKey(p, end);
             if (key == kPackKeys) break;
             const char* const value = p + kWrittenKeys[key].size();
-            const char* const stop = asciiTextEnd(value, end);
+            bool high = false;
+            const char* const stop = lineTextEnd(value, end, high);
             if (!startsWith(stop, "\r\n")) break;
-            if (current_) setKey(key, {value, static_cast<std::size_t>(stop - value)});
+            if (current_) {
+                const std::string_view text(value, static_cast<std::size_t>(stop - value));
+                setKey(key, high ? decode(text) : text);
+            }
             p = stop + 2;
         }
         return static_cast<std::size_t>(p - bytes.data());
@@ -192,20 +200,28 @@ private:
         }
     }
 
-    // The first CR, LF or byte above 0x7F from `from` on, or `end`: eight
-    // bytes at a time, as a stored line of strokes runs to some forty.
-    static const char* asciiTextEnd(const char* from, const char* end) {
+    // The first CR or LF from `from` on, or `end`, eight bytes at a time, as
+    // a stored line of strokes runs to some forty; `high` tells whether a
+    // byte above 0x7F comes before it.
+    static const char* lineTextEnd(const char* from, const char* end, bool& high) {
         constexpr uint64_t kOnes = 0x0101010101010101, kTop = 0x8080808080808080;
         const auto zeroBytes = [](uint64_t v) { return (v - kOnes) & ~v & kTop; };
+        uint64_t highs = 0;
         for (; end - from >= 8; from += 8) {
             uint64_t chars = 0;
             std::memcpy(&chars, from, 8);
-            // The lowest flagged byte is the first match: flags above a
+            // The lowest flagged byte is the first break: flags above a
             // true zero byte may be false, never below it.
-            const uint64_t found = zeroBytes(chars ^ (kOnes * '\r')) | zeroBytes(chars ^ (kOnes * '\n')) | (chars & kTop);
-            if (found) return from + std::countr_zero(found) / 8;
+            const uint64_t breaks = zeroBytes(chars ^ (kOnes * '\r')) | zeroBytes(chars ^ (kOnes * '\n'));
+            if (breaks) {
+                const int before = std::countr_zero(breaks) / 8;
+                high = (highs | (chars & kTop & ((uint64_t{1} << (8 * before)) - 1))) != 0;
+                return from + before;
+            }
+            highs |= chars & kTop;
         }
-        while (from != end && *from != '\r' && *from != '\n' && !(*from & 0x80)) ++from;
+        for (; from != end && *from != '\r' && *from != '\n'; ++from) highs |= static_cast<unsigned char>(*from) & 0x80;
+        high = highs != 0;
         return from;
     }
 
@@ -283,8 +299,15 @@ ScorePackReader::Result ScorePackReader::readViews(const std::string& path, std:
     if (path.empty()) return Result::Read; // a game never saved: nothing stored to read
     PackSections& file = buffers_->file;
     std::deque<std::string>& decoded = buffers_->decoded;
-    const auto keepDecoded = [&decoded](std::string_view line) {
-        return std::string_view(decoded.emplace_back(text::decode932(line)));
+    // The same few team names come again and again: each decoded once.
+    std::array<std::pair<std::string_view, std::string_view>, 4> recent{};
+    std::size_t next = 0;
+    const auto keepDecoded = [&](std::string_view raw) {
+        for (const auto& [before, text] : recent)
+            if (before.data() && before == raw) return text;
+        const std::string_view text = decoded.emplace_back(text::decode932(raw));
+        recent[next++ % recent.size()] = {raw, text};
+        return text;
     };
     IniLoad loaded = IniLoad::Failed;
     try {
@@ -371,14 +394,17 @@ void gsUnpackScoreData() {
             row.Handicap = pack.Handicap;
             std::string* cell = row.Holes.data();
             std::string* const filled = cell + holeCells;
-            for (; cell != filled; ++cell) {
-                const std::string_view text = cells.next();
-                // Mostly a single digit in place of another: set in place.
-                if (text.size() == 1 && cell->size() == 1)
-                    (*cell)[0] = text[0];
+            // Mostly single digits, taken a few at a time, each in place of
+            // another where it can; then any other texts one by one.
+            cells.takeDigits(holeCells, [&cell](unsigned digit) {
+                const char c = static_cast<char>('0' + digit);
+                if (cell->size() == 1)
+                    (*cell)[0] = c;
                 else
-                    cell->assign(text);
-            }
+                    cell->assign(1, c);
+                ++cell;
+            });
+            for (; cell != filled; ++cell) cell->assign(cells.next());
             for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell) cell->clear();
             // A row has no cell for a hole past the 18th.
             if (hole > holeCells) text::raise(text::err::Subscript);
