@@ -169,6 +169,8 @@ TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
         text.replace(text.find(from), from.size(), to);
         return text;
     };
+    std::string twoTeams = replaced("TeamID=A", "TeamID=\x82\xa0"); // あ
+    twoTeams.replace(twoTeams.find("TeamID=B"), 8, "TeamID=\x82\xa2");  // い
     struct Case {
         const char* what;
         std::string scores;
@@ -177,6 +179,8 @@ TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
         {"LF line ends", replaced("\r\nIDNo=12\r\n", "\nIDNo=12\n")},
         {"a lone CR ends a line", replaced("Holes=4,3,5,4,\r\n", "Holes=4,3,5,4,\rTeamID=Z\r\n")},
         {"a team in Japanese", replaced("TeamID=A", "TeamID=\x82\xa0 ")}, // あ
+        {"two teams in Japanese", twoTeams},
+        {"half a character before the line break", replaced("TeamID=A", "TeamID=\x82")},
         {"text after the bracket", replaced("[Score2]", "[Score2] old")},
         {"a number with a zero in front", replaced("[Score2]", "[Score02]")},
         {"a section of another case", replaced("[Score2]", "[score2]")},
