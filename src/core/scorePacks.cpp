@@ -102,11 +102,12 @@ public:
         while (at < bytes.size()) {
             const std::size_t stop = visitWrittenScores(bytes, at, decode);
             if (stop == bytes.size()) break;
-            // Two other lines in a row: the file is of another make, and the
-            // general walk takes the rest.
+            // Nothing taken (two lines of another form in a row, or such a
+            // line where the scores begin): the file is of another make, and
+            // the general walk takes the rest.
             if (stop == at) return forEachIniLine(bytes.substr(at), decode, visit, true);
-            // A line of another form (a team name in Japanese): the general
-            // walk takes that line alone.
+            // One line of another form (a blank line, a key of its own): the
+            // general walk takes that line alone.
             const std::size_t next = lineAfter(bytes, stop);
             forEachIniLine(bytes.substr(stop, next - stop), decode, visit, true);
             at = next;
