@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "benchMain.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,4 +84,4 @@ BENCHMARK(UnloadElements)->Arg(375)->Arg(1500)->Arg(3000)->Unit(benchmark::kMicr
 
 } // namespace
 
-BENCHMARK_MAIN();
+LUMORA_BENCHMARK_MAIN()

@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "benchMain.h"
+
 namespace {
 
 using gridbench::BenchForm;
@@ -41,4 +43,4 @@ BENCHMARK(BM_GridScrollStep)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecon
 
 } // namespace
 
-BENCHMARK_MAIN();
+LUMORA_BENCHMARK_MAIN()

@@ -3,6 +3,8 @@
 // flag, as every INI read does first. Reports bytes and lines per second.
 #include <benchmark/benchmark.h>
 
+#include "benchMain.h"
+
 #include <string>
 
 #include "platform/files/ProfileText.h"
@@ -42,4 +44,4 @@ BENCHMARK(BM_SplitGameFile);
 
 } // namespace
 
-BENCHMARK_MAIN();
+LUMORA_BENCHMARK_MAIN()

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "benchMain.h"
 #include "benchSupport.h"
 #include "core/courseRules.h"
 #include "core/gameRecords.h"
@@ -49,22 +50,7 @@ void makeGame(int32_t players, int32_t teamSize) {
     }
 }
 
-// std::sort of an index array by each key list, once per list.
-void sortKeys(const std::vector<std::vector<std::string>>& keyLists) {
-    for (const auto& keys : keyLists) {
-        std::vector<int32_t> idx(keys.size());
-        std::iota(idx.begin(), idx.end(), 0);
-        std::sort(idx.begin(), idx.end(), [&keys](int32_t a, int32_t b) {
-            return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
-        });
-        benchmark::DoNotOptimize(idx.data());
-    }
-}
-
-template <class Work>
-void compareWithSort(benchmark::State& state, const std::vector<std::vector<std::string>>& keyLists, Work work) {
-    benchsupport::timeAgainst(state, "vs_std_sort", [] {}, [&keyLists] { sortKeys(keyLists); }, work);
-}
+using benchsupport::compareWithSort;
 
 // The individual ranking's keys of the rows now in gtypRankRows, in entry
 // order (player p has ID p + 1), the order the ranking sorts them from.
@@ -134,4 +120,4 @@ BENCHMARK(BM_TeamRanking)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+LUMORA_BENCHMARK_MAIN()

@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../benchMain.h"
+
 #include <functional>
 
 #include <memory>
@@ -115,4 +117,4 @@ BENCHMARK(BM_SetAutoSizedCaptions)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+LUMORA_BENCHMARK_MAIN()

@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../benchMain.h"
+
 namespace {
 
 using gridbench::BenchForm;
@@ -75,4 +77,4 @@ BENCHMARK(BM_ShownGridScrollStep)->Arg(100)->Arg(100000)->Unit(benchmark::kMicro
 
 } // namespace
 
-BENCHMARK_MAIN();
+LUMORA_BENCHMARK_MAIN()

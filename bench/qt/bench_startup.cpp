@@ -17,6 +17,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../benchMain.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -168,4 +170,4 @@ void BM_StartUpToShownMainWindow(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_StartUpToShownMainWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK_MAIN();
+LUMORA_BENCHMARK_MAIN()

@@ -47,6 +47,13 @@ public:
         return taken;
     }
 
+    const std::string* position() const { return hole_; }
+    RowCells from(const std::string* position) const {
+        RowCells cells = *this;
+        cells.hole_ = position;
+        return cells;
+    }
+
 private:
     const std::string* hole_;
 };

@@ -71,22 +71,28 @@ bool holeCounts(std::string_view hole);
 struct CourseStrokes {
     std::array<int32_t, 18> strokes; // holes 1..hole
     long long sum;                   // their strokes added up
-    // byStrokes[s]: the holes of s strokes, s 1 to 9; [0]: those of more.
-    std::array<int32_t, 10> byStrokes;
+    // The holes of s strokes, s 1 to 9, in the 6 bits from bit 6 x s; bits 0
+    // to 5: those of more. Packed in one number, so that counting a hole
+    // is an addition in a register, not in memory.
+    uint64_t counts;
     // Every hole was a plain stroke text (plainStrokes): each is at most
     // kPlainStrokesMax, the sum at most 18 x kPlainStrokesMax.
     bool plain;
 
-    // Counts one hole of v strokes in byStrokes.
-    void count(int32_t v) { ++byStrokes[v >= 1 && v <= 9 ? static_cast<std::size_t>(v) : 0]; }
+    // Counts one hole of v strokes, v 1 to 9.
+    void countDigit(unsigned v) { counts += uint64_t{1} << (6 * v); }
+    // Counts one hole of v strokes.
+    void count(int32_t v) { countDigit(v >= 1 && v <= 9 ? static_cast<unsigned>(v) : 0); }
+    // The holes of s strokes, s 1 to 9.
+    int32_t holesOf(unsigned s) const { return static_cast<int32_t>(counts >> (6 * s) & 63); }
 };
 
 // The general part of courseStrokes, from hole `from` (0-based) on: any
 // text, and the rounding pass. The holes before it were single digits,
 // already in course. Kept out of line, so that the usual single digits stay
 // a short loop.
-template <class Cells>
-[[gnu::noinline]] bool courseStrokesRest(int16_t hole, int from, const Cells& first, Cells& cells,
+template <class Cells, class Position>
+[[gnu::noinline]] bool courseStrokesRest(int16_t hole, int from, Position first, Cells& cells,
                                            CourseStrokes& course) {
     for (int h = from; h < hole; ++h) {
         const std::string_view text = cells.next();
@@ -107,8 +113,8 @@ template <class Cells>
     // Texts other than plain ones are rounded only once every hole is known
     // to count, as rounding may raise.
     if (!course.plain) {
-        Cells again = first;
-        course.byStrokes = {};
+        Cells again = cells.from(first);
+        course.counts = 0;
         course.sum = 0;
         for (int h = 0; h < hole; ++h) {
             const int32_t v = holeStrokes(again.next());
@@ -129,23 +135,26 @@ template <class Cells>
 // the course's hole texts in order: next() gives the next text;
 // takeDigits(n, take) takes the next texts while they are single digits 1 to
 // 9 (the usual strokes), at most n, passing each one's value to take, and
-// returns how many it took. Exactly `hole` texts are taken, and a copy of the
-// cursor reads them again to round them. hole outside 0..18 raises the
-// subscript error.
+// returns how many it took; position() and from(position) give where it
+// stands and a cursor from there, which reads the texts again to round them
+// (the cursor itself is not copied where nothing is rounded: a copy read back
+// at once from what was just written stalls). Exactly `hole` texts are
+// taken. hole outside 0..18 raises the subscript error.
 template <class Cells>
-inline bool courseStrokes(int16_t hole, Cells& cells, CourseStrokes& course) {
+[[gnu::always_inline]] inline bool courseStrokes(int16_t hole, Cells& cells, CourseStrokes& course) {
     if (hole < 0 || hole > 18) text::raise(text::err::Subscript);
-    const Cells first = cells;
-    course.byStrokes = {};
+    const auto first = cells.position();
     course.plain = true;
     int32_t* out = course.strokes.data();
     int32_t sum = 0;
+    uint64_t counts = 0;
     const int taken = cells.takeDigits(hole, [&](unsigned v) {
         *out++ = static_cast<int32_t>(v);
-        ++course.byStrokes[v];
+        counts += uint64_t{1} << (6 * v);
         sum += static_cast<int32_t>(v);
     });
     course.sum = sum;
+    course.counts = counts;
     return taken == hole || courseStrokesRest(hole, taken, first, cells, course);
 }
 // The same giving the strokes only, in strokes[0..hole-1] (the others are

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/gameRecords.h"
@@ -24,15 +25,23 @@ void gsReadGameList();
 // caller can refuse to open a game that would be saved over with part of it.
 bool gsReadScoreData();
 
-// What gsReadScoreData does, without the shared records, so that several
-// files can be read at once (the season tally reads ahead on other
-// threads). One reader per thread; it keeps its buffers between files.
+// What gsReadScoreData does, without the shared records. One reader keeps
+// its buffers between files, so reading game after game allocates little.
 class ScorePackReader {
 public:
     // How a read ended: NotRead when the file is missing or its values do
     // not make packs; LoadFailed when it could not be read or is no INI file
     // (the caller puts the mouse pointer back, as a failed load does).
     enum class Result { Read, NotRead, LoadFailed };
+
+    // One pack as the file holds it: the numbers read, the texts trimmed,
+    // as views of the file, valid until the reader's next read.
+    struct PackView {
+        int32_t IDNo;
+        std::string_view Holes;
+        std::string_view TeamID;
+        int32_t Handicap;
+    };
 
     ScorePackReader();
     ~ScorePackReader();
@@ -43,6 +52,11 @@ public:
     // reused; however the read ends, only the packs read now stay. A game
     // never saved ("" path) is read as one without packs.
     Result read(const std::string& path, std::vector<typScorePack>& packs);
+    // The same as views, for a reader that keeps none of the texts.
+    Result readViews(const std::string& path, std::vector<PackView>& packs);
+
+    // Views turned into packs, in `packs`' reused storage.
+    static void assignPacks(const std::vector<PackView>& views, std::vector<typScorePack>& packs);
 
 private:
     struct Buffers;

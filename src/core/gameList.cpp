@@ -8,7 +8,6 @@
 #include "core/helpers.h"
 #include "core/iniFile.h"
 #include "platform/files/FileOps.h"
-#include "platform/files/Profile.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
 
@@ -49,8 +48,10 @@ std::vector<int32_t> storedGameNumbers(int32_t last) {
 // lists the game with Hole 32767 instead of stopping the whole list (the
 // tally refuses to open such a game).
 typGameInfo readHeader(const std::string& name) {
-    const std::string path = files::joinPath(gstrGamesFolder, name);
-    auto value = [&](const std::string& key) { return gfReadIniFile(path, "Management", key); };
+    // Only the header section is read: the score sections after it are the
+    // bulk of the file.
+    const IniSectionValues header(files::joinPath(gstrGamesFolder, name), "Management");
+    auto value = [&](const std::string& key) { return header.read(key); };
     typGameInfo g;
     g.Date = text::Trim(value("Date"));
     g.Tittle = text::Trim(value("Tittle"));
@@ -75,9 +76,6 @@ typGameInfo readHeader(const std::string& name) {
 
 void gsReadGameList() {
     gtypGames.clear();
-    // One synchronous pass over files nothing else writes meanwhile: each
-    // file is checked once, not once per value.
-    files::ProfileReadBatch batch;
     const int32_t last = fieldValue32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"));
     for (int32_t number : storedGameNumbers(last)) gtypGames.append(readHeader(gameFileName(number)));
 }

@@ -16,14 +16,20 @@ namespace {
 // Values of the value layer fit a 256-byte buffer with its closing NUL.
 constexpr std::size_t kValueBytes = 255;
 
+// The value is the buffer's text up to its first NUL.
+std::string bufferText(std::optional<std::string> value) {
+    std::string text = std::move(value).value_or("");
+    if (auto nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
+    return text;
+}
+
 } // namespace
 
 std::string gfReadIniFile(const std::string& file, const std::string& section, const std::string& key) {
-    std::string value = files::getProfileString(file, section, key, kValueBytes).value_or("");
-    // The value is the buffer's text up to its first NUL.
-    if (auto nul = value.find('\0'); nul != std::string::npos) value.resize(nul);
-    return value;
+    return bufferText(files::getProfileString(file, section, key, kValueBytes));
 }
+
+std::string IniSectionValues::read(const std::string& key) const { return bufferText(values_.value(key, kValueBytes)); }
 
 int32_t gfWriteIniFile(const std::string& file, const std::string& section,
                        const std::optional<std::string>& key, const std::optional<std::string>& value) {

@@ -7,11 +7,23 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files/Profile.h"
 #include "platform/files/ProfileText.h"
 
 // The value layer: one value of one INI file per call. Values are at most
 // 255 bytes of code page 932; "" when the file, section or key is missing.
 std::string gfReadIniFile(const std::string& file, const std::string& section, const std::string& key);
+// gfReadIniFile of several keys of one section of one file, from one read
+// of the file that stops at the end of that section.
+class IniSectionValues {
+public:
+    IniSectionValues(const std::string& file, const std::string& section) : values_(file, section) {}
+    std::string read(const std::string& key) const;
+
+private:
+    files::ProfileSection values_;
+};
+
 // Creates file, section and key as needed. With no key and no value at all
 // (std::nullopt, not ""), deletes the whole section. Nonzero = written.
 int32_t gfWriteIniFile(const std::string& file, const std::string& section,
@@ -75,10 +87,11 @@ struct IniLine {
 // 932 by decode(std::string_view), which returns the decoded text and keeps
 // it as long as the caller needs the views; other lines are views into
 // bytes (code page 932 reads ASCII as it is). False at a key line that
-// comes before any section: the file is not an INI file.
+// comes before any section: the file is not an INI file. `inSection` says
+// that the bytes go on from a section line already passed (the rest of a
+// file).
 template <class Decode, class Visit>
-bool forEachIniLine(std::string_view bytes, Decode decode, Visit visit) {
-    bool inSection = false;
+bool forEachIniLine(std::string_view bytes, Decode decode, Visit visit, bool inSection = false) {
     files::LineSplitter splitter(bytes);
     for (files::LineSplitter::Line at; splitter.next(at);) {
         std::string_view line(bytes.data() + at.begin, at.textEnd - at.begin);

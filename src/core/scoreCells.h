@@ -73,6 +73,14 @@ public:
         return n - static_cast<int>(left);
     }
 
+    // Where the cursor stands, and a cursor over the same text from there.
+    const char* position() const { return at_; }
+    ScoreCells from(const char* position) const {
+        ScoreCells cells = *this;
+        cells.at_ = position;
+        return cells;
+    }
+
 private:
     const char* at_;   // the next cell's start
     const char* end_;  // the text's end

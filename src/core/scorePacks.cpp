@@ -2,6 +2,9 @@
 // read from the file and turned into score rows (one per course) and back.
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
+#include <new>
 #include <deque>
 #include <exception>
 #include <string_view>
@@ -45,6 +48,9 @@ int32_t scoreNumber(std::string_view name) {
 // The keys of a pack, in the order they are converted.
 enum PackKey { kIDNo, kHoles, kTeamID, kHandicap, kPackKeys };
 
+// Each key with its "=", as the program writes it.
+constexpr std::array<std::string_view, kPackKeys> kWrittenKeys = {"IDNo=", "Holes=", "TeamID=", "Handicap="};
+
 // Which of them a key is, or kPackKeys for any other key (names are exact).
 PackKey packKey(std::string_view key) {
     switch (key.size()) {
@@ -79,19 +85,34 @@ public:
         if (sections_.capacity() > kKeptSections) sections_ = {};
     }
 
-    [[gnu::always_inline]] void visit(const IniLine& line) {
-        if (line.section) {
-            enter(line.name);
-        } else if (current_) {
-            const PackKey key = packKey(line.name);
-            if (key != kPackKeys && !(current_->found >> key & 1)) {
-                current_->values[key] = line.value;
-                current_->found |= 1u << key;
-            }
-        } else if (management_ == Where::In && line.name == "MaxScoreNo") {
-            count_ = line.value;
-            management_ = Where::After;
+    // The file's lines, visited in order: the general walk, except for the
+    // score sections as the program writes them (visitWrittenScores).
+    // False when the file is no INI file.
+    template <class Decode>
+    bool walk(std::string_view bytes, Decode decode) {
+        const auto visit = [this](const IniLine& line) __attribute__((always_inline)) {
+            if (line.section)
+                enter(line.name);
+            else
+                keyLine(line.name, line.value);
+        };
+        std::size_t at = writtenScoresStart(bytes);
+        if (!forEachIniLine(bytes.substr(0, at), decode, visit)) return false;
+        // From here on every line follows a section line.
+        while (at < bytes.size()) {
+            const std::size_t stop = visitWrittenScores(bytes, at, decode);
+            if (stop == bytes.size()) break;
+            // Nothing taken (two lines of another form in a row, or such a
+            // line where the scores begin): the file is of another make, and
+            // the general walk takes the rest.
+            if (stop == at) return forEachIniLine(bytes.substr(at), decode, visit, true);
+            // One line of another form (a blank line, a key of its own): the
+            // general walk takes that line alone.
+            const std::size_t next = lineAfter(bytes, stop);
+            forEachIniLine(bytes.substr(stop, next - stop), decode, visit, true);
+            at = next;
         }
+        return true;
     }
 
     std::string_view count() const { return count_; }
@@ -107,6 +128,121 @@ private:
     // Where the walk is as to the first "Management" section.
     enum class Where { Before, In, After };
 
+    // Where the score sections begin: the first line that starts with
+    // "[Score", or the end.
+    static std::size_t writtenScoresStart(std::string_view bytes) {
+        if (bytes.starts_with("[Score")) return 0;
+        const std::size_t at = bytes.find("\n[Score");
+        return at == std::string_view::npos ? bytes.size() : at + 1;
+    }
+
+    // Where the next line starts after the one at `at`: past its CR LF, LF
+    // or CR, or at the end.
+    static std::size_t lineAfter(std::string_view bytes, std::size_t at) {
+        const std::size_t brk = bytes.find_first_of("\r\n", at);
+        if (brk == std::string_view::npos) return bytes.size();
+        return brk + (bytes[brk] == '\r' && brk + 1 < bytes.size() && bytes[brk + 1] == '\n' ? 2 : 1);
+    }
+
+    // Visits the lines from `at` (a line start) on while they are what the
+    // program writes in score sections: "[Score<digits>]", and "IDNo=",
+    // "Holes=", "TeamID=" or "Handicap=" followed by a value, each line
+    // ended by CR LF. Such a line is visited exactly as the general walk
+    // would visit it, but found without passing every byte of the file
+    // through the walk's line masks. A value with bytes above 0x7F (a team
+    // name in Japanese) is decoded alone: its key is ASCII, and "=", CR and
+    // LF are never the second byte of a character, so that reads as the
+    // whole line decoded. Returns where it stopped: the start of the first
+    // other line, or the end.
+    template <class Decode>
+    std::size_t visitWrittenScores(std::string_view bytes, std::size_t at, Decode& decode) {
+        const char* const end = bytes.data() + bytes.size();
+        const char* p = bytes.data() + at;
+        const auto startsWith = [&end](const char* from, std::string_view text) {
+            return static_cast<std::size_t>(end - from) >= text.size() && std::memcmp(from, text.data(), text.size()) == 0;
+        };
+        while (p != end) {
+            if (*p == '[') {
+                if (!startsWith(p, "[Score")) break;
+                const char* close = p + 6;
+                while (close != end && *close >= '0' && *close <= '9') ++close;
+                if (!startsWith(close, "]\r\n")) break;
+                enter({p + 1, static_cast<std::size_t>(close - p - 1)});
+                p = close + 3;
+                continue;
+            }
+            const PackKey key = writtenKey(p, end);
+            if (key == kPackKeys) break;
+            const char* const value = p + kWrittenKeys[key].size();
+            bool high = false;
+            const char* const stop = lineTextEnd(value, end, high);
+            if (!startsWith(stop, "\r\n")) break;
+            if (current_) {
+                const std::string_view text(value, static_cast<std::size_t>(stop - value));
+                setKey(key, high ? decode(text) : text);
+            }
+            p = stop + 2;
+        }
+        return static_cast<std::size_t>(p - bytes.data());
+    }
+
+    // The key a line written by the program starts with ("Holes=" and so
+    // on), or kPackKeys.
+    static PackKey writtenKey(const char* line, const char* end) {
+        const auto is = [&](PackKey key) {
+            const std::string_view name = kWrittenKeys[key];
+            return static_cast<std::size_t>(end - line) >= name.size() && std::equal(name.begin(), name.end(), line);
+        };
+        switch (*line) {
+        case 'I': return is(kIDNo) ? kIDNo : kPackKeys;
+        case 'H': return is(kHoles) ? kHoles : is(kHandicap) ? kHandicap : kPackKeys;
+        case 'T': return is(kTeamID) ? kTeamID : kPackKeys;
+        default: return kPackKeys;
+        }
+    }
+
+    // The first CR or LF from `from` on, or `end`, eight bytes at a time, as
+    // a stored line of strokes runs to some forty; `high` tells whether a
+    // byte above 0x7F comes before it.
+    static const char* lineTextEnd(const char* from, const char* end, bool& high) {
+        constexpr uint64_t kOnes = 0x0101010101010101, kTop = 0x8080808080808080;
+        const auto zeroBytes = [](uint64_t v) { return (v - kOnes) & ~v & kTop; };
+        uint64_t highs = 0;
+        for (; end - from >= 8; from += 8) {
+            uint64_t chars = 0;
+            std::memcpy(&chars, from, 8);
+            // The lowest flagged byte is the first break: flags above a
+            // true zero byte may be false, never below it.
+            const uint64_t breaks = zeroBytes(chars ^ (kOnes * '\r')) | zeroBytes(chars ^ (kOnes * '\n'));
+            if (breaks) {
+                const int before = std::countr_zero(breaks) / 8;
+                high = (highs | (chars & kTop & ((uint64_t{1} << (8 * before)) - 1))) != 0;
+                return from + before;
+            }
+            highs |= chars & kTop;
+        }
+        for (; from != end && *from != '\r' && *from != '\n'; ++from) highs |= static_cast<unsigned char>(*from) & 0x80;
+        high = highs != 0;
+        return from;
+    }
+
+    // A key line in the walk's order.
+    void keyLine(std::string_view name, std::string_view value) {
+        if (current_) {
+            const PackKey key = packKey(name);
+            if (key != kPackKeys) setKey(key, value);
+        } else if (management_ == Where::In && name == "MaxScoreNo") {
+            count_ = value;
+            management_ = Where::After;
+        }
+    }
+    // The key's first value in the current section counts.
+    void setKey(PackKey key, std::string_view value) {
+        if (current_->found >> key & 1) return;
+        current_->values[key] = value;
+        current_->found |= 1u << key;
+    }
+
     void enter(std::string_view name) {
         current_ = nullptr;
         if (management_ == Where::In) management_ = Where::After;
@@ -116,7 +252,11 @@ private:
         }
         const int32_t k = scoreNumber(name);
         if (k == 0) return;
-        if (static_cast<std::size_t>(k) > sections_.size()) sections_.resize(static_cast<std::size_t>(k));
+        // Mostly the next one.
+        if (static_cast<std::size_t>(k) == sections_.size() + 1)
+            sections_.emplace_back();
+        else if (static_cast<std::size_t>(k) > sections_.size())
+            sections_.resize(static_cast<std::size_t>(k));
         Keys& keys = sections_[static_cast<std::size_t>(k) - 1];
         if (keys.present) return; // a later section of the same name is never looked at
         keys.present = true;
@@ -138,6 +278,7 @@ struct ScorePackReader::Buffers {
     std::string bytes;
     std::deque<std::string> decoded;
     PackSections file;
+    std::vector<PackView> views; // read()'s own
 
     // Ready for the next file.
     void clear() {
@@ -145,56 +286,73 @@ struct ScorePackReader::Buffers {
         if (bytes.capacity() > kKeptBytes) bytes = std::string();
         decoded.clear();
         file.clear();
+        views.clear();
     }
 };
 
 ScorePackReader::ScorePackReader() : buffers_(std::make_unique<Buffers>()) {}
 ScorePackReader::~ScorePackReader() = default;
 
-ScorePackReader::Result ScorePackReader::read(const std::string& path, std::vector<typScorePack>& packs) {
-    // The packs are filled anew, keeping their texts' storage; however the
-    // read ends, only the packs read now stay.
-    std::size_t used = 0;
-    struct KeepRead {
-        std::vector<typScorePack>& packs;
-        const std::size_t& used;
-        ~KeepRead() { packs.resize(used); }
-    } keep{packs, used};
+ScorePackReader::Result ScorePackReader::readViews(const std::string& path, std::vector<PackView>& packs) {
+    // However the read ends, only the packs read now stay.
+    packs.clear();
+    buffers_->clear();
     if (path.empty()) return Result::Read; // a game never saved: nothing stored to read
-    struct ClearAfter {
-        Buffers& buffers;
-        ~ClearAfter() { buffers.clear(); }
-    } clearAfter{*buffers_};
     PackSections& file = buffers_->file;
     std::deque<std::string>& decoded = buffers_->decoded;
-    const auto keepDecoded = [&decoded](std::string_view line) {
-        return std::string_view(decoded.emplace_back(text::decode932(line)));
+    // The same few team names come again and again: each decoded once.
+    std::array<std::pair<std::string_view, std::string_view>, 4> recent{};
+    std::size_t next = 0;
+    const auto keepDecoded = [&](std::string_view raw) {
+        for (const auto& [before, text] : recent)
+            if (before.data() && before == raw) return text;
+        const std::string_view text = decoded.emplace_back(text::decode932(raw));
+        recent[next++ % recent.size()] = {raw, text};
+        return text;
     };
-    // The visit is built into the walk: a call per line would pass each line
-    // through memory, at a cost close to the walk's own.
-    switch (walkIniFile(path, buffers_->bytes, keepDecoded,
-                          [&file](const IniLine& line) __attribute__((always_inline)) { file.visit(line); })) {
-    case IniLoad::Loaded: break;
-    case IniLoad::Missing: return Result::NotRead;
-    case IniLoad::Failed: return Result::LoadFailed;
+    IniLoad loaded = IniLoad::Failed;
+    try {
+        loaded = readIniBytes(path, buffers_->bytes);
+        if (loaded == IniLoad::Loaded && !file.walk(buffers_->bytes, keepDecoded)) loaded = IniLoad::Failed;
+    } catch (const std::bad_alloc&) {
+        loaded = IniLoad::Failed;
     }
+    if (loaded == IniLoad::Missing) return Result::NotRead;
+    if (loaded == IniLoad::Failed) return Result::LoadFailed;
     try {
         const int32_t count = text::readInt32(file.count());
         if (count > kMaxPacks) return Result::NotRead;
         if (count > 0) packs.reserve(static_cast<std::size_t>(count));
         for (int32_t k = 1; k <= count; ++k) {
             const auto& values = file.pack(k).values;
-            typScorePack& pack = used < packs.size() ? packs[used] : packs.emplace_back();
-            pack.IDNo = text::readInt32(values[kIDNo]);
-            pack.Holes.assign(text::TrimmedView(values[kHoles]));
-            pack.TeamID.assign(text::TrimmedView(values[kTeamID]));
-            pack.Handicap = text::readInt32(values[kHandicap]);
-            ++used;
+            packs.push_back({text::readInt32(values[kIDNo]), text::TrimmedView(values[kHoles]),
+                             text::TrimmedView(values[kTeamID]), text::readInt32(values[kHandicap])});
         }
     } catch (const std::exception&) {
         return Result::NotRead;
     }
     return Result::Read;
+}
+
+void ScorePackReader::assignPacks(const std::vector<PackView>& views, std::vector<typScorePack>& packs) {
+    // The packs keep their texts' storage.
+    packs.resize(views.size());
+    for (std::size_t k = 0; k < views.size(); ++k) {
+        typScorePack& pack = packs[k];
+        pack.IDNo = views[k].IDNo;
+        pack.Holes.assign(views[k].Holes);
+        pack.TeamID.assign(views[k].TeamID);
+        pack.Handicap = views[k].Handicap;
+    }
+}
+
+ScorePackReader::Result ScorePackReader::read(const std::string& path, std::vector<typScorePack>& packs) {
+    std::vector<PackView>& views = buffers_->views;
+    const Result result = readViews(path, views);
+    assignPacks(views, packs);
+    // Nothing of this file is kept past the packs.
+    buffers_->clear();
+    return result;
 }
 
 std::string gameFilePath(const typGameInfo& game) {
@@ -237,14 +395,17 @@ void gsUnpackScoreData() {
             row.Handicap = pack.Handicap;
             std::string* cell = row.Holes.data();
             std::string* const filled = cell + holeCells;
-            for (; cell != filled; ++cell) {
-                const std::string_view text = cells.next();
-                // Mostly a single digit in place of another: set in place.
-                if (text.size() == 1 && cell->size() == 1)
-                    (*cell)[0] = text[0];
+            // Mostly single digits, taken a few at a time, each in place of
+            // another where it can; then any other texts one by one.
+            cells.takeDigits(holeCells, [&cell](unsigned digit) {
+                const char c = static_cast<char>('0' + digit);
+                if (cell->size() == 1)
+                    (*cell)[0] = c;
                 else
-                    cell->assign(text);
-            }
+                    cell->assign(1, c);
+                ++cell;
+            });
+            for (; cell != filled; ++cell) cell->assign(cells.next());
             for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell) cell->clear();
             // A row has no cell for a hole past the 18th.
             if (hole > holeCells) text::raise(text::err::Subscript);

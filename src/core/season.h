@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // The season computations. The season window clears the results, gathers the
 // selected games (gfSetSeasonVarnel with the report's kind) and runs the
@@ -7,13 +9,25 @@
 // "<name>()::" and the error's description in a box titled "System error" and
 // returns true. True also means there is nothing to print.
 
+// A selected game the gathering left out (its index in gtypGames), and why.
+struct SeasonSkippedGame {
+    enum class Reason { Shape, Unreadable };
+    int32_t GameIndex;
+    Reason reason;
+};
+
 // Gathering kinds: 2 keeps only whole games, 5 each game's best course, every
 // other kind from 1 to 14 all complete courses; others gather nothing.
 // Appends one row per player and game of every selected game to
 // gtypSeasonScores. True when no game is selected or on a failure. A game
-// that cannot be read, or whose shape is impossible, is left out and named in
-// one message.
-[[nodiscard]] bool gfSetSeasonVarnel(int16_t intKind);
+// that cannot be read, or whose shape no score row can hold, is left out and
+// listed in `skipped`; the window that gathers names them all in one box
+// (seasonSkippedPrompt, titled "エラー"), also after a failure.
+[[nodiscard]] bool gfSetSeasonVarnel(int16_t intKind, std::vector<SeasonSkippedGame>& skipped);
+
+// The text of that box: one line per game left out, with its file, date,
+// title and why.
+std::string seasonSkippedPrompt(const std::vector<SeasonSkippedGame>& skipped);
 
 // Orders gtypSeasonScores by player, game date and game index.
 [[nodiscard]] bool gfSortSeasonVarnel();

@@ -1,7 +1,5 @@
 // Gathering the selected games into season rows, and ordering those rows.
 #include <algorithm>
-#include <exception>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -10,19 +8,12 @@
 #include "core/iniFile.h"
 #include "core/scoreCells.h"
 #include "core/season.h"
-#include "core/seasonReadAhead.h"
 #include "core/seasonShared.h"
-#include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
 #include "platform/text/RuntimeError.h"
 
 namespace {
-
-// How a left-out game is named: its file, date and title, and why.
-std::string skippedLine(const typGameInfo& game, const char* reason) {
-    return game.FileName + "（" + game.Date + " " + game.Tittle + "）：" + reason;
-}
 
 // Adds one complete course's holes to a row: hole positions, stroke counts
 // (1 to 5 strokes), holes played and strokes. Returns the course's strokes.
@@ -36,7 +27,7 @@ int32_t addCourse(typSeasonScore& row, const CourseStrokes& course, int16_t hole
         const int32_t v = course.strokes[static_cast<std::size_t>(h)];
         position = kChecked ? checkedSum(position, v) : position + v;
     }
-    for (std::size_t k = 0; k < row.StrokeCount.size(); ++k) row.StrokeCount[k] += course.byStrokes[k + 1];
+    for (std::size_t k = 0; k < row.StrokeCount.size(); ++k) row.StrokeCount[k] += course.holesOf(k + 1);
     row.HolesDone += hole;
     // Every hole adds 1 or more, so the course's sum goes beyond 32 bits
     // exactly when one of its partial sums does.
@@ -59,7 +50,7 @@ public:
 
     // The player's complete courses summed into row (its numbers only).
     // False when the player has no complete course: the row stays empty.
-    bool gameRow(const typScorePack& pack, typSeasonScore& row) {
+    bool gameRow(const ScorePackReader::PackView& pack, typSeasonScore& row) {
         ScoreCells cells(pack.Holes);
         const int16_t hole = game_.Hole;
         // While every course so far is plain, the row's sums need no check:
@@ -86,10 +77,19 @@ public:
         return true;
     }
 
+    // The player's complete game, as gameRow sums it, when every course of
+    // it is complete; false, with nothing summed or rounded, when one is not.
+    bool wholeGameRow(const ScorePackReader::PackView& pack, typSeasonScore& row) {
+        ScoreCells cells(pack.Holes);
+        for (int n = game_.Hole * game_.Round; n > 0; --n)
+            if (!holeCounts(cells.next())) return false;
+        return gameRow(pack, row);
+    }
+
     // The player's best complete course (its numbers only): the lowest
     // total, the earliest of equal ones. False when the player has no
     // complete course.
-    bool bestCourseRow(const typScorePack& pack, typSeasonScore& best) {
+    bool bestCourseRow(const ScorePackReader::PackView& pack, typSeasonScore& best) {
         ScoreCells cells(pack.Holes);
         const int16_t hole = game_.Hole;
         bool found = false;
@@ -117,151 +117,105 @@ private:
     CourseStrokes course_;
 };
 
-// Appends to `rows` the season rows of `game` (game index g) from its packs
-// (one per player, as unpacking would give the player's Round score rows),
-// under the gathering kind. A run-time error (overflow) ends it; the rows
-// before it stay.
-void appendGameRows(const typGameInfo& game, int32_t g, int16_t kind, const std::vector<typScorePack>& packs,
-                    std::vector<typSeasonScore>& rows) {
-    if (kind < 1 || kind > 14) return;
-    rows.reserve(rows.size() + packs.size());
-    GameRows builder(game);
-    for (const typScorePack& pack : packs) {
-        // Built in place, and dropped again unless it is wanted (also when
-        // an error ends the game half-way).
-        typSeasonScore& row = rows.emplace_back();
-        struct DropUnlessKept {
-            std::vector<typSeasonScore>& rows;
-            bool keep = false;
-            ~DropUnlessKept() {
-                if (!keep) rows.pop_back();
-            }
-        } built{rows};
-        const bool wanted = kind == 5 ? builder.bestCourseRow(pack, row)
-                                      : builder.gameRow(pack, row) && (kind != 2 || row.RoundsDone == game.Round);
-        if (!wanted) continue;
-        row.Date = game.Date;
-        row.GameIndex = g;
-        row.IDNo = pack.IDNo;
-        row.TeamID = pack.TeamID;
-        built.keep = true;
-    }
-}
+using PackView = ScorePackReader::PackView;
 
-// Adds the rows of a game read ahead to the season rows, or raises the error
-// that ended them after the rows before it. True after a trapped run-time
-// error.
-bool pfReadSeasonScore(SeasonReadAhead::Game& read) {
+// Appends to gtypSeasonScores the season rows of the game in gtypGame (game
+// index g) from its packs (one per player, as unpacking would give the
+// player's Round score rows), under the gathering kind. True after a trapped
+// run-time error (an overflow), which keeps the rows before it.
+bool pfReadSeasonScore(int32_t g, int16_t kind, const std::vector<PackView>& packs) {
+    if (kind < 1 || kind > 14) return false;
     return season::trapped("pfReadSeasonScore", [&] {
-        gtypSeasonScores.insert(gtypSeasonScores.end(), std::make_move_iterator(read.rows.begin()),
-                                std::make_move_iterator(read.rows.end()));
-        if (read.error) std::rethrow_exception(read.error);
+        GameRows builder(gtypGame);
+        for (const PackView& pack : packs) {
+            // Built apart and then appended: its sums are added up where
+            // the memory is at hand, not in the long array.
+            typSeasonScore row;
+            const bool wanted = kind == 5   ? builder.bestCourseRow(pack, row)
+                                : kind == 2 ? builder.wholeGameRow(pack, row)
+                                            : builder.gameRow(pack, row);
+            if (!wanted) continue;
+            row.Date = gtypGame.Date;
+            row.GameIndex = g;
+            row.IDNo = pack.IDNo;
+            row.TeamID = pack.TeamID;
+            gtypSeasonScores.push_back(std::move(row));
+        }
         return false;
     });
-}
-
-// One selected game: its header as the gathering sees it (no handicap under
-// the series handicap), its index, whether it has a shape that can be
-// tallied, and its file ("" for a game never saved).
-struct SelectedGame {
-    typGameInfo game;
-    int32_t index;
-    bool playable;
-    std::string path;
-};
-
-// The selected games in the gathering's order, up to the first selection
-// outside the list (the gathering stops there).
-std::vector<SelectedGame> selectedGames() {
-    std::vector<SelectedGame> games;
-    for (int32_t i = 0; i <= glngSeasonGamesMax(); ++i) {
-        const int32_t g = glngSeasonGames.item(i);
-        if (g < 0 || g > glngGamesMax()) break;
-        SelectedGame& selected = games.emplace_back(SelectedGame{gtypGames.item(g), g, false, {}});
-        if (gintSeriesHandicap == 1) selected.game.HandiCapKind = 0;
-        selected.playable = isPlayableShape(selected.game);
-        selected.path = gameFilePath(selected.game);
-    }
-    return games;
 }
 
 // Room at once for a row per player of the selected games, as their headers
 // count them: growing game by game would move the rows gathered so far again
 // and again. A count inflated by a damaged header only reserves address
 // space, and not past kReservedRows rows; growing goes on from there.
-void reserveSeasonRows(const std::vector<SelectedGame>& games) {
+void reserveSeasonRows() {
     constexpr std::size_t kReservedRows = std::size_t{1} << 17;
     std::size_t expected = gtypSeasonScores.size();
-    for (const SelectedGame& selected : games) {
+    for (int32_t g : glngSeasonGames) {
         if (expected >= kReservedRows) break;
-        expected += static_cast<std::size_t>(std::max(selected.game.MaxScoreNo, 0));
+        if (g >= 0 && g <= glngGamesMax())
+            expected += static_cast<std::size_t>(std::max(gtypGames[static_cast<std::size_t>(g)].MaxScoreNo, 0));
     }
     gtypSeasonScores.reserve(std::min(expected, kReservedRows));
 }
 
 } // namespace
 
-bool gfSetSeasonVarnel(int16_t intKind) {
+bool gfSetSeasonVarnel(int16_t intKind, std::vector<SeasonSkippedGame>& skipped) {
+    skipped.clear();
     if (glngSeasonGamesMax() == -1) return true;
-    std::vector<std::string> skipped;
-    // The rows are gathered from the packs; score rows are made only once,
-    // for the game read last, which stays the current game.
-    bool unpack = false;
+    // The rows are gathered from the files' packs as views; packs and score
+    // rows are made only for the game read last, which stays the current
+    // game, as reading and unpacking each game in turn would leave it.
+    static ScorePackReader reader;
+    std::vector<PackView> packs;
+    bool readAny = false, unpack = false;
     const bool failed = season::trapped("gfSetSeasonVarnel", [&] {
-        const std::vector<SelectedGame> games = selectedGames();
-        reserveSeasonRows(games);
-        // The games of a playable shape are read, and their rows built,
-        // ahead of the gathering, which takes them in order.
-        std::vector<const SelectedGame*> playable;
-        std::vector<std::string> paths;
-        for (const SelectedGame& selected : games) {
-            if (!selected.playable) continue;
-            playable.push_back(&selected);
-            paths.push_back(selected.path);
-        }
-        const auto buildRows = [&](std::size_t file, const std::vector<typScorePack>& packs,
-                                   std::vector<typSeasonScore>& rows) {
-            appendGameRows(playable[file]->game, playable[file]->index, intKind, packs, rows);
-        };
-        SeasonReadAhead files(std::move(paths), buildRows, SeasonReadAhead::workersFor(playable.size()));
-        std::size_t nextFile = 0;
-        for (const SelectedGame& selected : games) {
-            gtypGame = selected.game;
+        reserveSeasonRows();
+        for (int32_t i = 0; i <= glngSeasonGamesMax(); ++i) {
+            const int32_t g = glngSeasonGames.item(i);
+            gtypGame = gtypGames.item(g);
+            if (gintSeriesHandicap == 1) gtypGame.HandiCapKind = 0;
             // A game left out leaves no rows of an earlier game behind.
-            if (!selected.playable) {
-                unpack = false;
-                gtypScores.clear();
-                skipped.push_back(skippedLine(gtypGame, "ホール数またはコース数が正しくありません。"));
+            unpack = false;
+            gtypScores.clear();
+            if (!isPlayableShape(gtypGame)) {
+                skipped.push_back({g, SeasonSkippedGame::Reason::Shape});
                 continue;
             }
-            // The game's packs become the current ones; the slot gets the
-            // storage of the game before. Reading a stored game leaves the
-            // in-memory tables empty, as gsReadScoreData does.
-            if (!selected.path.empty()) gsClearIniEx();
-            SeasonReadAhead::Game& read = files.take(nextFile++);
-            gtypScorePacks.swap(read.packs);
-            if (read.result == ScorePackReader::Result::LoadFailed) showIniLoadFailure();
-            if (read.result != ScorePackReader::Result::Read) {
-                unpack = false;
-                gtypScores.clear();
-                skipped.push_back(skippedLine(gtypGame, "ファイルを読み込めません。"));
+            // Reading a stored game leaves the in-memory tables empty, as
+            // gsReadScoreData does.
+            const std::string path = gameFilePath(gtypGame);
+            if (!path.empty()) gsClearIniEx();
+            const ScorePackReader::Result result = reader.readViews(path, packs);
+            readAny = true;
+            if (result == ScorePackReader::Result::LoadFailed) showIniLoadFailure();
+            if (result != ScorePackReader::Result::Read) {
+                skipped.push_back({g, SeasonSkippedGame::Reason::Unreadable});
                 continue;
             }
             unpack = true;
-            if (pfReadSeasonScore(read)) return true;
+            if (pfReadSeasonScore(g, intKind, packs)) return true;
         }
-        // A selection outside the game list ends the gathering there.
-        if (games.size() <= static_cast<std::size_t>(glngSeasonGamesMax())) text::raise(text::err::Subscript);
         return false;
     });
-    // The game read last has a playable shape, so its unpacking cannot fail.
+    // The views of the game read last are still those of its file.
+    if (readAny) ScorePackReader::assignPacks(packs, gtypScorePacks);
+    // That game has a playable shape, so its unpacking cannot fail.
     if (unpack) gsUnpackScoreData();
-    if (!skipped.empty()) {
-        std::string prompt = "次のゲームは集計から除きました。";
-        for (const std::string& line : skipped) prompt += "\r\n" + line;
-        forms::MsgBox(prompt, forms::vbOKOnly, "エラー");
-    }
     return failed;
+}
+
+std::string seasonSkippedPrompt(const std::vector<SeasonSkippedGame>& skipped) {
+    std::string prompt = "次のゲームは集計から除きました。";
+    for (const SeasonSkippedGame& left : skipped) {
+        const typGameInfo& game = gtypGames.item(left.GameIndex);
+        prompt += "\r\n" + game.FileName + "（" + game.Date + " " + game.Tittle + "）：" +
+                  (left.reason == SeasonSkippedGame::Reason::Shape ? "ホール数またはコース数が正しくありません。"
+                                                                   : "ファイルを読み込めません。");
+    }
+    return prompt;
 }
 
 bool gfSortSeasonVarnel() {

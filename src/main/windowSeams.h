@@ -37,7 +37,10 @@ public:
     virtual void showSelectPrintScore(forms::Form& owner) = 0;
     // frmPrintTotalGames, modal. In: glngSeasonGames, gtypSeasonGame, the
     // season period and format mix, the subtitles in gstrDlgParam2 and
-    // gstrDlgParam3.
+    // gstrDlgParam3. Each of its gatherings (gfSetSeasonVarnel) hands back
+    // the games it left out; the window names them in one box
+    // (seasonSkippedPrompt, OK only, titled "エラー") as soon as the
+    // gathering returns, whatever it returned.
     virtual void showPrintTotalGames(forms::Form& owner) = 0;
 };
 

@@ -8,7 +8,9 @@
 #include "core/resultRecords.h"
 #include "gameFileFixture.h"
 #include "platform/forms/testing/TestDesktop.h"
+#include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
+#include "platform/text/Strings.h"
 
 using testsupport::GameEntry;
 
@@ -125,6 +127,86 @@ TEST_F(GameFileTest, EachPackComesFromTheFirstSectionOfItsExactName) {
     std::vector<int32_t> ids;
     for (const typScorePack& p : gtypScorePacks) ids.push_back(p.IDNo);
     EXPECT_EQ(ids, (std::vector<int32_t>{1, 2, 3, 0}));
+}
+
+namespace {
+
+// Each pack in one line: ID, cells, team and handicap.
+std::vector<std::string> packLines(const std::vector<typScorePack>& packs) {
+    std::vector<std::string> lines;
+    for (const typScorePack& p : packs)
+        lines.push_back(std::to_string(p.IDNo) + " <" + p.Holes + "> [" + p.TeamID + "] " + std::to_string(p.Handicap));
+    return lines;
+}
+
+// The packs of a file as the in-memory tables answer for them: the count
+// from "Management", then each "Score" & k section's keys.
+std::vector<typScorePack> packsFromTables(const std::string& path) {
+    std::vector<typScorePack> packs;
+    if (gfLoadIniEx(path)) return packs;
+    const int32_t count = text::readInt32(gfReadIniEx("Management", "MaxScoreNo"));
+    for (int32_t k = 1; k <= count; ++k) {
+        const std::string section = "Score" + std::to_string(k);
+        packs.push_back({text::readInt32(gfReadIniEx(section, "IDNo")), text::Trim(gfReadIniEx(section, "Holes")),
+                         text::Trim(gfReadIniEx(section, "TeamID")), text::readInt32(gfReadIniEx(section, "Handicap"))});
+    }
+    gsClearIniEx();
+    return packs;
+}
+
+} // namespace
+
+TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
+    // Score sections as the save writes them are read without the general
+    // line walk; every line that differs from that form in any way goes
+    // through the walk from there on. Either way the packs are the tables'.
+    const std::string head = "[Management]\r\nTittle=\x8f\x74\x8b\x47\r\nMaxScoreNo=3\r\n"; // 春季
+    const std::string written = "[Score1]\r\nIDNo=7\r\nHoles=4,3,5,4,\r\nTeamID=A\r\nHandicap=-15\r\n"
+                                "[Score2]\r\nIDNo=12\r\nHoles=3,,4,5,\r\nHandicap=0\r\n"
+                                "[Score3]\r\nIDNo=31\r\nHoles=1,1,1,1,\r\nTeamID=B\r\nHandicap=5\r\n";
+    const auto replaced = [&](std::string_view from, std::string_view to) {
+        std::string text = written;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    std::string twoTeams = replaced("TeamID=A", "TeamID=\x82\xa0"); // あ
+    twoTeams.replace(twoTeams.find("TeamID=B"), 8, "TeamID=\x82\xa2");  // い
+    struct Case {
+        const char* what;
+        std::string scores;
+    } cases[] = {
+        {"as written", written},
+        {"LF line ends", replaced("\r\nIDNo=12\r\n", "\nIDNo=12\n")},
+        {"a lone CR ends a line", replaced("Holes=4,3,5,4,\r\n", "Holes=4,3,5,4,\rTeamID=Z\r\n")},
+        {"a team in Japanese", replaced("TeamID=A", "TeamID=\x82\xa0 ")}, // あ
+        {"two teams in Japanese", twoTeams},
+        {"half a character before the line break", replaced("TeamID=A", "TeamID=\x82")},
+        {"text after the bracket", replaced("[Score2]", "[Score2] old")},
+        {"a number with a zero in front", replaced("[Score2]", "[Score02]")},
+        {"a section of another case", replaced("[Score2]", "[score2]")},
+        {"a blank before the equals sign", replaced("IDNo=12", "IDNo =12")},
+        {"a blank before the key", replaced("IDNo=12", " IDNo=12")},
+        {"a key written twice", replaced("Handicap=0", "Handicap=0\r\nHandicap=9")},
+        {"a section written twice", written + "[Score1]\r\nIDNo=99\r\n"},
+        {"the count in a score section", replaced("Handicap=0", "MaxScoreNo=1")},
+        {"a key without a value", replaced("TeamID=B", "TeamID")},
+        {"a blank line", replaced("[Score2]", "\r\n[Score2]")},
+        {"blanks around the cells", replaced("Holes=3,,4,5,", "Holes= 3,,4,5, ")},
+        {"no line break at the end", written.substr(0, written.size() - 2)},
+        {"a CR at the very end", written.substr(0, written.size() - 1)},
+        {"another Management section", written + "[Management]\r\nMaxScoreNo=1\r\n"},
+        {"a section number past the count", replaced("[Score3]", "[Score4]")},
+        {"an equals sign in a value", replaced("TeamID=A", "TeamID=A=B")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = data.gamePath(1);
+        testsupport::writeBytes(path, head + c.scores);
+        gtypGame.FileName = "game00001.lmg";
+        EXPECT_FALSE(gsReadScoreData());
+        const std::vector<typScorePack> read(gtypScorePacks.begin(), gtypScorePacks.end());
+        EXPECT_EQ(packLines(read), packLines(packsFromTables(path)));
+    }
 }
 
 TEST_F(GameFileTest, TellsWhenAStoredGameCannotBeRead) {

@@ -1,10 +1,12 @@
 #include "core/helpers.h"
 #include "platform/files/Opener.h"
 #include "platform/forms/testing/TestDesktop.h"
+#include "platform/text/Format.h"
 #include "platform/text/RuntimeError.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <numeric>
 #include <random>
 #include <stdexcept>
@@ -75,6 +77,78 @@ TEST(csQuickSort_Asc, RandomKeysComeOutAscendingAsAPermutation) {
         ASSERT_EQ(seen, all);
         for (std::size_t k = 1; k < idx.size(); ++k) ASSERT_LE(keys[idx[k - 1]], keys[idx[k]]) << round;
     }
+}
+
+namespace {
+
+// The sort as it reads, one recursive call per part: what every tie order of
+// the program is measured against.
+void referenceSort(int32_t first, int32_t last, std::vector<int32_t>& idx, const std::vector<std::string>& keys) {
+    if (first >= last) return;
+    int32_t i = first, j = last;
+    const std::string pivot = keys[idx[(first + last) / 2]];
+    while (j >= i) {
+        while (keys[idx[i]] < pivot && i < last) ++i;
+        while (keys[idx[j]] > pivot && j > first) --j;
+        if (i <= j) std::swap(idx[i++], idx[j--]);
+    }
+    if (first < j) referenceSort(first, j, idx, keys);
+    if (i < last) referenceSort(i, last, idx, keys);
+}
+
+// Keys that rise to the middle and fall again, each twice: "00000", "00000",
+// "00001", "00001", ... up and down, the middle pivot's worst case.
+std::vector<std::string> organPipe(int n) {
+    std::vector<std::string> keys;
+    for (int k = 0; k < n; ++k) {
+        const int height = k < n / 2 ? k / 2 : (n - 1 - k) / 2;
+        keys.push_back(text::Format(height, "00000"));
+    }
+    return keys;
+}
+
+} // namespace
+
+TEST(csQuickSort_Asc, TiesComeOutAsTheSortAsItReadsLeavesThem) {
+    std::mt19937 gen(7);
+    std::vector<std::vector<std::string>> cases{organPipe(2000), organPipe(2001)};
+    for (int round = 0; round < 50; ++round) {
+        std::vector<std::string> keys(std::uniform_int_distribution<int>(2, 300)(gen));
+        for (auto& k : keys) k = std::to_string(gen() % 20);
+        cases.push_back(keys);
+    }
+    for (const auto& keys : cases) {
+        std::vector<int32_t> expected(keys.size());
+        std::iota(expected.begin(), expected.end(), 0);
+        referenceSort(0, static_cast<int32_t>(keys.size()) - 1, expected, keys);
+        ASSERT_EQ(sorted(keys), expected);
+    }
+}
+
+TEST(csQuickSort_Asc, TwentyThousandOrganPipeKeysSortOnASmallStack) {
+    // Depth about n, as a recursion into both parts has on these keys,
+    // needs far more than 256 KiB of stack; depth log2(n) needs little.
+    EXPECT_EXIT(
+        {
+            static const std::vector<std::string> keys = organPipe(20000);
+            static std::vector<int32_t> idx;
+            pthread_attr_t attr;
+            pthread_attr_init(&attr);
+            pthread_attr_setstacksize(&attr, 256 * 1024);
+            pthread_t thread;
+            pthread_create(
+                &thread, &attr,
+                [](void*) -> void* {
+                    idx = sorted(keys);
+                    return nullptr;
+                },
+                nullptr);
+            pthread_join(thread, nullptr);
+            for (std::size_t k = 1; k < idx.size(); ++k)
+                if (keys[idx[k - 1]] > keys[idx[k]]) std::exit(1);
+            std::exit(idx.size() == keys.size() ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST(csQuickSort_Asc, AnIndexOutsideTheKeysIsTrappedWithAMessage) {

@@ -92,7 +92,7 @@ protected:
     // What the season window does before a computation.
     void gather(int16_t kind) {
         gsClearResults();
-        ASSERT_FALSE(gfSetSeasonVarnel(kind));
+        ASSERT_FALSE(gfSetSeasonVarnel(kind, skipped));
     }
 
     // n cells of the same strokes: "3,3,3".
@@ -149,4 +149,5 @@ protected:
     testsupport::TempHome home;
     testsupport::DataFolder data{home};
     forms::doubles::TestDesktop desk; // records the message boxes
+    std::vector<SeasonSkippedGame> skipped; // what the last gathering left out
 };

@@ -164,16 +164,37 @@ ProfileReadBatch::~ProfileReadBatch() {
     gCache.endBatch();
 }
 
+namespace {
+
+// A value as the value layer gives it: cut to maxBytes of code page 932.
+std::optional<std::string> valueOf(const ProfileText& text, const std::string& section, const std::string& key,
+                                   std::size_t maxBytes) {
+    const std::string* value = text.find(section, key);
+    if (!value) return std::nullopt;
+    // UTF-8 never takes fewer bytes than code page 932, so a short text needs no cut.
+    if (value->size() <= maxBytes) return *value;
+    return text::cut932(*value, maxBytes);
+}
+
+} // namespace
+
 std::optional<std::string> getProfileString(const std::string& file, const std::string& section,
                                             const std::string& key, std::size_t maxBytes) {
     std::lock_guard lock(gMutex);
     const ProfileText* text = gCache.current(file, true);
     if (!text) return std::nullopt;
-    const std::string* value = text->find(section, key);
-    if (!value) return std::nullopt;
-    // UTF-8 never takes fewer bytes than code page 932, so a short text needs no cut.
-    if (value->size() <= maxBytes) return *value;
-    return text::cut932(*value, maxBytes);
+    return valueOf(*text, section, key, maxBytes);
+}
+
+ProfileSection::ProfileSection(const std::string& file, const std::string& section) : section_(section) {
+    if (auto bytes = readFile(file)) text_ = std::make_unique<ProfileText>(ProfileText::upToSectionEnd(std::move(*bytes), section));
+}
+
+ProfileSection::~ProfileSection() = default;
+
+std::optional<std::string> ProfileSection::value(const std::string& key, std::size_t maxBytes) const {
+    if (!text_) return std::nullopt;
+    return valueOf(*text_, section_, key, maxBytes);
 }
 
 bool writeProfileString(const std::string& file, const std::string& section,

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -6,6 +7,8 @@
 // names match without regard to ASCII case, blanks around names and values are
 // trimmed, quotes are kept. Reads of an unchanged file reuse its parsed form.
 namespace files {
+
+class ProfileText;
 
 // A run of reads in one synchronous go (listing the stored games: some thirty
 // values from each of thousands of files). While one is alive, a file is
@@ -30,6 +33,25 @@ public:
 // boundary; nullopt when the file, section or key is missing.
 std::optional<std::string> getProfileString(const std::string& file, const std::string& section,
                                             const std::string& key, std::size_t maxBytes = 255);
+
+// The values of one section, each as getProfileString gives it, from one
+// read of the file that stops at the end of that section (the first section
+// of a name is the one read). For reading the same few values from many
+// files, whose other sections are large (the headers of the stored games).
+class ProfileSection {
+public:
+    // Empty (every value missing) when the file cannot be read.
+    ProfileSection(const std::string& file, const std::string& section);
+    ~ProfileSection();
+    ProfileSection(const ProfileSection&) = delete;
+    ProfileSection& operator=(const ProfileSection&) = delete;
+
+    std::optional<std::string> value(const std::string& key, std::size_t maxBytes = 255) const;
+
+private:
+    std::string section_;
+    std::unique_ptr<ProfileText> text_;
+};
 
 // Writes one value (creating file, section and key as needed and replacing in
 // place, every other line kept byte for byte). A null key deletes the whole

@@ -103,10 +103,19 @@ bool LineSplitter::nextInNewWindow(Line& line) {
     return true;
 }
 
-ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
-    const auto breaks = static_cast<std::size_t>(std::count(raw_.begin(), raw_.end(), '\n'));
-    lines_.reserve(breaks + 1);
-    keys_.reserve(breaks + 1);
+ProfileText::ProfileText(std::string raw) : ProfileText(std::move(raw), std::nullopt) {}
+
+ProfileText ProfileText::upToSectionEnd(std::string raw, std::string_view section) {
+    return ProfileText(std::move(raw), section);
+}
+
+ProfileText::ProfileText(std::string raw, std::optional<std::string_view> lastSection) : raw_(std::move(raw)) {
+    // Room for every line at once; a section read alone takes few of them.
+    if (!lastSection) {
+        const auto breaks = static_cast<std::size_t>(std::count(raw_.begin(), raw_.end(), '\n'));
+        lines_.reserve(breaks + 1);
+        keys_.reserve(breaks + 1);
+    }
     std::string decoded;
     bool inSection = false;
     LineSplitter splitter(raw_);
@@ -126,6 +135,11 @@ ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
         if (first == std::string_view::npos) continue; // blank line
         if (line[first] == '[') {
             if (inSection) sections_.back().end = index;
+            // The section asked for is complete: nothing after it counts.
+            if (lastSection && inSection && sameName(sections_.back().name, trimmed(*lastSection))) {
+                lines_.pop_back();
+                break;
+            }
             std::size_t close = line.find(']', first + 1);
             std::string_view name = line.substr(first + 1, close == std::string_view::npos
                                                                ? std::string_view::npos

@@ -69,6 +69,11 @@ class ProfileText {
 public:
     ProfileText() = default;
     explicit ProfileText(std::string raw);
+    // The file's lines only up to the end of the first section named
+    // `section`: find() answers for that section as for the whole file (the
+    // first section of a name is the one read), and for nothing after it.
+    // Not for edits.
+    static ProfileText upToSectionEnd(std::string raw, std::string_view section);
 
     const std::string& raw() const { return raw_; }
 
@@ -85,6 +90,9 @@ public:
 
 private:
     using Line = LineSplitter::Line;
+    // Parses the lines; with `lastSection`, stops at the end of the first
+    // section of that name.
+    ProfileText(std::string raw, std::optional<std::string_view> lastSection);
     struct Key {
         std::string name; // trimmed, ASCII lower case
         std::string value;

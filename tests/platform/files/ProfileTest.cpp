@@ -281,3 +281,32 @@ TEST_F(Profile, TheFirstSectionOfANameWinsInFilesOfFewAndOfManySections) {
         EXPECT_EQ(readBytes(ini), expected) << sections;
     }
 }
+
+TEST_F(Profile, OneSectionReadAloneAnswersAsEveryReadOfTheFile) {
+    // A section is read up to its end only; each of its values is what a
+    // read of the whole file gives, whatever comes before or after it.
+    const std::string longValue(300, 'x');
+    struct Case {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"first of many", "[Management]\r\nA=1\r\n B = two \r\n[Score1]\r\nA=9\r\nC=9\r\n"},
+        {"after others, in another case", "[Score1]\r\nA=9\r\n  [ management ] note\r\nA=1\r\nA=2\r\n"},
+        {"twice: the first counts", "[management]\r\nA=1\r\n[Management]\r\nA=2\r\nC=3\r\n"},
+        {"among more than eight", "[S1]\r\n[S2]\r\n[S3]\r\n[S4]\r\n[S5]\r\n[S6]\r\n[S7]\r\n[S8]\r\n[S9]\r\n"
+                                  "[Management]\r\nA=1\r\n[S1]\r\nA=5\r\n"},
+        {"a value past 255 bytes, and code page 932", "[Management]\r\nA=" + longValue + "\r\nB=" + kChoon932 + "]\r\n"},
+        {"LF and CR line ends, no break at the end", "[Management]\nA=1\rB=2\n[X]\rC=3"},
+        {"no such section", "[Setup]\r\nA=1\r\n"},
+        {"nothing but keys", "A=1\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(ini, c.text);
+        const files::ProfileSection section(ini, "MANAGEMENT");
+        for (const char* key : {"A", "b", "C", "D"})
+            EXPECT_EQ(section.value(key), getProfileString(ini, "Management", key)) << key;
+    }
+    const files::ProfileSection missing(home.file("none.ini"), "Management");
+    EXPECT_EQ(missing.value("A"), nullopt);
+}
