@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files/FileOps.h"
 #include "platform/files/ProfileText.h"
 
 // The value layer: one value of one INI file per call. Values are at most
@@ -74,10 +75,12 @@ struct IniLine {
 // IniLine&). A line with bytes above 0x7F is first decoded from code page
 // 932 by decode(std::string_view), which returns the decoded text and keeps
 // it as long as the caller needs the views; other lines are views into
-// bytes (code page 932 reads ASCII as it is). False at a key line that
-// comes before any section: the file is not an INI file.
+// bytes (code page 932 reads ASCII as it is). A UTF-8 byte-order mark at
+// the start is skipped. False at a key line that comes before any section:
+// the file is not an INI file.
 template <class Decode, class Visit>
 bool gfForEachIniLine(std::string_view bytes, Decode decode, Visit visit) {
+    bytes.remove_prefix(files::byteOrderMarkLength(bytes));
     bool inSection = false;
     files::LineSplitter splitter(bytes);
     for (files::LineSplitter::Line at; splitter.next(at);) {

@@ -19,16 +19,11 @@
 
 namespace {
 
-// One pack per player, and a registry holds at most 32767 players: a larger
-// count can only come from a damaged file, whose missing sections would
-// otherwise each become an empty pack.
-constexpr int32_t kMaxPacks = 32767;
-
 // The cells a score row holds.
 constexpr int32_t kRowHoles = static_cast<int32_t>(sizeof(typScoreData::Holes) / sizeof(typScoreData::Holes[0]));
 
 // k of a section named "Score" & k (k as Str writes it: no sign, no leading
-// zero) with k from 1 to kMaxPacks, else 0.
+// zero) with k from 1 to kMaxScoreSections, else 0.
 int32_t scoreNumber(std::string_view name) {
     constexpr std::string_view kPrefix = "Score";
     if (name.size() <= kPrefix.size() || name.size() > kPrefix.size() + 5 || name.substr(0, kPrefix.size()) != kPrefix ||
@@ -39,7 +34,7 @@ int32_t scoreNumber(std::string_view name) {
         if (c < '0' || c > '9') return 0;
         k = k * 10 + (c - '0');
     }
-    return k <= kMaxPacks ? k : 0;
+    return k <= kMaxScoreSections ? k : 0;
 }
 
 // The keys of a pack, in the order they are converted.
@@ -95,6 +90,8 @@ public:
     }
 
     std::string_view count() const { return count_; }
+    // The highest k of a section "Score" & k: no more packs than that can be read.
+    std::size_t sections() const { return sections_.size(); }
     // The keys of "Score" & k (k from 1); all empty when there is no such section.
     const Keys& pack(int32_t k) const {
         static const Keys none;
@@ -180,10 +177,14 @@ ScorePackReader::Result ScorePackReader::read(const std::string& path, std::vect
     }
     try {
         const int32_t count = text::readInt32(file.count());
-        if (count > kMaxPacks) return Result::NotRead;
-        if (count > 0) packs.reserve(static_cast<std::size_t>(count));
+        if (count > kMaxScoreSections) return Result::NotRead;
+        if (count > 0) packs.reserve(std::min(static_cast<std::size_t>(count), file.sections()));
         for (int32_t k = 1; k <= count; ++k) {
-            const auto& values = file.pack(k).values;
+            const PackSections::Keys& section = file.pack(k);
+            // A section the count names is missing (a file cut short, a hand
+            // edit): the file is damaged, and no empty player stands in.
+            if (!section.present) return Result::NotRead;
+            const auto& values = section.values;
             typScorePack& pack = used < packs.size() ? packs[used] : packs.emplace_back();
             pack.IDNo = text::readInt32(values[kIDNo]);
             pack.Holes.assign(text::TrimmedView(values[kHoles]));

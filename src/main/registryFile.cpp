@@ -2,8 +2,7 @@
 #include "core/helpers.h"
 
 #include "core/iniFile.h"
-#include "platform/files/FileOps.h"
-#include "platform/files/ProfileText.h"
+#include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Numbers.h"
 
@@ -22,17 +21,7 @@ double counterValue(const std::string& file, const std::string& counterKey) {
 } // namespace
 
 bool gfWriteIniValues(const std::string& file, const std::vector<IniValue>& values) {
-    std::optional<std::string> raw = files::readFile(file);
-    if (!raw && files::fileExists(file)) return false;
-    files::ProfileText text(raw.value_or(std::string()));
-    bool changed = false;
-    for (const IniValue& v : values) {
-        if (auto next = text.withValue(v.section, v.key, v.value)) {
-            text = files::ProfileText(std::move(*next));
-            changed = true;
-        }
-    }
-    return !changed || files::writeFileAtomic(file, text.raw());
+    return files::writeProfileValues(file, values);
 }
 
 std::optional<int16_t> gfNextRegistryNumber(const std::string& file, const std::string& counterKey) {

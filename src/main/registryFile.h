@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/ProfileText.h"
+
 // Writing the registry files (players, affiliations, series, courses) and the
 // region history. One operation's values go into the file in one atomic
 // replacement, so a failed write leaves the file exactly as it was and the
 // window can keep memory, list and file agreeing.
 
-struct IniValue {
-    std::string section, key, value;
-};
+using IniValue = files::ProfileValue;
 
 // Writes the values in order, as the same number of value-layer writes would,
 // but all or nothing. False when the file could not be written (or exists

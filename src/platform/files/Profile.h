@@ -1,6 +1,9 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/files/ProfileText.h"
 
 // Profile-string access to INI text files in code page 932: section and key
 // names match without regard to ASCII case, blanks around names and values are
@@ -37,5 +40,10 @@ std::optional<std::string> getProfileString(const std::string& file, const std::
 // not be written; the old file is then left whole.
 bool writeProfileString(const std::string& file, const std::string& section,
                         const std::optional<std::string>& key, const std::optional<std::string>& value);
+
+// Writes several values in one replacement of the file: all of them or,
+// when it fails, none. The file is as the same values written one by one
+// would leave it.
+bool writeProfileValues(const std::string& file, const std::vector<ProfileValue>& values);
 
 } // namespace files
