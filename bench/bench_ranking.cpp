@@ -72,7 +72,7 @@ std::vector<std::string> personalKeys() {
     std::vector<std::string> keys(gtypRankRows.size());
     for (const typRankRow& r : gtypRankRows)
         keys[static_cast<std::size_t>(r.IDNo - 1)] =
-            gfKeyNumber(100 - r.RoundsDone, "000") + gfKeyNumber(r.Total + 1000000LL, "0000000");
+            keyNumber(100 - r.RoundsDone, "000") + keyNumber(r.Total + 1000000LL, "0000000");
     return keys;
 }
 
@@ -107,15 +107,15 @@ void BM_TeamRanking(benchmark::State& state) {
     std::vector<std::vector<std::string>> keys{personalKeys()};
     std::vector<std::string> memberKeys, teamKeys;
     for (const typRankRow& r : gtypRankRows)
-        memberKeys.push_back(text::FormatText(r.TeamID, "@@") + gfAverageKey(r.Total, r.RoundsDone, "0000000.00"));
+        memberKeys.push_back(text::FormatText(r.TeamID, "@@") + averageKeyPiece(r.Total, r.RoundsDone, "0000000.00"));
     gsCalTeamRanking();
     std::vector<typTeamRankRow> teams(gtypTeamRankRows.begin(), gtypTeamRankRows.end());
     std::sort(teams.begin(), teams.end(),
               [](const typTeamRankRow& a, const typTeamRankRow& b) { return a.FirstMember < b.FirstMember; });
     for (const typTeamRankRow& t : teams) {
-        std::string key = gfAverageKey(t.Total, t.RoundsDone, "00000.000");
+        std::string key = averageKeyPiece(t.Total, t.RoundsDone, "00000.000");
         for (int32_t j = 0; j < 10; ++j)
-            key += j < t.Members ? gfAverageKey(gtypRankRows.item(t.FirstMember + j).Total,
+            key += j < t.Members ? averageKeyPiece(gtypRankRows.item(t.FirstMember + j).Total,
                                                 gtypRankRows.item(t.FirstMember + j).RoundsDone, "00000.00")
                                  : "99999.99";
         teamKeys.push_back(key);

@@ -21,7 +21,7 @@ inline void useFuzzDataFolder() {
             std::error_code ec;
             std::filesystem::remove_all(root, ec);
         });
-        gsSetPathGlobals(root + "/user", root + "/doc");
+        setPathGlobals(root + "/user", root + "/doc");
         return files::makeFolder(gstrGamesFolder);
     }();
     if (!ready) std::abort();

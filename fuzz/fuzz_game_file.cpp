@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ScoreCells cells(gtypScorePacks[p].Holes);
         for (int c = 0; c < gtypGame.Round; ++c) {
             const typScoreData& row = gtypScores[p * static_cast<std::size_t>(gtypGame.Round) + static_cast<std::size_t>(c)];
-            const Course fromCells = readCourse([&](auto& s) { return gfCourseStrokes(hole, cells, s); });
-            if (fromCells != readCourse([&](auto& s) { return gfCourseHoleStrokes(row, hole, s); })) std::abort();
+            const Course fromCells = readCourse([&](auto& s) { return courseStrokes(hole, cells, s); });
+            if (fromCells != readCourse([&](auto& s) { return courseHoleStrokes(row, hole, s); })) std::abort();
             if (fromCells.error != 0) break; // the gathering ends there
         }
     }

@@ -91,7 +91,7 @@ void writeLargeData(const testsupport::DataFolder& data) {
 // painted. Returns the seconds it took.
 double startOnce() {
     std::unique_ptr<frmMain> window;
-    gsSetMainWindowShower([&] {
+    setMainWindowShower([&] {
         window = std::make_unique<frmMain>();
         window->Show();
     });
@@ -121,11 +121,11 @@ struct Desktop {
         forms::setBackend(&backend);
         forms::setPresenter(&boxes);
         forms::setClock(&clock);
-        gsSetPrevInstanceTest([] { return false; });
+        setPrevInstanceTest([] { return false; });
     }
     ~Desktop() {
-        gsSetMainWindowShower(nullptr);
-        gsSetPrevInstanceTest(nullptr);
+        setMainWindowShower(nullptr);
+        setPrevInstanceTest(nullptr);
         forms::setClock(nullptr);
         forms::setPresenter(nullptr);
         forms::setBackend(nullptr);

@@ -23,13 +23,13 @@ int main(int argc, char** argv) {
     int code = 0;
     {
         std::unique_ptr<frmMain> mainWindow;
-        gsSetMainWindowShower([&mainWindow] {
+        setMainWindowShower([&mainWindow] {
             mainWindow = std::make_unique<frmMain>();
             mainWindow->Show(); // errors of its load reach Main, which reports them
         });
         Main();
         if (backend.hasWindows()) code = QApplication::exec();
-        gsSetMainWindowShower(nullptr);
+        setMainWindowShower(nullptr);
     }
     files::setOpener(nullptr);
     forms::setBackend(nullptr);

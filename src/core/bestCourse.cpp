@@ -11,25 +11,25 @@
 namespace {
 
 // One course of a player as a candidate row, its key in SortKey.
-typBestCourseRow pfCourseRow(const typScoreData& row) {
+typBestCourseRow courseRow(const typScoreData& row) {
     typBestCourseRow c;
     c.IDNo = row.IDNo;
     c.RoundNo = row.RoundNo;
-    c.Handicap = gfCourseHandicap(gtypGame.HandiCapKind, row.Handicap, gtypGame.Round);
-    if (const std::optional<int32_t> strokes = gfCompleteCourseStrokes(row, gtypGame.Hole)) {
+    c.Handicap = courseHandicap(gtypGame.HandiCapKind, row.Handicap, gtypGame.Round);
+    if (const std::optional<int32_t> strokes = completeCourseStrokes(row, gtypGame.Hole)) {
         c.Strokes = *strokes;
-        c.Total = gfCheckedSum(c.Handicap, c.Strokes * 10LL);
+        c.Total = checkedSum(c.Handicap, c.Strokes * 10LL);
         c.Holes = row.Holes;
     }
-    c.SortKey = gfKeyNumber(c.Strokes > 0 ? 99 : 100, "000") + gfKeyNumber(c.Total + 1000000LL, "0000000");
-    if (gtypGame.JudgeBirthday == 1) c.SortKey += gfBirthdayKey(c.IDNo, c.Strokes != 0);
+    c.SortKey = keyNumber(c.Strokes > 0 ? 99 : 100, "000") + keyNumber(c.Total + 1000000LL, "0000000");
+    if (gtypGame.JudgeBirthday == 1) c.SortKey += birthdayKey(c.IDNo, c.Strokes != 0);
     return c;
 }
 
 } // namespace
 
 void gsCalBestCourse() {
-    const int32_t players = gfPlayerCount(gtypGame, glngScoresMax());
+    const int32_t players = playerCount(gtypGame, glngScoresMax());
     std::vector<typBestCourseRow> rows;
     std::vector<std::string> keys;
     rows.reserve(static_cast<std::size_t>(players));
@@ -38,16 +38,16 @@ void gsCalBestCourse() {
     for (int32_t p = 0; p < players; ++p) {
         // The first course always wins over the start; later ones only with a
         // strictly smaller key, so the earliest of equal courses stays.
-        typBestCourseRow best = pfCourseRow(gtypScores.item(next++));
+        typBestCourseRow best = courseRow(gtypScores.item(next++));
         for (int m = 1; m < gtypGame.Round; ++m) {
-            typBestCourseRow c = pfCourseRow(gtypScores.item(next++));
+            typBestCourseRow c = courseRow(gtypScores.item(next++));
             if (c.SortKey < best.SortKey) best = std::move(c);
         }
         keys.push_back(best.SortKey);
         rows.push_back(std::move(best));
     }
-    const std::vector<int32_t> order = gfSortByKeys(keys);
-    const std::vector<int32_t> ranks = gfSharedRanks(order, keys);
+    const std::vector<int32_t> order = sortByKeys(keys);
+    const std::vector<int32_t> ranks = sharedRanks(order, keys);
     gtypBestCourseRows.clear();
     for (std::size_t k = 0; k < order.size(); ++k) {
         typBestCourseRow& r = gtypBestCourseRows.append(std::move(rows[static_cast<std::size_t>(order[k])]));

@@ -16,14 +16,14 @@
 
 // a + b as a 32-bit sum (strokes, totals, handicaps); the overflow error
 // outside 32 bits. Inline: the tallies add every hole through it.
-inline int32_t gfCheckedSum(int32_t a, long long b) {
+inline int32_t checkedSum(int32_t a, long long b) {
     long long sum = 0;
     if (__builtin_add_overflow(static_cast<long long>(a), b, &sum) || sum < INT32_MIN || sum > INT32_MAX)
         text::raise(text::err::Overflow);
     return static_cast<int32_t>(sum);
 }
 // The same for two 32-bit numbers, in one checked addition.
-inline int32_t gfCheckedSum(int32_t a, int32_t b) {
+inline int32_t checkedSum(int32_t a, int32_t b) {
     int32_t sum = 0;
     if (__builtin_add_overflow(a, b, &sum)) text::raise(text::err::Overflow);
     return sum;
@@ -36,7 +36,7 @@ inline int32_t gfCheckedSum(int32_t a, int32_t b) {
 // have raises the run-time error instead of overrunning the fixed arrays:
 // Round 0 the division error, Round outside 1..10 or Hole outside 0..18 the
 // subscript error.
-int32_t gfPlayerCount(const typGameInfo& game, int32_t scoresMax);
+int32_t playerCount(const typGameInfo& game, int32_t scoresMax);
 
 // ---- One course (one score row) -------------------------------------------
 
@@ -45,7 +45,7 @@ int32_t gfPlayerCount(const typGameInfo& game, int32_t scoresMax);
 // other text. A plain text has at most 4 digits, so its value is at most
 // kPlainStrokesMax.
 inline constexpr int32_t kPlainStrokesMax = 9999;
-inline bool pfPlainStrokes(std::string_view hole, int32_t& strokes) {
+inline bool plainStrokes(std::string_view hole, int32_t& strokes) {
     if (hole.size() == 1) { // the usual single digit
         strokes = hole[0] - '0';
         return strokes >= 0 && strokes <= 9;
@@ -61,19 +61,19 @@ inline bool pfPlainStrokes(std::string_view hole, int32_t& strokes) {
 
 // Strokes of one hole: the number at the start of its text, rounded half to
 // even (overflow error beyond 32 bits).
-int32_t gfHoleStrokes(std::string_view hole);
+int32_t holeStrokes(std::string_view hole);
 
 // A hole counts when its value rounds to 1 or more ("", "0", "0.5", "abc"
 // do not).
-bool gfHoleCounts(std::string_view hole);
+bool holeCounts(std::string_view hole);
 
-// One course as gfCourseStrokes reads it, filled when it is complete.
+// One course as courseStrokes reads it, filled when it is complete.
 struct CourseStrokes {
     std::array<int32_t, 18> strokes; // holes 1..hole
     long long sum;                   // their strokes added up
     // byStrokes[s]: the holes of s strokes, s 1 to 9; [0]: those of more.
     std::array<int32_t, 10> byStrokes;
-    // Every hole was a plain stroke text (pfPlainStrokes): each is at most
+    // Every hole was a plain stroke text (plainStrokes): each is at most
     // kPlainStrokesMax, the sum at most 18 x kPlainStrokesMax.
     bool plain;
 
@@ -81,18 +81,18 @@ struct CourseStrokes {
     void count(int32_t v) { ++byStrokes[v >= 1 && v <= 9 ? static_cast<std::size_t>(v) : 0]; }
 };
 
-// The general part of gfCourseStrokes, from hole `from` (0-based) on: any
+// The general part of courseStrokes, from hole `from` (0-based) on: any
 // text, and the rounding pass. The holes before it were single digits,
 // already in course. Kept out of line, so that the usual single digits stay
 // a short loop.
 template <class Cells>
-[[gnu::noinline]] bool pfCourseStrokesRest(int16_t hole, int from, const Cells& first, Cells& cells,
+[[gnu::noinline]] bool courseStrokesRest(int16_t hole, int from, const Cells& first, Cells& cells,
                                            CourseStrokes& course) {
     for (int h = from; h < hole; ++h) {
         const std::string_view text = cells.next();
         int32_t v = 0;
-        const bool plain = pfPlainStrokes(text, v);
-        if (plain ? v < 1 : !gfHoleCounts(text)) {
+        const bool plain = plainStrokes(text, v);
+        if (plain ? v < 1 : !holeCounts(text)) {
             for (++h; h < hole; ++h) cells.next();
             return false;
         }
@@ -111,7 +111,7 @@ template <class Cells>
         course.byStrokes = {};
         course.sum = 0;
         for (int h = 0; h < hole; ++h) {
-            const int32_t v = gfHoleStrokes(again.next());
+            const int32_t v = holeStrokes(again.next());
             course.strokes[static_cast<std::size_t>(h)] = v;
             course.sum += v;
             course.count(v);
@@ -122,7 +122,7 @@ template <class Cells>
 
 // One course read into `course` (the strokes of each of holes 1..hole, their
 // sum and counts) when it is complete; false, and no hole rounded, when it
-// is not: the same as a completeness check followed by gfHoleStrokes of each
+// is not: the same as a completeness check followed by holeStrokes of each
 // hole, so only a complete course raises the overflow error of rounding (a
 // text beyond any number raises it when it is read, and holes after one that
 // does not count are not read). The texts come from `cells`, a cursor over
@@ -133,7 +133,7 @@ template <class Cells>
 // cursor reads them again to round them. hole outside 0..18 raises the
 // subscript error.
 template <class Cells>
-inline bool gfCourseStrokes(int16_t hole, Cells& cells, CourseStrokes& course) {
+inline bool courseStrokes(int16_t hole, Cells& cells, CourseStrokes& course) {
     if (hole < 0 || hole > 18) text::raise(text::err::Subscript);
     const Cells first = cells;
     course.byStrokes = {};
@@ -146,25 +146,25 @@ inline bool gfCourseStrokes(int16_t hole, Cells& cells, CourseStrokes& course) {
         sum += static_cast<int32_t>(v);
     });
     course.sum = sum;
-    return taken == hole || pfCourseStrokesRest(hole, taken, first, cells, course);
+    return taken == hole || courseStrokesRest(hole, taken, first, cells, course);
 }
 // The same giving the strokes only, in strokes[0..hole-1] (the others are
 // left as they are).
 template <class Cells>
-inline bool gfCourseStrokes(int16_t hole, Cells& cells, std::array<int32_t, 18>& strokes) {
+inline bool courseStrokes(int16_t hole, Cells& cells, std::array<int32_t, 18>& strokes) {
     CourseStrokes course;
-    if (!gfCourseStrokes(hole, cells, course)) return false;
+    if (!courseStrokes(hole, cells, course)) return false;
     std::copy_n(course.strokes.begin(), hole, strokes.begin());
     return true;
 }
 
-// gfCourseStrokes of one score row's holes.
-bool gfCourseHoleStrokes(const typScoreData& row, int16_t hole, std::array<int32_t, 18>& strokes);
+// courseStrokes of one score row's holes.
+bool courseHoleStrokes(const typScoreData& row, int16_t hole, std::array<int32_t, 18>& strokes);
 
 // The strokes of holes 1..hole of one course when it is complete (each hole
-// rounded before it is added, as gfCourseStrokes; checked 32-bit sum),
+// rounded before it is added, as courseStrokes; checked 32-bit sum),
 // nothing when it is not. hole outside 0..18 raises the subscript error.
-std::optional<int32_t> gfCompleteCourseStrokes(const typScoreData& row, int16_t hole);
+std::optional<int32_t> completeCourseStrokes(const typScoreData& row, int16_t hole);
 
 // ---- Handicaps (tenths of a stroke) ---------------------------------------
 
@@ -173,39 +173,39 @@ std::optional<int32_t> gfCompleteCourseStrokes(const typScoreData& row, int16_t 
 // courses with -30 give -20; one of two with 15 gives 8, with 5 gives 2).
 // Totals in tenths of whole strokes are even, so adding the rounded share to
 // such a total equals rounding the sum. round 0 raises the division error.
-int32_t gfGameHandicapShare(int32_t handicap, int32_t coursesDone, int16_t round);
+int32_t gameHandicapShare(int32_t handicap, int32_t coursesDone, int16_t round);
 
 // The handicap one course carries under a kind: 1 the row's own handicap,
 // 2 the game handicap's share of one course, any other kind none.
-int32_t gfCourseHandicap(int16_t kind, int32_t rowHandicap, int16_t round);
+int32_t courseHandicap(int16_t kind, int32_t rowHandicap, int16_t round);
 
 // ---- Ranking keys ---------------------------------------------------------
 
 // The key piece of the date of birth under the birthday rule: the player's
 // "yyyy/mm/dd" when `played` and the registry knows a date, else
 // "9999/99/99" so the player sorts last among equals.
-std::string gfBirthdayKey(int32_t IDNo, bool played);
+std::string birthdayKey(int32_t IDNo, bool played);
 
 // A number under a fixed-width zero mask, as a key piece. Values of 0 or
 // more give exactly Format(value, mask). A negative value would print as
 // "-005", which orders wrongly as text; it gets one "-" per mask range below
 // zero and the value offset into that range instead, so that text order
 // stays numeric order and every negative key sorts before the others.
-std::string gfKeyNumber(long long value, std::string_view mask);
+std::string keyNumber(long long value, std::string_view mask);
 // The same for the exact ratio numerator / denominator (denominator > 0;
 // 0 raises the division error).
-std::string gfKeyRatio(long long numerator, long long denominator, std::string_view mask);
+std::string keyRatio(long long numerator, long long denominator, std::string_view mask);
 
 // An average per complete course as a key piece: total / rounds under the
 // mask, or the mask all in nines ("00000.000" gives "99999.999") when there
 // is no complete course, so such rows sort last.
-std::string gfAverageKey(long long total, long long rounds, std::string_view mask);
+std::string averageKeyPiece(long long total, long long rounds, std::string_view mask);
 
 // Row numbers 0..keys.size()-1 in ascending key order, sorted by
 // csQuickSort_Asc (its tie order is the ranking's).
-std::vector<int32_t> gfSortByKeys(const std::vector<std::string>& keys);
+std::vector<int32_t> sortByKeys(const std::vector<std::string>& keys);
 
 // Ranks along a sorted order: the position from 1, except that a row whose
 // key equals the previous row's takes its rank (1, 1, 3).
-std::vector<int32_t> gfSharedRanks(const std::vector<int32_t>& order,
+std::vector<int32_t> sharedRanks(const std::vector<int32_t>& order,
                                    const std::vector<std::string>& keys);

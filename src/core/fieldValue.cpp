@@ -23,6 +23,6 @@ double fitted(std::string_view s, double lo, double hi) {
 
 } // namespace
 
-int16_t gfFieldValue16(std::string_view s) { return text::CInt(fitted(s, -32768.0, 32767.0)); }
+int16_t fieldValue16(std::string_view s) { return text::CInt(fitted(s, -32768.0, 32767.0)); }
 
-int32_t gfFieldValue32(std::string_view s) { return text::CLng(fitted(s, -2147483648.0, 2147483647.0)); }
+int32_t fieldValue32(std::string_view s) { return text::CLng(fitted(s, -2147483648.0, 2147483647.0)); }

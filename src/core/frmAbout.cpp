@@ -52,4 +52,4 @@ void frmAbout::Form_Load() { imgThisIcon.setPicture(forms::App::Path() + "/lumor
 
 void frmAbout::btnOK_Click() { Unload(); }
 
-void frmAbout::lblURL_Click() { gsOpenURLOrCopy(product::MakerURL); }
+void frmAbout::lblURL_Click() { openURLOrCopy(product::MakerURL); }

@@ -4,11 +4,11 @@
 #include "platform/text/Format.h"
 #include "platform/text/Strings.h"
 
-std::string gfGameFileName(int32_t number) {
+std::string gameFileName(int32_t number) {
     return "game" + text::Format(static_cast<long long>(number), "00000") + ".lmg";
 }
 
-bool gfIsPlayableShape(const typGameInfo& game) {
+bool isPlayableShape(const typGameInfo& game) {
     return game.Hole >= 1 && game.Hole <= 18 && game.Round >= 1 && game.Round <= 10;
 }
 

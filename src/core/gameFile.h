@@ -12,7 +12,7 @@
 // gtypScorePacks.
 
 // "game00012.lmg" for game 12 (at least five digits).
-std::string gfGameFileName(int32_t number);
+std::string gameFileName(int32_t number);
 
 // Rebuilds gtypGames from the headers of the stored games, in game-number
 // order: the games 1 to the counter "MaxGameNo", or every game file when the
@@ -62,7 +62,7 @@ private:
 };
 
 // The full path of a game's file, or "" for a game never saved.
-std::string gfGameFilePath(const typGameInfo& game);
+std::string gameFilePath(const typGameInfo& game);
 
 // Rebuilds gtypScores from gtypScorePacks, Round rows per pack. A Hole
 // above 18 raises the subscript error: a row holds 18 holes.
@@ -85,7 +85,7 @@ void removeSaveWorkFiles();
 // Whether the score rows can hold the game: 1 to 18 holes, 1 to 10 courses.
 // A stored game of any other shape is refused for tallying and printing and
 // left out of season tallies.
-bool gfIsPlayableShape(const typGameInfo& game);
+bool isPlayableShape(const typGameInfo& game);
 
 // 1 when the two headers differ, 0 when they are equal.
 int16_t gfIsGameInfoChanged(const typGameInfo& a, const typGameInfo& b);

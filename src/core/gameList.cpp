@@ -31,7 +31,7 @@ std::vector<int32_t> storedGameNumbers(int32_t last) {
                                                [](char c) { return c >= '0' && c <= '9'; }))
             continue;
         const long long number = std::stoll(digits);
-        if (number < 1 || number > last || gfGameFileName(static_cast<int32_t>(number)) != name)
+        if (number < 1 || number > last || gameFileName(static_cast<int32_t>(number)) != name)
             continue;
         // Only a regular file (links followed) counts; the type the folder
         // scan gives spares a stat. A dangling link is skipped, its error
@@ -54,18 +54,18 @@ typGameInfo readHeader(const std::string& name) {
     typGameInfo g;
     g.Date = text::Trim(value("Date"));
     g.Tittle = text::Trim(value("Tittle"));
-    g.MaxScoreNo = gfFieldValue32(value("MaxScoreNo"));
-    g.SeriesID = gfFieldValue32(value("SeriesID"));
-    g.CourceID = gfFieldValue32(value("CourceID"));
-    g.Hole = gfFieldValue16(value("Hole"));
-    g.Round = gfFieldValue16(value("Round"));
-    g.TeamHowtoRank = gfFieldValue16(value("TeamHowtoRank"));
-    g.CategoryGender = gfFieldValue16(value("CategoryGender"));
-    g.CategoryAgeLow = gfFieldValue16(value("CategoryAgeLow"));
-    g.CategoryAgeHigh = gfFieldValue16(value("CategoryAgeHigh"));
-    g.JudgeDaSu = gfFieldValue16(value("JudgeDaSu"));
-    g.JudgeBirthday = gfFieldValue16(value("JudgeBirthday"));
-    g.HandiCapKind = gfFieldValue16(value("HandiCapKind"));
+    g.MaxScoreNo = fieldValue32(value("MaxScoreNo"));
+    g.SeriesID = fieldValue32(value("SeriesID"));
+    g.CourceID = fieldValue32(value("CourceID"));
+    g.Hole = fieldValue16(value("Hole"));
+    g.Round = fieldValue16(value("Round"));
+    g.TeamHowtoRank = fieldValue16(value("TeamHowtoRank"));
+    g.CategoryGender = fieldValue16(value("CategoryGender"));
+    g.CategoryAgeLow = fieldValue16(value("CategoryAgeLow"));
+    g.CategoryAgeHigh = fieldValue16(value("CategoryAgeHigh"));
+    g.JudgeDaSu = fieldValue16(value("JudgeDaSu"));
+    g.JudgeBirthday = fieldValue16(value("JudgeBirthday"));
+    g.HandiCapKind = fieldValue16(value("HandiCapKind"));
     for (int k = 1; k <= 10; ++k) g.RoundName[k - 1] = text::Trim(value("RoundName" + text::Str(k)));
     g.FileName = name;
     return g;
@@ -78,8 +78,8 @@ void gsReadGameList() {
     // One synchronous pass over files nothing else writes meanwhile: each
     // file is checked once, not once per value.
     files::ProfileReadBatch batch;
-    const int32_t counter = gfFieldValue32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"));
+    const int32_t counter = fieldValue32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"));
     // A lost counter hides no game: every game file is listed.
     const int32_t last = counter >= 1 ? counter : std::numeric_limits<int32_t>::max();
-    for (int32_t number : storedGameNumbers(last)) gtypGames.append(readHeader(gfGameFileName(number)));
+    for (int32_t number : storedGameNumbers(last)) gtypGames.append(readHeader(gameFileName(number)));
 }

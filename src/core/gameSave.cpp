@@ -80,7 +80,7 @@ int32_t nextGameNumber() {
     do {
         number = text::CLng(static_cast<double>(number) + 1);
     } while (std::filesystem::exists(
-        std::filesystem::symlink_status(files::joinPath(gstrGamesFolder, gfGameFileName(number)), ec)));
+        std::filesystem::symlink_status(files::joinPath(gstrGamesFolder, gameFileName(number)), ec)));
     return number;
 }
 
@@ -105,7 +105,7 @@ std::string gfSaveScoreData() {
             // The number is taken before the file is written and stays used.
             const int32_t number = nextGameNumber();
             require(gfWriteIniFile(gstrManagerFile, "Management", "MaxGameNo", text::Str(number)) != 0);
-            gtypGame.FileName = gfGameFileName(number);
+            gtypGame.FileName = gameFileName(number);
             path = files::joinPath(gstrGamesFolder, gtypGame.FileName);
         }
         const std::string work = workFile(), test = testFile();

@@ -20,8 +20,8 @@ std::string gfFormatTenths(int32_t tenths);
 // A stored number field: the number at the start of the text, rounded with
 // halves to even and held within the field's range, so a hand-edited value
 // never stops a read ("" and non-numbers read as 0).
-int16_t gfFieldValue16(std::string_view s);
-int32_t gfFieldValue32(std::string_view s);
+int16_t fieldValue16(std::string_view s);
+int32_t fieldValue32(std::string_view s);
 
 // The whole part, cut toward zero; overflow error outside 32 bits.
 int32_t gfFix(double v);

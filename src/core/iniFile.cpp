@@ -40,27 +40,27 @@ namespace {
 // The loaded file's bytes. The tables' names, keys and values are views into
 // them where a line is all ASCII (code page 932 reads such bytes as they
 // are) and into that line's decoded text, kept beside them, where it is not.
-std::string mBytes;
-std::deque<std::string> mDecodedLines;
+std::string loadedBytes;
+std::deque<std::string> decodedLines;
 
 // The first section of each name, for look-ups in large files (the player
 // registry): a hash table of section indexes (open addressing,
 // -1 = a free slot), built on the first look-up after a load. It answers
 // exactly as the walk from index 0 would, since a section whose name is
 // already there is never entered.
-std::vector<int32_t> mSectionSlots;
-bool mIndexStale = true;
+std::vector<int32_t> sectionTable;
+bool indexStale = true;
 // Whether no two sections share a name, and the section found last: readers
 // mostly ask for the sections in file order, so the one after it is tried
 // first, which answers alike when every name is the first of its kind.
-bool mNamesUnique = true;
-int32_t mLastFound = -1;
+bool namesUnique = true;
+int32_t lastFound = -1;
 
 // Files of up to this many sections are walked, not indexed.
 constexpr std::size_t kWalkedSections = 8;
 // The first look-up after a load walks in any file: a reader that asks for
 // one section pays for no index.
-bool mWalkedOnce = false;
+bool walkedOnce = false;
 
 // Tables kept between loads up to this many entries, so that reading file
 // after file allocates nothing; larger ones are given back when cleared.
@@ -75,25 +75,25 @@ std::size_t slotOf(std::string_view name, std::size_t mask) {
 }
 
 const std::vector<int32_t>& sectionSlots() {
-    if (mIndexStale) {
+    if (indexStale) {
         std::size_t size = 16; // at most half full
         while (size < mtypIniSections.size() * 2) size *= 2;
-        mSectionSlots.assign(size, -1);
-        mNamesUnique = true;
+        sectionTable.assign(size, -1);
+        namesUnique = true;
         for (std::size_t i = 0; i < mtypIniSections.size(); ++i) {
             const std::string_view name = mtypIniSections[i].Name;
             for (std::size_t slot = slotOf(name, size - 1);; slot = (slot + 1) & (size - 1)) {
-                int32_t& at = mSectionSlots[slot];
+                int32_t& at = sectionTable[slot];
                 if (at < 0) at = static_cast<int32_t>(i);
                 if (mtypIniSections[static_cast<std::size_t>(at)].Name == name) {
-                    mNamesUnique = mNamesUnique && at == static_cast<int32_t>(i);
+                    namesUnique = namesUnique && at == static_cast<int32_t>(i);
                     break;
                 }
             }
         }
-        mIndexStale = false;
+        indexStale = false;
     }
-    return mSectionSlots;
+    return sectionTable;
 }
 
 template <class T> void emptyKeepingRoom(std::vector<T>& table) {
@@ -105,9 +105,9 @@ template <class T> void emptyKeepingRoom(std::vector<T>& table) {
 IniLoad loadFile(const std::string& file) {
     gsClearIniEx();
     const auto keep = [](std::string_view line) {
-        return std::string_view(mDecodedLines.emplace_back(text::decode932(line)));
+        return std::string_view(decodedLines.emplace_back(text::decode932(line)));
     };
-    return gfWalkIniFile(file, mBytes, keep, [](const IniLine& line) {
+    return walkIniFile(file, loadedBytes, keep, [](const IniLine& line) {
         if (line.section) {
             mtypIniSections.push_back({line.name, mlngIniKeysMax + 1, 0});
             ++mlngIniSectionsMax;
@@ -121,41 +121,41 @@ IniLoad loadFile(const std::string& file) {
 
 } // namespace
 
-IniLoad gfReadIniBytes(const std::string& file, std::string& bytes) {
+IniLoad readIniBytes(const std::string& file, std::string& bytes) {
     files::ReadFailure failure = files::ReadFailure::None;
     if (files::readFileInto(file, bytes, &failure)) return IniLoad::Loaded;
     return failure == files::ReadFailure::Missing ? IniLoad::Missing : IniLoad::Failed;
 }
 
-void gsShowIniLoadFailure() { forms::Screen::setMousePointer(forms::vbDefault); }
+void showIniLoadFailure() { forms::Screen::setMousePointer(forms::vbDefault); }
 
 bool gfLoadIniEx(const std::string& file) {
     // A missing file is a failure here too.
     const bool failed = loadFile(file) != IniLoad::Loaded;
-    if (failed) gsShowIniLoadFailure();
+    if (failed) showIniLoadFailure();
     return failed;
 }
 
-int32_t gfFindIniSectionEx(std::string_view section) {
-    if (mtypIniSections.size() <= kWalkedSections || !mWalkedOnce) {
-        mWalkedOnce = true;
+int32_t findIniSectionEx(std::string_view section) {
+    if (mtypIniSections.size() <= kWalkedSections || !walkedOnce) {
+        walkedOnce = true;
         for (std::size_t i = 0; i < mtypIniSections.size(); ++i)
             if (mtypIniSections[i].Name == section) return static_cast<int32_t>(i);
         return -1;
     }
     const std::vector<int32_t>& slots = sectionSlots();
-    const int32_t next = mLastFound + 1;
-    if (mNamesUnique && next <= mlngIniSectionsMax && mtypIniSections[static_cast<std::size_t>(next)].Name == section)
-        return mLastFound = next;
+    const int32_t next = lastFound + 1;
+    if (namesUnique && next <= mlngIniSectionsMax && mtypIniSections[static_cast<std::size_t>(next)].Name == section)
+        return lastFound = next;
     const std::size_t mask = slots.size() - 1;
     for (std::size_t slot = slotOf(section, mask);; slot = (slot + 1) & mask) {
         const int32_t at = slots[slot];
         if (at < 0) return -1;
-        if (mtypIniSections[static_cast<std::size_t>(at)].Name == section) return mLastFound = at;
+        if (mtypIniSections[static_cast<std::size_t>(at)].Name == section) return lastFound = at;
     }
 }
 
-const IniText* gfFindIniValueEx(int32_t section, std::string_view key) {
+const IniText* findIniValueEx(int32_t section, std::string_view key) {
     if (section < 0 || section > mlngIniSectionsMax) return nullptr;
     const typIniSection& s = mtypIniSections[static_cast<std::size_t>(section)];
     const auto first = mtypIniKeys.begin() + s.FirstKey;
@@ -164,20 +164,20 @@ const IniText* gfFindIniValueEx(int32_t section, std::string_view key) {
 }
 
 std::string gfReadIniEx(const std::string& section, const std::string& key) {
-    const IniText* value = gfFindIniValueEx(gfFindIniSectionEx(section), key);
+    const IniText* value = findIniValueEx(findIniSectionEx(section), key);
     return value ? std::string(*value) : std::string();
 }
 
 void gsClearIniEx() {
-    mIndexStale = true;
-    mWalkedOnce = false;
-    mLastFound = -1;
+    indexStale = true;
+    walkedOnce = false;
+    lastFound = -1;
     emptyKeepingRoom(mtypIniSections);
     mlngIniSectionsMax = -1;
     emptyKeepingRoom(mtypIniKeys);
     mlngIniKeysMax = -1;
-    emptyKeepingRoom(mSectionSlots);
+    emptyKeepingRoom(sectionTable);
     // Each load reads into new storage: the old one is given back now.
-    mBytes = std::string();
-    mDecodedLines.clear();
+    loadedBytes = std::string();
+    decodedLines.clear();
 }

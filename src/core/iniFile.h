@@ -54,8 +54,8 @@ void gsClearIniEx();
 // the index of the first section of that name (-1 when none), then the value
 // of the first key of that name in it (nullptr when none; valid until the
 // tables change).
-int32_t gfFindIniSectionEx(std::string_view section);
-const IniText* gfFindIniValueEx(int32_t section, std::string_view key);
+int32_t findIniSectionEx(std::string_view section);
+const IniText* findIniValueEx(int32_t section, std::string_view key);
 
 // ---- Reading a file's lines without the tables ------------------------------
 // For readers that want a few keys of many sections of a large file (a game's
@@ -79,7 +79,7 @@ struct IniLine {
 // the start is skipped. False at a key line that comes before any section:
 // the file is not an INI file.
 template <class Decode, class Visit>
-bool gfForEachIniLine(std::string_view bytes, Decode decode, Visit visit) {
+bool forEachIniLine(std::string_view bytes, Decode decode, Visit visit) {
     bytes.remove_prefix(files::byteOrderMarkLength(bytes));
     bool inSection = false;
     files::LineSplitter splitter(bytes);
@@ -112,16 +112,16 @@ bool gfForEachIniLine(std::string_view bytes, Decode decode, Visit visit) {
 enum class IniLoad { Loaded, Missing, Failed };
 
 // The file's bytes into `bytes` (its storage reused).
-IniLoad gfReadIniBytes(const std::string& file, std::string& bytes);
+IniLoad readIniBytes(const std::string& file, std::string& bytes);
 
 // Reads `file` into `bytes` and passes its lines to visit as
-// gfForEachIniLine does. Running out of memory is a failure. It touches no
+// forEachIniLine does. Running out of memory is a failure. It touches no
 // shared state, so that files can be read on several threads at once.
 template <class Decode, class Visit>
-IniLoad gfWalkIniFile(const std::string& file, std::string& bytes, Decode decode, Visit visit) {
+IniLoad walkIniFile(const std::string& file, std::string& bytes, Decode decode, Visit visit) {
     try {
-        const IniLoad result = gfReadIniBytes(file, bytes);
-        if (result != IniLoad::Loaded || gfForEachIniLine(bytes, decode, visit)) return result;
+        const IniLoad result = readIniBytes(file, bytes);
+        if (result != IniLoad::Loaded || forEachIniLine(bytes, decode, visit)) return result;
     } catch (const std::bad_alloc&) {
     }
     return IniLoad::Failed;
@@ -130,4 +130,4 @@ IniLoad gfWalkIniFile(const std::string& file, std::string& bytes, Decode decode
 // What a reader does after a failed load: callers show the hourglass while
 // a file loads, and a failure puts the arrow back. A reader that passes over
 // absent files does not do it for a missing one.
-void gsShowIniLoadFailure();
+void showIniLoadFailure();

@@ -4,7 +4,7 @@
 #include "platform/forms/Services.h"
 #include "platform/text/Strings.h"
 
-void gsOpenURLOrCopy(const std::string& address) {
+void openURLOrCopy(const std::string& address) {
     if (!gfOpenURL(address)) return;
     forms::Clipboard::Clear();
     forms::Clipboard::SetText(text::Trim(address));

@@ -3,4 +3,4 @@
 
 // Opens a web address; when that fails, puts the address on the clipboard
 // and tells the user to paste it into a browser.
-void gsOpenURLOrCopy(const std::string& address);
+void openURLOrCopy(const std::string& address);

@@ -16,7 +16,7 @@ namespace {
 
 // One player's row from the player's Round consecutive score rows starting
 // at `next`, which moves past them.
-typRankRow pfPlayerRow(int32_t& next) {
+typRankRow playerRow(int32_t& next) {
     const int16_t kind = gtypGame.HandiCapKind;
     typRankRow r;
     r.IDNo = gtypScores.item(next).IDNo;
@@ -24,33 +24,33 @@ typRankRow pfPlayerRow(int32_t& next) {
     for (int m = 0; m < gtypGame.Round; ++m) {
         const typScoreData& row = gtypScores.item(next++);
         r.RoundScore(m) = 0;
-        const std::optional<int32_t> strokes = gfCompleteCourseStrokes(row, gtypGame.Hole);
+        const std::optional<int32_t> strokes = completeCourseStrokes(row, gtypGame.Hole);
         if (!strokes) continue;
         const int32_t sum = *strokes;
-        r.Strokes = gfCheckedSum(r.Strokes, sum);
+        r.Strokes = checkedSum(r.Strokes, sum);
         if (sum > 0) ++r.RoundsDone; // at most Round, 10
         r.RoundScore(m) = text::CInt(sum);
-        r.Total = gfCheckedSum(r.Total, sum * 10LL);
-        if (kind == 1) r.Handicap = gfCheckedSum(r.Handicap, row.Handicap);
+        r.Total = checkedSum(r.Total, sum * 10LL);
+        if (kind == 1) r.Handicap = checkedSum(r.Handicap, row.Handicap);
         if (kind == 2) r.Handicap = row.Handicap; // the last complete course's
     }
     if (kind == 1)
-        r.Total = gfCheckedSum(r.Total, r.Handicap);
+        r.Total = checkedSum(r.Total, r.Handicap);
     else if (kind == 2)
-        r.Total = gfCheckedSum(r.Total, gfGameHandicapShare(r.Handicap, r.RoundsDone, gtypGame.Round));
+        r.Total = checkedSum(r.Total, gameHandicapShare(r.Handicap, r.RoundsDone, gtypGame.Round));
     else
         r.Handicap = 0;
     return r;
 }
 
-std::string pfRankKey(const typRankRow& r) {
-    std::string key = gfKeyNumber(100 - r.RoundsDone, "000") + gfKeyNumber(r.Total + 1000000LL, "0000000");
-    if (gtypGame.JudgeBirthday == 1) key += gfBirthdayKey(r.IDNo, r.Strokes != 0);
+std::string rankKey(const typRankRow& r) {
+    std::string key = keyNumber(100 - r.RoundsDone, "000") + keyNumber(r.Total + 1000000LL, "0000000");
+    if (gtypGame.JudgeBirthday == 1) key += birthdayKey(r.IDNo, r.Strokes != 0);
     return key;
 }
 
 // Whether the player fits the game's category at the reference date.
-bool pfFitsCategory(int32_t IDNo, const std::string& refDate) {
+bool fitsCategory(int32_t IDNo, const std::string& refDate) {
     const int16_t low = gtypGame.CategoryAgeLow, high = gtypGame.CategoryAgeHigh;
     if (gtypGame.CategoryGender == 1 && gfGetPlayerGender(IDNo, 0) != "男") return false;
     if (gtypGame.CategoryGender == 2 && gfGetPlayerGender(IDNo, 0) != "女") return false;
@@ -64,18 +64,18 @@ bool pfFitsCategory(int32_t IDNo, const std::string& refDate) {
 } // namespace
 
 void gsCalPersonalRanking() {
-    const int32_t players = gfPlayerCount(gtypGame, glngScoresMax());
+    const int32_t players = playerCount(gtypGame, glngScoresMax());
     std::vector<typRankRow> rows;
     std::vector<std::string> keys;
     rows.reserve(static_cast<std::size_t>(players));
     keys.reserve(static_cast<std::size_t>(players));
     int32_t next = 0;
     for (int32_t p = 0; p < players; ++p) {
-        rows.push_back(pfPlayerRow(next));
-        keys.push_back(pfRankKey(rows.back()));
+        rows.push_back(playerRow(next));
+        keys.push_back(rankKey(rows.back()));
     }
-    const std::vector<int32_t> order = gfSortByKeys(keys);
-    const std::vector<int32_t> ranks = gfSharedRanks(order, keys);
+    const std::vector<int32_t> order = sortByKeys(keys);
+    const std::vector<int32_t> ranks = sharedRanks(order, keys);
     gtypRankRows.clear();
     for (std::size_t k = 0; k < order.size(); ++k) {
         typRankRow& r = gtypRankRows.append(std::move(rows[static_cast<std::size_t>(order[k])]));
@@ -104,7 +104,7 @@ void gsFilterCategory(const std::string& refDate) {
     gtypRankRows.clear();
     int32_t previousOldRank = 0;
     for (typRankRow& r : ranking) {
-        if (!pfFitsCategory(r.IDNo, refDate)) continue;
+        if (!fitsCategory(r.IDNo, refDate)) continue;
         const int32_t oldRank = r.Rank;
         if (gtypRankRows.empty() || oldRank != previousOldRank)
             r.Rank = glngRankRowsMax() + 2; // its position among the kept rows

@@ -169,7 +169,7 @@ ScorePackReader::Result ScorePackReader::read(const std::string& path, std::vect
     };
     // The visit is built into the walk: a call per line would pass each line
     // through memory, at a cost close to the walk's own.
-    switch (gfWalkIniFile(path, buffers_->bytes, keepDecoded,
+    switch (walkIniFile(path, buffers_->bytes, keepDecoded,
                           [&file](const IniLine& line) __attribute__((always_inline)) { file.visit(line); })) {
     case IniLoad::Loaded: break;
     case IniLoad::Missing: return Result::NotRead;
@@ -198,19 +198,19 @@ ScorePackReader::Result ScorePackReader::read(const std::string& path, std::vect
     return Result::Read;
 }
 
-std::string gfGameFilePath(const typGameInfo& game) {
+std::string gameFilePath(const typGameInfo& game) {
     const std::string name = text::Trim(game.FileName);
     return name.empty() ? std::string() : files::joinPath(gstrGamesFolder, name);
 }
 
 bool gsReadScoreData() {
-    const std::string path = gfGameFilePath(gtypGame);
+    const std::string path = gameFilePath(gtypGame);
     // Reading a stored game leaves the in-memory tables empty, as loading
     // its file into them did.
     if (!path.empty()) gsClearIniEx();
     static ScorePackReader reader;
     const ScorePackReader::Result result = reader.read(path, gtypScorePacks);
-    if (result == ScorePackReader::Result::LoadFailed) gsShowIniLoadFailure();
+    if (result == ScorePackReader::Result::LoadFailed) showIniLoadFailure();
     return result != ScorePackReader::Result::Read;
 }
 

@@ -27,11 +27,11 @@ bool gsCalSeasonEntryList(int16_t intByBelong, int16_t intByCount) {
             const typPlayerInfo& player = index >= 0 ? gtypPlayers.item(index) : none;
             std::string key;
             if (intByBelong == 1) key += text::Format(player.BelongID, "00000");
-            key += intByCount != 0 ? gfKeyNumber(10000LL - p.Games, "00000") : player.Sort;
+            key += intByCount != 0 ? keyNumber(10000LL - p.Games, "00000") : player.Sort;
             keys.push_back(std::move(key));
         }
         // Numbered 1, 2, 3 even where keys are equal.
-        const std::vector<int32_t> order = gfSortByKeys(keys);
+        const std::vector<int32_t> order = sortByKeys(keys);
         for (std::size_t k = 0; k < order.size(); ++k)
             gtypSeasonEntryRows.append(std::move(players[static_cast<std::size_t>(order[k])])).Rank =
                 static_cast<int32_t>(k + 1);

@@ -15,7 +15,7 @@ namespace {
 
 // More complete courses first, then the lower total.
 std::string resultKey(const typSeasonScore& row) {
-    return gfKeyNumber(100LL - row.RoundsDone, "000") + gfKeyNumber(row.Total + 100000LL, "000000");
+    return keyNumber(100LL - row.RoundsDone, "000") + keyNumber(row.Total + 100000LL, "000000");
 }
 
 // Under the birthday rule: the player's age in days on the game's date,
@@ -26,7 +26,7 @@ std::string ageKey(const typSeasonScore& row) {
     if (!birth) return "100000";
     const auto played = text::parseDate(row.Date);
     if (!played) text::raise(text::err::TypeMismatch);
-    return gfKeyNumber(100000LL - text::daysBetween(*birth, *played), "000000");
+    return keyNumber(100000LL - text::daysBetween(*birth, *played), "000000");
 }
 
 std::string rankingKey(const typSeasonScore& row) {
@@ -46,7 +46,7 @@ bool gsCalSeasonGameRanking() {
             rowKeys.push_back(text::Format(row.IDNo, "00000000") + rankingKey(row));
         std::vector<typSeasonScore> best;
         std::vector<std::string> keys;
-        for (int32_t i : gfSortByKeys(rowKeys)) {
+        for (int32_t i : sortByKeys(rowKeys)) {
             const typSeasonScore& row = gtypSeasonScores[static_cast<std::size_t>(i)];
             if (!best.empty() && best.back().IDNo == row.IDNo) continue;
             best.push_back(row);

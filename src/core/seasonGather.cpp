@@ -34,20 +34,20 @@ int32_t addCourse(typSeasonScore& row, const CourseStrokes& course, int16_t hole
     for (int h = 0; h < hole; ++h) {
         int32_t& position = row.HoleScore[static_cast<std::size_t>(h)];
         const int32_t v = course.strokes[static_cast<std::size_t>(h)];
-        position = kChecked ? gfCheckedSum(position, v) : position + v;
+        position = kChecked ? checkedSum(position, v) : position + v;
     }
     for (std::size_t k = 0; k < row.StrokeCount.size(); ++k) row.StrokeCount[k] += course.byStrokes[k + 1];
     row.HolesDone += hole;
     // Every hole adds 1 or more, so the course's sum goes beyond 32 bits
     // exactly when one of its partial sums does.
-    const int32_t strokes = kChecked ? gfCheckedSum(0, course.sum) : static_cast<int32_t>(course.sum);
-    row.Strokes = kChecked ? gfCheckedSum(row.Strokes, strokes) : row.Strokes + strokes;
+    const int32_t strokes = kChecked ? checkedSum(0, course.sum) : static_cast<int32_t>(course.sum);
+    row.Strokes = kChecked ? checkedSum(row.Strokes, strokes) : row.Strokes + strokes;
     return strokes;
 }
 
 // Total = Strokes x 10 + Handicap, in tenths (the overflow error outside 32
 // bits).
-void setTotal(typSeasonScore& row) { row.Total = gfCheckedSum(row.Handicap, row.Strokes * 10LL); }
+void setTotal(typSeasonScore& row) { row.Total = checkedSum(row.Handicap, row.Strokes * 10LL); }
 
 // The season rows of a game, read from the players' packs: a pack's cells
 // course by course, course c (from 0) in cells c x Hole to (c + 1) x Hole - 1,
@@ -69,19 +69,19 @@ public:
         // 32 bits allow: from it on every sum is checked.
         bool small = true;
         for (int c = 0; c < game_.Round; ++c) {
-            if (!gfCourseStrokes(hole, cells, course_)) continue;
+            if (!courseStrokes(hole, cells, course_)) continue;
             small = small && course_.plain;
             // Each course is added once, to a row that starts at 0.
             row.RoundScore[static_cast<std::size_t>(c)] =
                 small ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
             ++row.RoundsDone;
-            if (game_.HandiCapKind == 1) row.Handicap = gfCheckedSum(row.Handicap, pack.Handicap);
+            if (game_.HandiCapKind == 1) row.Handicap = checkedSum(row.Handicap, pack.Handicap);
             if (game_.HandiCapKind == 2) row.Handicap = pack.Handicap;
         }
         if (row.RoundsDone == 0) return false;
         // Per game: the share of the courses completed. Any kind but 1 and 2
         // counts no handicap.
-        if (game_.HandiCapKind == 2) row.Handicap = gfGameHandicapShare(row.Handicap, row.RoundsDone, game_.Round);
+        if (game_.HandiCapKind == 2) row.Handicap = gameHandicapShare(row.Handicap, row.RoundsDone, game_.Round);
         setTotal(row);
         return true;
     }
@@ -95,14 +95,14 @@ public:
         bool found = false;
         std::string bestKey;
         for (int c = 0; c < game_.Round; ++c) {
-            if (!gfCourseStrokes(hole, cells, course_)) continue;
+            if (!courseStrokes(hole, cells, course_)) continue;
             typSeasonScore row;
             row.Games = c + 1; // the course's RoundNo
             // Into an empty row: only a course of other texts may go beyond 32 bits.
             course_.plain ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
-            row.Handicap = gfCourseHandicap(game_.HandiCapKind, pack.Handicap, game_.Round);
+            row.Handicap = courseHandicap(game_.HandiCapKind, pack.Handicap, game_.Round);
             setTotal(row);
-            std::string key = (row.Strokes == 0 ? "100" : "099") + gfKeyNumber(row.Total + 100000LL, "000000");
+            std::string key = (row.Strokes == 0 ? "100" : "099") + keyNumber(row.Total + 100000LL, "000000");
             if (!found || key < bestKey) {
                 best = row;
                 bestKey = std::move(key);
@@ -179,8 +179,8 @@ std::vector<SelectedGame> selectedGames() {
         if (g < 0 || g > glngGamesMax()) break;
         SelectedGame& selected = games.emplace_back(SelectedGame{gtypGames.item(g), g, false, {}});
         if (gintSeriesHandicap == 1) selected.game.HandiCapKind = 0;
-        selected.playable = gfIsPlayableShape(selected.game);
-        selected.path = gfGameFilePath(selected.game);
+        selected.playable = isPlayableShape(selected.game);
+        selected.path = gameFilePath(selected.game);
     }
     return games;
 }
@@ -240,7 +240,7 @@ bool gfSetSeasonVarnel(int16_t intKind) {
             if (!selected.path.empty()) gsClearIniEx();
             SeasonReadAhead::Game& read = files.take(nextFile++);
             gtypScorePacks.swap(read.packs);
-            if (read.result == ScorePackReader::Result::LoadFailed) gsShowIniLoadFailure();
+            if (read.result == ScorePackReader::Result::LoadFailed) showIniLoadFailure();
             if (read.result != ScorePackReader::Result::Read) {
                 unpack = false;
                 gtypScores.clear();
@@ -274,7 +274,7 @@ bool gfSortSeasonVarnel() {
                            text::Format(row.GameIndex, "000000"));
         VbArray<typSeasonScore> sorted;
         sorted.reserve(gtypSeasonScores.size());
-        for (int32_t i : gfSortByKeys(keys)) sorted.append(std::move(gtypSeasonScores[static_cast<std::size_t>(i)]));
+        for (int32_t i : sortByKeys(keys)) sorted.append(std::move(gtypSeasonScores[static_cast<std::size_t>(i)]));
         gtypSeasonScores = std::move(sorted);
         return false;
     });

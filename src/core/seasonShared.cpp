@@ -16,7 +16,7 @@ bool trapped(const char* proc, const std::function<bool()>& body) {
 }
 
 void addSeasonSums(typSeasonScore& into, const typSeasonScore& row) {
-    auto add = [](int32_t& sum, int32_t value) { sum = gfCheckedSum(sum, value); };
+    auto add = [](int32_t& sum, int32_t value) { sum = checkedSum(sum, value); };
     add(into.Games, 1);
     add(into.RoundsDone, row.RoundsDone);
     add(into.HolesDone, row.HolesDone);
@@ -33,7 +33,7 @@ std::vector<typSeasonScore> foldByPlayer() {
     keys.reserve(gtypSeasonScores.size());
     for (const typSeasonScore& row : gtypSeasonScores) keys.push_back(text::Format(row.IDNo, "00000000"));
     std::vector<typSeasonScore> players;
-    for (int32_t i : gfSortByKeys(keys)) {
+    for (int32_t i : sortByKeys(keys)) {
         const typSeasonScore& row = gtypSeasonScores[static_cast<std::size_t>(i)];
         if (players.empty() || players.back().IDNo != row.IDNo) {
             typSeasonScore& player = players.emplace_back();

@@ -20,8 +20,8 @@ bool trapped(const char* proc, const std::function<bool()>& body);
 // or the Rank of the row before it when their keys are equal (1, 1, 3).
 template <class Row>
 void appendRanked(VbArray<Row>& out, std::vector<Row> rows, const std::vector<std::string>& keys) {
-    const std::vector<int32_t> order = gfSortByKeys(keys);
-    const std::vector<int32_t> ranks = gfSharedRanks(order, keys);
+    const std::vector<int32_t> order = sortByKeys(keys);
+    const std::vector<int32_t> ranks = sharedRanks(order, keys);
     for (std::size_t k = 0; k < order.size(); ++k)
         out.append(std::move(rows[static_cast<std::size_t>(order[k])])).Rank = ranks[k];
 }

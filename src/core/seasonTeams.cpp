@@ -18,20 +18,20 @@ std::string teamKey(const std::string& teamID) { return text::FormatText(teamID,
 // average per course.
 std::string memberKey(const typSeasonScore& m) {
     if (gtypSeasonGame.TeamHowtoRank == 0)
-        return gfKeyNumber(99999LL - m.RoundsDone, "00000") + gfKeyNumber(m.Total + 10000000LL, "000000000");
-    return gfAverageKey(m.Total, m.RoundsDone, "00000.000");
+        return keyNumber(99999LL - m.RoundsDone, "00000") + keyNumber(m.Total + 10000000LL, "000000000");
+    return averageKeyPiece(m.Total, m.RoundsDone, "00000.000");
 }
 
 // Courses counted down, then the total: the total basis of teams and members.
 std::string totalPart(int32_t roundsDone, int32_t total) {
-    return gfKeyNumber(999999LL - roundsDone, "000000") + gfKeyNumber(total + 10000000LL, "000000000");
+    return keyNumber(999999LL - roundsDone, "000000") + keyNumber(total + 10000000LL, "000000000");
 }
 
 // The team's own figure, then its first ten members, then the empty places.
 std::string teamRankKey(const typTeamRankRow& team) {
     const bool byTotal = gtypSeasonGame.TeamHowtoRank == 0;
     std::string key = byTotal ? totalPart(team.RoundsDone, team.Total)
-                              : gfAverageKey(team.Total, team.RoundsDone, "00000.000");
+                              : averageKeyPiece(team.Total, team.RoundsDone, "00000.000");
     for (int32_t n = 0; n < 10; ++n) {
         if (n >= team.Members) {
             key += byTotal ? "999999" "999999999" : "99999.99";
@@ -41,7 +41,7 @@ std::string teamRankKey(const typTeamRankRow& team) {
         if (byTotal)
             key += totalPart(m.RoundsDone, m.Total);
         else
-            key += gfAverageKey(m.Total, m.RoundsDone, "00000.00");
+            key += averageKeyPiece(m.Total, m.RoundsDone, "00000.00");
     }
     return key;
 }
@@ -65,7 +65,7 @@ bool gsCalSeasonTeamList() {
         // One member row per run of the same team and player.
         std::vector<typSeasonScore> members;
         std::string previousTeam;
-        for (int32_t k : gfSortByKeys(rowKeys)) {
+        for (int32_t k : sortByKeys(rowKeys)) {
             const typSeasonScore& row = gtypSeasonScores[static_cast<std::size_t>(withTeam[static_cast<std::size_t>(k)])];
             const std::string team = text::Trim(row.TeamID);
             if (members.empty() || team != previousTeam || row.IDNo != members.back().IDNo) {
@@ -102,9 +102,9 @@ bool gsCalSeasonTeamRanking() {
                 previousTeam = team;
             }
             typTeamRankRow& t = teams.back();
-            t.Members = gfCheckedSum(t.Members, 1);
-            t.RoundsDone = gfCheckedSum(t.RoundsDone, m.RoundsDone);
-            t.Total = gfCheckedSum(t.Total, m.Total);
+            t.Members = checkedSum(t.Members, 1);
+            t.RoundsDone = checkedSum(t.RoundsDone, m.RoundsDone);
+            t.Total = checkedSum(t.Total, m.Total);
         }
         gtypTeamRankRows.clear();
         if (teams.empty()) return true;

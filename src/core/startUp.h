@@ -7,6 +7,9 @@
 // default settings behind the splash and opens the main window.
 void Main();
 
+// Unloads the splash that Main shows, when it is up.
+void psUnloadStartUp();
+
 // The folder look-ups: the per-user data folder and the documents folder
 // (created when missing); "" on failure, which ends the start with a box
 // that names the folder.
@@ -15,8 +18,8 @@ std::string gfGetMyDocumentsFolder();
 
 // The main window lives above the core: the program installs how to show it
 // (modeless). Without one, Main ends after the splash.
-void gsSetMainWindowShower(std::function<void()> shower);
+void setMainWindowShower(std::function<void()> shower);
 // Whether another instance runs; the platform's test unless replaced (tests;
-// nullptr puts the platform's test back).
-// A test that raises a run-time error fails the start.
-void gsSetPrevInstanceTest(std::function<bool()> test);
+// nullptr puts the platform's test back). A test that raises a run-time
+// error fails the start.
+void setPrevInstanceTest(std::function<bool()> test);

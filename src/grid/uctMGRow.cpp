@@ -63,9 +63,9 @@ uctMGRow::uctMGRow(Container& parent, std::string name, int index)
     chkObj.Click = [this] { chkObj_Click(); };
     for (int16_t side : {0, 1}) {
         auto& bars = side == 0 ? lblBarOfColMoveL : lblBarOfColMoveR;
-        bars.on(&Control::MouseDown, [this, side](int i, int16_t, int16_t, double x, double) { psResizeBarDown(side, i, x); });
-        bars.on(&Control::MouseMove, [this, side](int i, int16_t, int16_t, double x, double) { psResizeBarMove(side, i, x); });
-        bars.on(&Control::MouseUp, [this, side](int i, int16_t, int16_t, double x, double) { psResizeBarUp(side, i, x); });
+        bars.on(&Control::MouseDown, [this, side](int i, int16_t, int16_t, double x, double) { resizeBarDown(side, i, x); });
+        bars.on(&Control::MouseMove, [this, side](int i, int16_t, int16_t, double x, double) { resizeBarMove(side, i, x); });
+        bars.on(&Control::MouseUp, [this, side](int i, int16_t, int16_t, double x, double) { resizeBarUp(side, i, x); });
     }
 
     // Creation.
@@ -121,7 +121,7 @@ void uctMGRow::gsClear() {
     chkObj.setCaption("");
     chkObj.setBackColor(vbWhite);
     mintSettingCheck = 0;
-    mlngCheckBoxCol = -1;
+    checkBoxCol_ = -1;
 }
 
 void uctMGRow::gsCreateRows(int32_t lngCols) {

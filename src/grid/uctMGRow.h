@@ -92,10 +92,10 @@ private:
     typRowCell* cellAt(int32_t lngCol);
     double pfSnapToPixelX(double v) const;
     int32_t pfGetColIndexOfX(double x) const;
-    void psClearRow();
-    void psRenderLabel(int32_t i, double x, double inner, bool narrow);
-    void psRenderCheckBox(int32_t i, double x, bool narrow);
-    void psPlaceByAlignment(forms::Control& c, int32_t alignment, double x, double width);
+    void clearRow();
+    void renderLabel(int32_t i, double x, double inner, bool narrow);
+    void renderCheckBox(int32_t i, double x, bool narrow);
+    void placeByAlignment(forms::Control& c, int32_t alignment, double x, double width);
 
     // Handlers (uctMGRowEvents.cpp).
     void lblObj_Click(int Index);
@@ -104,10 +104,10 @@ private:
     void UserControl_Click();
     void UserControl_DblClick();
     void chkObj_Click();
-    void psResizeBarDown(int16_t LorR, int Index, double X);
-    void psResizeBarMove(int16_t LorR, int Index, double X);
-    void psResizeBarUp(int16_t LorR, int Index, double X);
-    double pfResizeBarPosition(int16_t LorR, int Index, double X) const;
+    void resizeBarDown(int16_t LorR, int Index, double X);
+    void resizeBarMove(int16_t LorR, int Index, double X);
+    void resizeBarUp(int16_t LorR, int Index, double X);
+    double resizeBarPosition(int16_t LorR, int Index, double X) const;
 
     std::vector<typRowCell> mtypRowCells;
     int32_t mlngCols = 0;
@@ -122,5 +122,5 @@ private:
     int32_t mlngMouseX = 0;
     bool mblnResizing = false;
     int16_t mintSettingCheck = 0;
-    int32_t mlngCheckBoxCol = -1; // the column whose cell owns the check box
+    int32_t checkBoxCol_ = -1; // the column whose cell owns the check box
 };

@@ -38,37 +38,37 @@ void uctMGRow::UserControl_DblClick() { raise(CellDblClick, pfGetColIndexOfX(mln
 void uctMGRow::chkObj_Click() {
     if (mintSettingCheck != 0) return;
     const int32_t value = chkObj.Value() == vbUnchecked ? 0 : 2;
-    const int32_t col = mlngCheckBoxCol, row = mlngRowOfCellData;
+    const int32_t col = checkBoxCol_, row = mlngRowOfCellData;
     raise(CellCheckBoxClick, col, row, value);
     raise(CellClick, col, row);
 }
 
 // Where the pointer is along the row, in whole pixels: the right strip
 // measures from its own edge, the left one from the row's.
-double uctMGRow::pfResizeBarPosition(int16_t LorR, int Index, double X) const {
+double uctMGRow::resizeBarPosition(int16_t LorR, int Index, double X) const {
     const double px = Screen::TwipsPerPixelX;
     const double snapped = std::floor(X / px) * px;
     return LorR == 0 ? lblBarOfColMoveL(Index).Left() + snapped : snapped;
 }
 
-void uctMGRow::psResizeBarDown(int16_t LorR, int Index, double X) {
-    mlngMouseX = text::CLng(pfResizeBarPosition(LorR, Index, X));
+void uctMGRow::resizeBarDown(int16_t LorR, int Index, double X) {
+    mlngMouseX = text::CLng(resizeBarPosition(LorR, Index, X));
     raise(CellResizeCol, int16_t{0}, Index, LorR, 0);
     mblnResizing = true;
 }
 
-void uctMGRow::psResizeBarMove(int16_t LorR, int Index, double X) {
+void uctMGRow::resizeBarMove(int16_t LorR, int Index, double X) {
     if (!mblnResizing) return;
-    const int32_t d = text::CLng(pfResizeBarPosition(LorR, Index, X) - mlngMouseX);
+    const int32_t d = text::CLng(resizeBarPosition(LorR, Index, X) - mlngMouseX);
     raise(CellResizeCol, int16_t{1}, Index, LorR, d);
 }
 
-void uctMGRow::psResizeBarUp(int16_t LorR, int Index, double X) {
+void uctMGRow::resizeBarUp(int16_t LorR, int Index, double X) {
     const bool resizing = mblnResizing;
     mblnResizing = false;
     Screen::setMousePointer(vbDefault);
     if (resizing) {
-        const int32_t d = text::CLng(pfResizeBarPosition(LorR, Index, X) - mlngMouseX);
+        const int32_t d = text::CLng(resizeBarPosition(LorR, Index, X) - mlngMouseX);
         raise(CellResizeCol, int16_t{2}, Index, LorR, d);
     }
 }

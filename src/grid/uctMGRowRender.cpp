@@ -54,8 +54,8 @@ void uctMGRow::gsUpdate() {
         Label& label = lblObj(i);
         label.setFontSize(cell.FontSize);
         label.setFontBold(cell.FontBold);
-        if (cell.Type == MGCellTypeLabel) psRenderLabel(i, x, inner, narrow);
-        else if (cell.Type == MGCellTypeCheckBox) psRenderCheckBox(i, x, narrow);
+        if (cell.Type == MGCellTypeLabel) renderLabel(i, x, inner, narrow);
+        else if (cell.Type == MGCellTypeCheckBox) renderCheckBox(i, x, narrow);
         x = pfSnapToPixelX(x + W);
     }
     mblnChanged = false;
@@ -63,7 +63,7 @@ void uctMGRow::gsUpdate() {
 
 // Places a cell's control by the alignment code inside the cell at x with
 // the given control width; a code outside 0 to 8 leaves it where it was.
-void uctMGRow::psPlaceByAlignment(Control& c, int32_t alignment, double x, double width) {
+void uctMGRow::placeByAlignment(Control& c, int32_t alignment, double x, double width) {
     if (!validAlignment(alignment)) return;
     const double SH = ScaleHeight(), h = c.Height();
     const double my = mlngMarginY;
@@ -76,7 +76,7 @@ void uctMGRow::psPlaceByAlignment(Control& c, int32_t alignment, double x, doubl
     c.Move(x, top, width, h);
 }
 
-void uctMGRow::psRenderLabel(int32_t i, double x, double inner, bool narrow) {
+void uctMGRow::renderLabel(int32_t i, double x, double inner, bool narrow) {
     const typRowCell& cell = mtypRowCells[static_cast<size_t>(i)];
     Label& label = lblObj(i);
     label.setCaption(cell.Text);
@@ -85,7 +85,7 @@ void uctMGRow::psRenderLabel(int32_t i, double x, double inner, bool narrow) {
         label.setEnabled(false);
     } else {
         if (validAlignment(cell.Alignment)) {
-            psPlaceByAlignment(label, cell.Alignment, x + mlngMarginX, inner);
+            placeByAlignment(label, cell.Alignment, x + mlngMarginX, inner);
             static constexpr int16_t textAlign[3] = {vbLeftJustify, vbRightJustify, vbCenter};
             label.setAlignment(textAlign[cell.Alignment % 3]);
         }
@@ -113,11 +113,11 @@ void uctMGRow::psRenderLabel(int32_t i, double x, double inner, bool narrow) {
     }
 }
 
-void uctMGRow::psRenderCheckBox(int32_t i, double x, bool narrow) {
+void uctMGRow::renderCheckBox(int32_t i, double x, bool narrow) {
     const typRowCell& cell = mtypRowCells[static_cast<size_t>(i)];
     chkObj.setBackColor(cell.BackColor);
     chkObj.setForeColor(cell.ForeColor);
-    mlngCheckBoxCol = i;
+    checkBoxCol_ = i;
     if (narrow) {
         chkObj.setVisible(false);
         chkObj.setEnabled(false);
@@ -132,7 +132,7 @@ void uctMGRow::psRenderCheckBox(int32_t i, double x, bool narrow) {
             double left = x + mx;
             if (cell.Alignment % 3 == AlignRight) left = x + W - (cw + mx);
             else if (cell.Alignment % 3 == AlignCentre) left = x + (W - cw) / 2;
-            psPlaceByAlignment(chkObj, cell.Alignment, left, cw);
+            placeByAlignment(chkObj, cell.Alignment, left, cw);
         }
         chkObj.setVisible(true);
         chkObj.setEnabled(cell.Enabled);

@@ -72,8 +72,8 @@ bool uctMyGrid::inTable(int32_t col, int32_t row) const {
 }
 
 typCellData& uctMyGrid::cellAt(int32_t col, int32_t row) {
-    text::checkIndex(col, 0, mlngCellCols - 1);
-    const long long i = static_cast<long long>(row) * mlngCellCols + col;
+    text::checkIndex(col, 0, cellCols_ - 1);
+    const long long i = static_cast<long long>(row) * cellCols_ + col;
     text::checkIndex(i, 0, static_cast<long long>(mtypCellData.size()) - 1);
     return mtypCellData[static_cast<size_t>(i)];
 }
@@ -89,7 +89,7 @@ const typCellData& uctMyGrid::Cell(int32_t col, int32_t row) const {
 }
 
 // Sizes are stored snapped down to whole screen pixels.
-int32_t uctMyGrid::pfSnapped(const MGValue& v, double twipsPerPixel) const {
+int32_t uctMyGrid::snapped(const MGValue& v, double twipsPerPixel) const {
     return text::CLng(std::floor(v.toNumber() / twipsPerPixel) * twipsPerPixel);
 }
 
@@ -105,7 +105,7 @@ void uctMyGrid::gsClear() {
         release(mtypCellData);
         release(mtypColInfo);
         release(mtypRowInfo);
-        mlngCellCols = 0;
+        cellCols_ = 0;
         mlngCols = mlngRows = 0;
         mlngFixedTopRow = 0;
         mblnResizeEnabled = false;
@@ -128,17 +128,17 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
         const ::uctMGRow& tmpl = uctMGRow(0);
         mtypColInfo.resize(static_cast<size_t>(lngCols));
         for (int32_t i = c; i < lngCols; ++i)
-            mtypColInfo[static_cast<size_t>(i)].Width = pfSnapped(tmpl.Width(), Screen::TwipsPerPixelX);
+            mtypColInfo[static_cast<size_t>(i)].Width = snapped(tmpl.Width(), Screen::TwipsPerPixelX);
         if (lngRows < 1) return;
 
         // The cells are kept row by row, so only the number of rows can change
         // while cells exist.
-        if (!mtypCellData.empty() && lngCols != mlngCellCols) text::raise(text::err::Subscript);
+        if (!mtypCellData.empty() && lngCols != cellCols_) text::raise(text::err::Subscript);
         const size_t before = mtypCellData.size();
         typCellData fresh;
         fresh.FontSize = tmpl.gfGetDefaultFontSize();
         mtypCellData.resize(static_cast<size_t>(lngCols) * static_cast<size_t>(lngRows), fresh);
-        mlngCellCols = lngCols;
+        cellCols_ = lngCols;
         if (before == 0 && mlngFixedTopRow == 1) {
             for (int32_t i = 0; i < lngCols; ++i) mtypCellData[static_cast<size_t>(i)].BackColor = vbButtonFace;
         }
@@ -146,7 +146,7 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
         // Rows that go away give their views back first.
         for (int32_t i = lngRows; i < r; ++i) psReleaseMGRow(i);
         mtypRowInfo.resize(static_cast<size_t>(lngRows));
-        const int32_t height = pfSnapped(tmpl.Height(), Screen::TwipsPerPixelY);
+        const int32_t height = snapped(tmpl.Height(), Screen::TwipsPerPixelY);
         for (int32_t i = r; i < lngRows; ++i) mtypRowInfo[static_cast<size_t>(i)] = typRowInfo{false, height, -1, 0};
 
         mlngCols = lngCols;
@@ -158,7 +158,7 @@ void uctMyGrid::gsSetColInfo(int32_t lngCol, const std::string& strKind, const M
     gridTrapped("gsSetColInfo", [&] {
         if (lngCol < 0 || lngCol >= mlngCols) return;
         if (text::Trim(strKind) == "Width")
-            mtypColInfo[static_cast<size_t>(lngCol)].Width = pfSnapped(varVal, Screen::TwipsPerPixelX);
+            mtypColInfo[static_cast<size_t>(lngCol)].Width = snapped(varVal, Screen::TwipsPerPixelX);
     });
 }
 
@@ -168,7 +168,7 @@ void uctMyGrid::gsSetRowInfo(int32_t lngRow, const std::string& strKind, const M
         typRowInfo& info = mtypRowInfo[static_cast<size_t>(lngRow)];
         const std::string kind = text::Trim(strKind);
         if (kind == "Selected") info.Selected = varVal.toBool();
-        else if (kind == "Height") info.Height = pfSnapped(varVal, Screen::TwipsPerPixelY);
+        else if (kind == "Height") info.Height = snapped(varVal, Screen::TwipsPerPixelY);
         else if (kind == "RowItemData") info.RowItemData = varVal.toInt32();
     });
 }
@@ -182,7 +182,7 @@ void uctMyGrid::gsSetSelectRow(int32_t lngRowOfCellData) {
             info.Selected = false;
             return;
         }
-        psSelectOnly(lngRowOfCellData);
+        selectOnly(lngRowOfCellData);
     });
 }
 

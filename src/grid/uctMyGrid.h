@@ -81,26 +81,26 @@ private:
     int32_t pfGetIndexOfMGRows();
     void psReleaseMGRow(int32_t row);
     void psFitBody();
-    void psSetScrollBars(double sumW, double shownH, int32_t left, int32_t top);
-    int32_t pfWholeColsVisible(int32_t left, double available) const;
-    int32_t pfWholeRowsVisible(int32_t top, double available) const;
+    void setScrollBars(double sumW, double shownH, int32_t left, int32_t top);
+    int32_t wholeColsVisible(int32_t left, double available) const;
+    int32_t wholeRowsVisible(int32_t top, double available) const;
     void vscMG_Change();
     void hscMG_Change();
-    double pfColWidth(int32_t col) const;
-    double pfRowHeight(int32_t row) const;
-    double pfColsWidth(int32_t from, int32_t to) const; // columns from..to-1
+    double colWidth(int32_t col) const;
+    double rowHeight(int32_t row) const;
+    double colsWidth(int32_t from, int32_t to) const; // columns from..to-1
 
     // Selection, column drag and events (uctMyGridEvents.cpp).
-    void psSelectOnly(int32_t row);
+    void selectOnly(int32_t row);
     void uctMGRow_CellClick(int Index, int32_t col, int32_t row);
     void uctMGRow_CellDblClick(int Index, int32_t col, int32_t row);
     void uctMGRow_CellCheckBoxClick(int Index, int32_t col, int32_t row, int32_t value);
     void uctMGRow_CellResizeCol(int Index, int16_t intMode, int32_t col, int16_t LorR, int32_t lngMoveXX);
-    double pfResizeLimit() const;
+    double resizeLimit() const;
 
     typCellData& cellAt(int32_t col, int32_t row);
     bool inTable(int32_t col, int32_t row) const;
-    int32_t pfSnapped(const MGValue& v, double twipsPerPixel) const;
+    int32_t snapped(const MGValue& v, double twipsPerPixel) const;
 
     int32_t mlngFixedTopRow = 0;
     bool mblnResizeEnabled = false;
@@ -111,10 +111,10 @@ private:
     forms::Color mvarSelectBackColor = forms::vbHighlight;
     forms::Color mvarSelectForeColor = forms::vbHighlightText;
     int32_t mlngResizingCol = -1;
-    // The cell table, row by row; mlngCellCols is the number of columns it
+    // The cell table, row by row; cellCols_ is the number of columns it
     // was created with (0 while it is empty).
     std::vector<typCellData> mtypCellData;
-    int32_t mlngCellCols = 0;
+    int32_t cellCols_ = 0;
     std::vector<typColInfo> mtypColInfo;
     std::vector<typRowInfo> mtypRowInfo;
     // Display state.

@@ -11,7 +11,7 @@
 
 using namespace forms;
 
-void uctMyGrid::psSelectOnly(int32_t row) {
+void uctMyGrid::selectOnly(int32_t row) {
     for (int32_t i = mlngFixedTopRow; i < mlngRows; ++i) mtypRowInfo[static_cast<size_t>(i)].Selected = false;
     mtypRowInfo.at(static_cast<size_t>(row)).Selected = true;
 }
@@ -19,14 +19,14 @@ void uctMyGrid::psSelectOnly(int32_t row) {
 // A click selects the row alone; clicking the selected row keeps it.
 void uctMyGrid::uctMGRow_CellClick(int, int32_t col, int32_t row) {
     if (row < mlngFixedTopRow) return;
-    if (!mtypRowInfo.at(static_cast<size_t>(row)).Selected) psSelectOnly(row);
+    if (!mtypRowInfo.at(static_cast<size_t>(row)).Selected) selectOnly(row);
     psUpdateView();
     raise(MGCellClick, col, row);
 }
 
 void uctMyGrid::uctMGRow_CellDblClick(int, int32_t col, int32_t row) {
     if (row < mlngFixedTopRow) return;
-    psSelectOnly(row);
+    selectOnly(row);
     psUpdateView();
     raise(MGCellDblClick, col, row);
 }
@@ -38,14 +38,14 @@ void uctMyGrid::uctMGRow_CellCheckBoxClick(int, int32_t col, int32_t row, int32_
 
 // The widest a column may be dragged: the body's inner width less the
 // vertical bar (shown or not) and 5 pixels.
-double uctMyGrid::pfResizeLimit() const {
+double uctMyGrid::resizeLimit() const {
     return picBody.ScaleWidth() - vscMG.Width() - 5.0 * Screen::TwipsPerPixelX;
 }
 
 void uctMyGrid::uctMGRow_CellResizeCol(int, int16_t intMode, int32_t col, int16_t, int32_t lngMoveXX) {
     const double px = Screen::TwipsPerPixelX;
     mlngResizingCol = col;
-    const double x0 = pfColsWidth(mlngLeftIndexOfCols, col);
+    const double x0 = colsWidth(mlngLeftIndexOfCols, col);
     double w = static_cast<double>(mtypColInfo.at(static_cast<size_t>(col)).Width) + lngMoveXX;
     if (w < 1) w = 0;
     w = std::floor(w / px) * px;
@@ -62,7 +62,7 @@ void uctMyGrid::uctMGRow_CellResizeCol(int, int16_t intMode, int32_t col, int16_
         picMoveingBar.setVisible(false);
         int32_t& width = mtypColInfo[static_cast<size_t>(col)].Width;
         width = text::CLng(w);
-        const double limit = pfResizeLimit();
+        const double limit = resizeLimit();
         if (width >= limit) width = text::CLng(limit);
         psUpdateView();
         raise(MGCellColWidthChange);
@@ -77,10 +77,10 @@ void uctMyGrid::uctMGRow_CellResizeCol(int, int16_t intMode, int32_t col, int16_
 // caller is about to rebuild the grid.
 void uctMyGrid::gsInterruptResizeCol() {
     if (mlngResizingCol < 0 || mlngResizingCol >= mlngCols || !picMoveingBar.Visible()) return;
-    const double x0 = pfColsWidth(mlngLeftIndexOfCols, mlngResizingCol);
+    const double x0 = colsWidth(mlngLeftIndexOfCols, mlngResizingCol);
     int32_t& width = mtypColInfo[static_cast<size_t>(mlngResizingCol)].Width;
     width = text::CLng(picMoveingBar.Left() - x0);
-    const double limit = pfResizeLimit();
+    const double limit = resizeLimit();
     if (width >= limit) width = text::CLng(limit);
     picMoveingBar.setVisible(false);
     mlngResizingCol = -1;

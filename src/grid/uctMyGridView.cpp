@@ -54,13 +54,13 @@ int32_t wholeItems(int32_t from, int32_t count, double sum, double available, co
 
 void uctMyGrid::gsUpdate() { psUpdateView(); }
 
-double uctMyGrid::pfColWidth(int32_t col) const { return mtypColInfo[static_cast<size_t>(col)].Width; }
+double uctMyGrid::colWidth(int32_t col) const { return mtypColInfo[static_cast<size_t>(col)].Width; }
 
-double uctMyGrid::pfRowHeight(int32_t row) const { return mtypRowInfo[static_cast<size_t>(row)].Height; }
+double uctMyGrid::rowHeight(int32_t row) const { return mtypRowInfo[static_cast<size_t>(row)].Height; }
 
-double uctMyGrid::pfColsWidth(int32_t from, int32_t to) const {
+double uctMyGrid::colsWidth(int32_t from, int32_t to) const {
     double sum = 0;
-    for (int32_t k = std::max(from, 0); k < to; ++k) sum += pfColWidth(k);
+    for (int32_t k = std::max(from, 0); k < to; ++k) sum += colWidth(k);
     return sum;
 }
 
@@ -82,32 +82,32 @@ void uctMyGrid::psUpdateView() {
     double y = 0;
     if (F == 1) {
         psSetMGRow(0, 0, mblnResizeEnabled ? MGRowKindHeaderResizable : MGRowKindHeader);
-        y = pfRowHeight(0);
+        y = rowHeight(0);
     }
     // The rows that reach into the body: top to end - 1. Rows shown before
     // and not now give their views back first, so the rows coming in can
     // take them and the pool never outgrows one screenful.
     int32_t end = top;
     double bottom = y;
-    for (; end <= NR - 1 && bottom < H; ++end) bottom += pfRowHeight(end);
+    for (; end <= NR - 1 && bottom < H; ++end) bottom += rowHeight(end);
     const int32_t last = end > top ? end - 1 : top;
     for (int32_t i = mlngShownFirstRow; i <= top - 1 && i <= mlngShownLastRow; ++i) psReleaseMGRow(i);
     for (int32_t i = std::max(end, mlngShownFirstRow); i <= NR - 1 && i <= mlngShownLastRow; ++i) psReleaseMGRow(i);
     for (int32_t i = top; i < end; ++i) {
         psSetMGRow(i, static_cast<int32_t>(y), MGRowKindBody);
-        y += pfRowHeight(i);
+        y += rowHeight(i);
     }
     mlngShownFirstRow = top;
     mlngShownLastRow = last;
 
     double sumW = 0;
-    for (int32_t k = left; k <= NC - 1 && sumW < W; ++k) sumW += pfColWidth(k);
+    for (int32_t k = left; k <= NC - 1 && sumW < W; ++k) sumW += colWidth(k);
     // The height down to the end of the last row shown (0 when none is).
     const double shownH = end > top ? bottom : 0;
-    psSetScrollBars(sumW, shownH, left, top);
+    setScrollBars(sumW, shownH, left, top);
 }
 
-void uctMyGrid::psSetScrollBars(double sumW, double shownH, int32_t left, int32_t top) {
+void uctMyGrid::setScrollBars(double sumW, double shownH, int32_t left, int32_t top) {
     const int32_t NC = mlngCols, NR = mlngRows, F = mlngFixedTopRow;
     const double W = picBody.ScaleWidth(), H = picBody.ScaleHeight();
     const double barW = vscMG.Width(), barH = hscMG.Height();
@@ -121,7 +121,7 @@ void uctMyGrid::psSetScrollBars(double sumW, double shownH, int32_t left, int32_
 
     if (needH) {
         const int32_t page =
-            wholeItems(left, NC, 0, both ? W - barW : W, [this](int32_t k) { return pfColWidth(k); });
+            wholeItems(left, NC, 0, both ? W - barW : W, [this](int32_t k) { return colWidth(k); });
         const int32_t maxBar = std::min(NC - 1, BarLimit);
         hscMG.setMin(0);
         hscMG.setMax(static_cast<int16_t>(maxBar));
@@ -130,9 +130,9 @@ void uctMyGrid::psSetScrollBars(double sumW, double shownH, int32_t left, int32_
         hscMG.setValue(barOf(left, 0, NC - 1));
     }
     if (needV) {
-        const double header = F == 1 ? pfRowHeight(0) : 0;
+        const double header = F == 1 ? rowHeight(0) : 0;
         const int32_t page =
-            wholeItems(top, NR, header, both ? H - barH : H, [this](int32_t i) { return pfRowHeight(i); });
+            wholeItems(top, NR, header, both ? H - barH : H, [this](int32_t i) { return rowHeight(i); });
         const int32_t maxBar = std::min(NR - 1, BarLimit);
         vscMG.setMin(static_cast<int16_t>(F));
         vscMG.setMax(static_cast<int16_t>(maxBar));
@@ -164,11 +164,11 @@ void uctMyGrid::psSetMGRow(int32_t row, int32_t y, int16_t kind) {
         ::uctMGRow& view = uctMGRow(info.IndexOfMGRows);
         const int32_t NC = mlngCols, left = mlngLeftIndexOfCols;
         view.gsSetRowOfCellData(row);
-        view.Move(-pfColsWidth(0, left), y, pfColsWidth(0, NC) + 3.0 * Screen::TwipsPerPixelX, info.Height);
+        view.Move(-colsWidth(0, left), y, colsWidth(0, NC) + 3.0 * Screen::TwipsPerPixelX, info.Height);
         view.gsSetKind(kind);
         view.gsSetLeftIndexOfCols(left);
         const bool selected = row >= mlngFixedTopRow && info.Selected;
-        const typCellData* cells = &mtypCellData[static_cast<size_t>(row) * static_cast<size_t>(mlngCellCols)];
+        const typCellData* cells = &mtypCellData[static_cast<size_t>(row) * static_cast<size_t>(cellCols_)];
         for (int32_t i = 0; i < NC; ++i) {
             const typCellData& cell = cells[i];
             view.gsSetBackColor(i, selected ? mvarSelectBackColor : cell.BackColor);

@@ -4,9 +4,10 @@
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/iniFile.h"
+#include "core/registryFile.h"
 #include "main/frmRegiGroup.h"
-#include "main/registryFile.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
@@ -39,7 +40,7 @@ frmBelong::frmBelong()
     btnDelete.setTabStop(false);
     btnClose.Move(5100, 4680, 1275, 435);
     btnClose.setCaption("閉じる");
-    gsSetTabOrder({&btnAdd, &btnEdit, &btnClose, &picBody, &uctGroupList, &btnDelete});
+    forms::setTabOrder({&btnAdd, &btnEdit, &btnClose, &picBody, &uctGroupList, &btnDelete});
 
     btnAdd.Click = [this] { btnAdd_Click(); };
     btnEdit.Click = [this] { btnEdit_Click(); };
@@ -67,13 +68,13 @@ void frmBelong::Form_Unload(int16_t&) { uctGroupList.gsClear(); }
 
 void frmBelong::psSetGroupList() {
     try {
-        psBuildGroupList();
+        buildGroupList();
     } catch (const text::RuntimeError& e) {
         forms::MsgBox("psSetGroupList() : " + e.Description, forms::vbCritical, std::string("エラー"));
     }
 }
 
-void frmBelong::psBuildGroupList() {
+void frmBelong::buildGroupList() {
     uctMyGrid& g = uctGroupList;
     int32_t m = 0;
     for (const typBelongInfo& b : gtypBelongs)
@@ -108,7 +109,7 @@ void frmBelong::psBuildGroupList() {
     }
 
     // Reselect the affiliation last clicked or added.
-    const double sel = gfFieldValue32(gfReadIniFile(gstrIniFile, "Setup", "SelectedBlong"));
+    const double sel = fieldValue32(gfReadIniFile(gstrIniFile, "Setup", "SelectedBlong"));
     int32_t selRow = -1;
     for (int32_t row = 1; row < g.gfRowCount(); ++row) {
         const int32_t id = g.gfGetRowItemData(row);
@@ -134,7 +135,7 @@ void frmBelong::psBuildGroupList() {
     g.gsUpdate();
 }
 
-int32_t frmBelong::pfSelectedBelong(const std::string& message) {
+int32_t frmBelong::selectedBelong(const std::string& message) {
     int32_t row = 1;
     while (row < uctGroupList.gfRowCount() && !uctGroupList.gfGetRowSelected(row)) ++row;
     if (row >= uctGroupList.gfRowCount()) {
@@ -148,7 +149,7 @@ int32_t frmBelong::pfSelectedBelong(const std::string& message) {
     return -1;
 }
 
-bool frmBelong::pfAskGroup(const std::string& name, const std::string& shortName) {
+bool frmBelong::askGroup(const std::string& name, const std::string& shortName) {
     gstrDlgParam3 = "所属登録/編集";
     gstrDlgParam = name;
     gstrDlgParam2 = shortName;
@@ -158,16 +159,16 @@ bool frmBelong::pfAskGroup(const std::string& name, const std::string& shortName
 }
 
 void frmBelong::btnAdd_Click() {
-    if (!pfAskGroup("", "")) return;
-    gsRegistryOperation([&] {
-        const auto n = gfNextRegistryNumber(gstrGroupFile, "MaxGroupNo");
+    if (!askGroup("", "")) return;
+    registryOperation([&] {
+        const auto n = nextRegistryNumber(gstrGroupFile, "MaxGroupNo");
         if (!n) return;
         const std::string name = text::Trim(gstrDlgParam), shortName = text::Trim(gstrDlgParam2);
-        if (!gfWriteIniValues(gstrGroupFile, {{"Management", "MaxGroupNo", text::Str(*n)},
+        if (!writeIniValues(gstrGroupFile, {{"Management", "MaxGroupNo", text::Str(*n)},
                                               {groupSection(*n), "Name", name},
                                               {groupSection(*n), "ShortName", shortName},
                                               {groupSection(*n), "State", "0"}})) {
-            gsShowWriteFailed(gstrGroupFile);
+            showWriteFailed(gstrGroupFile);
             return;
         }
         gtypBelongs.append({*n, name, shortName, 0, 0});
@@ -177,15 +178,15 @@ void frmBelong::btnAdd_Click() {
 }
 
 void frmBelong::btnEdit_Click() {
-    const int32_t i = pfSelectedBelong("編集する所属を選択してください。");
+    const int32_t i = selectedBelong("編集する所属を選択してください。");
     if (i < 0) return;
     typBelongInfo& b = gtypBelongs.item(i);
-    if (!pfAskGroup(b.Name, b.ShortName)) return;
-    gsRegistryOperation([&] {
+    if (!askGroup(b.Name, b.ShortName)) return;
+    registryOperation([&] {
         const std::string name = text::Trim(gstrDlgParam), shortName = text::Trim(gstrDlgParam2);
-        if (!gfWriteIniValues(gstrGroupFile,
+        if (!writeIniValues(gstrGroupFile,
                               {{groupSection(b.ID), "Name", name}, {groupSection(b.ID), "ShortName", shortName}})) {
-            gsShowWriteFailed(gstrGroupFile);
+            showWriteFailed(gstrGroupFile);
             return;
         }
         b.Name = name;
@@ -196,15 +197,15 @@ void frmBelong::btnEdit_Click() {
 }
 
 void frmBelong::btnDelete_Click() {
-    const int32_t i = pfSelectedBelong("削除する所属を選択してください。");
+    const int32_t i = selectedBelong("削除する所属を選択してください。");
     if (i < 0) return;
     typBelongInfo& b = gtypBelongs.item(i);
     if (forms::MsgBox("所属：" + b.Name + "\r\nを削除します。", forms::vbOKCancel, std::string("所属削除確認")) !=
         forms::vbOK)
         return;
-    gsRegistryOperation([&] {
-        if (!gfWriteIniValues(gstrGroupFile, {{groupSection(b.ID), "State", "2"}})) {
-            gsShowWriteFailed(gstrGroupFile);
+    registryOperation([&] {
+        if (!writeIniValues(gstrGroupFile, {{groupSection(b.ID), "State", "2"}})) {
+            showWriteFailed(gstrGroupFile);
             return;
         }
         b.State = 2;

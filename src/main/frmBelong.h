@@ -28,12 +28,12 @@ private:
     void uctGroupList_MGCellClick(int32_t lngCol, int32_t lngRow);
     void uctGroupList_MGCellDblClick(int32_t lngCol, int32_t lngRow);
     void psSetGroupList();
-    void psBuildGroupList();
+    void buildGroupList();
     // The index in gtypBelongs of the affiliation on the selected row; -1
     // (after `message` when no row is selected) when there is none.
-    int32_t pfSelectedBelong(const std::string& message);
+    int32_t selectedBelong(const std::string& message);
     // Shows frmRegiGroup with the two texts; true after OK.
-    bool pfAskGroup(const std::string& name, const std::string& shortName);
+    bool askGroup(const std::string& name, const std::string& shortName);
 
     // The grid's top row to restore at the next rebuild; -1 = none.
     int32_t mlngTopRow = -1;

@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
+#include "platform/forms/TabOrder.h"
 
 frmGetName::frmGetName()
     : RegistryWindow("frmGetName", "", 6480, 1575), lblItemName(*this, "lblItemName"),
@@ -31,12 +32,12 @@ void frmGetName::Form_Load() {
 void frmGetName::txtAddGroup_GotFocus() { gsTextSelectAll(txtAddGroup); }
 
 void frmGetName::txtAddGroup_KeyPress(int16_t& KeyAscii) {
-    gsEnterAsTab(*this, KeyAscii);
-    gsLimitValueBytes(txtAddGroup, KeyAscii);
+    forms::enterAsTab(*this, KeyAscii);
+    limitValueBytes(txtAddGroup, KeyAscii);
 }
 
 void frmGetName::btnOK_Click() {
-    const std::string name = gfRequiredName(txtAddGroup);
+    const std::string name = requiredName(txtAddGroup);
     if (name.empty()) return;
     gstrDlgParam = name;
     gintDlgRet = 0;

@@ -1,5 +1,5 @@
 // The main window: its controls and layout, loading and unloading, and the
-// registries of players and affiliations it reads at start.
+// registries of players and affiliations it loads at start.
 #include "main/frmMain.h"
 
 #include "core/gameFile.h"
@@ -8,10 +8,9 @@
 #include "core/helpers.h"
 #include "core/iniFile.h"
 #include "core/productInfo.h"
-#include "main/mainWindowData.h"
-#include "main/registryDialog.h"
-#include "main/registryFile.h"
+#include "core/registries.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
 
@@ -105,7 +104,7 @@ frmMain::frmMain()
     placeButton(btnClose, "終了", 10440, 7560, 1215, 495);
     timMain.setInterval(200);
 
-    gsSetTabOrder({&btnClose, &btnBelong, &btnMember, &btnSeries, &btnCource, &btnNewGame, &cobSeason, &cobCource,
+    setTabOrder({&btnClose, &btnBelong, &btnMember, &btnSeries, &btnCource, &btnNewGame, &cobSeason, &cobCource,
                    &cobHoleRound, &btnPeriod, &btnOpenGame, &btnGamePrint, &btnDeleteGame, &picGameListBody,
                    &uctGameList, &btnSeasonPrint, &btnSyukeiClear, &btnSyukeiCheckedAll});
 
@@ -155,9 +154,9 @@ frmMain::frmMain()
 void frmMain::Form_Load() {
     const std::string top = gfReadIniFile(gstrIniFile, "WindowSize", "Main_Top");
     if (!text::Trim(top).empty()) {
-        double t = gfFieldValue32(top), l = Left();
+        double t = fieldValue32(top), l = Left();
         const std::string left = gfReadIniFile(gstrIniFile, "WindowSize", "Main_Left");
-        if (!text::Trim(left).empty()) l = gfFieldValue32(left);
+        if (!text::Trim(left).empty()) l = fieldValue32(left);
         setStartUpPosition(vbStartUpManual);
         Move(onScreen(l, Width(), Screen::Width()), onScreen(t, Height(), Screen::Height()));
     }
@@ -186,40 +185,8 @@ void frmMain::Form_Unload(int16_t&) {
     gfWriteIniFile(gstrIniFile, "WindowSize", "Main_Left", text::Str(text::CLng(Left())));
 }
 
-// The player file through the in-memory reader; a file that cannot be loaded
-// leaves the registry empty without a word.
-void frmMain::psLoadPlayers() {
-    gtypPlayers.clear();
-    if (gfLoadIniEx(gstrPlayerFile)) return;
-    const int16_t count = gfRegistryCount(gstrPlayerFile, "MaxPlayerNo");
-    for (int32_t n = 1; n <= count; ++n) {
-        const std::string section = "player" + text::Str(n);
-        const std::string name = text::Trim(gfReadIniEx(section, "Name"));
-        if (name.empty()) continue;
-        typPlayerInfo& p = gtypPlayers.append();
-        p.ID = n;
-        p.Name = name;
-        p.State = gfFieldValue16(gfReadIniEx(section, "State"));
-        p.Birthday = text::Trim(gfReadIniEx(section, "Birthday"));
-        p.Gender = gfFieldValue16(gfReadIniEx(section, "Gender"));
-        p.BelongID = gfFieldValue32(gfReadIniEx(section, "BelongID"));
-        p.Sort = text::Trim(gfReadIniEx(section, "Sort"));
-        p.Location = text::Trim(gfReadIniEx(section, "Location"));
-    }
-    gsClearIniEx();
-}
+// The registries come from the core's one loader, shared with the windows
+// that read them later.
+void frmMain::psLoadPlayers() { loadPlayers(); }
 
-void frmMain::psLoadGroups() {
-    gtypBelongs.clear();
-    const int16_t count = gfRegistryCount(gstrGroupFile, "MaxGroupNo");
-    for (int32_t n = 1; n <= count; ++n) {
-        const std::string section = "group" + text::Str(n);
-        const std::string name = text::Trim(gfReadIniFile(gstrGroupFile, section, "Name"));
-        if (name.empty()) continue;
-        typBelongInfo& b = gtypBelongs.append();
-        b.ID = n;
-        b.Name = name;
-        b.ShortName = text::Trim(gfReadIniFile(gstrGroupFile, section, "ShortName"));
-        b.State = gfFieldValue16(gfReadIniFile(gstrGroupFile, section, "State"));
-    }
-}
+void frmMain::psLoadGroups() { loadGroups(); }

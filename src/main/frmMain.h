@@ -67,21 +67,21 @@ private:
 
     // The game list (frmMainList.cpp).
     void psSetGamesList();
-    void psBuildGamesList();
+    void buildGamesList();
     void psSetButtons();
     void uctGameList_MGCellClick(int32_t lngCol, int32_t lngRow);
     void uctGameList_MGCellDblClick(int32_t lngCol, int32_t lngRow);
     void uctGameList_MGCellCheckBoxClick(int32_t lngCol, int32_t lngRow, int32_t lngValue);
     // The first selected game row, 0 when none.
-    int32_t pfSelectedRow() const;
+    int32_t selectedRow() const;
     // The index in gtypGames of the selected row's game. Without a selected
     // row, "ゲームを選択してください。" is shown when `reportNone`; nothing
     // comes back then, nor for an item data outside gtypGames.
-    std::optional<int32_t> pfSelectedGame(bool reportNone);
+    std::optional<int32_t> selectedGame(bool reportNone);
     // File names (trimmed) of the games whose tally box is not ticked.
-    std::vector<std::string> pfUntickedGames();
+    std::vector<std::string> untickedGames();
     // Clears the tally boxes of those games after a rebuild.
-    void psUntickGames(const std::vector<std::string>& names);
+    void untickGames(const std::vector<std::string>& names);
 
     // Game commands (frmMainCommands.cpp, frmMainSeason.cpp).
     void btnNewGame_Click();
@@ -90,7 +90,7 @@ private:
     void btnGamePrint_Click();
     void btnPeriod_Click();
     void btnSeasonPrint_Click();
-    void psPrepareSeason();
+    void prepareSeason();
     void btnSyukeiCheckedAll_Click();
     void btnSyukeiClear_Click();
     void btnMember_Click();
@@ -99,9 +99,9 @@ private:
     void btnCource_Click();
     void btnClose_Click();
     void psResetLostSeriesCource();
-    void psShowMainAfterSave();
+    void showMainAfterSave();
     // Opens the tally window on gtypGame and hides the main window.
-    void psShowTally();
+    void openTally();
 
     // Second-start watch and menus (frmMainWatch.cpp).
     void timMain_Timer();
@@ -119,5 +119,5 @@ private:
     int32_t mlngTopRow = -1;
     // The re-run file already answered whose deletion failed: it is not
     // answered again while it stays (identified by its time of writing).
-    std::optional<std::filesystem::file_time_type> mReExecHandled;
+    std::optional<std::filesystem::file_time_type> reExecHandled_;
 };

@@ -7,16 +7,17 @@
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/iniFile.h"
-#include "main/comboChoice.h"
+#include "core/registryFile.h"
+#include "core/registryNames.h"
+#include "core/rememberedChoices.h"
 #include "main/frmBelong.h"
 #include "main/frmCourceRegi.h"
 #include "main/frmPeriod.h"
 #include "main/frmPlayers.h"
 #include "main/frmSeriesRegi.h"
-#include "main/mainWindowData.h"
-#include "main/registryFile.h"
 #include "main/windowSeams.h"
 #include "platform/files/FileOps.h"
+#include "platform/forms/ComboChoice.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Numbers.h"
@@ -39,9 +40,9 @@ std::string gameLabel(const typGameInfo& g) { return "ゲーム：「" + g.Date 
 // score row can hold, or a file that cannot be read, is refused with a box
 // ending in `refusal` ("開けません。"), so that no window works on part of a
 // game (and the tally never saves part of one over the whole).
-bool pfReadWholeGame(const std::string& refusal) {
+bool readWholeGame(const std::string& refusal) {
     const typGameInfo& g = gtypGame;
-    if (!gfIsPlayableShape(g)) {
+    if (!isPlayableShape(g)) {
         MsgBox(gameLabel(g) + "\r\nホール数またはコース数が正しくないため" + refusal, vbOKOnly, std::string("エラー"));
         return false;
     }
@@ -63,27 +64,27 @@ bool registryTrusted(const std::string& file) {
 
 } // namespace
 
-void frmMain::psShowTally() {
-    if (!gfGameWindows().showTally(*this, [this] { gsShowMain(); })) return;
+void frmMain::openTally() {
+    if (!gameWindows().showTally(*this, [this] { gsShowMain(); })) return;
     Hide();
     mintMainHidden = 1;
 }
 
 void frmMain::btnNewGame_Click() {
-    if (!gfHasChoice(cobSeason)) return;
+    if (!hasChoice(cobSeason)) return;
     const std::string today = text::FormatDate(Today(), "yyyy/mm/dd");
-    if (const auto i = pfSelectedGame(false)) {
+    if (const auto i = selectedGame(false)) {
         // The new game keeps the series, course, shape and course letters.
         gtypGame = gtypGames[static_cast<size_t>(*i)];
         gtypGame.MaxScoreNo = 0;
         gtypGame.CategoryAgeLow = gtypGame.CategoryAgeHigh = -1;
     } else {
         gtypGame = typGameInfo{};
-        const int32_t season = gfChosenData(cobSeason);
+        const int32_t season = chosenData(cobSeason);
         gtypGame.SeriesID = season == -1 ? 0 : season;
-        const int32_t cource = gfChoice(cobCource).value_or(-1);
+        const int32_t cource = choice(cobCource).value_or(-1);
         gtypGame.CourceID = cource == -1 ? 0 : cource;
-        const int32_t shape = gfChoice(cobHoleRound).value_or(-1);
+        const int32_t shape = choice(cobHoleRound).value_or(-1);
         gtypGame.Hole = shape == -1 ? 9 : text::CInt(shape / 100.0);
         gtypGame.Round = shape == -1 ? 4 : static_cast<int16_t>(text::intMod(shape, 100));
         for (int k = 0; k < 10; ++k) gtypGame.RoundName[static_cast<size_t>(k)] = std::string(1, static_cast<char>('A' + k));
@@ -96,33 +97,33 @@ void frmMain::btnNewGame_Click() {
     gtypGame.FileName.clear();
 
     glngDlgIndex = 0;
-    gfGameWindows().showGameInfo(*this);
+    gameWindows().showGameInfo(*this);
     if (gintDlgRet == -1) return;
     gtypEntries.clear();
-    gfGameWindows().showNewScoreSetup(*this);
+    gameWindows().showNewScoreSetup(*this);
     if (gintDlgRet == -1) return;
     mintOpenedGame = 0;
-    psShowTally();
+    openTally();
 }
 
 void frmMain::btnOpenGame_Click() {
-    const auto i = pfSelectedGame(true);
+    const auto i = selectedGame(true);
     if (!i) return;
     gtypEntries.clear();
     gtypGame = gtypGames[static_cast<size_t>(*i)];
-    if (!pfReadWholeGame("開けません。")) return;
+    if (!readWholeGame("開けません。")) return;
     mintOpenedGame = 1;
-    psShowTally();
+    openTally();
 }
 
 void frmMain::btnDeleteGame_Click() {
-    if (!gfHasChoice(cobSeason)) return;
-    const std::vector<std::string> unticked = pfUntickedGames();
-    const int32_t row = pfSelectedRow();
-    const auto i = pfSelectedGame(true);
+    if (!hasChoice(cobSeason)) return;
+    const std::vector<std::string> unticked = untickedGames();
+    const int32_t row = selectedRow();
+    const auto i = selectedGame(true);
     if (!i) return;
     gtypGame = gtypGames[static_cast<size_t>(*i)];
-    const std::string path = gfGamePath(gtypGame.FileName);
+    const std::string path = gameFilePath(gtypGame);
     if (!files::fileExists(path)) return;
     if (MsgBox(gameLabel(gtypGame) + "\r\nを削除します。", vbOKCancel, std::string("ゲーム削除確認")) != vbOK) return;
 
@@ -139,11 +140,11 @@ void frmMain::btnDeleteGame_Click() {
         MsgBox(gameLabel(gtypGame) + "\r\nを削除できませんでした。", vbOKOnly, std::string("エラー"));
         return;
     }
-    if (next) gsRemember("SelectedGame", *next);
+    if (next) remember("SelectedGame", *next);
     gsReadGameList();
     mlngTopRow = uctGameList.gfGetTopIndexOfRowsY();
     psSetGamesList();
-    psUntickGames(unticked);
+    untickGames(unticked);
     psSetButtons();
 }
 
@@ -154,7 +155,7 @@ void frmMain::gsShowMain() {
     try {
         gsClearResults();
         if (gintGameSaved == -1) return;
-        psShowMainAfterSave();
+        showMainAfterSave();
     } catch (const text::RuntimeError&) {
     }
 }
@@ -162,17 +163,17 @@ void frmMain::gsShowMain() {
 // The list reloaded with the saved game in it: the filters move to the game
 // where they would hide it, and unticked boxes stay unticked while the
 // filters stay as they were.
-void frmMain::psShowMainAfterSave() {
+void frmMain::showMainAfterSave() {
     if (mintOpenedGame == 1) mlngTopRow = uctGameList.gfGetTopIndexOfRowsY();
-    const std::vector<std::string> unticked = pfUntickedGames();
-    const auto filters = [this] { return std::array{gfChoice(cobSeason), gfChoice(cobHoleRound), gfChoice(cobCource)}; };
+    const std::vector<std::string> unticked = untickedGames();
+    const auto filters = [this] { return std::array{choice(cobSeason), choice(cobHoleRound), choice(cobCource)}; };
     const auto before = filters();
 
-    gsRemember("SelectedGame", text::Trim(gtypGame.FileName));
+    remember("SelectedGame", text::Trim(gtypGame.FileName));
     gsReadGameList();
     psSetSeasonCombo();
 
-    const auto season = gfChoice(cobSeason);
+    const auto season = choice(cobSeason);
     if (season && *season != -1 && *season != gtypGame.SeriesID) {
         for (int k = 0; k < cobSeason.ListCount(); ++k) {
             if (cobSeason.ItemData(k) != gtypGame.SeriesID) continue;
@@ -180,9 +181,9 @@ void frmMain::psShowMainAfterSave() {
             break;
         }
     }
-    const auto shape = gfChoice(cobHoleRound);
+    const auto shape = choice(cobHoleRound);
     if (shape && *shape != -1 && *shape != gtypGame.Hole * 100 + gtypGame.Round) cobHoleRound.setListIndex(0);
-    const auto cource = gfChoice(cobCource);
+    const auto cource = choice(cobCource);
     if (cource && *cource != -1 && *cource != gtypGame.CourceID) cobCource.setListIndex(0);
 
     bool periodMoved = false;
@@ -198,19 +199,19 @@ void frmMain::psShowMainAfterSave() {
         psShowPeriod();
         psSetGamesList();
     }
-    if (filters() == before) psUntickGames(unticked);
+    if (filters() == before) untickGames(unticked);
     psSetButtons();
 }
 
 void frmMain::btnGamePrint_Click() {
-    if (!gfHasChoice(cobSeason)) return;
-    const auto i = pfSelectedGame(true);
+    if (!hasChoice(cobSeason)) return;
+    const auto i = selectedGame(true);
     if (!i) return;
     gtypGame = gtypGames[static_cast<size_t>(*i)];
     gsClearResults();
-    if (!pfReadWholeGame("印刷できません。")) return;
+    if (!readWholeGame("印刷できません。")) return;
     gsUnpackScoreData();
-    gfGameWindows().showSelectPrintScore(*this);
+    gameWindows().showSelectPrintScore(*this);
     gsClearResults();
 }
 
@@ -229,7 +230,7 @@ void frmMain::btnPeriod_Click() {
 }
 
 void frmMain::btnSyukeiCheckedAll_Click() {
-    if (!gfHasChoice(cobSeason)) return;
+    if (!hasChoice(cobSeason)) return;
     for (int32_t row = 1; row < uctGameList.gfRowCount(); ++row)
         if (uctGameList.gfGetCellData(0, row, "Value").toInt32() == 0) uctGameList.gsSetCellData(0, row, "Value", 2);
     uctGameList.gsUpdate();
@@ -237,7 +238,7 @@ void frmMain::btnSyukeiCheckedAll_Click() {
 }
 
 void frmMain::btnSyukeiClear_Click() {
-    if (!gfHasChoice(cobSeason)) return;
+    if (!hasChoice(cobSeason)) return;
     for (int32_t row = 1; row < uctGameList.gfRowCount(); ++row)
         if (uctGameList.gfGetCellData(0, row, "Value").toInt32() != 0) uctGameList.gsSetCellData(0, row, "Value", 0);
     uctGameList.gsUpdate();
@@ -292,13 +293,13 @@ void frmMain::psResetLostSeriesCource() {
         for (const Link& link : links) {
             if (!registryTrusted(link.file)) continue;
             std::set<int32_t> active;
-            const int16_t count = gfRegistryCount(link.file, link.counterKey);
+            const int16_t count = registryCount(link.file, link.counterKey);
             for (int32_t n = 1; n <= count; ++n)
-                if (gfNamedEntryActive(link.file, link.sectionPrefix + text::Str(n))) active.insert(n);
+                if (namedEntryActive(link.file, link.sectionPrefix + text::Str(n))) active.insert(n);
             for (typGameInfo& g : gtypGames) {
                 int32_t& id = g.*link.field;
                 if (id == 0 || active.count(id) != 0) continue;
-                const std::string path = gfGamePath(g.FileName);
+                const std::string path = gameFilePath(g);
                 if (files::fileExists(path) && gfWriteIniFile(path, "Management", link.key, "0") == 0)
                     throw text::RuntimeError(text::err::PermissionDenied, text::describeError(text::err::PermissionDenied) +
                                                                               "\r\n" + path);

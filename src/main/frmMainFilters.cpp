@@ -7,9 +7,10 @@
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/helpers.h"
-#include "main/comboChoice.h"
-#include "main/mainWindowData.h"
-#include "main/registryFile.h"
+#include "core/registryFile.h"
+#include "core/registryNames.h"
+#include "core/rememberedChoices.h"
+#include "platform/forms/ComboChoice.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -68,19 +69,19 @@ void fillValueFilter(forms::ComboBox& c, const std::set<int32_t>& distinct, int3
 
 void frmMain::psSetSeasonCombo() {
     cobSeason.Clear();
-    const int32_t r = gfRememberedChoice("SelectedSeason");
+    const int32_t r = rememberedChoice("SelectedSeason");
     addEntry(cobSeason, "すべて", -1, r == -1);
     addEntry(cobSeason, "指定なし", 0, r == 0);
-    const int16_t count = gfRegistryCount(gstrSeriesFile, "MaxSeriesNo");
+    const int16_t count = registryCount(gstrSeriesFile, "MaxSeriesNo");
     for (int32_t n = 1; n <= count; ++n) {
-        if (!gfNamedEntryActive(gstrSeriesFile, "Series" + text::Str(n))) continue;
-        addEntry(cobSeason, gfSeriesName(n), n, r == n);
+        if (!namedEntryActive(gstrSeriesFile, "Series" + text::Str(n))) continue;
+        addEntry(cobSeason, seriesName(n), n, r == n);
     }
-    if (!gfHasChoice(cobSeason)) cobSeason.setListIndex(cobSeason.ListCount() - 1);
+    if (!forms::hasChoice(cobSeason)) cobSeason.setListIndex(cobSeason.ListCount() - 1);
 }
 
 void frmMain::cobSeason_Click() {
-    if (gfHasChoice(cobSeason)) gsRemember("SelectedSeason", text::Str(gfChosenData(cobSeason)));
+    if (forms::hasChoice(cobSeason)) remember("SelectedSeason", text::Str(forms::chosenData(cobSeason)));
     mintNoSetList = 1;
     psSetHoleRoundCombo();
     psSetCourceCombo();
@@ -91,25 +92,25 @@ void frmMain::cobSeason_Click() {
 }
 
 void frmMain::cobHoleRound_Click() {
-    if (gfHasChoice(cobHoleRound)) gsRemember("SelectedHoleRound", text::Str(gfChosenData(cobHoleRound)));
+    if (forms::hasChoice(cobHoleRound)) remember("SelectedHoleRound", text::Str(forms::chosenData(cobHoleRound)));
     psSetGamesList();
     psSetButtons();
 }
 
 void frmMain::cobCource_Click() {
-    if (gfHasChoice(cobCource)) gsRemember("SelectedCource", text::Str(gfChosenData(cobCource)));
+    if (forms::hasChoice(cobCource)) remember("SelectedCource", text::Str(forms::chosenData(cobCource)));
     psSetGamesList();
     psSetButtons();
 }
 
 void frmMain::psSetHoleRoundCombo() {
-    if (!gfHasChoice(cobSeason)) {
+    if (!forms::hasChoice(cobSeason)) {
         cobHoleRound.Clear();
         return;
     }
-    const int32_t r = gfRememberedChoice("SelectedHoleRound");
+    const int32_t r = rememberedChoice("SelectedHoleRound");
     std::set<int32_t> shapes;
-    forSeasonGames(gfChosenData(cobSeason), [&](const typGameInfo& g) { shapes.insert(g.Hole * 100 + g.Round); });
+    forSeasonGames(forms::chosenData(cobSeason), [&](const typGameInfo& g) { shapes.insert(g.Hole * 100 + g.Round); });
     // By total holes, then by holes per course.
     auto key = [](int32_t v) {
         const long long hole = text::CInt(v / 100.0), round = text::intMod(v, 100);
@@ -124,29 +125,29 @@ void frmMain::psSetHoleRoundCombo() {
 }
 
 void frmMain::psSetCourceCombo() {
-    if (!gfHasChoice(cobSeason)) {
+    if (!forms::hasChoice(cobSeason)) {
         cobCource.Clear();
         return;
     }
-    const int32_t r = gfRememberedChoice("SelectedCource");
+    const int32_t r = rememberedChoice("SelectedCource");
     std::set<int32_t> cources;
-    forSeasonGames(gfChosenData(cobSeason), [&](const typGameInfo& g) { cources.insert(g.CourceID); });
+    forSeasonGames(forms::chosenData(cobSeason), [&](const typGameInfo& g) { cources.insert(g.CourceID); });
     auto key = [](int32_t v) { return text::Format(v, "000000"); };
-    auto caption = [](int32_t v) { return v == 0 ? std::string("指定なし") : text::Trim(gfCourceName(v)); };
+    auto caption = [](int32_t v) { return v == 0 ? std::string("指定なし") : text::Trim(courseName(v)); };
     fillValueFilter(cobCource, cources, r, key, caption);
 }
 
 // A failure keeps what was set so far, without a message.
 void frmMain::psSetPeriodFromGames() {
     try {
-        if (!gfHasChoice(cobSeason)) {
+        if (!forms::hasChoice(cobSeason)) {
             mstrPeriodFrom.clear();
             mstrPeriodTo.clear();
             return;
         }
         std::string first = "9999/99/99", last = "0000/00/00";
         bool any = false;
-        forSeasonGames(gfChosenData(cobSeason), [&](const typGameInfo& g) {
+        forSeasonGames(forms::chosenData(cobSeason), [&](const typGameInfo& g) {
             const std::string d = text::FormatDateText(text::Trim(g.Date), "yyyy/mm/dd");
             if (d < first) first = d;
             if (d > last) last = d;

@@ -7,9 +7,10 @@
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "core/iniFile.h"
-#include "main/comboChoice.h"
-#include "main/mainWindowData.h"
+#include "core/registryNames.h"
+#include "core/rememberedChoices.h"
 #include "platform/files/Profile.h"
+#include "platform/forms/ComboChoice.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
@@ -53,23 +54,23 @@ std::vector<ColumnLook> listColumns(bool allSeries, bool allShapes, bool allCour
 void frmMain::psSetGamesList() {
     if (mintNoSetList == 1) return;
     try {
-        psBuildGamesList();
+        buildGamesList();
     } catch (const text::RuntimeError& e) {
         forms::MsgBox("psSetGamesList() : " + e.Description, forms::vbOKOnly | forms::vbCritical, std::string("エラー"));
     }
 }
 
-void frmMain::psBuildGamesList() {
+void frmMain::buildGamesList() {
     lblGameListCount.setCaption("");
-    if (!gfHasChoice(cobSeason)) {
+    if (!forms::hasChoice(cobSeason)) {
         uctGameList.gsClear();
         uctGameList.gsUpdate();
         return;
     }
 
-    const int32_t season = gfChosenData(cobSeason);
-    const int32_t shape = gfChoice(cobHoleRound).value_or(-1);
-    const int32_t cource = gfChoice(cobCource).value_or(-1);
+    const int32_t season = forms::chosenData(cobSeason);
+    const int32_t shape = forms::choice(cobHoleRound).value_or(-1);
+    const int32_t cource = forms::choice(cobCource).value_or(-1);
     const std::string from = text::Trim(mstrPeriodFrom), to = text::Trim(mstrPeriodTo);
     std::vector<int32_t> listed;
     for (int32_t i = 0; i <= glngGamesMax(); ++i) {
@@ -148,10 +149,10 @@ void frmMain::psBuildGamesList() {
                 grid.gsSetText(col, row, text::Trim(g.Tittle));
                 break;
             case Column::Cource:
-                grid.gsSetText(col, row, g.CourceID < 1 ? std::string() : text::Trim(gfCourceName(g.CourceID)));
+                grid.gsSetText(col, row, g.CourceID < 1 ? std::string() : text::Trim(courseName(g.CourceID)));
                 break;
             case Column::Series:
-                grid.gsSetText(col, row, g.SeriesID < 1 ? std::string() : text::Trim(gfSeriesName(g.SeriesID)));
+                grid.gsSetText(col, row, g.SeriesID < 1 ? std::string() : text::Trim(seriesName(g.SeriesID)));
                 break;
             }
         }
@@ -180,7 +181,7 @@ void frmMain::psBuildGamesList() {
 }
 
 void frmMain::psSetButtons() {
-    if (!gfHasChoice(cobSeason)) {
+    if (!forms::hasChoice(cobSeason)) {
         for (forms::CommandButton* b : {&btnSeasonPrint, &btnNewGame, &btnOpenGame, &btnGamePrint, &btnDeleteGame})
             b->setEnabled(false);
         return;
@@ -199,7 +200,7 @@ void frmMain::psSetButtons() {
 void frmMain::uctGameList_MGCellClick(int32_t, int32_t lngRow) {
     const int32_t i = uctGameList.gfGetRowItemData(lngRow);
     if (i < 0 || i > glngGamesMax()) return;
-    gsRemember("SelectedGame", text::Trim(gtypGames[static_cast<size_t>(i)].FileName));
+    remember("SelectedGame", text::Trim(gtypGames[static_cast<size_t>(i)].FileName));
     psSetButtons();
 }
 
@@ -207,14 +208,14 @@ void frmMain::uctGameList_MGCellDblClick(int32_t, int32_t) { btnOpenGame_Click()
 
 void frmMain::uctGameList_MGCellCheckBoxClick(int32_t, int32_t, int32_t) { psSetButtons(); }
 
-int32_t frmMain::pfSelectedRow() const {
+int32_t frmMain::selectedRow() const {
     for (int32_t row = 1; row < uctGameList.gfRowCount(); ++row)
         if (uctGameList.gfGetRowSelected(row)) return row;
     return 0;
 }
 
-std::optional<int32_t> frmMain::pfSelectedGame(bool reportNone) {
-    const int32_t row = pfSelectedRow();
+std::optional<int32_t> frmMain::selectedGame(bool reportNone) {
+    const int32_t row = selectedRow();
     if (row == 0) {
         if (reportNone) forms::MsgBox("ゲームを選択してください。", forms::vbOKOnly, std::string("エラー"));
         return std::nullopt;
@@ -224,7 +225,7 @@ std::optional<int32_t> frmMain::pfSelectedGame(bool reportNone) {
     return i;
 }
 
-std::vector<std::string> frmMain::pfUntickedGames() {
+std::vector<std::string> frmMain::untickedGames() {
     std::vector<std::string> names;
     for (int32_t row = 1; row < uctGameList.gfRowCount(); ++row) {
         if (uctGameList.gfGetCellData(0, row, "Value").toInt32() != 0) continue;
@@ -234,7 +235,7 @@ std::vector<std::string> frmMain::pfUntickedGames() {
     return names;
 }
 
-void frmMain::psUntickGames(const std::vector<std::string>& names) {
+void frmMain::untickGames(const std::vector<std::string>& names) {
     if (names.empty()) return;
     bool cleared = false;
     for (int32_t row = 1; row < uctGameList.gfRowCount(); ++row) {

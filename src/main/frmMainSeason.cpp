@@ -5,10 +5,10 @@
 #include "core/gameFile.h"
 #include "core/gameRecords.h"
 #include "core/globals.h"
+#include "core/registryNames.h"
 #include "core/resultRecords.h"
-#include "main/comboChoice.h"
-#include "main/mainWindowData.h"
 #include "main/windowSeams.h"
+#include "platform/forms/ComboChoice.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Numbers.h"
@@ -21,24 +21,24 @@ using namespace forms;
 // A failure before the season window opens ends the hand-over silently.
 void frmMain::btnSeasonPrint_Click() {
     for (const ComboBox* c : {&cobSeason, &cobHoleRound, &cobCource})
-        if (!gfHasChoice(*c)) return;
+        if (!hasChoice(*c)) return;
     bool ready = false;
     try {
         HourglassScope hourglass;
-        psPrepareSeason();
+        prepareSeason();
         ready = glngSeasonGamesMax() >= 0;
     } catch (const text::RuntimeError&) {
     }
     if (ready) {
-        gfGameWindows().showPrintTotalGames(*this);
+        gameWindows().showPrintTotalGames(*this);
         gsClearResults();
     }
     glngSeasonGames.clear();
 }
 
-void frmMain::psPrepareSeason() {
-    const int32_t season = gfChosenData(cobSeason);
-    const int32_t cource = gfChosenData(cobCource);
+void frmMain::prepareSeason() {
+    const int32_t season = chosenData(cobSeason);
+    const int32_t cource = chosenData(cobCource);
     // Every field but the course letters, which the season window never reads.
     const auto roundNames = gtypSeasonGame.RoundName;
     gtypSeasonGame = typGameInfo{};
@@ -73,8 +73,8 @@ void frmMain::psPrepareSeason() {
     gstrGamesFormatMix = std::string(holesDiffer ? "1" : "0") + (roundsDiffer ? "1" : "0");
 
     gstrDlgParam2.clear();
-    if (season > 0) gstrDlgParam2 = "* " + gfSeriesName(season) + " * ";
-    if (cource > 0) gstrDlgParam2 += gfCourceName(cource);
+    if (season > 0) gstrDlgParam2 = "* " + seriesName(season) + " * ";
+    if (cource > 0) gstrDlgParam2 += courseName(cource);
 
     const int16_t hole = gtypSeasonGame.Hole, round = gtypSeasonGame.Round;
     gstrDlgParam3.clear();

@@ -35,20 +35,20 @@ std::string readmePath() {
 void frmMain::timMain_Timer() {
     try {
         if (!files::fileExists(gstrReExecFile)) {
-            mReExecHandled.reset();
+            reExecHandled_.reset();
             return;
         }
         std::error_code ec;
         const auto written = std::filesystem::last_write_time(gstrReExecFile, ec);
-        if (!mReExecHandled || ec || *mReExecHandled != written) {
+        if (!reExecHandled_ || ec || *reExecHandled_ != written) {
             if (text::Trim(gfReadIniFile(gstrReExecFile, "ReExecute", "Really")) == "Yes") {
-                Form* inUse = mintMainHidden != 0 ? gfGameWindows().tallyWindow() : this;
+                Form* inUse = mintMainHidden != 0 ? gameWindows().tallyWindow() : this;
                 if (inUse && inUse->WindowState() == vbMinimized) inUse->setWindowState(vbNormal);
                 else if (inUse) inUse->ZOrder();
             }
         }
-        if (files::removeFile(gstrReExecFile)) mReExecHandled.reset();
-        else if (!ec) mReExecHandled = written;
+        if (files::removeFile(gstrReExecFile)) reExecHandled_.reset();
+        else if (!ec) reExecHandled_ = written;
     } catch (const std::exception&) {
     }
 }
@@ -64,11 +64,11 @@ void frmMain::mnuTool_Backup_Click() {
         MsgBox(gstrDocFolder + "\r\nフォルダを開けませんでした。", vbOKOnly, std::string("エラー"));
 }
 
-void frmMain::mnuHelp_AboutLumora_Click() { gsOpenURLOrCopy(product::MakerURL); }
+void frmMain::mnuHelp_AboutLumora_Click() { openURLOrCopy(product::MakerURL); }
 
-void frmMain::mnuHelp_OnlineHelp_Click() { gsOpenURLOrCopy(product::OnlineHelpURL); }
+void frmMain::mnuHelp_OnlineHelp_Click() { openURLOrCopy(product::OnlineHelpURL); }
 
-void frmMain::mnuHelp_ReadMe_Click() { gsOpenURLOrCopy(text::Trim(readmePath())); }
+void frmMain::mnuHelp_ReadMe_Click() { openURLOrCopy(text::Trim(readmePath())); }
 
 void frmMain::mnuHelp_About_Click() {
     frmAbout box;

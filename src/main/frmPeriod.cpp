@@ -1,9 +1,10 @@
 #include "main/frmPeriod.h"
 
+#include "core/dateBox.h"
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
-#include "main/registryDates.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Strings.h"
 
 #include <utility>
@@ -36,14 +37,14 @@ frmPeriod::frmPeriod()
     }
     btnOK.Click = [this] { btnOK_Click(); };
     btnCancel.MouseUp = [this](int16_t Button, int16_t, double X, double Y) {
-        mblnCancelPressed = Button == forms::vbLeftButton && X >= 0 && Y >= 0 && X < btnCancel.Width() &&
+        cancelPressed_ = Button == forms::vbLeftButton && X >= 0 && Y >= 0 && X < btnCancel.Width() &&
                             Y < btnCancel.Height();
     };
     btnCancel.KeyDown = [this](int16_t& KeyCode, int16_t) {
-        mblnCancelPressed = KeyCode == forms::vbKeyReturn || KeyCode == forms::vbKeySpace;
+        cancelPressed_ = KeyCode == forms::vbKeyReturn || KeyCode == forms::vbKeySpace;
     };
     btnCancel.Click = [this] {
-        if (std::exchange(mblnCancelPressed, false)) btnCancel_Click();
+        if (std::exchange(cancelPressed_, false)) btnCancel_Click();
     };
     btnHelpDate.Click = [this] { btnHelpDate_Click(); };
 }
@@ -56,28 +57,28 @@ void frmPeriod::Form_Load() {
 
 void frmPeriod::txtDate_GotFocus(forms::TextBox& box) { gsTextSelectAll(box); }
 
-void frmPeriod::txtDate_KeyPress(int16_t& KeyAscii) { gsEnterAsTab(*this, KeyAscii); }
+void frmPeriod::txtDate_KeyPress(int16_t& KeyAscii) { forms::enterAsTab(*this, KeyAscii); }
 
 void frmPeriod::txtDate_LostFocus(forms::TextBox& box) {
     if (text::Trim(box.Text()).empty()) return;
-    if (auto d = gfBoxDate(box.Text())) {
+    if (auto d = boxDate(box.Text())) {
         box.setText(text::FormatDate(*d, "ge/m/d"));
         return;
     }
-    gsShowDateError();
+    showDateError();
     box.SetFocus();
 }
 
 void frmPeriod::btnOK_Click() {
     const std::string from = text::Trim(txtFromDate.Text()), to = text::Trim(txtToDate.Text());
-    const auto fromDate = gfBoxDate(from), toDate = gfBoxDate(to);
+    const auto fromDate = boxDate(from), toDate = boxDate(to);
     if (!from.empty() && !fromDate) {
-        gsShowDateError();
+        showDateError();
         txtFromDate.SetFocus();
         return;
     }
     if (!to.empty() && !toDate) {
-        gsShowDateError();
+        showDateError();
         txtToDate.SetFocus();
         return;
     }
@@ -99,4 +100,4 @@ void frmPeriod::btnCancel_Click() {
     Unload();
 }
 
-void frmPeriod::btnHelpDate_Click() { gsShowDateHelp(8); }
+void frmPeriod::btnHelpDate_Click() { showDateHelp(8); }

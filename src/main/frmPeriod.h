@@ -30,5 +30,5 @@ private:
 
     // Set by a press of btnCancel itself (mouse, or Enter or Space on it),
     // so that the Esc key, which clicks a cancel button, does nothing here.
-    bool mblnCancelPressed = false;
+    bool cancelPressed_ = false;
 };

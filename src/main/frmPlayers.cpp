@@ -5,9 +5,10 @@
 #include "core/globals.h"
 #include "core/iniFile.h"
 #include "core/players.h"
+#include "core/registryFile.h"
 #include "main/frmRegiPlayer.h"
-#include "main/registryFile.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Numbers.h"
 
 namespace {
@@ -51,7 +52,7 @@ frmPlayers::frmPlayers()
     btnDelete.setTabStop(false);
     btnClose.Move(6240, 7800, 1155, 495);
     btnClose.setCaption("閉じる");
-    gsSetTabOrder({&lstPlayers, &btnAdd, &btnEdit, &btnDelete, &btnClose, &cobBelong});
+    forms::setTabOrder({&lstPlayers, &btnAdd, &btnEdit, &btnDelete, &btnClose, &cobBelong});
 
     cobBelong.Click = [this] { cobBelong_Click(); };
     lstPlayers.DblClick = [this] { btnEdit_Click(); };
@@ -62,7 +63,7 @@ frmPlayers::frmPlayers()
 }
 
 void frmPlayers::Form_Load() {
-    const double last = gfFieldValue32(gfReadIniFile(gstrIniFile, "Setup", "LastBelong_at_Member"));
+    const double last = fieldValue32(gfReadIniFile(gstrIniFile, "Setup", "LastBelong_at_Member"));
     cobBelong.Clear();
     cobBelong.AddItem("すべて");
     cobBelong.setItemData(cobBelong.NewIndex(), -1);
@@ -85,12 +86,12 @@ void frmPlayers::Form_Unload(int16_t&) {
 
 void frmPlayers::cobBelong_Click() {
     gsSetPlayerList(0, 1, lstPlayers, cobBelong.ItemData(cobBelong.ListIndex()), -1);
-    psShowCount();
+    showCount();
 }
 
-void frmPlayers::psShowCount() { lblNumMembers.setCaption(text::Str(lstPlayers.ListCount()) + " 名"); }
+void frmPlayers::showCount() { lblNumMembers.setCaption(text::Str(lstPlayers.ListCount()) + " 名"); }
 
-bool frmPlayers::psSelectPlayer(int32_t id) {
+bool frmPlayers::selectPlayer(int32_t id) {
     for (int i = 0; i < lstPlayers.ListCount(); ++i) {
         if (lstPlayers.ItemData(i) != id) continue;
         lstPlayers.setListIndex(i);
@@ -108,15 +109,15 @@ void frmPlayers::btnAdd_Click() {
         dialog.Show(forms::vbModal, this);
     }
     if (gintDlgRet == -1) return;
-    gsRegistryOperation([&] {
-        const auto n = gfNextRegistryNumber(gstrPlayerFile, "MaxPlayerNo");
+    registryOperation([&] {
+        const auto n = nextRegistryNumber(gstrPlayerFile, "MaxPlayerNo");
         if (!n) return;
         gtypEditPlayer.ID = *n;
         gtypEditPlayer.State = 0;
         std::vector<IniValue> values{{"Management", "MaxPlayerNo", text::Str(*n)}};
         for (IniValue& v : playerValues(gtypEditPlayer, true)) values.push_back(std::move(v));
-        if (!gfWriteIniValues(gstrPlayerFile, values)) {
-            gsShowWriteFailed(gstrPlayerFile);
+        if (!writeIniValues(gstrPlayerFile, values)) {
+            showWriteFailed(gstrPlayerFile);
             return;
         }
         gtypPlayers.append(gtypEditPlayer);
@@ -132,9 +133,9 @@ void frmPlayers::btnAdd_Click() {
                 cobBelong.setListIndex(i);
                 break;
             }
-            psSelectPlayer(*n);
+            selectPlayer(*n);
         }
-        psShowCount();
+        showCount();
     });
 }
 
@@ -153,10 +154,10 @@ void frmPlayers::btnEdit_Click() {
         dialog.Show(forms::vbModal, this);
     }
     if (gintDlgRet == -1) return;
-    gsRegistryOperation([&] {
+    registryOperation([&] {
         const typPlayerInfo& edited = gtypEditPlayer;
-        if (!gfWriteIniValues(gstrPlayerFile, playerValues(edited, false))) {
-            gsShowWriteFailed(gstrPlayerFile);
+        if (!writeIniValues(gstrPlayerFile, playerValues(edited, false))) {
+            showWriteFailed(gstrPlayerFile);
             return;
         }
         typPlayerInfo& p = gtypPlayers.item(i);
@@ -169,7 +170,7 @@ void frmPlayers::btnEdit_Click() {
 
         const int top = lstPlayers.TopIndex();
         cobBelong_Click();
-        psSelectPlayer(id);
+        selectPlayer(id);
         if (top >= 0 && top <= lstPlayers.ListCount() - 1) lstPlayers.setTopIndex(top);
     });
 }
@@ -185,15 +186,15 @@ void frmPlayers::btnDelete_Click() {
     if (forms::MsgBox("プレイヤー：" + lstPlayers.List(lstPlayers.ListIndex()) + "\r\nを削除します。",
                       forms::vbOKCancel, std::string("プレイヤー削除確認")) != forms::vbOK)
         return;
-    gsRegistryOperation([&] {
+    registryOperation([&] {
         typPlayerInfo& p = gtypPlayers.item(i);
-        if (!gfWriteIniValues(gstrPlayerFile, {{playerSection(p.ID), "State", "2"}})) {
-            gsShowWriteFailed(gstrPlayerFile);
+        if (!writeIniValues(gstrPlayerFile, {{playerSection(p.ID), "State", "2"}})) {
+            showWriteFailed(gstrPlayerFile);
             return;
         }
         p.State = 2;
         lstPlayers.RemoveItem(lstPlayers.ListIndex());
-        psShowCount();
+        showCount();
     });
 }
 

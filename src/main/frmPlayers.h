@@ -28,7 +28,7 @@ private:
     void btnEdit_Click();
     void btnDelete_Click();
     void btnClose_Click();
-    void psShowCount();
+    void showCount();
     // Selects the first line whose item data is `id`; false when none has it.
-    bool psSelectPlayer(int32_t id);
+    bool selectPlayer(int32_t id);
 };

@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Strings.h"
 
 frmRegiGroup::frmRegiGroup()
@@ -41,14 +42,14 @@ void frmRegiGroup::Form_Load() {
 }
 
 void frmRegiGroup::txtAddGroup_KeyPress(int16_t& KeyAscii) {
-    gsEnterAsTab(*this, KeyAscii);
-    gsLimitValueBytes(txtAddGroup, KeyAscii);
+    forms::enterAsTab(*this, KeyAscii);
+    limitValueBytes(txtAddGroup, KeyAscii);
 }
 
-void frmRegiGroup::txtShortName_KeyPress(int16_t& KeyAscii) { gsEnterAsTab(*this, KeyAscii); }
+void frmRegiGroup::txtShortName_KeyPress(int16_t& KeyAscii) { forms::enterAsTab(*this, KeyAscii); }
 
 void frmRegiGroup::btnOK_Click() {
-    const std::string name = gfRequiredName(txtAddGroup);
+    const std::string name = requiredName(txtAddGroup);
     if (name.empty()) return;
     gstrDlgParam = name;
     gstrDlgParam2 = text::Trim(txtShortName.Text());

@@ -1,13 +1,14 @@
 #include "main/frmRegiPlayer.h"
 
+#include "core/dateBox.h"
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/helpers.h"
 #include "core/iniFile.h"
+#include "core/registryFile.h"
 #include "core/textBoxHelpers.h"
-#include "main/registryDates.h"
-#include "main/registryFile.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
@@ -103,7 +104,7 @@ void frmRegiPlayer::Form_Load() {
     else if (gtypEditPlayer.Gender == 2) optGender[1].setValue(true);
     if (!text::Trim(gtypEditPlayer.Birthday).empty()) {
         // Only dates are stored; any other text is shown as it is, for OK to refuse.
-        if (gfBoxDate(gtypEditPlayer.Birthday)) psDspBirthday(gtypEditPlayer.Birthday);
+        if (boxDate(gtypEditPlayer.Birthday)) psDspBirthday(gtypEditPlayer.Birthday);
         else txtBirthday.setText(gtypEditPlayer.Birthday);
     }
 
@@ -118,12 +119,12 @@ void frmRegiPlayer::Form_Load() {
         if (b.ID == gtypEditPlayer.BelongID) cobBelong.setListIndex(cobBelong.NewIndex());
     }
 
-    psReadLocations();
+    readLocations();
     cobLocation.setText(gtypEditPlayer.Location);
     gintDlgRet = -1;
 }
 
-void frmRegiPlayer::psReadLocations() {
+void frmRegiPlayer::readLocations() {
     cobLocation.Clear();
     for (long k = 1;; ++k) {
         const std::string v = gfReadIniFile(gstrLocationFile, kLocationSection, "location" + text::Str(k));
@@ -132,23 +133,23 @@ void frmRegiPlayer::psReadLocations() {
     }
 }
 
-void frmRegiPlayer::psWriteLocations() {
+void frmRegiPlayer::writeLocations() {
     std::vector<IniValue> values;
     const int count = std::min(cobLocation.ListCount(), kLocationsKept);
     for (int k = 1; k <= count; ++k)
         values.push_back({kLocationSection, "location" + text::Str(k), cobLocation.List(k - 1)});
-    if (!gfWriteIniValues(gstrLocationFile, values)) gsShowWriteFailed(gstrLocationFile);
+    if (!writeIniValues(gstrLocationFile, values)) showWriteFailed(gstrLocationFile);
 }
 
 void frmRegiPlayer::psDspBirthday(const std::string& date) {
-    const auto d = gfBoxDate(date);
+    const auto d = boxDate(date);
     if (!d) return;
     txtBirthday.setText(text::FormatDate(*d, "ge/m/d"));
     lblBirthday.setCaption(text::FormatDate(*d, "gggee年m月d日生") + "\u3000" +
                            gfCalAge(txtBirthday.Text(), text::FormatDate(forms::Today(), "yyyy/mm/dd"), 0) + "歳");
 }
 
-void frmRegiPlayer::anyBox_KeyPress(int16_t& KeyAscii) { gsEnterAsTab(*this, KeyAscii); }
+void frmRegiPlayer::anyBox_KeyPress(int16_t& KeyAscii) { forms::enterAsTab(*this, KeyAscii); }
 
 void frmRegiPlayer::txtBirthday_LostFocus() {
     const std::string t = text::Trim(txtBirthday.Text());
@@ -156,11 +157,11 @@ void frmRegiPlayer::txtBirthday_LostFocus() {
         lblBirthday.setCaption("");
         return;
     }
-    if (gfBoxDate(t)) {
+    if (boxDate(t)) {
         psDspBirthday(t);
         return;
     }
-    gsShowDateError();
+    showDateError();
     lblBirthday.setCaption("");
     txtBirthday.SetFocus();
 }
@@ -188,9 +189,9 @@ void frmRegiPlayer::btnOK_Click() {
         return;
     }
     const std::string date = text::Trim(txtBirthday.Text());
-    const auto birthday = gfBoxDate(date);
+    const auto birthday = boxDate(date);
     if (!date.empty() && !birthday) {
-        gsShowDateError();
+        showDateError();
         txtBirthday.SetFocus();
         return;
     }
@@ -199,7 +200,7 @@ void frmRegiPlayer::btnOK_Click() {
     gtypEditPlayer.Gender = optGender[0].Value() ? 1 : 2;
     gtypEditPlayer.Birthday = birthday ? text::FormatDate(*birthday, "yyyy/mm/dd") : std::string();
     gtypEditPlayer.BelongID = cobBelong.ItemData(cobBelong.ListIndex());
-    psWriteLocations();
+    writeLocations();
     gtypEditPlayer.Location = cobLocation.Text();
     gintDlgRet = 0;
     Unload();
@@ -210,7 +211,7 @@ void frmRegiPlayer::btnCancel_Click() {
     Unload();
 }
 
-void frmRegiPlayer::btnHelpDate_Click() { gsShowDateHelp(17); }
+void frmRegiPlayer::btnHelpDate_Click() { showDateHelp(17); }
 
 void frmRegiPlayer::btnHelpSporMoji_Click() {
     forms::MsgBox("名前の順ソート（並び順判断）に使用します。\r\n"

@@ -46,6 +46,6 @@ private:
     void btnHelpDate_Click();
     void btnHelpSporMoji_Click();
     void psDspBirthday(const std::string& date);
-    void psReadLocations();
-    void psWriteLocations();
+    void readLocations();
+    void writeLocations();
 };

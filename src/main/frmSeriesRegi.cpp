@@ -1,10 +1,11 @@
 #include "main/frmSeriesRegi.h"
 
 #include "core/globals.h"
+#include "platform/forms/TabOrder.h"
 
 frmSeriesRegi::frmSeriesRegi()
     : NamedRegistryWindow({"frmSeriesRegi", "シリーズ＆大会一覧", &gstrSeriesFile, "MaxSeriesNo", "Series",
                            "シーズン＆大会", "編集する「シリーズ＆大会」を選択してください。",
                            "削除する「シリーズ＆大会」を選択してください。", "シリーズ＆大会："}) {
-    gsSetTabOrder({&btnEdit, &btnAdd, &lstList, &btnClose, &btnDelete});
+    forms::setTabOrder({&btnEdit, &btnAdd, &lstList, &btnClose, &btnDelete});
 }

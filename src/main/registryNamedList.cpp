@@ -2,9 +2,9 @@
 
 #include "core/globals.h"
 #include "core/iniFile.h"
+#include "core/registryFile.h"
+#include "core/registryNames.h"
 #include "main/frmGetName.h"
-#include "main/mainWindowData.h"
-#include "main/registryFile.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Numbers.h"
 
@@ -37,9 +37,9 @@ void NamedRegistryWindow::Form_Load() {
     lstList.Clear();
     lstList.setListIndex(-1);
     const std::string& file = *kind_.file;
-    const int32_t max = gfRegistryCount(file, kind_.counterKey);
+    const int32_t max = registryCount(file, kind_.counterKey);
     for (int32_t i = 1; i <= max; ++i) {
-        if (!gfNamedEntryActive(file, sectionOf(i))) continue;
+        if (!namedEntryActive(file, sectionOf(i))) continue;
         lstList.AddItem(gfReadIniFile(file, sectionOf(i), "Name"));
         lstList.setItemData(lstList.NewIndex(), i);
     }
@@ -55,14 +55,14 @@ bool NamedRegistryWindow::askName(const std::string& name) {
 
 void NamedRegistryWindow::btnAdd_Click() {
     if (!askName("")) return;
-    gsRegistryOperation([&] {
+    registryOperation([&] {
         const std::string& file = *kind_.file;
-        const auto n = gfNextRegistryNumber(file, kind_.counterKey);
+        const auto n = nextRegistryNumber(file, kind_.counterKey);
         if (!n) return;
-        if (!gfWriteIniValues(file, {{"Management", kind_.counterKey, text::Str(*n)},
+        if (!writeIniValues(file, {{"Management", kind_.counterKey, text::Str(*n)},
                                      {sectionOf(*n), "Name", gstrDlgParam},
                                      {sectionOf(*n), "State", "0"}})) {
-            gsShowWriteFailed(file);
+            showWriteFailed(file);
             return;
         }
         lstList.AddItem(gstrDlgParam);
@@ -79,9 +79,9 @@ void NamedRegistryWindow::btnEdit_Click() {
     }
     const int16_t num = text::CInt(lstList.ItemData(lstList.ListIndex()));
     if (!askName(lstList.List(lstList.ListIndex()))) return;
-    gsRegistryOperation([&] {
-        if (!gfWriteIniValues(*kind_.file, {{sectionOf(num), "Name", gstrDlgParam}})) {
-            gsShowWriteFailed(*kind_.file);
+    registryOperation([&] {
+        if (!writeIniValues(*kind_.file, {{sectionOf(num), "Name", gstrDlgParam}})) {
+            showWriteFailed(*kind_.file);
             return;
         }
         lstList.setList(lstList.ListIndex(), gstrDlgParam);
@@ -98,9 +98,9 @@ void NamedRegistryWindow::btnDelete_Click() {
     if (forms::MsgBox(kind_.deletePrefix + lstList.List(lstList.ListIndex()) + "\r\nを削除します。",
                       forms::vbOKCancel, std::string("削除確認")) != forms::vbOK)
         return;
-    gsRegistryOperation([&] {
-        if (!gfWriteIniValues(*kind_.file, {{sectionOf(num), "State", "2"}})) {
-            gsShowWriteFailed(*kind_.file);
+    registryOperation([&] {
+        if (!writeIniValues(*kind_.file, {{sectionOf(num), "State", "2"}})) {
+            showWriteFailed(*kind_.file);
             return;
         }
         lstList.RemoveItem(lstList.ListIndex());

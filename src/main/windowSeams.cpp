@@ -32,6 +32,6 @@ GameWindows* installed = nullptr;
 
 } // namespace
 
-GameWindows& gfGameWindows() { return installed ? *installed : standIn; }
+GameWindows& gameWindows() { return installed ? *installed : standIn; }
 
-void gsSetGameWindows(GameWindows* windows) { installed = windows; }
+void setGameWindows(GameWindows* windows) { installed = windows; }

@@ -43,6 +43,6 @@ public:
 
 // The installed windows, or the stand-in whose windows each say "この機能は
 // まだ利用できません。" and count as cancelled (gintDlgRet -1, no tally window).
-GameWindows& gfGameWindows();
+GameWindows& gameWindows();
 // Installs the program's windows; nullptr puts the stand-in back.
-void gsSetGameWindows(GameWindows* windows);
+void setGameWindows(GameWindows* windows);

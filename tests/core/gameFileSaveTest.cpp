@@ -182,7 +182,7 @@ TEST_F(GameFileTest, NumbersNeverLandOnAnExistingGame) {
 TEST_F(GameFileTest, NumbersPastFiveDigitsGetMoreDigits) {
     data.writeManager("99999");
     EXPECT_EQ(gfSaveScoreData(), data.gamesFolder() + "/game100000.lmg");
-    EXPECT_EQ(gfGameFileName(7), "game00007.lmg");
+    EXPECT_EQ(gameFileName(7), "game00007.lmg");
 }
 
 TEST_F(GameFileTest, ALeftoverWorkFileIsReplaced) {

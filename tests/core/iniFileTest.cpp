@@ -174,7 +174,7 @@ TEST_F(Loader, AWalkPassesSectionAndKeyLinesAndTouchesNothingShared) {
     const auto walk = [&](const std::string& file) {
         seen.clear();
         decoded.clear();
-        return gfWalkIniFile(file, bytes, decode, visit);
+        return walkIniFile(file, bytes, decode, visit);
     };
 
     EXPECT_EQ(walk(home.file("missing.lmg")), IniLoad::Missing);
@@ -235,13 +235,13 @@ TEST_F(Loader, ManySectionsAnswerInAnyOrderWithTheFirstNameWinning) {
     for (const bool repeated : {false, true}) {
         ASSERT_FALSE(load(bytes + (repeated ? "[S5]\r\nV=late\r\n" : "")));
         for (int s = 0; s < 20; ++s) EXPECT_EQ(gfReadIniEx(name(s), "V"), std::to_string(s)) << s;
-        EXPECT_EQ(gfFindIniSectionEx("S5"), 5) << repeated;
+        EXPECT_EQ(findIniSectionEx("S5"), 5) << repeated;
         EXPECT_EQ(gfReadIniEx("S5", "V"), "5");
-        EXPECT_EQ(gfFindIniSectionEx("S20"), -1);
+        EXPECT_EQ(findIniSectionEx("S20"), -1);
         EXPECT_EQ(gfReadIniEx("S12", "V"), "12");
-        const IniText* value = gfFindIniValueEx(gfFindIniSectionEx("S13"), "V");
+        const IniText* value = findIniValueEx(findIniSectionEx("S13"), "V");
         ASSERT_NE(value, nullptr);
         EXPECT_EQ(*value, "13");
-        EXPECT_EQ(gfFindIniValueEx(gfFindIniSectionEx("S13"), "W"), nullptr);
+        EXPECT_EQ(findIniValueEx(findIniSectionEx("S13"), "W"), nullptr);
     }
 }

@@ -47,7 +47,7 @@ std::vector<std::string> viaRows(const std::string& holes, int16_t hole, int16_t
     gsUnpackScoreData();
     std::vector<std::string> courses;
     for (const typScoreData& row : gtypScores)
-        courses.push_back(outcome(hole, [&](Strokes& s) { return gfCourseHoleStrokes(row, hole, s); }));
+        courses.push_back(outcome(hole, [&](Strokes& s) { return courseHoleStrokes(row, hole, s); }));
     return courses;
 }
 
@@ -58,7 +58,7 @@ std::vector<std::string> viaCells(const std::string& holes, int16_t hole, int16_
     std::vector<std::string> courses;
     ScoreCells cells(holes);
     for (int c = 0; c < round; ++c) {
-        courses.push_back(outcome(hole, [&](Strokes& s) { return gfCourseStrokes(hole, cells, s); }));
+        courses.push_back(outcome(hole, [&](Strokes& s) { return courseStrokes(hole, cells, s); }));
         if (courses.back().rfind("error", 0) == 0) {
             cells = ScoreCells(holes);
             for (int k = 0; k < (c + 1) * hole; ++k) cells.next();

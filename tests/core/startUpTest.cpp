@@ -30,12 +30,12 @@ struct StartUp : ::testing::Test {
     std::string docFolder = home.file("Documents/Quillon Software/Lumora");
 
     StartUp() {
-        gsSetMainWindowShower([this] { ++mainShown; });
-        gsSetPrevInstanceTest([] { return false; });
+        setMainWindowShower([this] { ++mainShown; });
+        setPrevInstanceTest([] { return false; });
     }
     ~StartUp() override {
-        gsSetMainWindowShower(nullptr);
-        gsSetPrevInstanceTest(nullptr);
+        setMainWindowShower(nullptr);
+        setPrevInstanceTest(nullptr);
         files::fault::clear();
     }
 };
@@ -64,7 +64,7 @@ TEST_F(StartUp, PresentValuesAreKeptAndBlankOnesReplaced) {
 }
 
 TEST_F(StartUp, SecondStartHandsOverThroughTheRerunFileAndShowsNothing) {
-    gsSetPrevInstanceTest([] { return true; });
+    setPrevInstanceTest([] { return true; });
     const char* argv[] = {"lumora", " ", "a", "b "};
     forms::App::setCommandLine(4, argv);
     Main();
@@ -118,11 +118,11 @@ TEST_F(StartUp, LeftoversOfCutShortSavesGoAndNothingElse) {
     ASSERT_EQ(::symlink((userFolder + "/notes.txt").c_str(), (data + "/.group.dat.LINKED").c_str()), 0);
 
     // A second start leaves everything to the instance that runs.
-    gsSetPrevInstanceTest([] { return true; });
+    setPrevInstanceTest([] { return true; });
     Main();
     for (const auto& path : leftovers) EXPECT_TRUE(files::fileExists(path)) << path;
 
-    gsSetPrevInstanceTest([] { return false; });
+    setPrevInstanceTest([] { return false; });
     Main();
     for (const auto& path : leftovers) EXPECT_FALSE(files::fileExists(path)) << path;
     for (const auto& path : kept) EXPECT_EQ(readBytes(path), "mine") << path;
@@ -140,7 +140,7 @@ TEST_F(StartUp, ByteOrderMarkedSettingsAreReadAndKept) {
 
 // The platform's own test takes the lock in the per-user folder.
 struct StartUpWithTheRealLock : StartUp {
-    StartUpWithTheRealLock() { gsSetPrevInstanceTest(nullptr); }
+    StartUpWithTheRealLock() { setPrevInstanceTest(nullptr); }
     void expectFailure(const std::string& reason) {
         Main();
         ASSERT_EQ(desk.messages().size(), 1u) << reason;

@@ -1,6 +1,7 @@
 #include "main/frmBelong.h"
 #include "main/frmRegiGroup.h"
 #include "core/iniFile.h"
+#include "core/registries.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Simulation.h"
 #include "registryFixture.h"
@@ -19,14 +20,12 @@ protected:
             sim::click(ok ? d.btnOK : d.btnCancel);
         });
     }
-    // n affiliations "所属1".. in the file and in memory.
+    // n affiliations "所属1".. written and loaded, as the start-up does.
     void giveGroups(int n) {
         std::vector<testsupport::GroupEntry> groups;
-        for (int i = 1; i <= n; ++i) {
-            groups.push_back({i, "所属" + std::to_string(i), "", 0});
-            gtypBelongs.push_back({i, "所属" + std::to_string(i), "", 0, 0});
-        }
+        for (int i = 1; i <= n; ++i) groups.push_back({i, "所属" + std::to_string(i), "", 0});
         data.writeGroups(groups);
+        loadGroups();
     }
     static void clickRow(frmBelong& w, int32_t row) {
         uctMGRow* view = w.uctGroupList.RowView(row);

@@ -480,7 +480,7 @@ TEST(MainWindowStandIn, CommandsOfMissingWindowsSaySoAndChangeNothing) {
     testsupport::DataFolder data(home);
     data.writePlayers({{1, "山田太郎", "", 1, 0, "", "", 0}});
     forms::doubles::TestDesktop desk;
-    gsSetGameWindows(nullptr);
+    setGameWindows(nullptr);
     frmMain f;
     f.Show();
     sim::click(f.btnNewGame);

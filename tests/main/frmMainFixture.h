@@ -75,14 +75,8 @@ private:
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : data(home) {
-        gtypGames.clear();
-        gtypPlayers.clear();
-        gtypBelongs.clear();
-        glngSeasonGames.clear();
         gintDlgRet = 99;
-        gintGameSaved = -1;
-        gstrDlgParam = gstrDlgParam2 = gstrDlgParam3 = "";
-        gsSetGameWindows(&windows);
+        setGameWindows(&windows);
         data.writeSeries({{1, "春季リーグ"}, {2, "旧リーグ", 2}, {3, "秋季リーグ"}});
         data.writeCources({{1, "中央コース"}, {2, "河川敷コース"}});
         data.writePlayers({{1, "山田太郎", "1950/06/15", 1, 1, "やまだ", "札幌"},
@@ -97,7 +91,7 @@ protected:
         data.writeManager("6");
     }
     ~MainWindowTest() override {
-        gsSetGameWindows(nullptr);
+        setGameWindows(nullptr);
         files::fault::clear();
     }
 

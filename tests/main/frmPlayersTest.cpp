@@ -1,6 +1,7 @@
 #include "main/frmPlayers.h"
 #include "main/frmRegiPlayer.h"
 #include "core/iniFile.h"
+#include "core/registries.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Simulation.h"
 #include "registryFixture.h"
@@ -12,7 +13,8 @@ namespace {
 class frmPlayersTest : public RegistryTest {
 protected:
     frmPlayersTest() {
-        gtypBelongs = {{1, "札幌クラブ", "札幌", 0}, {2, "旭川会", "", 0}};
+        data.writeGroups({{1, "札幌クラブ", "札幌"}, {2, "旭川会", ""}});
+        loadGroups();
         data.writeIni(gstrPlayerFile, {{"Management", {{"MaxPlayerNo", "0"}}}});
     }
     // Queues a player dialog that runs `fill` and presses OK.
@@ -22,12 +24,10 @@ protected:
             sim::click(d.btnOK);
         });
     }
-    // Adds players straight into memory and the file, as the start-up load leaves them.
+    // Writes the player file and loads it, as the start-up does.
     void givePlayers(const std::vector<testsupport::PlayerEntry>& players) {
         data.writePlayers(players);
-        for (const auto& p : players)
-            gtypPlayers.push_back({p.id, p.name, p.birthday, static_cast<int16_t>(p.state),
-                                   static_cast<int16_t>(p.gender), 0, p.belongId, "", p.sort, p.location});
+        loadPlayers();
     }
     static testsupport::PlayerEntry player(int32_t id, std::string name, int gender, int32_t belong, int state = 0) {
         return {id, std::move(name), "", gender, belong, "", "", state};

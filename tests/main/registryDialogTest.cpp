@@ -11,14 +11,14 @@ namespace {
 
 TEST(RegistryOperation, EndsWithTheDefaultPointerHoweverItFails) {
     forms::doubles::TestDesktop desk;
-    gsRegistryOperation([] {
+    registryOperation([] {
         EXPECT_EQ(forms::Screen::MousePointer(), forms::vbHourglass);
         text::raise(text::err::PermissionDenied);
     });
     EXPECT_EQ(forms::Screen::MousePointer(), forms::vbDefault);
     EXPECT_TRUE(desk.messages().empty()); // a run-time error abandons it silently
 
-    EXPECT_THROW(gsRegistryOperation([] { throw std::bad_alloc(); }), std::bad_alloc);
+    EXPECT_THROW(registryOperation([] { throw std::bad_alloc(); }), std::bad_alloc);
     EXPECT_EQ(forms::Screen::MousePointer(), forms::vbDefault);
 }
 

@@ -38,12 +38,12 @@ public:
 class MainWindowQt : public ::testing::Test {
 protected:
     MainWindowQt() : data(home) {
-        gsSetGameWindows(&windows);
+        setGameWindows(&windows);
         data.writePlayers({{1, "山田太郎", "1950/06/15", 1, 1, "やまだ", "札幌", 0}});
         data.writeSeries({{1, "2010年 春季リーグ", 0}, {2, "2010年 秋季リーグ", 0}, {3, "全道大会", 0}});
         data.writeCources({{1, "札幌中央公園コース", 0}, {2, "旭川河川敷コース", 0}});
     }
-    ~MainWindowQt() override { gsSetGameWindows(nullptr); }
+    ~MainWindowQt() override { setGameWindows(nullptr); }
 
     void writeGames() {
         const char* titles[] = {"春季リーグ第1戦", "春季リーグ第2戦", "練習会", "春季リーグ第3戦", "全道大会 予選",

@@ -3,6 +3,7 @@
 // key presses reach the same rules as the headless suite.
 #include "core/gameRecords.h"
 #include "core/globals.h"
+#include "core/registries.h"
 #include "main/frmBelong.h"
 #include "main/frmCourceRegi.h"
 #include "main/frmGetName.h"
@@ -25,14 +26,17 @@ namespace {
 class RegistryWindowsQt : public ::testing::Test {
 protected:
     RegistryWindowsQt() : data(home) {
-        gtypBelongs = {{1, "札幌中央パークゴルフ協会", "札幌", 0, 0},
-                       {2, "旭川パークゴルフクラブ", "旭川", 0, 0},
-                       {3, "函館みなと会", "", 0, 0}};
-        gtypPlayers.clear();
+        data.writeGroups({{1, "札幌中央パークゴルフ協会", "札幌"},
+                          {2, "旭川パークゴルフクラブ", "旭川"},
+                          {3, "函館みなと会", ""}});
         const char* names[] = {"山田太郎", "鈴木花子", "佐藤一郎", "高橋美咲", "田中健二", "伊藤さくら"};
+        std::vector<testsupport::PlayerEntry> players;
         for (int i = 0; i < 6; ++i)
-            gtypPlayers.push_back({i + 1, names[i], i % 2 ? "1952/03/08" : "1948/11/23", 0,
-                                   static_cast<int16_t>(i % 2 ? 2 : 1), 0, (i % 3) + 1, "", "", i < 3 ? "札幌市" : ""});
+            players.push_back({i + 1, names[i], i % 2 ? "1952/03/08" : "1948/11/23", i % 2 ? 2 : 1, (i % 3) + 1, "",
+                               i < 3 ? "札幌市" : ""});
+        data.writePlayers(players);
+        loadGroups();
+        loadPlayers();
         data.writeIni(gstrLocationFile, {{"PlayerLocation", {{"location1", "札幌市"}, {"location2", "旭川市"}}}});
         data.writeSeries({{1, "2010年 春季リーグ"}, {2, "2010年 秋季リーグ"}, {3, "全道大会"}});
         data.writeCources({{1, "札幌中央公園コース"}, {2, "旭川河川敷コース"}});

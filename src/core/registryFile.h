@@ -16,15 +16,15 @@ using IniValue = files::ProfileValue;
 // Writes the values in order, as the same number of value-layer writes would,
 // but all or nothing. False when the file could not be written (or exists
 // and cannot be read); the old file is then untouched.
-bool gfWriteIniValues(const std::string& file, const std::vector<IniValue>& values);
+bool writeIniValues(const std::string& file, const std::vector<IniValue>& values);
 
 // The number a new entry takes: the counter's number (the number at the
 // start of its text, 0 when none) rounded, plus 1. At the highest usable
 // number, 32767, adding is refused with a message and nullopt comes back.
-std::optional<int16_t> gfNextRegistryNumber(const std::string& file, const std::string& counterKey);
+std::optional<int16_t> nextRegistryNumber(const std::string& file, const std::string& counterKey);
 
 // The counter of a registry as its listing loop uses it: 0 to 32767.
-int16_t gfRegistryCount(const std::string& file, const std::string& counterKey);
+int16_t registryCount(const std::string& file, const std::string& counterKey);
 
 // The box that reports a failed write of a registry file.
-void gsShowWriteFailed(const std::string& file);
+void showWriteFailed(const std::string& file);

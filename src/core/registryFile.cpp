@@ -1,6 +1,6 @@
-#include "main/registryFile.h"
-#include "core/helpers.h"
+#include "core/registryFile.h"
 
+#include "core/helpers.h"
 #include "core/iniFile.h"
 #include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
@@ -14,17 +14,17 @@ constexpr double kHighestNumber = 32767;
 
 // The counter's number, rounded with halves to even, held within 0..32767.
 double counterValue(const std::string& file, const std::string& counterKey) {
-    const double v = gfFieldValue32(gfReadIniFile(file, "Management", counterKey));
+    const double v = fieldValue32(gfReadIniFile(file, "Management", counterKey));
     return std::fmin(std::fmax(v, 0.0), kHighestNumber);
 }
 
 } // namespace
 
-bool gfWriteIniValues(const std::string& file, const std::vector<IniValue>& values) {
+bool writeIniValues(const std::string& file, const std::vector<IniValue>& values) {
     return files::writeProfileValues(file, values);
 }
 
-std::optional<int16_t> gfNextRegistryNumber(const std::string& file, const std::string& counterKey) {
+std::optional<int16_t> nextRegistryNumber(const std::string& file, const std::string& counterKey) {
     const double counter = counterValue(file, counterKey);
     if (counter >= kHighestNumber) {
         forms::MsgBox("登録数が上限（32767件）に達しているため、これ以上登録できません。", forms::vbOKOnly,
@@ -34,10 +34,10 @@ std::optional<int16_t> gfNextRegistryNumber(const std::string& file, const std::
     return static_cast<int16_t>(counter + 1);
 }
 
-int16_t gfRegistryCount(const std::string& file, const std::string& counterKey) {
+int16_t registryCount(const std::string& file, const std::string& counterKey) {
     return static_cast<int16_t>(counterValue(file, counterKey));
 }
 
-void gsShowWriteFailed(const std::string& file) {
+void showWriteFailed(const std::string& file) {
     forms::MsgBox("ファイルへの書き込みに失敗しました。\r\n" + file, forms::vbCritical, std::string("エラー"));
 }

@@ -8,11 +8,11 @@
 // Japanese-era form, shown as "ge/m/d", handed back as "yyyy/mm/dd".
 
 // The date in a box's text, trimmed first; nullopt when it is not a date.
-std::optional<text::Date> gfBoxDate(std::string_view boxText);
+std::optional<text::Date> boxDate(std::string_view boxText);
 
 // "日付入力に誤りがあります。" and how to type a date, titled "エラー".
-void gsShowDateError();
+void showDateError();
 
 // The date-entry help; the example line is indented by `indent` ideographic
 // spaces (the two dialogs differ).
-void gsShowDateHelp(int indent);
+void showDateHelp(int indent);
