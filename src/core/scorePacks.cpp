@@ -9,6 +9,7 @@
 
 #include "core/gameFile.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "core/iniFile.h"
 #include "core/scoreCells.h"
 #include "platform/files/FileOps.h"
@@ -22,20 +23,7 @@ namespace {
 // The cells a score row holds.
 constexpr int32_t kRowHoles = static_cast<int32_t>(sizeof(typScoreData::Holes) / sizeof(typScoreData::Holes[0]));
 
-// k of a section named "Score" & k (k as Str writes it: no sign, no leading
-// zero) with k from 1 to kMaxScoreSections, else 0.
-int32_t scoreNumber(std::string_view name) {
-    constexpr std::string_view kPrefix = "Score";
-    if (name.size() <= kPrefix.size() || name.size() > kPrefix.size() + 5 || name.substr(0, kPrefix.size()) != kPrefix ||
-        name[kPrefix.size()] == '0')
-        return 0;
-    int32_t k = 0;
-    for (char c : name.substr(kPrefix.size())) {
-        if (c < '0' || c > '9') return 0;
-        k = k * 10 + (c - '0');
-    }
-    return k <= kMaxScoreSections ? k : 0;
-}
+int32_t scoreNumber(std::string_view name) { return sectionNumber(name, "Score", kMaxScoreSections); }
 
 // The keys of a pack, in the order they are converted.
 enum PackKey { kIDNo, kHoles, kTeamID, kHandicap, kPackKeys };

@@ -26,6 +26,9 @@ bool writeFileAtomic(const std::string& path, std::string_view bytes);
 // write removes what it made.
 bool createFile(const std::string& path, std::string_view bytes);
 bool fileExists(const std::string& path);
+// Whether the regular file at the path opens for reading (its bytes are not
+// read); false when there is none.
+bool fileOpens(const std::string& path);
 bool folderExists(const std::string& path);
 bool makeFolder(const std::string& path);          // with parents; true when it exists afterwards
 // Copies `from` (never through a link) into a new file `to`, as createFile does.

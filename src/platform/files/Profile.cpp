@@ -81,6 +81,20 @@ public:
         return &e->text();
     }
 
+    // The file as a write finds it: checked against the disk, except that in
+    // a read batch an entry checked in it whose file still has the same
+    // identity is taken as it is (nothing else writes during a batch; a file
+    // replaced or removed meanwhile is still seen).
+    const ProfileText* currentForWrite(const std::string& path) {
+        if (batchDepth_ > 0) {
+            Entry* e = find(path);
+            struct stat st {};
+            if (e && e->checkedIn == batch_ && ::stat(path.c_str(), &st) == 0 && identityOf(st) == e->id)
+                return &e->text();
+        }
+        return current(path, false);
+    }
+
     void beginBatch() {
         if (batchDepth_++ == 0) ++batch_;
     }
@@ -91,7 +105,10 @@ public:
         struct stat st {};
         forget(path);
         if (::stat(path.c_str(), &st) != 0) return;
-        store(path, identityOf(st), false, std::move(bytes));
+        Entry& e = store(path, identityOf(st), false, std::move(bytes));
+        // Within a batch what we wrote counts as checked: the batch's later
+        // reads and writes of the file need not read it again.
+        if (batchDepth_ > 0) e.checkedIn = batch_;
     }
 
     void forget(const std::string& path) {
@@ -187,13 +204,21 @@ std::optional<std::string> getProfileString(const std::string& file, const std::
     return text::cut932(*value, maxBytes);
 }
 
+std::optional<std::vector<std::string>> getProfileSectionNames(const std::string& file) {
+    std::lock_guard lock(gMutex);
+    const ProfileText* text = gCache.current(file, true);
+    if (text) return text->sectionNames();
+    if (missing(file)) return std::vector<std::string>{};
+    return std::nullopt;
+}
+
 namespace {
 
 // The file as a write finds it, nullptr when there is none; false when it is
 // there but cannot be read, so that it is never replaced by a file that
 // holds only the new values.
 bool currentForWrite(const std::string& file, const ProfileText*& current) {
-    current = gCache.current(file, false);
+    current = gCache.currentForWrite(file);
     return current || missing(file);
 }
 

@@ -194,6 +194,13 @@ const std::string* ProfileText::find(std::string_view section, std::string_view 
     return k ? &k->value : nullptr;
 }
 
+std::vector<std::string> ProfileText::sectionNames() const {
+    std::vector<std::string> names;
+    names.reserve(sections_.size());
+    for (const Section& s : sections_) names.push_back(s.name);
+    return names;
+}
+
 bool ProfileText::lastLineOpen() const {
     return !lines_.empty() && lines_.back().textEnd == lines_.back().end;
 }

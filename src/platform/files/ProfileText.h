@@ -80,6 +80,9 @@ public:
 
     // The value (UTF-8), or nullptr when the section or the key is missing.
     const std::string* find(std::string_view section, std::string_view key) const;
+    // The names of the sections in file order, trimmed and in ASCII lower
+    // case, as they are matched.
+    std::vector<std::string> sectionNames() const;
 
     // The file's new bytes, or nullopt when nothing changes. The value is
     // written in code page 932 with CR, LF and NUL turned into blanks.
