@@ -7,6 +7,7 @@
 #include "core/productInfo.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/Folders.h"
+#include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
@@ -109,10 +110,13 @@ void Main() {
         startUpWindow->Refresh();
 
         needFolder(userFolder, "temp");
-        writeDefault(gstrPlayerFile, "Management", "MaxPlayerNo", "0");
-        writeDefault(gstrIniFile, "Setup", "Hole", "8");
-        writeDefault(gstrIniFile, "Setup", "Round", "3");
-        writeDefault(gstrIniFile, "Setup", "KeepMemberEntry", "1");
+        {
+            files::ProfileReadBatch batch; // each file read once for all its defaults
+            writeDefault(gstrPlayerFile, "Management", "MaxPlayerNo", "0");
+            writeDefault(gstrIniFile, "Setup", "Hole", "8");
+            writeDefault(gstrIniFile, "Setup", "Round", "3");
+            writeDefault(gstrIniFile, "Setup", "KeepMemberEntry", "1");
+        }
 
         const long long elapsed = forms::TickCount() - t0;
         if (elapsed < kSplashMinimumMs) forms::Sleep(kSplashMinimumMs - elapsed);

@@ -84,6 +84,7 @@ void frmMain::psSetSeasonCombo() {
 }
 
 void frmMain::cobSeason_Click() {
+    files::ProfileReadBatch batch; // the settings and registries are read once for all the filters
     if (forms::hasChoice(cobSeason)) remember("SelectedSeason", text::Str(forms::chosenData(cobSeason)));
     mintNoSetList = 1;
     psSetHoleRoundCombo();
@@ -132,6 +133,8 @@ void frmMain::psSetCourceCombo() {
         cobCource.Clear();
         return;
     }
+    // One synchronous pass over the course file: it is read once, not once per name.
+    files::ProfileReadBatch batch;
     const int32_t r = rememberedChoice("SelectedCource");
     std::set<int32_t> cources;
     forSeasonGames(forms::chosenData(cobSeason), [&](const typGameInfo& g) { cources.insert(g.CourceID); });

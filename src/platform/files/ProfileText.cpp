@@ -121,17 +121,20 @@ ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
         }
         lines_.push_back(at);
 
-        // Line breaks are never part of a two-byte character, so decoding
-        // line by line reads the same text as decoding the whole file.
-        std::string_view line(raw_.data() + at.begin, at.textEnd - at.begin);
-        if (!at.ascii) {
-            decoded = text::decode932(line);
-            line = decoded;
-        }
-
-        std::size_t first = line.find_first_not_of(' ');
+        // Blanks, "[" and "=" are never part of a two-byte character (trail
+        // bytes start at 0x40), so they are found in the raw bytes; only the
+        // header's name and the key are decoded here, the value when asked.
+        const std::string_view raw(raw_.data() + at.begin, at.textEnd - at.begin);
+        std::size_t first = raw.find_first_not_of(' ');
         if (first == std::string_view::npos) continue; // blank line
-        if (line[first] == '[') {
+        if (raw[first] == '[') {
+            // "]" may be a trail byte: the header is decoded before it is looked for.
+            std::string_view line = raw;
+            if (!at.ascii) {
+                decoded = text::decode932(raw);
+                line = decoded;
+                first = line.find('[');
+            }
             if (inSection) sections_.back().end = index;
             std::size_t close = line.find(']', first + 1);
             std::string_view name = line.substr(first + 1, close == std::string_view::npos
@@ -144,10 +147,11 @@ ProfileText::ProfileText(std::string raw) : raw_(std::move(raw)) {
         if (!inSection) continue; // nothing before the first section counts
         Section& s = sections_.back();
         s.lastContent = index;
-        // An ASCII line is its raw bytes: its "=" is where the splitter found it.
-        const std::size_t eq = at.ascii ? at.eq - at.begin : std::min(line.find('='), line.size());
-        if (eq == line.size()) continue;
-        keys_.push_back({nameKey(line.substr(0, eq)), std::string(trimmed(line.substr(eq + 1))), index});
+        const std::size_t eq = at.eq - at.begin;
+        if (eq == raw.size()) continue;
+        std::string_view key = raw.substr(0, eq);
+        if (!at.ascii) key = decoded = text::decode932(key);
+        keys_.push_back({nameKey(key), std::nullopt, index});
         ++s.keyCount;
     }
     if (inSection) sections_.back().end = lines_.size();
@@ -191,7 +195,13 @@ const std::string* ProfileText::find(std::string_view section, std::string_view 
     const Section* s = findSection(section);
     if (!s) return nullptr;
     const Key* k = findKey(*s, key);
-    return k ? &k->value : nullptr;
+    if (!k) return nullptr;
+    if (!k->value) {
+        const Line& at = lines_[k->line];
+        const std::string_view raw(raw_.data() + at.eq + 1, at.textEnd - at.eq - 1);
+        k->value = std::string(at.ascii ? trimmed(raw) : trimmed(text::decode932(raw)));
+    }
+    return &*k->value;
 }
 
 std::vector<std::string> ProfileText::sectionNames() const {

@@ -99,7 +99,9 @@ private:
     using Line = LineSplitter::Line;
     struct Key {
         std::string name; // trimmed, ASCII lower case
-        std::string value;
+        // Decoded and trimmed when first asked for: a huge value that is
+        // never read is never decoded.
+        mutable std::optional<std::string> value;
         std::size_t line;
     };
     struct Section {
