@@ -32,6 +32,7 @@ TEST(Folders, DocumentsFolderFromUserDirsCreatedWhenMissing) {
         {"# comment\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/文書\"\n", home.path().string() + "/文書"},
         {"XDG_DOCUMENTS_DIR=\"" + home.file("abs/docs") + "\"\r\n", home.file("abs/docs")},
         {"XDG_MUSIC_DIR=\"$HOME/Music\"\n", home.path().string() + "/Documents"},
+        {"\xEF\xBB\xBFXDG_DOCUMENTS_DIR=\"$HOME/bom\"\n", home.path().string() + "/bom"},
     };
     for (const auto& c : cases) {
         std::remove(dirs.c_str());
