@@ -9,10 +9,9 @@
 #include "platform/text/Strings.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <filesystem>
 #include <limits>
 #include <set>
-#include <sys/stat.h>
 
 const RegistryFile playerRegistry{&gstrPlayerFile, "MaxPlayerNo", "player"};
 const RegistryFile groupRegistry{&gstrGroupFile, "MaxGroupNo", "group"};
@@ -83,8 +82,9 @@ std::optional<int16_t> nextRegistryNumber(const RegistryFile& registry) {
 
 bool registryReadable(const std::string& file) {
     // Asked before an operation that reads the file anyway: opening it is enough.
-    struct stat st {};
-    return (::stat(file.c_str(), &st) != 0 && errno == ENOENT) || files::fileOpens(file);
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec) && !ec) return true;
+    return files::fileOpens(file);
 }
 
 bool registryWritable(const std::string& file) {
