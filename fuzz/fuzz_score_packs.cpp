@@ -31,7 +31,7 @@ Result fromTables(const std::string& path, std::vector<typScorePack>& packs) {
         if (count > kMaxScoreSections) return Result::NotRead;
         for (int32_t k = 1; k <= count; ++k) {
             const std::string section = "Score" + text::Str(k);
-            if (gfFindIniSectionEx(section) < 0) return Result::NotRead;
+            if (findIniSectionEx(section) < 0) return Result::NotRead;
             typScorePack pack;
             pack.IDNo = text::readInt32(gfReadIniEx(section, "IDNo"));
             pack.Holes = text::Trim(gfReadIniEx(section, "Holes"));
