@@ -2,8 +2,8 @@
 // score packs, unpacked into score rows and packed again. The first two bytes
 // choose the game's shape within the bounds the tally accepts (1-18 holes,
 // 1-10 courses), so the unpacking runs as it does for a game being opened.
-// The packs read must be what the in-memory tables answer for the same
-// file. The season gathering reads the packs' cells directly: course by
+// (fuzz_score_packs holds the packs read to the in-memory tables.) The
+// season gathering reads the packs' cells directly: course by
 // course it must find what the course rule finds in the unpacked rows.
 #include <algorithm>
 #include <array>
@@ -18,12 +18,9 @@
 #include "core/courseRules.h"
 #include "core/gameFile.h"
 #include "core/globals.h"
-#include "core/iniFile.h"
 #include "core/scoreCells.h"
 #include "platform/files/FileOps.h"
-#include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
-#include "platform/text/Strings.h"
 
 namespace {
 
@@ -49,29 +46,6 @@ Course readCourse(Read read) {
     return c;
 }
 
-// The packs of the file as the in-memory tables answer for them; false
-// when the file does not load or a number does not fit.
-bool packsFromTables(const std::string& path, std::vector<typScorePack>& packs) {
-    if (gfLoadIniEx(path)) return false;
-    try {
-        const int32_t count = text::readInt32(gfReadIniEx("Management", "MaxScoreNo"));
-        for (int32_t k = 1; k <= count; ++k) {
-            const std::string section = "Score" + std::to_string(k);
-            packs.push_back({text::readInt32(gfReadIniEx(section, "IDNo")), text::Trim(gfReadIniEx(section, "Holes")),
-                             text::Trim(gfReadIniEx(section, "TeamID")),
-                             text::readInt32(gfReadIniEx(section, "Handicap"))});
-        }
-    } catch (const text::RuntimeError&) {
-        return false;
-    }
-    gsClearIniEx();
-    return true;
-}
-
-bool samePacks(const typScorePack& a, const typScorePack& b) {
-    return a.IDNo == b.IDNo && a.Holes == b.Holes && a.TeamID == b.TeamID && a.Handicap == b.Handicap;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -84,14 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     gtypGame.FileName = "game00001.lmg";
     gtypGame.Hole = static_cast<int16_t>(1 + data[0] % 18);
     gtypGame.Round = static_cast<int16_t>(1 + data[1] % 10);
-    const bool failed = gsReadScoreData();
-    if (!failed) {
-        std::vector<typScorePack> tables;
-        const std::string path = files::joinPath(gstrGamesFolder, "game00001.lmg");
-        if (!packsFromTables(path, tables) || !std::equal(tables.begin(), tables.end(), gtypScorePacks.begin(),
-                                                           gtypScorePacks.end(), samePacks))
-            std::abort();
-    }
+    gsReadScoreData();
     const std::size_t packs = gtypScorePacks.size();
     gsUnpackScoreData();
     const int16_t hole = gtypGame.Hole;

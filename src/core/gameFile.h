@@ -16,21 +16,33 @@
 std::string gameFileName(int32_t number);
 
 // Rebuilds gtypGames from the headers of the stored games, in game-number
-// order. A number field whose value does not fit is clamped to its range.
+// order: the games 1 to the counter "MaxGameNo", or every game file when the
+// counter is lost (manager.dat missing or unreadable, or no number of 1 or
+// more in it). A number field whose value does not fit is clamped to its range.
 void gsReadGameList();
 
+// The numbers 1 to last whose game file exists (a regular file under the
+// exact name the save gives), ascending.
+std::vector<int32_t> storedGameNumbers(int32_t last);
+
+// One score section per player, and a registry holds at most 32767 players:
+// a game file that counts more is damaged.
+inline constexpr int32_t kMaxScoreSections = 32767;
+
 // Rebuilds gtypScorePacks from the file of gtypGame. Returns true when the
-// stored game could not be read (its file is missing or fails to load, or a
-// value does not fit); the packs read before the failure are kept, so the
-// caller can refuse to open a game that would be saved over with part of it.
+// stored game could not be read: its file is missing or fails to load, a
+// score section that "MaxScoreNo" counts is missing (section names match
+// exactly, as the in-memory reader matches them), or a value does not fit.
+// The packs read before the failure are kept, so the caller can refuse to
+// open a game that would be saved over with part of it.
 bool gsReadScoreData();
 
 // What gsReadScoreData does, without the shared records. One reader keeps
 // its buffers between files, so reading game after game allocates little.
 class ScorePackReader {
 public:
-    // How a read ended: NotRead when the file is missing or its values do
-    // not make packs; LoadFailed when it could not be read or is no INI file
+    // How a read ended: NotRead when the file is missing, damaged (a counted
+    // section missing) or its values do not make packs; LoadFailed when it could not be read or is no INI file
     // (the caller puts the mouse pointer back, as a failed load does).
     enum class Result { Read, NotRead, LoadFailed };
 
@@ -75,9 +87,14 @@ void gsUnpackScoreData();
 void gsPackScoreData();
 
 // Writes gtypGame and gtypScorePacks to the game file; a game without a file
-// takes the next free number. Returns the file's full path, or "" after a
-// failure (shown in a message box).
+// takes the number one past the larger of the counter and the highest game
+// file there is. Returns the file's full path, or "" after a failure (shown
+// in a message box).
 std::string gfSaveScoreData();
+
+// Removes the work files that a save cut short left in the games folder
+// (start-up, under the instance lock).
+void removeSaveWorkFiles();
 
 // Whether the score rows can hold the game: 1 to 18 holes, 1 to 10 courses.
 // A stored game of any other shape is refused for tallying and printing and

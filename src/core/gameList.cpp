@@ -1,6 +1,7 @@
 // The list of stored games: one header per game file, in game-number order.
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <vector>
 
 #include "core/gameFile.h"
@@ -11,11 +12,8 @@
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
 
-namespace {
-
-// The numbers 1 to last whose game file exists, ascending. The folder is
-// scanned rather than probed number by number, so a huge counter costs
-// nothing; only the exact names the save gives ("game00012.lmg") count.
+// The folder is scanned rather than probed number by number, so a huge
+// counter costs nothing.
 std::vector<int32_t> storedGameNumbers(int32_t last) {
     static const std::string prefix = "game", suffix = ".lmg";
     std::vector<int32_t> numbers;
@@ -43,6 +41,8 @@ std::vector<int32_t> storedGameNumbers(int32_t last) {
     std::sort(numbers.begin(), numbers.end());
     return numbers;
 }
+
+namespace {
 
 // Numbers are held within their field's range: a hand-edited "Hole=99999"
 // lists the game with Hole 32767 instead of stopping the whole list (the
@@ -76,6 +76,11 @@ typGameInfo readHeader(const std::string& name) {
 
 void gsReadGameList() {
     gtypGames.clear();
-    const int32_t last = fieldValue32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"));
+    // One synchronous pass over files nothing else writes meanwhile: each
+    // file is checked once, not once per value.
+    files::ProfileReadBatch batch;
+    const int32_t counter = fieldValue32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"));
+    // A lost counter hides no game: every game file is listed.
+    const int32_t last = counter >= 1 ? counter : std::numeric_limits<int32_t>::max();
     for (int32_t number : storedGameNumbers(last)) gtypGames.append(readHeader(gameFileName(number)));
 }

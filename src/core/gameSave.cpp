@@ -1,9 +1,13 @@
 // Saving a game: the whole file is written to the work file "TempGame.tmp",
 // tested by a copy to "TempGame2.tmp", and then renamed over the game file,
-// so a failed save always leaves the old game file whole.
+// so a failed save always leaves the old game file whole. The work files are
+// made anew each time and never opened through a link.
 #include <algorithm>
 #include <exception>
+#include <filesystem>
+#include <limits>
 #include <string_view>
+#include <vector>
 
 #include "core/gameFile.h"
 #include "core/globals.h"
@@ -63,17 +67,25 @@ void require(bool done) {
     if (!done) text::raise(text::err::PermissionDenied);
 }
 
-// The counter plus one, moved on past every number whose game file exists,
-// so a counter that is behind its files never overwrites a game. A negative
-// counter counts as 0: a game below number 1 would never be listed.
+// One past the larger of the counter and the highest game file there is, so
+// a counter that is lost or behind its files never lands on a game. A
+// negative counter counts as 0: a game below number 1 would never be listed.
+// Whatever else holds a name (a folder, a link) is passed over too.
 int32_t nextGameNumber() {
     int32_t number =
         std::max(text::readInt32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo")), 0);
+    const std::vector<int32_t> stored = storedGameNumbers(std::numeric_limits<int32_t>::max());
+    if (!stored.empty()) number = std::max(number, stored.back());
+    std::error_code ec;
     do {
         number = text::CLng(static_cast<double>(number) + 1);
-    } while (files::fileExists(files::joinPath(gstrGamesFolder, gameFileName(number))));
+    } while (std::filesystem::exists(
+        std::filesystem::symlink_status(files::joinPath(gstrGamesFolder, gameFileName(number)), ec)));
     return number;
 }
+
+std::string workFile() { return files::joinPath(gstrGamesFolder, "TempGame.tmp"); }
+std::string testFile() { return files::joinPath(gstrGamesFolder, "TempGame2.tmp"); }
 
 void reportSaveFailure() {
     forms::MsgBox("スコア・データの保存に失敗しました。", forms::vbOKOnly, "System error");
@@ -96,10 +108,12 @@ std::string gfSaveScoreData() {
             gtypGame.FileName = gameFileName(number);
             path = files::joinPath(gstrGamesFolder, gtypGame.FileName);
         }
-        const std::string work = files::joinPath(gstrGamesFolder, "TempGame.tmp");
-        const std::string test = files::joinPath(gstrGamesFolder, "TempGame2.tmp");
-        if (files::fileExists(work)) require(files::removeFile(work));
-        require(files::writeFileAtomic(work, gameFileBytes(gtypGame, gtypScorePacks)));
+        const std::string work = workFile(), test = testFile();
+        // Whatever holds the work files' names goes first (a link only as a
+        // link), so that both are made anew.
+        require(files::removeFile(work));
+        require(files::createFile(work, gameFileBytes(gtypGame, gtypScorePacks)));
+        require(files::removeFile(test));
         require(files::copyFile(work, test));
         require(files::removeFile(test));
         require(files::renameFile(work, path));
@@ -108,4 +122,9 @@ std::string gfSaveScoreData() {
         reportSaveFailure();
         return "";
     }
+}
+
+void removeSaveWorkFiles() {
+    files::removeFile(workFile());
+    files::removeFile(testFile());
 }

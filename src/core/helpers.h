@@ -23,6 +23,21 @@ std::string gfFormatTenths(int32_t tenths);
 int16_t fieldValue16(std::string_view s);
 int32_t fieldValue32(std::string_view s);
 
+// k of a section named prefix & k, k as the program writes it (plain digits,
+// no sign, no leading zero), for k from 1 to highest; 0 for any other name.
+inline int32_t sectionNumber(std::string_view name, std::string_view prefix, int32_t highest) {
+    constexpr std::size_t kMostDigits = 10;
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + kMostDigits || !name.starts_with(prefix) ||
+        name[prefix.size()] == '0')
+        return 0;
+    int64_t k = 0;
+    for (char c : name.substr(prefix.size())) {
+        if (c < '0' || c > '9') return 0;
+        k = k * 10 + (c - '0');
+    }
+    return k <= highest ? static_cast<int32_t>(k) : 0;
+}
+
 // The whole part, cut toward zero; overflow error outside 32 bits.
 int32_t gfFix(double v);
 

@@ -108,7 +108,7 @@ template <class T> void emptyKeepingRoom(std::vector<T>& table) {
 }
 
 // Loads `file` into the tables, after emptying them.
-IniLoad loadFile(const std::string& file) {
+IniLoad loadFile(const std::string& file, KeysBeforeSections before) {
     gsClearIniEx();
     const auto keep = [](std::string_view line) {
         return std::string_view(decodedLines.emplace_back(text::decode932(line)));
@@ -122,7 +122,7 @@ IniLoad loadFile(const std::string& file) {
         mtypIniKeys.push_back({line.name, line.value});
         ++mlngIniKeysMax;
         ++mtypIniSections.back().KeyCount;
-    });
+    }, before);
 }
 
 } // namespace
@@ -137,9 +137,15 @@ void showIniLoadFailure() { forms::Screen::setMousePointer(forms::vbDefault); }
 
 bool gfLoadIniEx(const std::string& file) {
     // A missing file is a failure here too.
-    const bool failed = loadFile(file) != IniLoad::Loaded;
+    const bool failed = loadFile(file, KeysBeforeSections::Fail) != IniLoad::Loaded;
     if (failed) showIniLoadFailure();
     return failed;
+}
+
+IniLoad loadRegistryIniEx(const std::string& file) {
+    const IniLoad result = loadFile(file, KeysBeforeSections::Skip);
+    if (result == IniLoad::Failed) showIniLoadFailure();
+    return result;
 }
 
 int32_t findIniSectionEx(std::string_view section) {

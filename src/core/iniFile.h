@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files/FileOps.h"
 #include "platform/files/Profile.h"
 #include "platform/files/ProfileText.h"
 
@@ -86,12 +87,16 @@ struct IniLine {
 // IniLine&). A line with bytes above 0x7F is first decoded from code page
 // 932 by decode(std::string_view), which returns the decoded text and keeps
 // it as long as the caller needs the views; other lines are views into
-// bytes (code page 932 reads ASCII as it is). False at a key line that
-// comes before any section: the file is not an INI file. `inSection` says
-// that the bytes go on from a section line already passed (the rest of a
-// file).
+// bytes (code page 932 reads ASCII as it is). A UTF-8 byte-order mark at
+// the start of a file is skipped. False at a key line that comes before any
+// section: the file is not an INI file; unless `before` is Skip, when such
+// lines are passed over. `inSection` says that the bytes go on from a
+// section line already passed (the rest of a file).
+enum class KeysBeforeSections { Fail, Skip };
 template <class Decode, class Visit>
-bool forEachIniLine(std::string_view bytes, Decode decode, Visit visit, bool inSection = false) {
+bool forEachIniLine(std::string_view bytes, Decode decode, Visit visit,
+                    KeysBeforeSections before = KeysBeforeSections::Fail, bool inSection = false) {
+    if (!inSection) bytes.remove_prefix(files::byteOrderMarkLength(bytes));
     files::LineSplitter splitter(bytes);
     for (files::LineSplitter::Line at; splitter.next(at);) {
         std::string_view line(bytes.data() + at.begin, at.textEnd - at.begin);
@@ -111,7 +116,10 @@ bool forEachIniLine(std::string_view bytes, Decode decode, Visit visit, bool inS
             continue;
         }
         if (eq == line.size()) continue;
-        if (!inSection) return false;
+        if (!inSection) {
+            if (before == KeysBeforeSections::Skip) continue;
+            return false;
+        }
         visit(IniLine{false, line.substr(0, eq), line.substr(eq + 1)});
     }
     return true;
@@ -124,14 +132,21 @@ enum class IniLoad { Loaded, Missing, Failed };
 // The file's bytes into `bytes` (its storage reused).
 IniLoad readIniBytes(const std::string& file, std::string& bytes);
 
+// Loads a registry file into the tables as gfLoadIniEx does, except that key
+// lines before the first section are passed over: a stray line at the top
+// of a hand-edited file never hides the whole registry. Failed: the file is
+// there but cannot be read.
+IniLoad loadRegistryIniEx(const std::string& file);
+
 // Reads `file` into `bytes` and passes its lines to visit as
 // forEachIniLine does. Running out of memory is a failure. It touches no
 // shared state, so that files can be read on several threads at once.
 template <class Decode, class Visit>
-IniLoad walkIniFile(const std::string& file, std::string& bytes, Decode decode, Visit visit) {
+IniLoad walkIniFile(const std::string& file, std::string& bytes, Decode decode, Visit visit,
+                    KeysBeforeSections before = KeysBeforeSections::Fail) {
     try {
         const IniLoad result = readIniBytes(file, bytes);
-        if (result != IniLoad::Loaded || forEachIniLine(bytes, decode, visit)) return result;
+        if (result != IniLoad::Loaded || forEachIniLine(bytes, decode, visit, before)) return result;
     } catch (const std::bad_alloc&) {
     }
     return IniLoad::Failed;

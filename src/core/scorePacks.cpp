@@ -12,6 +12,7 @@
 
 #include "core/gameFile.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "core/iniFile.h"
 #include "core/scoreCells.h"
 #include "platform/files/FileOps.h"
@@ -22,28 +23,10 @@
 
 namespace {
 
-// One pack per player, and a registry holds at most 32767 players: a larger
-// count can only come from a damaged file, whose missing sections would
-// otherwise each become an empty pack.
-constexpr int32_t kMaxPacks = 32767;
-
 // The cells a score row holds.
 constexpr int32_t kRowHoles = static_cast<int32_t>(sizeof(typScoreData::Holes) / sizeof(typScoreData::Holes[0]));
 
-// k of a section named "Score" & k (k as Str writes it: no sign, no leading
-// zero) with k from 1 to kMaxPacks, else 0.
-int32_t scoreNumber(std::string_view name) {
-    constexpr std::string_view kPrefix = "Score";
-    if (name.size() <= kPrefix.size() || name.size() > kPrefix.size() + 5 || name.substr(0, kPrefix.size()) != kPrefix ||
-        name[kPrefix.size()] == '0')
-        return 0;
-    int32_t k = 0;
-    for (char c : name.substr(kPrefix.size())) {
-        if (c < '0' || c > '9') return 0;
-        k = k * 10 + (c - '0');
-    }
-    return k <= kMaxPacks ? k : 0;
-}
+int32_t scoreNumber(std::string_view name) { return sectionNumber(name, "Score", kMaxScoreSections); }
 
 // The keys of a pack, in the order they are converted.
 enum PackKey { kIDNo, kHoles, kTeamID, kHandicap, kPackKeys };
@@ -105,17 +88,19 @@ public:
             // Nothing taken (two lines of another form in a row, or such a
             // line where the scores begin): the file is of another make, and
             // the general walk takes the rest.
-            if (stop == at) return forEachIniLine(bytes.substr(at), decode, visit, true);
+            if (stop == at) return forEachIniLine(bytes.substr(at), decode, visit, KeysBeforeSections::Fail, true);
             // One line of another form (a blank line, a key of its own): the
             // general walk takes that line alone.
             const std::size_t next = lineAfter(bytes, stop);
-            forEachIniLine(bytes.substr(stop, next - stop), decode, visit, true);
+            forEachIniLine(bytes.substr(stop, next - stop), decode, visit, KeysBeforeSections::Fail, true);
             at = next;
         }
         return true;
     }
 
     std::string_view count() const { return count_; }
+    // The highest k of a section "Score" & k: no more packs than that can be read.
+    std::size_t sections() const { return sections_.size(); }
     // The keys of "Score" & k (k from 1); all empty when there is no such section.
     const Keys& pack(int32_t k) const {
         static const Keys none;
@@ -321,10 +306,14 @@ ScorePackReader::Result ScorePackReader::readViews(const std::string& path, std:
     if (loaded == IniLoad::Failed) return Result::LoadFailed;
     try {
         const int32_t count = text::readInt32(file.count());
-        if (count > kMaxPacks) return Result::NotRead;
-        if (count > 0) packs.reserve(static_cast<std::size_t>(count));
+        if (count > kMaxScoreSections) return Result::NotRead;
+        if (count > 0) packs.reserve(std::min(static_cast<std::size_t>(count), file.sections()));
         for (int32_t k = 1; k <= count; ++k) {
-            const auto& values = file.pack(k).values;
+            const PackSections::Keys& section = file.pack(k);
+            // A section the count names is missing (a file cut short, a hand
+            // edit): the file is damaged, and no empty player stands in.
+            if (!section.present) return Result::NotRead;
+            const auto& values = section.values;
             packs.push_back({text::readInt32(values[kIDNo]), text::TrimmedView(values[kHoles]),
                              text::TrimmedView(values[kTeamID]), text::readInt32(values[kHandicap])});
         }

@@ -1,11 +1,13 @@
 #include "core/startUp.h"
 
 #include "core/frmStartUp.h"
+#include "core/gameFile.h"
 #include "core/globals.h"
 #include "core/iniFile.h"
 #include "core/productInfo.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/Folders.h"
+#include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
@@ -15,16 +17,32 @@
 namespace {
 
 std::function<void()> mainWindowShower;
-std::function<bool()> prevInstanceTest = [] { return forms::App::PrevInstance(); };
+bool platformPrevInstance() { return forms::App::PrevInstance(); }
+std::function<bool()> prevInstanceTest = platformPrevInstance;
 
 constexpr long long kSplashMinimumMs = 800;
 
-// A folder of the program's tree: made when missing; a failure is a run-time
-// error, so start-up reports it.
+// A folder the program cannot do without that cannot be found or made: the
+// start fails, naming it when its path is known.
+[[noreturn]] void missingFolder(const std::string& path) {
+    std::string description = text::describeError(text::err::PathNotFound);
+    if (!path.empty()) description += "\r\n" + path;
+    throw text::RuntimeError(text::err::PathNotFound, description);
+}
+
+// A folder of the program's tree: made when missing.
 std::string needFolder(const std::string& parent, const std::string& name) {
     std::string path = files::joinPath(parent, name);
-    if (!files::folderExists(path) && !files::makeFolder(path)) text::raise(text::err::PathNotFound);
+    if (!files::folderExists(path) && !files::makeFolder(path)) missingFolder(path);
     return path;
+}
+
+// Under the instance lock no other instance writes, so whatever an atomic
+// write or a game save left behind when it was cut short can go.
+void removeInterruptedSaves() {
+    for (const std::string& folder : {gstrUserFolder, gstrDataFolder, gstrGamesFolder})
+        files::removeInterruptedWrites(folder);
+    removeSaveWorkFiles();
 }
 
 // Writes a default setting when the value there now is blank. A write that
@@ -38,7 +56,9 @@ void writeDefault(const std::string& file, const std::string& section, const std
 } // namespace
 
 void setMainWindowShower(std::function<void()> shower) { mainWindowShower = std::move(shower); }
-void setPrevInstanceTest(std::function<bool()> test) { prevInstanceTest = std::move(test); }
+void setPrevInstanceTest(std::function<bool()> test) {
+    prevInstanceTest = test ? std::move(test) : platformPrevInstance;
+}
 
 std::string gfGetLocalAppDataFolder() {
     std::string folder = files::userDataHome();
@@ -65,10 +85,11 @@ void Main() {
         const long long t0 = forms::TickCount();
 
         std::string localAppData = gfGetLocalAppDataFolder();
-        if (text::Trim(localAppData).empty()) return;
+        if (text::Trim(localAppData).empty()) missingFolder(files::userDataHome());
         std::string documents = gfGetMyDocumentsFolder();
-        if (text::Trim(documents).empty()) return;
-        if (!files::folderExists(localAppData) || !files::folderExists(documents)) return;
+        if (text::Trim(documents).empty()) missingFolder(files::documentsPath());
+        if (!files::folderExists(localAppData)) missingFolder(localAppData);
+        if (!files::folderExists(documents)) missingFolder(documents);
 
         const std::string userFolder = needFolder(needFolder(localAppData, "Quillon Software"), "Lumora");
         const std::string docFolder = needFolder(needFolder(documents, "Quillon Software"), "Lumora");
@@ -81,6 +102,7 @@ void Main() {
             return;
         }
         if (files::fileExists(gstrReExecFile)) files::removeFile(gstrReExecFile);
+        removeInterruptedSaves();
 
         startUpWindow = std::make_unique<frmStartUp>();
         startUpWindow->Show();
@@ -88,10 +110,13 @@ void Main() {
         startUpWindow->Refresh();
 
         needFolder(userFolder, "temp");
-        writeDefault(gstrPlayerFile, "Management", "MaxPlayerNo", "0");
-        writeDefault(gstrIniFile, "Setup", "Hole", "8");
-        writeDefault(gstrIniFile, "Setup", "Round", "3");
-        writeDefault(gstrIniFile, "Setup", "KeepMemberEntry", "1");
+        {
+            files::ProfileReadBatch batch; // each file read once for all its defaults
+            writeDefault(gstrPlayerFile, "Management", "MaxPlayerNo", "0");
+            writeDefault(gstrIniFile, "Setup", "Hole", "8");
+            writeDefault(gstrIniFile, "Setup", "Round", "3");
+            writeDefault(gstrIniFile, "Setup", "KeepMemberEntry", "1");
+        }
 
         const long long elapsed = forms::TickCount() - t0;
         if (elapsed < kSplashMinimumMs) forms::Sleep(kSplashMinimumMs - elapsed);

@@ -11,12 +11,15 @@ void Main();
 void psUnloadStartUp();
 
 // The folder look-ups: the per-user data folder and the documents folder
-// (created when missing); "" on failure.
+// (created when missing); "" on failure, which ends the start with a box
+// that names the folder.
 std::string gfGetLocalAppDataFolder();
 std::string gfGetMyDocumentsFolder();
 
 // The main window lives above the core: the program installs how to show it
 // (modeless). Without one, Main ends after the splash.
 void setMainWindowShower(std::function<void()> shower);
-// Whether another instance runs; the platform's test unless replaced (tests).
+// Whether another instance runs; the platform's test unless replaced (tests;
+// nullptr puts the platform's test back). A test that raises a run-time
+// error fails the start.
 void setPrevInstanceTest(std::function<bool()> test);

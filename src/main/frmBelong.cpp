@@ -19,7 +19,7 @@ namespace {
 constexpr int32_t kRowHeight = 350;
 const forms::Color kStripe = forms::RGB(250, 250, 250);
 
-std::string groupSection(int32_t id) { return "group" + text::Str(id); }
+std::string groupSection(int32_t id) { return groupRegistry.sectionPrefix + text::Str(id); }
 
 void writeSelectedBelong(const std::string& value) { gfWriteIniFile(gstrIniFile, "Setup", "SelectedBlong", value); }
 
@@ -159,12 +159,12 @@ bool frmBelong::askGroup(const std::string& name, const std::string& shortName) 
 }
 
 void frmBelong::btnAdd_Click() {
-    if (!askGroup("", "")) return;
+    if (!registryWritable(gstrGroupFile) || !askGroup("", "")) return;
     registryOperation([&] {
-        const auto n = nextRegistryNumber(gstrGroupFile, "MaxGroupNo");
+        const auto n = nextRegistryNumber(groupRegistry);
         if (!n) return;
         const std::string name = text::Trim(gstrDlgParam), shortName = text::Trim(gstrDlgParam2);
-        if (!writeIniValues(gstrGroupFile, {{"Management", "MaxGroupNo", text::Str(*n)},
+        if (!writeIniValues(gstrGroupFile, {{"Management", groupRegistry.counterKey, text::Str(*n)},
                                               {groupSection(*n), "Name", name},
                                               {groupSection(*n), "ShortName", shortName},
                                               {groupSection(*n), "State", "0"}})) {
@@ -179,7 +179,7 @@ void frmBelong::btnAdd_Click() {
 
 void frmBelong::btnEdit_Click() {
     const int32_t i = selectedBelong("編集する所属を選択してください。");
-    if (i < 0) return;
+    if (i < 0 || !registryWritable(gstrGroupFile)) return;
     typBelongInfo& b = gtypBelongs.item(i);
     if (!askGroup(b.Name, b.ShortName)) return;
     registryOperation([&] {
@@ -198,7 +198,7 @@ void frmBelong::btnEdit_Click() {
 
 void frmBelong::btnDelete_Click() {
     const int32_t i = selectedBelong("削除する所属を選択してください。");
-    if (i < 0) return;
+    if (i < 0 || !registryWritable(gstrGroupFile)) return;
     typBelongInfo& b = gtypBelongs.item(i);
     if (forms::MsgBox("所属：" + b.Name + "\r\nを削除します。", forms::vbOKCancel, std::string("所属削除確認")) !=
         forms::vbOK)

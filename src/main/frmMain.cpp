@@ -9,6 +9,7 @@
 #include "core/iniFile.h"
 #include "core/productInfo.h"
 #include "core/registries.h"
+#include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/TabOrder.h"
 #include "platform/text/Numbers.h"
@@ -152,6 +153,9 @@ frmMain::frmMain()
 
 // Runs inside the start-up procedure: an error here is its failure.
 void frmMain::Form_Load() {
+    // One synchronous go over the settings, registries and games: each file
+    // is read once however many of its values are looked at.
+    files::ProfileReadBatch batch;
     const std::string top = gfReadIniFile(gstrIniFile, "WindowSize", "Main_Top");
     if (!text::Trim(top).empty()) {
         double t = fieldValue32(top), l = Left();

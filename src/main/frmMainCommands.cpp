@@ -17,6 +17,7 @@
 #include "main/frmSeriesRegi.h"
 #include "main/windowSeams.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/Profile.h"
 #include "platform/forms/ComboChoice.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
@@ -25,7 +26,6 @@
 #include "platform/text/Strings.h"
 
 #include <array>
-#include <filesystem>
 #include <optional>
 #include <set>
 
@@ -52,14 +52,6 @@ bool readWholeGame(const std::string& refusal) {
         return false;
     }
     return true;
-}
-
-// A registry whose links may be cleaned up: absent, or read whole. A file
-// that is there but cannot be read would look empty and cut every link.
-bool registryTrusted(const std::string& file) {
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec) && !ec) return true;
-    return files::readFile(file).has_value();
 }
 
 } // namespace
@@ -281,21 +273,22 @@ void frmMain::btnClose_Click() { Unload(); }
 // reported and ends the clean-up.
 void frmMain::psResetLostSeriesCource() {
     struct Link {
-        const std::string& file;
-        const char* counterKey;
-        const char* sectionPrefix;
+        const RegistryFile& registry;
         const char* key;
         int32_t typGameInfo::*field;
     };
-    const Link links[] = {{gstrSeriesFile, "MaxSeriesNo", "Series", "SeriesID", &typGameInfo::SeriesID},
-                          {gstrCourceFile, "MaxCourceNo", "Cource", "CourceID", &typGameInfo::CourceID}};
+    const Link links[] = {{seriesRegistry, "SeriesID", &typGameInfo::SeriesID},
+                          {courseRegistry, "CourceID", &typGameInfo::CourceID}};
     try {
         for (const Link& link : links) {
-            if (!registryTrusted(link.file)) continue;
+            const std::string& file = link.registry.file();
+            // A file that is there but cannot be read would look empty and cut every link.
+            if (!registryReadable(file)) continue;
+            files::ProfileReadBatch batch;
             std::set<int32_t> active;
-            const int16_t count = registryCount(link.file, link.counterKey);
+            const int16_t count = registryCount(link.registry);
             for (int32_t n = 1; n <= count; ++n)
-                if (namedEntryActive(link.file, link.sectionPrefix + text::Str(n))) active.insert(n);
+                if (namedEntryActive(file, link.registry.sectionPrefix + text::Str(n))) active.insert(n);
             for (typGameInfo& g : gtypGames) {
                 int32_t& id = g.*link.field;
                 if (id == 0 || active.count(id) != 0) continue;

@@ -10,6 +10,7 @@
 #include "core/registryFile.h"
 #include "core/registryNames.h"
 #include "core/rememberedChoices.h"
+#include "platform/files/Profile.h"
 #include "platform/forms/ComboChoice.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
@@ -72,15 +73,18 @@ void frmMain::psSetSeasonCombo() {
     const int32_t r = rememberedChoice("SelectedSeason");
     addEntry(cobSeason, "すべて", -1, r == -1);
     addEntry(cobSeason, "指定なし", 0, r == 0);
-    const int16_t count = registryCount(gstrSeriesFile, "MaxSeriesNo");
+    // One synchronous loop over one file: it is read once, not once per value.
+    files::ProfileReadBatch batch;
+    const int16_t count = registryCount(seriesRegistry);
     for (int32_t n = 1; n <= count; ++n) {
-        if (!namedEntryActive(gstrSeriesFile, "Series" + text::Str(n))) continue;
+        if (!namedEntryActive(gstrSeriesFile, seriesRegistry.sectionPrefix + text::Str(n))) continue;
         addEntry(cobSeason, seriesName(n), n, r == n);
     }
     if (!forms::hasChoice(cobSeason)) cobSeason.setListIndex(cobSeason.ListCount() - 1);
 }
 
 void frmMain::cobSeason_Click() {
+    files::ProfileReadBatch batch; // the settings and registries are read once for all the filters
     if (forms::hasChoice(cobSeason)) remember("SelectedSeason", text::Str(forms::chosenData(cobSeason)));
     mintNoSetList = 1;
     psSetHoleRoundCombo();
@@ -129,6 +133,8 @@ void frmMain::psSetCourceCombo() {
         cobCource.Clear();
         return;
     }
+    // One synchronous pass over the course file: it is read once, not once per name.
+    files::ProfileReadBatch batch;
     const int32_t r = rememberedChoice("SelectedCource");
     std::set<int32_t> cources;
     forSeasonGames(forms::chosenData(cobSeason), [&](const typGameInfo& g) { cources.insert(g.CourceID); });

@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kComboHeight = 360;
 
-std::string playerSection(int32_t id) { return "player" + text::Str(id); }
+std::string playerSection(int32_t id) { return playerRegistry.sectionPrefix + text::Str(id); }
 
 // The keys an edit writes, in order; an add writes "State" after "Name".
 std::vector<IniValue> playerValues(const typPlayerInfo& p, bool withState) {
@@ -101,6 +101,7 @@ bool frmPlayers::selectPlayer(int32_t id) {
 }
 
 void frmPlayers::btnAdd_Click() {
+    if (!registryWritable(gstrPlayerFile)) return;
     const int32_t filter = cobBelong.ItemData(cobBelong.ListIndex());
     gtypEditPlayer = typPlayerInfo{};
     gtypEditPlayer.BelongID = filter;
@@ -110,11 +111,11 @@ void frmPlayers::btnAdd_Click() {
     }
     if (gintDlgRet == -1) return;
     registryOperation([&] {
-        const auto n = nextRegistryNumber(gstrPlayerFile, "MaxPlayerNo");
+        const auto n = nextRegistryNumber(playerRegistry);
         if (!n) return;
         gtypEditPlayer.ID = *n;
         gtypEditPlayer.State = 0;
-        std::vector<IniValue> values{{"Management", "MaxPlayerNo", text::Str(*n)}};
+        std::vector<IniValue> values{{"Management", playerRegistry.counterKey, text::Str(*n)}};
         for (IniValue& v : playerValues(gtypEditPlayer, true)) values.push_back(std::move(v));
         if (!writeIniValues(gstrPlayerFile, values)) {
             showWriteFailed(gstrPlayerFile);
@@ -147,7 +148,7 @@ void frmPlayers::btnEdit_Click() {
     }
     const int32_t id = lstPlayers.ItemData(lstPlayers.ListIndex());
     const int16_t i = gfGetPlayerIndex(id);
-    if (i < 0) return;
+    if (i < 0 || !registryWritable(gstrPlayerFile)) return;
     gtypEditPlayer = gtypPlayers.item(i);
     {
         frmRegiPlayer dialog;
@@ -182,7 +183,7 @@ void frmPlayers::btnDelete_Click() {
         return;
     }
     const int16_t i = gfGetPlayerIndex(lstPlayers.ItemData(lstPlayers.ListIndex()));
-    if (i < 0) return;
+    if (i < 0 || !registryWritable(gstrPlayerFile)) return;
     if (forms::MsgBox("プレイヤー：" + lstPlayers.List(lstPlayers.ListIndex()) + "\r\nを削除します。",
                       forms::vbOKCancel, std::string("プレイヤー削除確認")) != forms::vbOK)
         return;

@@ -7,6 +7,7 @@
 #include "core/iniFile.h"
 #include "core/registryFile.h"
 #include "core/textBoxHelpers.h"
+#include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/TabOrder.h"
 #include "platform/text/Dates.h"
@@ -126,6 +127,7 @@ void frmRegiPlayer::Form_Load() {
 
 void frmRegiPlayer::readLocations() {
     cobLocation.Clear();
+    files::ProfileReadBatch batch; // the history file is read once, not once per place
     for (long k = 1;; ++k) {
         const std::string v = gfReadIniFile(gstrLocationFile, kLocationSection, "location" + text::Str(k));
         if (text::Trim(v).empty()) break;

@@ -1,5 +1,6 @@
 #include "main/registryDialog.h"
 
+#include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/TextBox.h"
 #include "platform/text/RuntimeError.h"
@@ -29,6 +30,8 @@ std::string requiredName(forms::TextBox& box) {
 
 void registryOperation(const std::function<void()>& operation) {
     forms::HourglassScope hourglass;
+    // What the operation reads and writes, it reads once.
+    files::ProfileReadBatch batch;
     try {
         operation();
     } catch (const text::RuntimeError&) {

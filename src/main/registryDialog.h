@@ -20,7 +20,8 @@ protected:
 // message "名称が未入力です。" with the focus put back on the box.
 std::string requiredName(forms::TextBox& box);
 
-// Runs one add, edit or delete of a registry with the hourglass shown. A
-// run-time error abandons the operation without a message; any other
-// exception passes on. The default pointer comes back either way.
+// Runs one add, edit or delete of a registry with the hourglass shown, as
+// one read batch (each file it touches is read once). A run-time error
+// abandons the operation without a message; any other exception passes on.
+// The default pointer comes back either way.
 void registryOperation(const std::function<void()>& operation);

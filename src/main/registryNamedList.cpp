@@ -5,6 +5,7 @@
 #include "core/registryFile.h"
 #include "core/registryNames.h"
 #include "main/frmGetName.h"
+#include "platform/files/Profile.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Numbers.h"
 
@@ -30,14 +31,16 @@ NamedRegistryWindow::NamedRegistryWindow(NamedRegistryKind kind)
 }
 
 std::string NamedRegistryWindow::sectionOf(int32_t number) const {
-    return kind_.sectionPrefix + text::Str(number);
+    return kind_.registry->sectionPrefix + text::Str(number);
 }
 
 void NamedRegistryWindow::Form_Load() {
     lstList.Clear();
     lstList.setListIndex(-1);
-    const std::string& file = *kind_.file;
-    const int32_t max = registryCount(file, kind_.counterKey);
+    const std::string& file = kind_.registry->file();
+    // One synchronous loop over one file: it is read once, not once per value.
+    files::ProfileReadBatch batch;
+    const int32_t max = registryCount(*kind_.registry);
     for (int32_t i = 1; i <= max; ++i) {
         if (!namedEntryActive(file, sectionOf(i))) continue;
         lstList.AddItem(gfReadIniFile(file, sectionOf(i), "Name"));
@@ -54,12 +57,12 @@ bool NamedRegistryWindow::askName(const std::string& name) {
 }
 
 void NamedRegistryWindow::btnAdd_Click() {
-    if (!askName("")) return;
+    const std::string& file = kind_.registry->file();
+    if (!registryWritable(file) || !askName("")) return;
     registryOperation([&] {
-        const std::string& file = *kind_.file;
-        const auto n = nextRegistryNumber(file, kind_.counterKey);
+        const auto n = nextRegistryNumber(*kind_.registry);
         if (!n) return;
-        if (!writeIniValues(file, {{"Management", kind_.counterKey, text::Str(*n)},
+        if (!writeIniValues(file, {{"Management", kind_.registry->counterKey, text::Str(*n)},
                                      {sectionOf(*n), "Name", gstrDlgParam},
                                      {sectionOf(*n), "State", "0"}})) {
             showWriteFailed(file);
@@ -78,10 +81,11 @@ void NamedRegistryWindow::btnEdit_Click() {
         return;
     }
     const int16_t num = text::CInt(lstList.ItemData(lstList.ListIndex()));
-    if (!askName(lstList.List(lstList.ListIndex()))) return;
+    const std::string& file = kind_.registry->file();
+    if (!registryWritable(file) || !askName(lstList.List(lstList.ListIndex()))) return;
     registryOperation([&] {
-        if (!writeIniValues(*kind_.file, {{sectionOf(num), "Name", gstrDlgParam}})) {
-            showWriteFailed(*kind_.file);
+        if (!writeIniValues(file, {{sectionOf(num), "Name", gstrDlgParam}})) {
+            showWriteFailed(file);
             return;
         }
         lstList.setList(lstList.ListIndex(), gstrDlgParam);
@@ -95,12 +99,14 @@ void NamedRegistryWindow::btnDelete_Click() {
         return;
     }
     const int16_t num = text::CInt(lstList.ItemData(lstList.ListIndex()));
+    const std::string& file = kind_.registry->file();
+    if (!registryWritable(file)) return;
     if (forms::MsgBox(kind_.deletePrefix + lstList.List(lstList.ListIndex()) + "\r\nを削除します。",
                       forms::vbOKCancel, std::string("削除確認")) != forms::vbOK)
         return;
     registryOperation([&] {
-        if (!writeIniValues(*kind_.file, {{sectionOf(num), "State", "2"}})) {
-            showWriteFailed(*kind_.file);
+        if (!writeIniValues(file, {{sectionOf(num), "State", "2"}})) {
+            showWriteFailed(file);
             return;
         }
         lstList.RemoveItem(lstList.ListIndex());

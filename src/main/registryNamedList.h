@@ -1,4 +1,5 @@
 #pragma once
+#include "core/registryFile.h"
 #include "main/registryDialog.h"
 #include "platform/forms/Buttons.h"
 #include "platform/forms/ListControls.h"
@@ -11,9 +12,7 @@
 struct NamedRegistryKind {
     std::string name;          // the window's name
     std::string caption;       // the window's caption
-    const std::string* file;   // the path global of the registry file
-    std::string counterKey;    // in section "Management"
-    std::string sectionPrefix; // followed by the entry's number
+    const RegistryFile* registry; // its file, counter and section names
     std::string dialogCaption; // given to frmGetName
     std::string editMessage, deleteMessage; // when no item is selected
     std::string deletePrefix;  // start of the delete question

@@ -1,8 +1,10 @@
 // The list of stored games read from their headers.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/iniFile.h"
 #include "gameFileFixture.h"
 
 using testsupport::GameEntry;
@@ -111,9 +113,6 @@ TEST_F(GameFileTest, MissingOrOddHeaderValues) {
 TEST_F(GameFileTest, ListCounterEdgeCases) {
     data.writeGame(1, GameEntry{});
 
-    gsReadGameList(); // no manager.dat: counts as 0
-    EXPECT_EQ(glngGamesMax(), -1);
-
     data.writeManager("99999999999999"); // far too large: clamped, and no number-by-number walk
     gsReadGameList();
     EXPECT_EQ(listedFiles(), std::vector<std::string>{"game00001.lmg"});
@@ -121,6 +120,39 @@ TEST_F(GameFileTest, ListCounterEdgeCases) {
     std::filesystem::remove_all(data.gamesFolder());
     gsReadGameList(); // no games folder at all
     EXPECT_EQ(glngGamesMax(), -1);
+}
+
+TEST_F(GameFileTest, ALostCounterHidesNoGameAndTheNextGameGoesAboveThem) {
+    for (int n : {1, 2, 5}) data.writeGame(n, GameEntry{});
+    const std::vector<std::string> all{"game00001.lmg", "game00002.lmg", "game00005.lmg"};
+    struct Case {
+        const char* what;
+        std::optional<std::string> counter; // none: no manager.dat
+        bool unreadable = false;
+    } cases[] = {
+        {"no manager.dat", std::nullopt},
+        {"no key", ""},
+        {"not a number", "NaN"},
+        {"zero", "-0"},
+        {"negative", "-3"},
+        {"unreadable", "5", true},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(gstrManagerFile);
+        if (c.counter && !c.counter->empty()) data.writeManager(*c.counter);
+        if (c.counter && c.counter->empty()) data.writeLines(gstrManagerFile, {"[Management]"});
+        if (c.unreadable) files::fault::arm(files::fault::Kind::Open, 0, -1, "manager.dat");
+        gsReadGameList();
+        EXPECT_EQ(listedFiles(), all) << c.what;
+        files::fault::clear();
+    }
+
+    // A new game takes the number above them, and the counter follows.
+    std::filesystem::remove(gstrManagerFile);
+    EXPECT_EQ(gfSaveScoreData(), data.gamePath(6));
+    EXPECT_EQ(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"), "6");
+    gsReadGameList();
+    EXPECT_EQ(glngGamesMax(), 3);
 }
 
 TEST_F(GameFileTest, LongHeaderValuesAreCutTo255Bytes) {

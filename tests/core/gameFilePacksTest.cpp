@@ -1,6 +1,7 @@
 // Score packs: reading them from a game file, unpacking them into score rows
 // and packing the rows again; comparing headers; clearing results.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,25 +95,46 @@ TEST_F(GameFileTest, ReadsScorePacksFromTheGameFile) {
     EXPECT_EQ(gtypScorePacks[1].TeamID, "");
 }
 
-TEST_F(GameFileTest, AMissingScoreSectionGivesAnEmptyPack) {
-    data.writeLines(data.gamePath(1), {"[Management]", "MaxScoreNo=3", "[Score1]", "IDNo=4", "Holes=1,",
-                                       "[Score3]", "IDNo=6", "Holes=2,", "Handicap=5"});
+TEST_F(GameFileTest, DamagedGameFilesAreRefusedOrReadAsTheTablesReadThem) {
+    GameEntry g;
+    g.scores = {{7, "4,3,5,4,", "A", -15}, {12, "3,,4,5,", "", 0}};
+    const std::string whole = testsupport::DataFolder::cp932Lines(testsupport::DataFolder::gameLines(g));
+    const auto cutAfter = [&whole](const std::string& text) { return whole.substr(0, whole.find(text) + text.size()); };
+    const auto replaced = [&whole](const std::string& from, const std::string& to) {
+        std::string bytes = whole;
+        bytes.replace(bytes.find(from), from.size(), to);
+        return bytes;
+    };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::optional<std::vector<int32_t>> ids; // none: refused
+        std::string lastHoles = {};
+    } cases[] = {
+        {"whole", whole, {{7, 12}}, "3,,4,5,"},
+        {"cut in the header", cutAfter("Date=2010/1"), {{}}},
+        {"cut in the header's name", cutAfter("[Manag"), {{}}},
+        {"cut in a section the count names", cutAfter("[Score1]\r\nIDNo=7\r\nHol"), std::nullopt},
+        {"cut mid-line in the last section", cutAfter("Holes=3,,"), {{7, 12}}, "3,,"},
+        {"MaxScoreNo above the sections present", replaced("MaxScoreNo=2", "MaxScoreNo=5"), std::nullopt},
+        {"a lower-case section name", replaced("[Score2]", "[score2]"), std::nullopt},
+        {"blanks before a section's bracket", replaced("[Score2]", " [Score2]"), std::nullopt},
+        {"blanks around keys", replaced("IDNo=12\r\nHoles=", " IDNo=12\r\nHoles ="), {{7, 0}}, ""},
+        {"a byte-order mark", "\xEF\xBB\xBF" + whole, {{7, 12}}, "3,,4,5,"},
+    };
     gtypGame.FileName = "game00001.lmg";
-    gtypGame.Hole = 1;
-    gtypGame.Round = 1;
-
-    EXPECT_FALSE(gsReadScoreData());
-
-    ASSERT_EQ(glngScorePacksMax(), 2);
-    EXPECT_EQ(gtypScorePacks[1].IDNo, 0);
-    EXPECT_EQ(gtypScorePacks[1].Holes, "");
-    EXPECT_EQ(gtypScorePacks[1].TeamID, "");
-    EXPECT_EQ(gtypScorePacks[1].Handicap, 0);
-    EXPECT_EQ(gtypScorePacks[2].Handicap, 5);
-    gsUnpackScoreData();
-    ASSERT_EQ(glngScoresMax(), 2);
-    EXPECT_EQ(gtypScores[1].IDNo, 0);
-    EXPECT_EQ(gtypScores[1].Holes[0], "");
+    for (const Case& c : cases) {
+        testsupport::writeBytes(data.gamePath(1), c.bytes);
+        const bool failed = gsReadScoreData();
+        EXPECT_EQ(failed, !c.ids) << c.what;
+        if (!c.ids) continue;
+        std::vector<int32_t> ids;
+        for (const typScorePack& p : gtypScorePacks) ids.push_back(p.IDNo);
+        EXPECT_EQ(ids, *c.ids) << c.what;
+        if (!ids.empty()) {
+            EXPECT_EQ(gtypScorePacks.back().Holes, c.lastHoles) << c.what;
+        }
+    }
 }
 
 TEST_F(GameFileTest, EachPackComesFromTheFirstSectionOfItsExactName) {
@@ -140,13 +162,18 @@ std::vector<std::string> packLines(const std::vector<typScorePack>& packs) {
 }
 
 // The packs of a file as the in-memory tables answer for them: the count
-// from "Management", then each "Score" & k section's keys.
-std::vector<typScorePack> packsFromTables(const std::string& path) {
+// from "Management", then each "Score" & k section's keys; nullopt when a
+// section the count names is not there (the game is damaged).
+std::optional<std::vector<typScorePack>> packsFromTables(const std::string& path) {
     std::vector<typScorePack> packs;
     if (gfLoadIniEx(path)) return packs;
     const int32_t count = text::readInt32(gfReadIniEx("Management", "MaxScoreNo"));
     for (int32_t k = 1; k <= count; ++k) {
         const std::string section = "Score" + std::to_string(k);
+        if (findIniSectionEx(section) < 0) {
+            gsClearIniEx();
+            return std::nullopt;
+        }
         packs.push_back({text::readInt32(gfReadIniEx(section, "IDNo")), text::Trim(gfReadIniEx(section, "Holes")),
                          text::Trim(gfReadIniEx(section, "TeamID")), text::readInt32(gfReadIniEx(section, "Handicap"))});
     }
@@ -159,7 +186,8 @@ std::vector<typScorePack> packsFromTables(const std::string& path) {
 TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
     // Score sections as the save writes them are read without the general
     // line walk; every line that differs from that form in any way goes
-    // through the walk from there on. Either way the packs are the tables'.
+    // through the walk from there on. Either way the packs are the tables',
+    // and a score section the count names but the file lacks refuses the game.
     const std::string head = "[Management]\r\nTittle=\x8f\x74\x8b\x47\r\nMaxScoreNo=3\r\n"; // 春季
     const std::string written = "[Score1]\r\nIDNo=7\r\nHoles=4,3,5,4,\r\nTeamID=A\r\nHandicap=-15\r\n"
                                 "[Score2]\r\nIDNo=12\r\nHoles=3,,4,5,\r\nHandicap=0\r\n"
@@ -203,9 +231,11 @@ TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
         const std::string path = data.gamePath(1);
         testsupport::writeBytes(path, head + c.scores);
         gtypGame.FileName = "game00001.lmg";
-        EXPECT_FALSE(gsReadScoreData());
+        const auto tables = packsFromTables(path);
+        EXPECT_EQ(gsReadScoreData(), !tables.has_value());
+        if (!tables) continue;
         const std::vector<typScorePack> read(gtypScorePacks.begin(), gtypScorePacks.end());
-        EXPECT_EQ(packLines(read), packLines(packsFromTables(path)));
+        EXPECT_EQ(packLines(read), packLines(*tables));
     }
 }
 

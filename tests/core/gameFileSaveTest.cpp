@@ -1,5 +1,7 @@
 // Saving a game: the exact file, its numbering and what a failed save leaves.
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 
 #include "core/globals.h"
 #include "core/iniFile.h"
@@ -164,10 +166,17 @@ TEST_F(GameFileTest, NumbersNeverLandOnAnExistingGame) {
     EXPECT_EQ(readBytes(data.gamePath(12)), before);
     EXPECT_EQ(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"), "14");
 
-    // A negative counter starts again at 1 rather than below it.
+    // A negative counter counts as 0, and the number still goes above every game.
     data.writeManager("-5");
     gtypGame.FileName.clear();
-    EXPECT_EQ(gfSaveScoreData(), data.gamePath(1));
+    EXPECT_EQ(gfSaveScoreData(), data.gamePath(15));
+
+    // Whatever holds a game's name is passed over, a link or a folder too.
+    data.writeManager("15");
+    std::filesystem::create_directory(data.gamePath(16));
+    ASSERT_EQ(::symlink("nowhere", data.gamePath(17).c_str()), 0);
+    gtypGame.FileName.clear();
+    EXPECT_EQ(gfSaveScoreData(), data.gamePath(18));
 }
 
 TEST_F(GameFileTest, NumbersPastFiveDigitsGetMoreDigits) {
@@ -181,6 +190,26 @@ TEST_F(GameFileTest, ALeftoverWorkFileIsReplaced) {
     const std::string path = gfSaveScoreData();
     EXPECT_NE(readBytes(path).find("[Management]\r\n"), std::string::npos);
     EXPECT_FALSE(files::fileExists(data.gamesFolder() + "/TempGame.tmp"));
+}
+
+TEST_F(GameFileTest, LinksNamedLikeTheWorkFilesAreNeverWrittenThrough) {
+    setUpTwoPlayerGame();
+    const std::string target = home.file("precious.txt");
+    for (const char* work : {"TempGame.tmp", "TempGame2.tmp"}) {
+        for (bool dangling : {false, true}) {
+            testsupport::writeBytes(target, "not a game");
+            const std::string link = data.gamesFolder() + "/" + work;
+            const std::string pointsAt = dangling ? home.file("nothing-here") : target;
+            ASSERT_EQ(::symlink(pointsAt.c_str(), link.c_str()), 0);
+            gtypGame.FileName.clear();
+            const std::string path = gfSaveScoreData();
+            ASSERT_NE(path, "") << work;
+            EXPECT_EQ(readBytes(path), kGoldenFile) << work;
+            EXPECT_EQ(readBytes(target), "not a game") << work;
+            EXPECT_FALSE(std::filesystem::exists(home.file("nothing-here"))) << work;
+            EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link))) << work;
+        }
+    }
 }
 
 TEST_F(GameFileTest, AFailedSaveKeepsTheOldFileAndSaysSo) {

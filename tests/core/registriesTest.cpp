@@ -32,8 +32,9 @@ TEST_F(RegistriesTest, MissingFilesLeaveEmptyRegistriesWithoutAWord) {
     EXPECT_TRUE(desk.messages().empty());
 }
 
-TEST_F(RegistriesTest, NamedSectionsUpToTheCounterAreLoadedTrimmed) {
-    // The counter says 4: section 1 has no name, 3 is missing, 5 lies beyond it.
+TEST_F(RegistriesTest, NamedSectionsUpToTheHighestRecordAreLoadedTrimmed) {
+    // The counter says 4: section 1 has no name, 3 is missing, 5 lies beyond
+    // it and is listed all the same.
     data.writePlayers({{1, "  ", "", 1, 0, "", ""},
                        {2, " 鈴木花子 ", " 1952/03/08 ", 2, 3, " すずき ", " 旭川 ", 2},
                        {4, "山田太郎", "", 1, 0, "", ""},
@@ -43,7 +44,7 @@ TEST_F(RegistriesTest, NamedSectionsUpToTheCounterAreLoadedTrimmed) {
     loadPlayers();
     loadGroups();
 
-    ASSERT_EQ(gtypPlayers.size(), 2u);
+    ASSERT_EQ(gtypPlayers.size(), 3u);
     const typPlayerInfo& p = gtypPlayers[0];
     EXPECT_EQ(p.ID, 2);
     EXPECT_EQ(p.Name, "鈴木花子");
@@ -54,6 +55,7 @@ TEST_F(RegistriesTest, NamedSectionsUpToTheCounterAreLoadedTrimmed) {
     EXPECT_EQ(p.Location, "旭川");
     EXPECT_EQ(p.State, 2); // deleted players are loaded too
     EXPECT_EQ(gtypPlayers[1].ID, 4);
+    EXPECT_EQ(gtypPlayers[2].ID, 5);
 
     ASSERT_EQ(gtypBelongs.size(), 2u);
     EXPECT_EQ(gtypBelongs[0].ShortName, "札");

@@ -2,13 +2,19 @@
 #include "core/globals.h"
 #include "core/startUp.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/Folders.h"
 #include "platform/forms/Simulation.h"
 #include "platform/forms/testing/TestDesktop.h"
+#include "support/LockHolder.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -30,6 +36,7 @@ struct StartUp : ::testing::Test {
     ~StartUp() override {
         setMainWindowShower(nullptr);
         setPrevInstanceTest(nullptr);
+        files::fault::clear();
     }
 };
 
@@ -80,7 +87,7 @@ TEST_F(StartUp, FailureIsReportedAndNoWindowOpens) {
     writeBytes(docFolder + "/data", "not a folder");
     Main();
     ASSERT_EQ(desk.messages().size(), 1u);
-    EXPECT_EQ(desk.lastMessage().prompt, "Lumoraの起動に失敗しました。\r\nパスが見つかりません。");
+    EXPECT_EQ(desk.lastMessage().prompt, "Lumoraの起動に失敗しました。\r\nパスが見つかりません。\r\n" + docFolder + "/data");
     EXPECT_EQ(desk.lastMessage().title, "システム・エラー");
     EXPECT_EQ(desk.lastMessage().flags, forms::vbExclamation);
     EXPECT_EQ(mainShown, 0);
@@ -95,6 +102,95 @@ TEST_F(StartUp, FailedSettingsWriteAfterTheSplashUnloadsItAndSaysWhy) {
     EXPECT_EQ(desk.lastMessage().prompt, "Lumoraの起動に失敗しました。\r\n書き込みできません。");
     EXPECT_EQ(mainShown, 0);
     EXPECT_TRUE(forms::Form::loadedForms().empty());
+}
+
+TEST_F(StartUp, LeftoversOfCutShortSavesGoAndNothingElse) {
+    const std::string data = docFolder + "/data", games = docFolder + "/data/games";
+    const std::vector<std::string> leftovers = {
+        userFolder + "/.Lumora.ini.Ab12Cd", data + "/.playsers.dat.x1Y2z3", games + "/.manager.dat.000000",
+        games + "/.game00001.lmg.QWERTY", games + "/TempGame.tmp", games + "/TempGame2.tmp"};
+    const std::vector<std::string> kept = {
+        userFolder + "/notes.txt", data + "/.hidden", data + "/.playsers.dat.toolong7", data + "/.Lumora.ini.ab-12c",
+        games + "/..abcdef", docFolder + "/.playsers.dat.x1Y2z3", userFolder + "/temp/.x.AAAAAA"};
+    for (const auto& path : leftovers) writeBytes(path, "half");
+    for (const auto& path : kept) writeBytes(path, "mine");
+    // A link named like a leftover is nobody's leftover: it stays, and so does what it points to.
+    ASSERT_EQ(::symlink((userFolder + "/notes.txt").c_str(), (data + "/.group.dat.LINKED").c_str()), 0);
+
+    // A second start leaves everything to the instance that runs.
+    setPrevInstanceTest([] { return true; });
+    Main();
+    for (const auto& path : leftovers) EXPECT_TRUE(files::fileExists(path)) << path;
+
+    setPrevInstanceTest([] { return false; });
+    Main();
+    for (const auto& path : leftovers) EXPECT_FALSE(files::fileExists(path)) << path;
+    for (const auto& path : kept) EXPECT_EQ(readBytes(path), "mine") << path;
+    EXPECT_TRUE(std::filesystem::is_symlink(data + "/.group.dat.LINKED"));
+    EXPECT_EQ(mainShown, 1);
+}
+
+TEST_F(StartUp, ByteOrderMarkedSettingsAreReadAndKept) {
+    writeBytes(userFolder + "/Lumora.ini", "\xEF\xBB\xBF[Setup]\r\nHole=0\r\nRound=2\r\n");
+    writeBytes(docFolder + "/data/playsers.dat", "\xEF\xBB\xBF[Management]\r\nMaxPlayerNo=3\r\n");
+    Main();
+    EXPECT_EQ(readBytes(userFolder + "/Lumora.ini"), "\xEF\xBB\xBF[Setup]\r\nHole=0\r\nRound=2\r\nKeepMemberEntry=1\r\n");
+    EXPECT_EQ(readBytes(docFolder + "/data/playsers.dat"), "\xEF\xBB\xBF[Management]\r\nMaxPlayerNo=3\r\n");
+}
+
+// The platform's own test takes the lock in the per-user folder.
+struct StartUpWithTheRealLock : StartUp {
+    StartUpWithTheRealLock() { setPrevInstanceTest(nullptr); }
+    void expectFailure(const std::string& reason) {
+        Main();
+        ASSERT_EQ(desk.messages().size(), 1u) << reason;
+        EXPECT_EQ(desk.lastMessage().prompt, "Lumoraの起動に失敗しました。\r\n" + reason);
+        EXPECT_EQ(desk.lastMessage().title, "システム・エラー");
+        EXPECT_EQ(desk.lastMessage().flags, forms::vbExclamation);
+        EXPECT_EQ(mainShown, 0);
+        EXPECT_TRUE(forms::Form::loadedForms().empty());
+        EXPECT_FALSE(files::fileExists(userFolder + "/Lumora.rex"));
+    }
+};
+
+TEST_F(StartUpWithTheRealLock, ALockFileThatCannotBeOpenedFailsLoudly) {
+    std::filesystem::create_directories(userFolder + "/Lumora.lock");
+    expectFailure("ロック・ファイルを開けません。\r\n" + userFolder + "/Lumora.lock");
+    std::filesystem::remove(userFolder + "/Lumora.lock");
+    desk.boxes.clear();
+    files::fault::arm(files::fault::Kind::Open, 0, 1, "Lumora.lock");
+    expectFailure("ロック・ファイルを開けません。\r\n" + userFolder + "/Lumora.lock");
+    // Once it opens, the start goes through.
+    desk.boxes.clear();
+    Main();
+    EXPECT_TRUE(desk.messages().empty());
+    EXPECT_EQ(mainShown, 1);
+}
+
+TEST_F(StartUpWithTheRealLock, FoldersThatCannotBeFoundOrMadeFailLoudly) {
+    writeBytes(home.file("file"), "not a folder");
+    ::setenv("XDG_DATA_HOME", home.file("file/share").c_str(), 1);
+    expectFailure("パスが見つかりません。\r\n" + home.file("file/share"));
+
+    desk.boxes.clear();
+    ::setenv("XDG_DATA_HOME", home.file(".local/share").c_str(), 1);
+    writeBytes(home.file(".config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"$HOME/file/docs\"\n");
+    expectFailure("パスが見つかりません。\r\n" + home.file("file/docs"));
+}
+
+TEST_F(StartUpWithTheRealLock, OnlyALiveInstanceHoldingTheLockMakesASecondStart) {
+    testsupport::LockHolder other(userFolder);
+    ASSERT_TRUE(other.held());
+    Main();
+    EXPECT_TRUE(desk.messages().empty());
+    EXPECT_EQ(mainShown, 0);
+    EXPECT_TRUE(files::fileExists(userFolder + "/Lumora.rex"));
+    // The other instance ends: its lock goes with it, and the next start is the instance.
+    other.end();
+    Main();
+    EXPECT_TRUE(desk.messages().empty());
+    EXPECT_EQ(mainShown, 1);
+    EXPECT_FALSE(files::fileExists(userFolder + "/Lumora.rex"));
 }
 
 TEST(About, LinkFallsBackToTheClipboardWhenTheBrowserCannotOpen) {

@@ -323,8 +323,12 @@ TEST_F(MainWindowTest, AGameThatCannotBeReadWholeIsNeitherOpenedNorPrinted) {
         {7, "ホール数またはコース数が正しくないため"},
         {8, "ホール数またはコース数が正しくないため"},
         {1, "ファイルを読み込めないため"},
+        {2, "ファイルを読み込めないため"},
     };
     files::removeFile(data.gamePath(1));
+    // Cut short before its second player: damaged, never opened as one player and an empty one.
+    const std::string game2 = testsupport::readBytes(data.gamePath(2));
+    testsupport::writeBytes(data.gamePath(2), game2.substr(0, game2.find("[Score2]")));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.game);
         clickRow(rowOf(fileName(c.game)));

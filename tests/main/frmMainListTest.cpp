@@ -266,3 +266,15 @@ TEST_F(MainWindowTest, TheStoredPositionIsHeldOnTheScreenAndSavedOnUnload) {
         EXPECT_EQ(setting("Main_Left", "WindowSize"), "450");
     }
 }
+
+TEST_F(MainWindowTest, OpeningReadsEachFileOnceHoweverManyOfItsValuesItUses) {
+    setSetting("SelectedSeason", "1");
+    for (const std::string& file : {gstrIniFile, gstrSeriesFile, gstrCourceFile, gstrGroupFile, gstrPlayerFile}) {
+        files::probe::countReads(file);
+        frmMain w;
+        w.Show();
+        EXPECT_EQ(files::probe::reads(), 1) << file;
+        w.Unload();
+    }
+    files::probe::countReads("\n");
+}

@@ -104,7 +104,7 @@ TEST_F(NamedRegistryTest, AddEditDeleteAddWritesTheRegistryFile) {
     }
 }
 
-TEST_F(NamedRegistryTest, ListsTheActiveEntriesUpToTheCounter) {
+TEST_F(NamedRegistryTest, ListsTheActiveEntriesUpToTheHighestRecord) {
     const std::string longName(300, 'a');
     data.writeIni(gstrSeriesFile, {{"Management", {{"MaxSeriesNo", "6.5"}}},
                                    {"Series1", {{"Name", "一"}, {"State", "0"}}},
@@ -115,10 +115,11 @@ TEST_F(NamedRegistryTest, ListsTheActiveEntriesUpToTheCounter) {
                                    {"Series7", {{"Name", "七"}, {"State", "0"}}}});
     frmSeriesRegi w;
     desk.runModal(w, [&] { sim::closeBox(w); });
-    // 6.5 rounds to 6; section 5 is missing and counts as an active entry without a name.
+    // 6.5 rounds to 6, and a section above it exists: the list goes on to it.
+    // Section 5 is missing and counts as an active entry without a name.
     // State "0.4" reads as 0, as the main window's filters read it: active.
     EXPECT_EQ(items(w.lstList),
-              (std::vector<std::string>{"一#1", "三#3", std::string(255, 'a') + "#4", "#5"}));
+              (std::vector<std::string>{"一#1", "三#3", std::string(255, 'a') + "#4", "#5", "七#7"}));
 }
 
 TEST_F(NamedRegistryTest, EditAndDeleteNeedASelectedEntry) {

@@ -62,16 +62,15 @@ std::string resolved(const std::string& path) {
     return target;
 }
 
-} // namespace
-
-bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* failure) {
+bool readInto(const std::string& path, std::string& bytes, ReadFailure* failure, int extraFlags) {
     auto fail = [failure, &bytes](ReadFailure why) {
         bytes.clear();
         if (failure) *failure = why;
         return false;
     };
     if (failure) *failure = ReadFailure::None;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    probe::noteRead(path);
+    int fd = fault::shouldFail(fault::Kind::Open, path) ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC | extraFlags);
     // The rare failed open asks the disk once more, so that Missing means what fileExists says.
     if (fd < 0) return fail(fileExists(path) ? ReadFailure::Unreadable : ReadFailure::Missing);
     struct stat st {};
@@ -99,6 +98,12 @@ bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* fail
     ::close(fd);
     bytes.resize(got);
     return true;
+}
+
+} // namespace
+
+bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* failure) {
+    return readInto(path, bytes, failure, 0);
 }
 
 std::optional<std::string> readFile(const std::string& path, ReadFailure* failure) {
@@ -144,6 +149,14 @@ bool fileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool fileOpens(const std::string& path) {
+    if (!fileExists(path) || fault::shouldFail(fault::Kind::Open, path)) return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
 bool folderExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -155,10 +168,33 @@ bool makeFolder(const std::string& path) {
     return folderExists(path);
 }
 
+bool createFile(const std::string& path, std::string_view bytes) {
+    // O_EXCL with O_NOFOLLOW: whatever is at the path, a link included, makes the open fail.
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modeFor(path));
+    if (fd < 0) return false;
+    auto fail = [&] {
+        ::close(fd);
+        ::unlink(path.c_str());
+        return false;
+    };
+    long limit = 0;
+    if (fault::shouldFail(fault::Kind::WriteAfterBytes, path, &limit)) {
+        writeAll(fd, bytes.data(), std::min(bytes.size(), static_cast<std::size_t>(std::max(limit, 0L))));
+        return fail();
+    }
+    if (!writeAll(fd, bytes.data(), bytes.size())) return fail();
+    if (fault::shouldFail(fault::Kind::Flush, path) || ::fsync(fd) != 0) return fail();
+    if (::close(fd) != 0) {
+        ::unlink(path.c_str());
+        return false;
+    }
+    return true;
+}
+
 bool copyFile(const std::string& from, const std::string& to) {
     if (fault::shouldFail(fault::Kind::Copy, from + "\n" + to)) return false;
-    auto bytes = readFile(from);
-    return bytes && writeFileAtomic(to, *bytes);
+    std::string bytes;
+    return readInto(from, bytes, nullptr, O_NOFOLLOW) && createFile(to, bytes);
 }
 
 bool removeFile(const std::string& path) {
@@ -181,6 +217,28 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     if (folder.back() == '/') return folder + name;
     return folder + "/" + name;
+}
+
+std::size_t byteOrderMarkLength(std::string_view bytes) { return bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0; }
+
+bool isAtomicWriteTemporary(std::string_view name) {
+    // mkstemp's six characters: ASCII letters and digits.
+    constexpr std::size_t kRandom = 6;
+    if (name.size() < 1 + 1 + 1 + kRandom || name.front() != '.' || name[name.size() - kRandom - 1] != '.') return false;
+    return std::all_of(name.end() - kRandom, name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+}
+
+void removeInterruptedWrites(const std::string& folder) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        // The entry itself: a link named like a temporary file is not ours.
+        if (!it->is_regular_file(typeError) || it->is_symlink(typeError)) continue;
+        const std::string name = it->path().filename().string();
+        if (isAtomicWriteTemporary(name)) removeFile(joinPath(folder, name));
+    }
 }
 
 } // namespace files

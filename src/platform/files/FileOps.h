@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,13 +20,35 @@ std::optional<std::string> readFile(const std::string& path, ReadFailure* failur
 // bytes (`bytes` then holds nothing).
 bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* failure = nullptr);
 bool writeFileAtomic(const std::string& path, std::string_view bytes);
+// Writes a file that must not exist yet, flushed to disk: a symbolic link or
+// any other file already at the path makes it fail, and nothing is ever
+// written through a link or into a file someone else put there. A failed
+// write removes what it made.
+bool createFile(const std::string& path, std::string_view bytes);
 bool fileExists(const std::string& path);
+// Whether the regular file at the path opens for reading (its bytes are not
+// read); false when there is none.
+bool fileOpens(const std::string& path);
 bool folderExists(const std::string& path);
 bool makeFolder(const std::string& path);          // with parents; true when it exists afterwards
-bool copyFile(const std::string& from, const std::string& to); // replaces "to" atomically
+// Copies `from` (never through a link) into a new file `to`, as createFile does.
+bool copyFile(const std::string& from, const std::string& to);
 bool removeFile(const std::string& path);          // true when the file is gone afterwards
 bool renameFile(const std::string& from, const std::string& to); // atomic replacement of "to"
 std::string joinPath(const std::string& folder, const std::string& name); // with "/"
+
+// The length of a UTF-8 byte-order mark at the start of a file's bytes (3),
+// or 0. Some editors put one there; readers skip it, so that it never hides
+// the first line.
+std::size_t byteOrderMarkLength(std::string_view bytes);
+
+// Whether a file name is one that writeFileAtomic gives its temporary file:
+// "." + the file's own name + "." + six letters or digits.
+bool isAtomicWriteTemporary(std::string_view name);
+// Removes from a folder the temporary files of atomic writes that never
+// finished (the process was killed mid-write). Only regular files with such
+// names go; a single instance of the program calls it before it writes.
+void removeInterruptedWrites(const std::string& folder);
 
 // Test hook: make the next file operations fail the way a full disk or a
 // broken folder would. Tests run as root, so permissions cannot do it.
@@ -37,6 +60,7 @@ enum class Kind {
     Rename,          // the final rename fails
     Copy,            // a copy fails
     Remove,          // a delete fails
+    Open,            // opening a file fails, as for one owned by another user
 };
 // Arms a fault; it fires on the next `count` matching operations (-1 = until cleared)
 // whose target path contains `pathPart` (empty = any path).
@@ -45,5 +69,14 @@ void clear();
 // Used by the operations themselves.
 bool shouldFail(Kind kind, const std::string& path, long* bytes = nullptr);
 } // namespace fault
+
+// Test hook: counts the whole-file reads (readFile, readFileInto) of paths
+// that contain `pathPart`, from the call on.
+namespace probe {
+void countReads(std::string pathPart);
+long reads();
+// Used by the reads themselves.
+void noteRead(const std::string& path);
+} // namespace probe
 
 } // namespace files

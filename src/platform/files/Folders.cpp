@@ -41,7 +41,7 @@ std::string documentsFromUserDirs(const std::string& home) {
     if (config.empty()) return {};
     auto bytes = readFile(joinPath(config, "user-dirs.dirs"));
     if (!bytes) return {};
-    std::istringstream in(*bytes);
+    std::istringstream in(bytes->substr(byteOrderMarkLength(*bytes)));
     std::string line;
     const std::string prefix = "XDG_DOCUMENTS_DIR=";
     while (std::getline(in, line)) {
@@ -62,32 +62,38 @@ std::string documentsFromUserDirs(const std::string& home) {
 
 std::string userDataHome() { return baseFolder("XDG_DATA_HOME", ".local/share"); }
 
-std::string documentsFolder() {
+std::string documentsPath() {
     std::string home = homeFolder();
     if (home.empty()) return {};
     std::string docs = documentsFromUserDirs(home);
-    if (docs.empty()) docs = joinPath(home, "Documents");
-    return makeFolder(docs) ? docs : std::string();
+    return docs.empty() ? joinPath(home, "Documents") : docs;
+}
+
+std::string documentsFolder() {
+    std::string docs = documentsPath();
+    return !docs.empty() && makeFolder(docs) ? docs : std::string();
 }
 
 InstanceLock::~InstanceLock() { release(); }
 
-bool InstanceLock::acquire(const std::string& folder, const std::string& name) {
+InstanceLock::Result InstanceLock::acquire(const std::string& folder, const std::string& name) {
     release();
-    if (!makeFolder(folder)) return false;
+    if (!makeFolder(folder)) return Result::Failed;
     std::string path = joinPath(folder, name);
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+    int fd = fault::shouldFail(fault::Kind::Open, path) ? -1 : ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return Result::Failed;
     // flock belongs to the open file: the kernel drops it when the process
-    // ends, however it ends, so a dead instance never blocks a new one.
+    // ends, however it ends, so a dead instance never blocks a new one. Only
+    // "held elsewhere" means another instance; any other error is a failure.
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) continue;
+        const bool busy = errno == EWOULDBLOCK;
         ::close(fd);
-        return false;
+        return busy ? Result::Busy : Result::Failed;
     }
     fd_ = fd;
     path_ = path;
-    return true;
+    return Result::Held;
 }
 
 void InstanceLock::release() {

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <sys/stat.h>
 #include <unordered_map>
+#include <utility>
 
 namespace files {
 
@@ -46,8 +47,21 @@ constexpr std::size_t kMaxCached = 64;
 struct Entry {
     Identity id;
     bool settled = false;
-    ProfileText text;
-    std::uint64_t checkedIn = 0; // the read batch that last checked it; 0 = none
+    std::string unparsed;              // the bytes while they are not parsed yet
+    std::optional<ProfileText> parsed; // made on the first look-up
+    std::uint64_t checkedIn = 0;       // the read batch that last checked it; 0 = none
+
+    const std::string& bytes() const { return parsed ? parsed->raw() : unparsed; }
+    // Parsed when first needed: a file written and not read again (or read
+    // and not looked up) is never parsed for nothing.
+    const ProfileText& text() {
+        if (!parsed) parsed.emplace(std::exchange(unparsed, std::string()));
+        return *parsed;
+    }
+    void replaceBytes(std::string bytes) {
+        parsed.reset();
+        unparsed = std::move(bytes);
+    }
 };
 
 // Parsed files by path, most recently used first.
@@ -59,12 +73,26 @@ public:
     const ProfileText* current(const std::string& path, bool inBatch) {
         if (inBatch && batchDepth_ > 0) {
             Entry* e = find(path);
-            if (e && e->checkedIn == batch_) return &e->text;
+            if (e && e->checkedIn == batch_) return &e->text();
         }
         Entry* e = check(path);
         if (!e) return nullptr;
         if (batchDepth_ > 0) e->checkedIn = batch_;
-        return &e->text;
+        return &e->text();
+    }
+
+    // The file as a write finds it: checked against the disk, except that in
+    // a read batch an entry checked in it whose file still has the same
+    // identity is taken as it is (nothing else writes during a batch; a file
+    // replaced or removed meanwhile is still seen).
+    const ProfileText* currentForWrite(const std::string& path) {
+        if (batchDepth_ > 0) {
+            Entry* e = find(path);
+            struct stat st {};
+            if (e && e->checkedIn == batch_ && ::stat(path.c_str(), &st) == 0 && identityOf(st) == e->id)
+                return &e->text();
+        }
+        return current(path, false);
     }
 
     void beginBatch() {
@@ -73,14 +101,14 @@ public:
     void endBatch() { --batchDepth_; }
 
     // After our own write: the bytes we wrote are the file's content now.
-    void wrote(const std::string& path, ProfileText text) {
+    void wrote(const std::string& path, std::string bytes) {
         struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) {
-            forget(path);
-            return;
-        }
         forget(path);
-        store(path, identityOf(st), false, std::move(text));
+        if (::stat(path.c_str(), &st) != 0) return;
+        Entry& e = store(path, identityOf(st), false, std::move(bytes));
+        // Within a batch what we wrote counts as checked: the batch's later
+        // reads and writes of the file need not read it again.
+        if (batchDepth_ > 0) e.checkedIn = batch_;
     }
 
     void forget(const std::string& path) {
@@ -112,8 +140,8 @@ private:
             forget(path);
             return nullptr;
         }
-        if (!e) return &store(path, id, settles, ProfileText(std::move(*bytes)));
-        if (e->id != id || *bytes != e->text.raw()) e->text = ProfileText(std::move(*bytes));
+        if (!e) return &store(path, id, settles, std::move(*bytes));
+        if (e->id != id || *bytes != e->bytes()) e->replaceBytes(std::move(*bytes));
         e->id = id;
         e->settled = settles;
         return e;
@@ -128,8 +156,8 @@ private:
         return &entries_.front().second;
     }
 
-    Entry& store(const std::string& path, Identity id, bool settled, ProfileText text) {
-        entries_.push_front(Item{path, Entry{id, settled, std::move(text), 0}});
+    Entry& store(const std::string& path, Identity id, bool settled, std::string bytes) {
+        entries_.push_front(Item{path, Entry{id, settled, std::move(bytes), std::nullopt, 0}});
         index_[path] = entries_.begin();
         if (entries_.size() > kMaxCached) {
             index_.erase(entries_.back().first);
@@ -197,13 +225,40 @@ std::optional<std::string> ProfileSection::value(const std::string& key, std::si
     return valueOf(*text_, section_, key, maxBytes);
 }
 
+std::optional<std::vector<std::string>> getProfileSectionNames(const std::string& file) {
+    std::lock_guard lock(gMutex);
+    const ProfileText* text = gCache.current(file, true);
+    if (text) return text->sectionNames();
+    if (missing(file)) return std::vector<std::string>{};
+    return std::nullopt;
+}
+
+namespace {
+
+// The file as a write finds it, nullptr when there is none; false when it is
+// there but cannot be read, so that it is never replaced by a file that
+// holds only the new values.
+bool currentForWrite(const std::string& file, const ProfileText*& current) {
+    current = gCache.currentForWrite(file);
+    return current || missing(file);
+}
+
+bool replace(const std::string& file, std::string bytes) {
+    if (!writeFileAtomic(file, bytes)) {
+        gCache.forget(file);
+        return false;
+    }
+    gCache.wrote(file, std::move(bytes));
+    return true;
+}
+
+} // namespace
+
 bool writeProfileString(const std::string& file, const std::string& section,
                         const std::optional<std::string>& key, const std::optional<std::string>& value) {
     std::lock_guard lock(gMutex);
-    const ProfileText* current = gCache.current(file, false);
-    // A file that is there but cannot be read is never replaced by one that
-    // holds only the new value.
-    if (!current && !missing(file)) return false;
+    const ProfileText* current = nullptr;
+    if (!currentForWrite(file, current)) return false;
     std::optional<std::string> changed;
     if (!key) {
         if (current) changed = current->withoutSection(section);
@@ -213,13 +268,16 @@ bool writeProfileString(const std::string& file, const std::string& section,
         static const ProfileText noFile;
         changed = (current ? *current : noFile).withValue(section, *key, *value);
     }
-    if (!changed) return true; // nothing to change
-    if (!writeFileAtomic(file, *changed)) {
-        gCache.forget(file);
-        return false;
-    }
-    gCache.wrote(file, ProfileText(std::move(*changed)));
-    return true;
+    return !changed || replace(file, std::move(*changed)); // nothing to change is no failure
+}
+
+bool writeProfileValues(const std::string& file, const std::vector<ProfileValue>& values) {
+    std::lock_guard lock(gMutex);
+    const ProfileText* current = nullptr;
+    if (!currentForWrite(file, current)) return false;
+    static const ProfileText noFile;
+    std::optional<std::string> changed = (current ? *current : noFile).withValues(values);
+    return !changed || replace(file, std::move(*changed));
 }
 
 } // namespace files

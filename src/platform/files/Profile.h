@@ -2,6 +2,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/files/ProfileText.h"
 
 // Profile-string access to INI text files in code page 932: section and key
 // names match without regard to ASCII case, blanks around names and values are
@@ -14,8 +17,11 @@ class ProfileText;
 // values from each of thousands of files). While one is alive, a file is
 // checked against the disk (its identity, and its bytes while its time is
 // recent) on its first read only; later reads of it answer from its parsed
-// form without touching the disk. Our own writes still count at once: a write
-// always checks the file first, and the next read after it checks again.
+// form without touching the disk. Our own writes count at once: what a write
+// puts in the file is what the batch's later reads and writes see. A write
+// in the batch checks the file's identity first (a file replaced or removed
+// is read anew) but not its bytes. So one operation on a file (a registry
+// add: its counter and sections read, its values written) reads it once.
 // Safe because the program is a single instance and a batch covers one loop
 // that nothing else interrupts and that writes files, if at all, only through
 // this layer; a file edited from outside meanwhile is seen by the next batch
@@ -53,11 +59,20 @@ private:
     std::unique_ptr<ProfileText> text_;
 };
 
+// The file's section names as ProfileText::sectionNames gives them: none
+// when the file is missing, nullopt when it is there but cannot be read.
+std::optional<std::vector<std::string>> getProfileSectionNames(const std::string& file);
+
 // Writes one value (creating file, section and key as needed and replacing in
 // place, every other line kept byte for byte). A null key deletes the whole
 // section; a null value deletes the key. Returns false when the file could
 // not be written; the old file is then left whole.
 bool writeProfileString(const std::string& file, const std::string& section,
                         const std::optional<std::string>& key, const std::optional<std::string>& value);
+
+// Writes several values in one replacement of the file: all of them or,
+// when it fails, none. The file is as the same values written one by one
+// would leave it.
+bool writeProfileValues(const std::string& file, const std::vector<ProfileValue>& values);
 
 } // namespace files

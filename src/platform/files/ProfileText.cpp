@@ -1,11 +1,13 @@
 #include "platform/files/ProfileText.h"
 
+#include "platform/files/FileOps.h"
 #include "platform/files/LineMasks.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Strings.h"
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 namespace files {
 
@@ -121,19 +123,27 @@ ProfileText::ProfileText(std::string raw, std::optional<std::string_view> lastSe
     LineSplitter splitter(raw_);
     for (Line at; splitter.next(at);) {
         std::size_t index = lines_.size();
+        if (index == 0) {
+            // The first line starts after a byte-order mark, which stays in
+            // the file as part of no line's text.
+            at.begin += byteOrderMarkLength(raw_);
+        }
         lines_.push_back(at);
 
-        // Line breaks are never part of a two-byte character, so decoding
-        // line by line reads the same text as decoding the whole file.
-        std::string_view line(raw_.data() + at.begin, at.textEnd - at.begin);
-        if (!at.ascii) {
-            decoded = text::decode932(line);
-            line = decoded;
-        }
-
-        std::size_t first = line.find_first_not_of(' ');
+        // Blanks, "[" and "=" are never part of a two-byte character (trail
+        // bytes start at 0x40), so they are found in the raw bytes; only the
+        // header's name and the key are decoded here, the value when asked.
+        const std::string_view raw(raw_.data() + at.begin, at.textEnd - at.begin);
+        std::size_t first = raw.find_first_not_of(' ');
         if (first == std::string_view::npos) continue; // blank line
-        if (line[first] == '[') {
+        if (raw[first] == '[') {
+            // "]" may be a trail byte: the header is decoded before it is looked for.
+            std::string_view line = raw;
+            if (!at.ascii) {
+                decoded = text::decode932(raw);
+                line = decoded;
+                first = line.find('[');
+            }
             if (inSection) sections_.back().end = index;
             // The section asked for is complete: nothing after it counts.
             if (lastSection && inSection && sameName(sections_.back().name, trimmed(*lastSection))) {
@@ -151,10 +161,11 @@ ProfileText::ProfileText(std::string raw, std::optional<std::string_view> lastSe
         if (!inSection) continue; // nothing before the first section counts
         Section& s = sections_.back();
         s.lastContent = index;
-        // An ASCII line is its raw bytes: its "=" is where the splitter found it.
-        const std::size_t eq = at.ascii ? at.eq - at.begin : std::min(line.find('='), line.size());
-        if (eq == line.size()) continue;
-        keys_.push_back({nameKey(line.substr(0, eq)), std::string(trimmed(line.substr(eq + 1))), index});
+        const std::size_t eq = at.eq - at.begin;
+        if (eq == raw.size()) continue;
+        std::string_view key = raw.substr(0, eq);
+        if (!at.ascii) key = decoded = text::decode932(key);
+        keys_.push_back({nameKey(key), std::nullopt, index});
         ++s.keyCount;
     }
     if (inSection) sections_.back().end = lines_.size();
@@ -198,7 +209,20 @@ const std::string* ProfileText::find(std::string_view section, std::string_view 
     const Section* s = findSection(section);
     if (!s) return nullptr;
     const Key* k = findKey(*s, key);
-    return k ? &k->value : nullptr;
+    if (!k) return nullptr;
+    if (!k->value) {
+        const Line& at = lines_[k->line];
+        const std::string_view raw(raw_.data() + at.eq + 1, at.textEnd - at.eq - 1);
+        k->value = std::string(at.ascii ? trimmed(raw) : trimmed(text::decode932(raw)));
+    }
+    return &*k->value;
+}
+
+std::vector<std::string> ProfileText::sectionNames() const {
+    std::vector<std::string> names;
+    names.reserve(sections_.size());
+    for (const Section& s : sections_) names.push_back(s.name);
+    return names;
 }
 
 bool ProfileText::lastLineOpen() const {
@@ -207,41 +231,90 @@ bool ProfileText::lastLineOpen() const {
 
 std::optional<std::string> ProfileText::withValue(std::string_view section, std::string_view key,
                                                   std::string_view value) const {
-    std::string keyText = stored(trimmed(key));
-    std::string valueText = stored(value);
-    const Section* s = findSection(section);
-    if (!s) {
-        std::string out = raw_;
-        if (lastLineOpen()) out += kLineBreak;
-        out += "[";
-        out += stored(trimmed(section));
-        out += "]";
-        out += kLineBreak;
-        out += keyText + "=" + valueText;
-        out += kLineBreak;
-        return out;
+    return withValues({{std::string(section), std::string(key), std::string(value)}});
+}
+
+std::optional<std::string> ProfileText::withValues(const std::vector<ProfileValue>& values) const {
+    // Where each value goes, as writing them one by one would put it: over
+    // the value of the key it names; else after the last line that is not
+    // blank of its section, after the keys added there before it; else into
+    // a new section at the end of the file.
+    struct AddedKey {
+        std::string name; // trimmed, lower case
+        std::string text; // the key as stored
+        std::string value;
+    };
+    struct NewSection {
+        std::string name; // trimmed, lower case
+        std::string text; // the name as stored
+        std::vector<AddedKey> keys;
+    };
+    std::unordered_map<std::size_t, std::string> replaced; // key line -> value
+    std::unordered_map<std::size_t, std::vector<AddedKey>> added; // section -> keys
+    std::vector<NewSection> newSections;
+    const auto add = [](std::vector<AddedKey>& keys, const ProfileValue& v) {
+        std::string name = nameKey(v.key);
+        for (AddedKey& k : keys)
+            if (k.name == name) {
+                k.value = stored(v.value);
+                return;
+            }
+        keys.push_back({std::move(name), stored(trimmed(v.key)), stored(v.value)});
+    };
+    for (const ProfileValue& v : values) {
+        if (const Section* s = findSection(v.section)) {
+            if (const Key* k = findKey(*s, v.key))
+                replaced[k->line] = stored(v.value);
+            else
+                add(added[static_cast<std::size_t>(s - sections_.data())], v);
+            continue;
+        }
+        const std::string name = nameKey(v.section);
+        auto section = std::find_if(newSections.begin(), newSections.end(),
+                                    [&name](const NewSection& n) { return n.name == name; });
+        if (section == newSections.end())
+            section = newSections.insert(newSections.end(), {name, stored(trimmed(v.section)), {}});
+        add(section->keys, v);
     }
-    if (const Key* k = findKey(*s, key)) {
+
+    // The changes inside the file, in file order.
+    struct Splice {
+        std::size_t begin, end; // the raw bytes replaced
+        std::string text;
+    };
+    std::vector<Splice> splices;
+    bool changed = false;
+    for (auto& [line, value] : replaced) {
         // The value is everything after the line's first "=" (never a trail byte).
-        const Line& line = lines_[k->line];
-        const std::size_t valueBegin = line.eq + 1;
-        if (raw_.compare(valueBegin, line.textEnd - valueBegin, valueText) == 0) return std::nullopt;
-        std::string out;
-        out.reserve(raw_.size() + valueText.size());
-        out.append(raw_, 0, valueBegin);
-        out += valueText;
-        out.append(raw_, line.textEnd, std::string::npos);
-        return out;
+        const Line& at = lines_[line];
+        const std::size_t valueBegin = at.eq + 1;
+        if (raw_.compare(valueBegin, at.textEnd - valueBegin, value) == 0) continue;
+        splices.push_back({valueBegin, at.textEnd, std::move(value)});
+        changed = true;
     }
-    // A new key goes after the section's last line that is not blank.
-    const Line& after = lines_[s->lastContent];
+    for (auto& [section, keys] : added) {
+        const Line& after = lines_[sections_[section].lastContent];
+        std::string text = after.textEnd == after.end ? std::string(kLineBreak) : std::string();
+        for (const AddedKey& k : keys) text.append(k.text).append("=").append(k.value).append(kLineBreak);
+        splices.push_back({after.end, after.end, std::move(text)});
+        changed = true;
+    }
+    if (!changed && newSections.empty()) return std::nullopt;
+    std::sort(splices.begin(), splices.end(), [](const Splice& a, const Splice& b) { return a.begin < b.begin; });
+
     std::string out;
-    out.reserve(raw_.size() + keyText.size() + valueText.size() + 4);
-    out.append(raw_, 0, after.end);
-    if (after.textEnd == after.end) out += kLineBreak;
-    out += keyText + "=" + valueText;
-    out += kLineBreak;
-    out.append(raw_, after.end, std::string::npos);
+    out.reserve(raw_.size() + values.size() * 32);
+    std::size_t kept = 0; // raw bytes before this offset are done
+    for (const Splice& splice : splices) {
+        out.append(raw_, kept, splice.begin - kept).append(splice.text);
+        kept = splice.end;
+    }
+    out.append(raw_, kept, std::string::npos);
+    if (!newSections.empty() && !out.empty() && out.back() != '\n' && out.back() != '\r') out += kLineBreak;
+    for (const NewSection& section : newSections) {
+        out.append("[").append(section.text).append("]").append(kLineBreak);
+        for (const AddedKey& k : section.keys) out.append(k.text).append("=").append(k.value).append(kLineBreak);
+    }
     return out;
 }
 

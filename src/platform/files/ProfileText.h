@@ -59,9 +59,15 @@ private:
     std::uint64_t breaks_ = 0, eqs_ = 0, highs_ = 0, crLfs_ = 0;
 };
 
+// One value to write: section, key and value (UTF-8).
+struct ProfileValue {
+    std::string section, key, value;
+};
+
 // One INI file as the profile functions see it: the raw bytes, split into
 // lines (CR LF, LF or CR), each line decoded from code page 932 before it is
-// looked at, so trail bytes "[", "]" and "\" never split a character.
+// looked at, so trail bytes "[", "]" and "\" never split a character. A
+// UTF-8 byte-order mark at the start is skipped (and kept in the bytes).
 // Section and key names are trimmed and match without regard to ASCII case;
 // values are trimmed, quotes kept; the first section and the first key of a
 // name win. Edits give the whole new file and keep every other line's bytes.
@@ -79,11 +85,17 @@ public:
 
     // The value (UTF-8), or nullptr when the section or the key is missing.
     const std::string* find(std::string_view section, std::string_view key) const;
+    // The names of the sections in file order, trimmed and in ASCII lower
+    // case, as they are matched.
+    std::vector<std::string> sectionNames() const;
 
     // The file's new bytes, or nullopt when nothing changes. The value is
     // written in code page 932 with CR, LF and NUL turned into blanks.
     std::optional<std::string> withValue(std::string_view section, std::string_view key,
                                          std::string_view value) const;
+    // The same for several values at once: the bytes that writing them one
+    // after the other would give, made in one pass over this file.
+    std::optional<std::string> withValues(const std::vector<ProfileValue>& values) const;
     std::optional<std::string> withoutKey(std::string_view section, std::string_view key) const;
     // Every section of that name goes, with all of its lines.
     std::optional<std::string> withoutSection(std::string_view section) const;
@@ -95,7 +107,9 @@ private:
     ProfileText(std::string raw, std::optional<std::string_view> lastSection);
     struct Key {
         std::string name; // trimmed, ASCII lower case
-        std::string value;
+        // Decoded and trimmed when first asked for: a huge value that is
+        // never read is never decoded.
+        mutable std::optional<std::string> value;
         std::size_t line;
     };
     struct Section {

@@ -4,6 +4,7 @@
 #include "platform/files/Folders.h"
 #include "platform/forms/Backend.h"
 #include "platform/forms/Form.h"
+#include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
 
 #include <chrono>
@@ -170,18 +171,18 @@ void setCommandLine(int argc, const char* const* argv) {
 
 bool PrevInstance() {
     static files::InstanceLock lock;
-    static int answer = -1;
-    if (answer < 0) {
-        const std::string home = files::userDataHome();
-        if (home.empty()) {
-            answer = 0;
-        } else {
-            const std::string folder = files::joinPath(files::joinPath(home, "Quillon Software"), "Lumora");
-            files::makeFolder(folder);
-            answer = lock.acquire(folder) ? 0 : 1;
-        }
+    constexpr const char* kLockName = "Lumora.lock";
+    const std::string home = files::userDataHome();
+    if (home.empty()) text::raise(text::err::PathNotFound);
+    const std::string folder = files::joinPath(files::joinPath(home, "Quillon Software"), "Lumora");
+    const std::string path = files::joinPath(folder, kLockName);
+    if (lock.held() && lock.path() == path) return false;
+    switch (lock.acquire(folder, kLockName)) {
+    case files::InstanceLock::Result::Held: return false;
+    case files::InstanceLock::Result::Busy: return true;
+    case files::InstanceLock::Result::Failed: break;
     }
-    return answer == 1;
+    throw text::RuntimeError(text::err::PermissionDenied, "ロック・ファイルを開けません。\r\n" + path);
 }
 
 } // namespace App

@@ -127,9 +127,10 @@ std::string Path();
 // The arguments after the program's name, joined by a blank.
 std::string Command();
 void setCommandLine(int argc, const char* const* argv);
-// True when another instance of the program runs for this user: the first
-// call takes the instance lock in the per-user folder and holds it for the
-// process's life.
+// True when another live instance of the program holds the instance lock in
+// the per-user folder; otherwise this process takes it and holds it for its
+// life. A lock that cannot be taken for any other reason (no home folder, a
+// lock file that cannot be opened) raises a run-time error that says why.
 bool PrevInstance();
 } // namespace App
 

@@ -91,18 +91,46 @@ TEST_F(FileOps, FaultsMatchTheirPathAndCount) {
     EXPECT_TRUE(files::writeFileAtomic(path, "x"));
 }
 
+TEST_F(FileOps, ANewFileIsNeverWrittenThroughALinkOrOverAnotherFile) {
+    const std::string fresh = home.file("data/work.tmp");
+    const std::string target = home.file("elsewhere.txt");
+    writeBytes(target, "not yours");
+    ASSERT_EQ(::symlink(target.c_str(), fresh.c_str()), 0);
+    EXPECT_FALSE(files::createFile(fresh, "save"));
+    std::filesystem::remove(fresh);
+    ASSERT_EQ(::symlink(home.file("data/none").c_str(), fresh.c_str()), 0); // dangling
+    EXPECT_FALSE(files::createFile(fresh, "save"));
+    EXPECT_FALSE(files::fileExists(home.file("data/none")));
+    EXPECT_FALSE(files::createFile(path, "save")); // a file already there
+    EXPECT_EQ(readBytes(target), "not yours");
+    EXPECT_EQ(readBytes(path), "old content");
+
+    // A write that fails leaves nothing; one that works leaves the bytes.
+    std::filesystem::remove(fresh);
+    for (auto kind : {fault::Kind::WriteAfterBytes, fault::Kind::Flush}) {
+        fault::arm(kind, 2);
+        EXPECT_FALSE(files::createFile(fresh, "save")) << int(kind);
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(fresh))) << int(kind);
+    }
+    EXPECT_TRUE(files::createFile(fresh, "save"));
+    EXPECT_EQ(readBytes(fresh), "save");
+}
+
 TEST_F(FileOps, CopyRemoveAndRename) {
     std::string copy = home.file("data/copy.txt");
-    writeBytes(copy, "previous");
     fault::arm(fault::Kind::Copy);
     EXPECT_FALSE(files::copyFile(path, copy));
-    EXPECT_EQ(readBytes(copy), "previous");
-    fault::arm(fault::Kind::WriteAfterBytes, 3); // a copy is an atomic write too
+    fault::arm(fault::Kind::WriteAfterBytes, 3);
     EXPECT_FALSE(files::copyFile(path, copy));
-    EXPECT_EQ(readBytes(copy), "previous");
+    EXPECT_FALSE(files::fileExists(copy));
     EXPECT_TRUE(files::copyFile(path, copy));
     EXPECT_EQ(readBytes(copy), "old content");
-    EXPECT_FALSE(files::copyFile(home.file("data/missing"), copy));
+    EXPECT_FALSE(files::copyFile(path, copy)); // a copy makes a new file only
+    EXPECT_FALSE(files::copyFile(home.file("data/missing"), home.file("data/copy2.txt")));
+    // Nor is a link copied from.
+    const std::string link = home.file("data/link.txt");
+    ASSERT_EQ(::symlink(path.c_str(), link.c_str()), 0);
+    EXPECT_FALSE(files::copyFile(link, home.file("data/copy3.txt")));
 
     std::string moved = home.file("data/moved.txt");
     fault::arm(fault::Kind::Rename);

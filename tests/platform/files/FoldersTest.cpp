@@ -1,11 +1,11 @@
 #include "platform/files/FileOps.h"
 #include "platform/files/Folders.h"
+#include "support/LockHolder.h"
 #include "support/TempHome.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using testsupport::TempHome;
 using testsupport::writeBytes;
@@ -32,6 +32,7 @@ TEST(Folders, DocumentsFolderFromUserDirsCreatedWhenMissing) {
         {"# comment\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/文書\"\n", home.path().string() + "/文書"},
         {"XDG_DOCUMENTS_DIR=\"" + home.file("abs/docs") + "\"\r\n", home.file("abs/docs")},
         {"XDG_MUSIC_DIR=\"$HOME/Music\"\n", home.path().string() + "/Documents"},
+        {"\xEF\xBB\xBFXDG_DOCUMENTS_DIR=\"$HOME/bom\"\n", home.path().string() + "/bom"},
     };
     for (const auto& c : cases) {
         std::remove(dirs.c_str());
@@ -42,38 +43,38 @@ TEST(Folders, DocumentsFolderFromUserDirsCreatedWhenMissing) {
 }
 
 TEST(InstanceLock, OneHolderAtATimeAndADeadHolderLeavesItFree) {
+    using Result = files::InstanceLock::Result;
     TempHome home;
     const std::string folder = home.file("lock");
-    int toParent[2], toChild[2];
-    ASSERT_EQ(::pipe(toParent), 0);
-    ASSERT_EQ(::pipe(toChild), 0);
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // Holds the lock until told to die, then dies without releasing it.
-        files::InstanceLock lock;
-        char ok = lock.acquire(folder) ? '1' : '0';
-        if (::write(toParent[1], &ok, 1) != 1) ::_exit(2);
-        char go;
-        if (::read(toChild[0], &go, 1) < 0) ::_exit(3);
-        ::_exit(0);
-    }
-    char ok = 0;
-    ASSERT_EQ(::read(toParent[0], &ok, 1), 1);
-    EXPECT_EQ(ok, '1');
+    testsupport::LockHolder other(folder);
+    ASSERT_TRUE(other.held());
     files::InstanceLock mine;
-    EXPECT_FALSE(mine.acquire(folder));
+    EXPECT_EQ(mine.acquire(folder), Result::Busy);
     EXPECT_FALSE(mine.held());
-    char go = 'x';
-    ASSERT_EQ(::write(toChild[1], &go, 1), 1);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) ::close(fd);
+    other.end(); // dies holding it
 
-    EXPECT_TRUE(mine.acquire(folder));
+    EXPECT_EQ(mine.acquire(folder), Result::Held);
     EXPECT_TRUE(mine.held());
+    EXPECT_EQ(mine.path(), folder + "/Lumora.lock");
     files::InstanceLock second; // another open of the same file in this process
-    EXPECT_FALSE(second.acquire(folder));
+    EXPECT_EQ(second.acquire(folder), Result::Busy);
     mine.release();
-    EXPECT_TRUE(second.acquire(folder));
+    EXPECT_EQ(second.acquire(folder), Result::Held);
+}
+
+TEST(InstanceLock, ALockFileThatCannotBeOpenedIsAFailureNotAnotherInstance) {
+    using Result = files::InstanceLock::Result;
+    TempHome home;
+    // A folder where the lock file belongs.
+    std::filesystem::create_directories(home.file("a/Lumora.lock"));
+    files::InstanceLock lock;
+    EXPECT_EQ(lock.acquire(home.file("a")), Result::Failed);
+    // A file that cannot be opened (another user's, which root cannot show).
+    files::fault::arm(files::fault::Kind::Open, 0, 1, "Lumora.lock");
+    EXPECT_EQ(lock.acquire(home.file("b")), Result::Failed);
+    EXPECT_FALSE(lock.held());
+    // A folder that cannot be made, below a file.
+    writeBytes(home.file("c"), "x");
+    EXPECT_EQ(lock.acquire(home.file("c/d")), Result::Failed);
+    EXPECT_EQ(lock.acquire(home.file("b")), Result::Held);
 }

@@ -148,6 +148,25 @@ TEST_F(Profile, AReplacedValueKeepsItsLineAndEveryOtherByte) {
     EXPECT_EQ(getProfileString(ini, "Score", "Keep"), "me");
 }
 
+TEST_F(Profile, SeveralValuesGoInOneWriteWhereOneByOneWouldPutThem) {
+    const std::string before = "\xEF\xBB\xBF[A]\r\nK=1\r\n\r\n[B]\r\nX=1";
+    writeBytes(ini, before);
+    EXPECT_EQ(getProfileString(ini, "a", "k"), "1"); // the byte-order mark hides no section
+    const std::vector<files::ProfileValue> values = {
+        {"A", "K", "2"}, {"B", "Y", "3"}, {"New", "Z", "4"}, {"a", "L", "5"}, {" new ", "W", "6"}, {"A", "k", "7"}};
+    files::fault::arm(files::fault::Kind::Rename);
+    EXPECT_FALSE(files::writeProfileValues(ini, values));
+    EXPECT_EQ(readBytes(ini), before);
+    EXPECT_TRUE(files::writeProfileValues(ini, values));
+    EXPECT_EQ(readBytes(ini), "\xEF\xBB\xBF[A]\r\nK=7\r\nL=5\r\n\r\n[B]\r\nX=1\r\nY=3\r\n[New]\r\nZ=4\r\nW=6\r\n");
+    EXPECT_EQ(getProfileString(ini, "new", "w"), "6");
+    // Values that are there already change nothing.
+    backdate(ini, 60);
+    const auto old = modifiedTime(ini);
+    EXPECT_TRUE(files::writeProfileValues(ini, {{"A", "K", "7"}, {"New", "Z", "4"}}));
+    EXPECT_EQ(modifiedTime(ini).tv_sec, old.tv_sec);
+}
+
 TEST_F(Profile, AnEmptySectionGetsItsKeyRightAfterTheHeader) {
     writeBytes(ini, "[A]\r\n\r\n[B]\r\nK=1\r\n");
     EXPECT_TRUE(writeProfileString(ini, "A", "K", "2"));
