@@ -28,7 +28,6 @@ protected:
     frmGameInfoTest() : data(home) {
         data.writeSeries({{1, "春季リーグ"}, {2, "旧リーグ", 2}, {3, "秋季リーグ"}});
         data.writeCources({{1, "中央コース"}, {2, "河川敷コース"}});
-        gtypGame = typGameInfo{};
         gtypGame.Date = "2010/10/10";
         gtypGame.SeriesID = 3;
         gtypGame.CourceID = 2;

@@ -2,6 +2,7 @@
 
 #include "core/gameFile.h"
 #include "core/gameRecords.h"
+#include "core/globals.h"
 #include "platform/forms/testing/TestDesktop.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@ typGameInfo header(int16_t holes, int16_t courses, int16_t kind) {
 // the header dialog opens.
 class HeaderChangeTest : public ::testing::Test {
 protected:
+    HeaderChangeTest() { resetSharedGlobals(); }
     void play(const typGameInfo& before) {
         gtypGame = before;
         gtypScores.clear();
@@ -50,7 +52,6 @@ protected:
         const auto& h = gtypScores[row].Holes;
         return {h.begin(), h.end()};
     }
-    ~HeaderChangeTest() override { gtypScores.clear(); }
 
     forms::doubles::TestDesktop desk;
 };
