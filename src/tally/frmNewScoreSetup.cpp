@@ -31,43 +31,43 @@ std::string checkText(const forms::CheckBox& box) { return box.Value() == forms:
 
 frmNewScoreSetup::frmNewScoreSetup()
     : DialogWindow("frmNewScoreSetup", "新しいゲーム", 11445, 7200), Frame1(*this, "Frame1"),
-      Frame2(*this, "Frame2"), cobBelong(*this, "cobBelong"), chkSort(*this, "chkSort"),
-      chkKeepMemberEntry(*this, "chkKeepMemberEntry"), lstMember(*this, "lstMember", 2),
-      btnSelectAll(*this, "btnSelectAll", 2), btnEntry(*this, "btnEntry"), btnUpDown(*this, "btnUpDown", 2),
-      btnOutEntry(*this, "btnOutEntry"), btnSetTeam(*this, "btnSetTeam"), btnOffsetTeam(*this, "btnOffsetTeam"),
-      lblEntryNum(*this, "lblEntryNum"), lblTeamNum(*this, "lblTeamNum"), btnOK(*this, "btnOK"),
+      Frame2(*this, "Frame2"), cobBelong(Frame1, "cobBelong"), chkSort(Frame1, "chkSort"),
+      chkKeepMemberEntry(Frame2, "chkKeepMemberEntry"), lstMember(*this, "lstMember", 2),
+      btnSelectAll(*this, "btnSelectAll", 2), btnEntry(*this, "btnEntry"), btnUpDown(Frame2, "btnUpDown", 2),
+      btnOutEntry(Frame2, "btnOutEntry"), btnSetTeam(Frame2, "btnSetTeam"), btnOffsetTeam(Frame2, "btnOffsetTeam"),
+      lblEntryNum(Frame2, "lblEntryNum"), lblTeamNum(Frame2, "lblTeamNum"), btnOK(*this, "btnOK"),
       btnCancel(*this, "btnCancel") {
-    // The frames only group what lies on them: the two lists are one control
-    // array, so they and their buttons belong to the window itself.
+    // The two lists are one control array, and so are their select-all
+    // buttons: they lie over the frames but belong to the window itself.
     Frame1.Move(120, 120, 4455, 6255);
     Frame1.setCaption("プレイヤー一覧");
     Frame2.Move(5910, 120, 5415, 6255);
     Frame2.setCaption("参加");
-    cobBelong.Move(240, 480, 3135, 360);
+    cobBelong.Move(120, 360, 3135, 360);
     cobBelong.setStyle(forms::vbComboDropdownList);
-    chkSort.Move(3480, 525, 975, 255);
+    chkSort.Move(3360, 405, 975, 255);
     chkSort.setCaption("ｿｰﾄ");
     lstMember[0].Move(240, 960, 4215, 4815);
     btnSelectAll[0].Move(240, 5880, 1215, 375);
     btnEntry.Move(4695, 3000, 1095, 495);
     btnEntry.setCaption("参加 =>");
 
-    chkKeepMemberEntry.Move(6030, 525, 5175, 255);
+    chkKeepMemberEntry.Move(120, 405, 5175, 255);
     chkKeepMemberEntry.setCaption("次回、この参加状態を利用する。");
     lstMember[1].Move(6030, 960, 3975, 4815);
-    btnUpDown[0].Move(10110, 960, 1095, 435);
+    btnUpDown[0].Move(4200, 840, 1095, 435);
     btnUpDown[0].setCaption("↑");
-    btnUpDown[1].Move(10110, 1440, 1095, 435);
+    btnUpDown[1].Move(4200, 1320, 1095, 435);
     btnUpDown[1].setCaption("↓");
-    btnOutEntry.Move(10110, 2400, 1095, 435);
+    btnOutEntry.Move(4200, 2280, 1095, 435);
     btnOutEntry.setCaption("参加取消");
-    btnSetTeam.Move(10110, 3360, 1095, 435);
+    btnSetTeam.Move(4200, 3240, 1095, 435);
     btnSetTeam.setCaption("ﾁｰﾑ設定");
-    btnOffsetTeam.Move(10110, 3840, 1095, 435);
+    btnOffsetTeam.Move(4200, 3720, 1095, 435);
     btnOffsetTeam.setCaption("ﾁｰﾑ取消");
     btnSelectAll[1].Move(6030, 5880, 1215, 375);
-    lblEntryNum.Move(7380, 5940, 1215, 255);
-    lblTeamNum.Move(8700, 5940, 2505, 255);
+    lblEntryNum.Move(1470, 5820, 1215, 255);
+    lblTeamNum.Move(2790, 5820, 2505, 255);
     for (int i = 0; i < 2; ++i) {
         lstMember[i].setMultiSelect(forms::vbMultiSelectExtended);
         btnSelectAll[i].setCaption("全選択");
