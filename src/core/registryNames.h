@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Names in the series and course registries, read where they are shown.
 
@@ -12,3 +13,14 @@ std::string courseName(int32_t n);
 // True when entry n of a series or course registry is active: its "State"
 // reads 0 (missing or empty counts as 0).
 bool namedEntryActive(const std::string& file, const std::string& section);
+
+// An active entry of the series or course registry.
+struct RegistryEntry {
+    int32_t number = 0;
+    std::string name;
+};
+
+// The active entries of a registry, numbers 1 to its counter in order:
+// `file` with its counter key ("MaxSeriesNo") and section prefix ("Series").
+std::vector<RegistryEntry> activeNamedEntries(const std::string& file, const std::string& counterKey,
+                                           const std::string& sectionPrefix);

@@ -24,6 +24,8 @@
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
+#include "tally/frmGameInfo.h"
+#include "tally/frmNewScoreSetup.h"
 
 #include <array>
 #include <optional>
@@ -89,10 +91,16 @@ void frmMain::btnNewGame_Click() {
     gtypGame.FileName.clear();
 
     glngDlgIndex = 0;
-    gameWindows().showGameInfo(*this);
+    {
+        frmGameInfo header;
+        header.Show(vbModal, this);
+    }
     if (gintDlgRet == -1) return;
     gtypEntries.clear();
-    gameWindows().showNewScoreSetup(*this);
+    {
+        frmNewScoreSetup entrants;
+        entrants.Show(vbModal, this);
+    }
     if (gintDlgRet == -1) return;
     mintOpenedGame = 0;
     openTally();

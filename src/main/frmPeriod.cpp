@@ -3,11 +3,10 @@
 #include "core/dateBox.h"
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
+#include "platform/forms/QuietCancel.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/TabOrder.h"
 #include "platform/text/Strings.h"
-
-#include <utility>
 
 frmPeriod::frmPeriod()
     : RegistryWindow("frmPeriod", "期間", 5205, 2145), txtFromDate(*this, "txtFromDate"), Label1(*this, "Label1"),
@@ -25,9 +24,8 @@ frmPeriod::frmPeriod()
     btnOK.setCaption("OK");
     btnCancel.Move(3360, 1500, 1455, 435);
     btnCancel.setCaption("ｷｬﾝｾﾙ");
-    // A cancel button, so that pressing it leaves without the date box's
-    // check; but this dialog answers no Esc key.
-    btnCancel.setCancel(true);
+    // Pressing Cancel leaves without the date box's check; this dialog
+    // answers no Esc key.
 
     for (forms::TextBox* box : {&txtFromDate, &txtToDate}) {
         box->setIMEMode(forms::vbIMEDisable);
@@ -36,16 +34,7 @@ frmPeriod::frmPeriod()
         box->LostFocus = [this, box] { txtDate_LostFocus(*box); };
     }
     btnOK.Click = [this] { btnOK_Click(); };
-    btnCancel.MouseUp = [this](int16_t Button, int16_t, double X, double Y) {
-        cancelPressed_ = Button == forms::vbLeftButton && X >= 0 && Y >= 0 && X < btnCancel.Width() &&
-                            Y < btnCancel.Height();
-    };
-    btnCancel.KeyDown = [this](int16_t& KeyCode, int16_t) {
-        cancelPressed_ = KeyCode == forms::vbKeyReturn || KeyCode == forms::vbKeySpace;
-    };
-    btnCancel.Click = [this] {
-        if (std::exchange(cancelPressed_, false)) btnCancel_Click();
-    };
+    forms::makeQuietCancel(btnCancel, [this] { btnCancel_Click(); });
     btnHelpDate.Click = [this] { btnHelpDate_Click(); };
 }
 

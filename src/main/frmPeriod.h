@@ -27,8 +27,4 @@ private:
     void btnOK_Click();
     void btnCancel_Click();
     void btnHelpDate_Click();
-
-    // Set by a press of btnCancel itself (mouse, or Enter or Space on it),
-    // so that the Esc key, which clicks a cancel button, does nothing here.
-    bool cancelPressed_ = false;
 };

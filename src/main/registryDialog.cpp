@@ -6,19 +6,6 @@
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
 
-RegistryWindow::RegistryWindow(std::string name, std::string caption, double clientWidth,
-                               double clientHeight)
-    : Form(std::move(name)) {
-    setFont({"ＭＳ Ｐゴシック", 11.25});
-    setCaption(std::move(caption));
-    setBorderStyle(forms::vbFixedDialog);
-    setMinButton(false);
-    setMaxButton(false);
-    setShowInTaskbar(false);
-    setStartUpPosition(forms::vbStartUpOwner);
-    setClientSize(clientWidth, clientHeight);
-}
-
 std::string requiredName(forms::TextBox& box) {
     std::string name = text::Trim(box.Text());
     if (name.empty()) {

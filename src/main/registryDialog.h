@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/forms/Form.h"
+#include "core/dialogWindow.h"
 
 #include <functional>
 #include <string>
@@ -8,13 +8,8 @@ namespace forms {
 class TextBox;
 }
 
-// What the registry windows and their dialogs share: a fixed-size window
-// without minimise or maximise box, centred on its owner, whose controls use
-// "ＭＳ Ｐゴシック" 11.25 pt.
-class RegistryWindow : public forms::Form {
-protected:
-    RegistryWindow(std::string name, std::string caption, double clientWidth, double clientHeight);
-};
+// The registry windows and their dialogs are the program's fixed dialogs.
+using RegistryWindow = DialogWindow;
 
 // The trimmed text of a name box that must not be empty; "" after the
 // message "名称が未入力です。" with the focus put back on the box.

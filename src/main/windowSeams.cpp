@@ -9,8 +9,6 @@ namespace {
 // and is treated as a dialog the user cancelled.
 class UnavailableWindows : public GameWindows {
 public:
-    void showGameInfo(forms::Form&) override { cancelled(); }
-    void showNewScoreSetup(forms::Form&) override { cancelled(); }
     bool showTally(forms::Form&, std::function<void()>) override {
         notYet();
         return false;

@@ -6,13 +6,12 @@ class Form;
 }
 
 // The windows of one game and of a season that the main window opens but
-// that belong to the tally and report parts of the program: the game header
-// dialog, the participant chooser and the tally window of a game, the report
-// chooser of one game and the season tally window. The main window reaches
-// them through this interface only, and they reach the main window only
-// through the callback given to showTally, so neither side includes the
-// other. The program installs the real windows; until a window exists the
-// stand-in says so.
+// that belong to the tally and report parts of the program: the tally window
+// of a game, the report chooser of one game and the season tally window. The
+// main window reaches them through this interface only, and they reach the
+// main window only through the callback given to showTally, so neither side
+// includes the other. The program installs the real windows; until a window
+// exists the stand-in says so.
 //
 // Every modal window is shown with `owner` as its owner and talks through
 // the shared globals, as each one's contract says.
@@ -20,12 +19,6 @@ class GameWindows {
 public:
     virtual ~GameWindows() = default;
 
-    // frmGameInfo, modal. In: gtypGame, glngDlgIndex (0 new, 1 change).
-    // Out: gintDlgRet 0 and gtypGame's header fields after OK; -1 otherwise.
-    virtual void showGameInfo(forms::Form& owner) = 0;
-    // frmNewScoreSetup, modal. Out: gtypEntries filled and gintDlgRet 0 after
-    // OK; -1 otherwise.
-    virtual void showNewScoreSetup(forms::Form& owner) = 0;
     // frmBrenmoor, modeless, for gtypGame (read from its file when FileName
     // is set, else built from gtypEntries). `closed` runs when the window
     // closes, after gintGameSaved and gtypGame tell what was saved. False

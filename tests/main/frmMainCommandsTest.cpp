@@ -6,6 +6,8 @@
 #include "main/frmCourceRegi.h"
 #include "main/frmPlayers.h"
 #include "main/frmSeriesRegi.h"
+#include "tally/frmGameInfo.h"
+#include "tally/frmNewScoreSetup.h"
 #include "platform/forms/Services.h"
 
 #include <filesystem>
@@ -122,10 +124,16 @@ TEST_F(MainWindowTest, ANewGameWithoutASelectionIsPrefilledFromTheFilters) {
         for (int32_t r = 1; r < grid().gfRowCount(); ++r)
             if (grid().gfGetRowSelected(r)) grid().gsSetSelectRow(r);
         gtypGame.Tittle = "old";
-        windows.calls.clear();
+        int shown = 0;
+        desk.modal.add<frmGameInfo>([&](frmGameInfo& d) {
+            ++shown;
+            EXPECT_EQ(d.Owner(), &f);
+            EXPECT_EQ(d.Caption(), "ゲーム情報 - 新規登録");
+            sim::closeBox(d);
+        });
         sim::click(f.btnNewGame);
-        EXPECT_EQ(windows.calls, std::vector<std::string>{"frmGameInfo"});
-        EXPECT_EQ(windows.owners.back(), &f);
+        EXPECT_EQ(shown, 1);
+        EXPECT_TRUE(windows.calls.empty());
         EXPECT_EQ(glngDlgIndex, 0);
         EXPECT_EQ(gtypGame.Date, "2010/10/10");
         EXPECT_EQ(gtypGame.Tittle, "");
@@ -187,22 +195,29 @@ TEST_F(MainWindowTest, ASavedNewGameOfAnotherSeriesMovesTheFiltersToIt) {
     open();
     ASSERT_EQ(listed(), (std::vector<std::string>{fileName(1), fileName(2)}));
     clickTick(1);
-    windows.gameInfo = [] {
-        gtypGame.SeriesID = 3;
-        gtypGame.CourceID = 2;
-        gtypGame.Hole = 12;
-        gtypGame.Round = 3;
-        gtypGame.Tittle = "秋季第2戦";
-        gintDlgRet = 0;
-    };
-    windows.newScoreSetup = [] {
-        gtypEntries.append({1, ""});
-        gintDlgRet = 0;
-    };
+    desk.modal.add<frmGameInfo>([&](frmGameInfo& d) {
+        sim::chooseItem(d.cobSeries, 2); // 秋季リーグ
+        sim::chooseItem(d.cobCource, 2);
+        sim::chooseItem(d.cobHoleNum, 3);
+        sim::chooseItem(d.cobRoundNum, 2);
+        sim::typeText(d.txtTittle, "秋季第2戦");
+        sim::click(d.btnSetCourceName[0]); // the stored games have no course names
+        sim::click(d.btnOK);
+    });
+    desk.modal.add<frmNewScoreSetup>([&](frmNewScoreSetup& d) {
+        EXPECT_EQ(d.Owner(), &f);
+        sim::chooseItem(d.lstMember[0], 0);
+        sim::click(d.btnEntry);
+        sim::click(d.btnOK);
+    });
     gtypEntries.append({9, "x"});
     sim::click(f.btnNewGame);
-    EXPECT_EQ(windows.calls, (std::vector<std::string>{"frmGameInfo", "frmNewScoreSetup", "frmBrenmoor"}));
-    ASSERT_EQ(gtypEntries.size(), 1u); // emptied before the chooser
+    EXPECT_EQ(windows.calls, std::vector<std::string>{"frmBrenmoor"});
+    EXPECT_EQ(gtypGame.SeriesID, 3);
+    EXPECT_EQ(gtypGame.Hole, 12);
+    EXPECT_EQ(gtypGame.Round, 3);
+    ASSERT_EQ(gtypEntries.size(), 1u);
+    EXPECT_EQ(gtypEntries[0].IDNo, 1);
     EXPECT_FALSE(f.Visible());
     EXPECT_TRUE(windows.tally.Visible());
 
@@ -230,8 +245,7 @@ TEST_F(MainWindowTest, ASavedGameOutsideTheShapeOrCourseFilterStillShows) {
     open();
     ASSERT_EQ(listed(), std::vector<std::string>{fileName(1)});
     clickTick(1);
-    windows.gameInfo = [] { gintDlgRet = 0; };
-    windows.newScoreSetup = [] { gintDlgRet = 0; };
+    acceptNewGame();
     sim::click(f.btnNewGame);
     // Saved as 18 x 2 on course 2, dated after the period.
     writeGame(7, "2010/10/10", "春季最終戦", 1, 2, 18, 2);
@@ -269,8 +283,7 @@ TEST_F(MainWindowTest, AfterASaveAnOpenedGameKeepsTheScrollAndANewGameIsScrolled
     EXPECT_EQ(selectedRow(), 12);
     EXPECT_EQ(grid().gfGetTopIndexOfRowsY(), 10);
 
-    windows.gameInfo = [] { gintDlgRet = 0; };
-    windows.newScoreSetup = [] { gintDlgRet = 0; };
+    acceptNewGame();
     sim::click(f.btnNewGame);
     writeGame(31, "2010/01/31", "第31戦", 1, 1, 9, 4);
     data.writeManager("31");
@@ -487,10 +500,12 @@ TEST(MainWindowStandIn, CommandsOfMissingWindowsSaySoAndChangeNothing) {
     setGameWindows(nullptr);
     frmMain f;
     f.Show();
+    desk.modal.add<frmGameInfo>([](frmGameInfo& d) { sim::click(d.btnOK); });
+    desk.modal.add<frmNewScoreSetup>([](frmNewScoreSetup& d) { sim::click(d.btnOK); });
     sim::click(f.btnNewGame);
     ASSERT_EQ(desk.messages().size(), 1u);
     EXPECT_EQ(desk.lastMessage().prompt, "この機能はまだ利用できません。");
     EXPECT_EQ(desk.lastMessage().title, "Lumora");
-    EXPECT_EQ(gintDlgRet, -1);
     EXPECT_TRUE(f.Visible());
+    f.Unload();
 }

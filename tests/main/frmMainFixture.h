@@ -10,6 +10,8 @@
 #include "platform/forms/testing/TestDesktop.h"
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
+#include "tally/frmGameInfo.h"
+#include "tally/frmNewScoreSetup.h"
 
 #include <gtest/gtest.h>
 
@@ -34,13 +36,11 @@ protected:
 // it, calls back the main window.
 class FakeGameWindows : public GameWindows {
 public:
-    std::function<void()> gameInfo, newScoreSetup, selectPrintScore, printTotalGames;
+    std::function<void()> selectPrintScore, printTotalGames;
     std::vector<std::string> calls;
     std::vector<forms::Form*> owners;
     TallyDouble tally;
 
-    void showGameInfo(forms::Form& owner) override { dialog("frmGameInfo", owner, gameInfo); }
-    void showNewScoreSetup(forms::Form& owner) override { dialog("frmNewScoreSetup", owner, newScoreSetup); }
     bool showTally(forms::Form& owner, std::function<void()> closed) override {
         calls.push_back("frmBrenmoor");
         owners.push_back(&owner);
@@ -129,6 +129,16 @@ protected:
     }
 
     void open() { f.Show(); }
+
+    // The header and entrant dialogs of the next new game are confirmed as
+    // they open, the courses named "A" to "J" (the stored games have no names).
+    void acceptNewGame() {
+        desk.modal.add<frmGameInfo>([](frmGameInfo& d) {
+            forms::sim::click(d.btnSetCourceName[0]);
+            forms::sim::click(d.btnOK);
+        });
+        desk.modal.add<frmNewScoreSetup>([](frmNewScoreSetup& d) { forms::sim::click(d.btnOK); });
+    }
 
     // The position of the entry with this item data; -1 when none has it.
     static int entryOf(const forms::ComboBox& c, int32_t data) {

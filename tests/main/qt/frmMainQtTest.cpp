@@ -27,8 +27,6 @@ namespace {
 // Records the tally window being asked for; no window opens.
 class NoTally : public GameWindows {
 public:
-    void showGameInfo(forms::Form&) override { gintDlgRet = -1; }
-    void showNewScoreSetup(forms::Form&) override { gintDlgRet = -1; }
     bool showTally(forms::Form&, std::function<void()>) override {
         opened.push_back(gtypGame.FileName);
         return false;
