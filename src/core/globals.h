@@ -12,6 +12,12 @@ extern std::string gstrIniFile, gstrReExecFile, gstrPlayerFile, gstrSeriesFile, 
 // point it at a temporary data folder.
 void setPathGlobals(const std::string& userFolder, const std::string& docFolder);
 
+// Puts every shared record, array and global defined beside these (paths,
+// dialog and print globals, games, players, score rows, results, the season
+// settings and the in-memory INI tables) back to its value at start. Tests
+// begin from it; a global added to the core is added here too.
+void resetSharedGlobals();
+
 // Dialog exchange.
 extern int16_t gintDlgRet;     // -1 = cancelled
 extern int32_t glngDlgIndex;

@@ -1,6 +1,7 @@
 // Definitions of the shared records, arrays and globals.
 #include "core/gameRecords.h"
 #include "core/globals.h"
+#include "core/iniFile.h"
 #include "core/resultRecords.h"
 
 typGameInfo gtypGame;
@@ -58,4 +59,55 @@ void setPathGlobals(const std::string& userFolder, const std::string& docFolder)
     gstrCourceFile = gstrDataFolder + "/cource.dat";
     gstrLocationFile = gstrDataFolder + "/location.dat";
     gstrManagerFile = gstrGamesFolder + "/manager.dat";
+}
+
+void resetSharedGlobals() {
+    gtypGame = {};
+    gtypGames.clear();
+    gtypScores.clear();
+    gtypScorePacks.clear();
+    gtypPlayers.clear();
+    gtypBelongs.clear();
+    gtypEntries.clear();
+    gtypEditPlayer = {};
+
+    gtypRankRows.clear();
+    gtypBestCourseRows.clear();
+    gtypTeamRankRows.clear();
+    gtypSeasonScores.clear();
+    gtypSeasonTotalRows.clear();
+    gtypSeasonGameRows.clear();
+    gtypSeasonEntryRows.clear();
+    gtypSeasonTeamRows.clear();
+    gtypSeasonRoundRows.clear();
+    glngSeasonGames.clear();
+    gtypSeasonGame = {};
+    gtypPersonalGame = {};
+
+    gintSeriesHandicap = 0;
+    gintTotalRankingMode = 0;
+    glngKiteiRound = glngKiteiGame = glngKiteiHole = glngKitei9H = 0;
+    gstrSeasonPeriodStart.clear();
+    gstrSeasonPeriodEnd.clear();
+    gstrGamesFormatMix = "00";
+
+    for (std::string* path : {&gstrUserFolder, &gstrDocFolder, &gstrDataFolder, &gstrGamesFolder,
+                              &gstrTempFolder, &gstrIniFile, &gstrReExecFile, &gstrPlayerFile,
+                              &gstrSeriesFile, &gstrGroupFile, &gstrCourceFile, &gstrLocationFile,
+                              &gstrManagerFile})
+        path->clear();
+
+    gintDlgRet = -1;
+    glngDlgIndex = 0;
+    gstrDlgParam.clear();
+    gstrDlgParam2.clear();
+    gstrDlgParam3.clear();
+    gintGameSaved = -1;
+
+    gintPrintPageNo = -1;
+    gintPrintPageCount = 0;
+    gstrPrintTitle1.clear();
+    gstrPrintTitle2.clear();
+
+    gsClearIniEx();
 }

@@ -49,9 +49,18 @@ std::string gfGetLocalAppDataFolder() {
 
 std::string gfGetMyDocumentsFolder() { return files::documentsFolder(); }
 
+namespace {
+// The splash while Main runs.
+std::unique_ptr<frmStartUp> startUpWindow;
+} // namespace
+
+void psUnloadStartUp() {
+    if (!startUpWindow) return;
+    std::unique_ptr<frmStartUp> splash = std::move(startUpWindow);
+    splash->Unload();
+}
+
 void Main() {
-    std::unique_ptr<frmStartUp> splash;
-    bool splashUp = false;
     try {
         const long long t0 = forms::TickCount();
 
@@ -73,11 +82,10 @@ void Main() {
         }
         if (files::fileExists(gstrReExecFile)) files::removeFile(gstrReExecFile);
 
-        splash = std::make_unique<frmStartUp>();
-        splash->Show();
-        splash->gsSetMsg("初期処理中…");
-        splash->Refresh();
-        splashUp = true;
+        startUpWindow = std::make_unique<frmStartUp>();
+        startUpWindow->Show();
+        startUpWindow->gsSetMsg("初期処理中…");
+        startUpWindow->Refresh();
 
         needFolder(userFolder, "temp");
         writeDefault(gstrPlayerFile, "Management", "MaxPlayerNo", "0");
@@ -88,17 +96,13 @@ void Main() {
         const long long elapsed = forms::TickCount() - t0;
         if (elapsed < kSplashMinimumMs) forms::Sleep(kSplashMinimumMs - elapsed);
 
-        splash->Unload();
-        splashUp = false;
-        splash.reset();
+        psUnloadStartUp();
         if (mainWindowShower) mainWindowShower();
     } catch (const std::exception& e) {
-        if (splashUp) {
-            try {
-                splash->Unload();
-            } catch (const std::exception&) {
-                // The failure being reported is the one that matters.
-            }
+        try {
+            psUnloadStartUp();
+        } catch (const std::exception&) {
+            // The failure being reported is the one that matters.
         }
         const auto* runtime = dynamic_cast<const text::RuntimeError*>(&e);
         const std::string description = runtime ? runtime->Description : e.what();

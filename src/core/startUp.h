@@ -7,6 +7,9 @@
 // default settings behind the splash and opens the main window.
 void Main();
 
+// Unloads the splash that Main shows, when it is up.
+void psUnloadStartUp();
+
 // The folder look-ups: the per-user data folder and the documents folder
 // (created when missing); "" on failure.
 std::string gfGetLocalAppDataFolder();

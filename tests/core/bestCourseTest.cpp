@@ -77,7 +77,7 @@ TEST_F(BestCourse, HandicapShareOfOneCourse) {
         {0, 2, 15, 0, 400},
     };
     for (const auto& c : cases) {
-        clearAll();
+        resetSharedGlobals();
         newGame(9, c.round);
         gtypGame.HandiCapKind = c.kind;
         std::vector<int> strokes(static_cast<std::size_t>(c.round), 42);

@@ -12,10 +12,6 @@
 class GameFileTest : public testing::Test {
 protected:
     GameFileTest() {
-        gtypGame = typGameInfo{};
-        gtypGames.clear();
-        gtypScores.clear();
-        gtypScorePacks.clear();
         files::fault::clear();
     }
     ~GameFileTest() override { files::fault::clear(); }

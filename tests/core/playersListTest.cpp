@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/globals.h"
 #include "core/gameRecords.h"
 #include "core/players.h"
 #include "platform/forms/Form.h"
@@ -26,7 +27,7 @@ typPlayerInfo player(int32_t id, std::string name, int16_t gender, std::string b
 class PlayerListTest : public testing::Test {
 protected:
     PlayerListTest() { desk.clock.setToday(2009, 10, 12); }
-    ~PlayerListTest() override { gtypPlayers.clear(); }
+    ~PlayerListTest() override { resetSharedGlobals(); }
 
     // The lines of the list box with their item data.
     std::vector<std::pair<int32_t, std::string>> lines() const {

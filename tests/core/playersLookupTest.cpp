@@ -1,6 +1,7 @@
 // Player and affiliation look-ups by ID, and the counts of the current game.
 #include <gtest/gtest.h>
 
+#include "core/globals.h"
 #include "core/gameRecords.h"
 #include "core/players.h"
 
@@ -32,11 +33,7 @@ protected:
         gtypBelongs = {typBelongInfo{1, "札幌中央スポーツ協会", "  ", 0, 0},
                        typBelongInfo{2, "Otaru Club", "OTC", 2, 0}};
     }
-    ~PlayerLookupTest() override {
-        gtypPlayers.clear();
-        gtypBelongs.clear();
-        gtypScores.clear();
-    }
+    ~PlayerLookupTest() override { resetSharedGlobals(); }
 };
 
 } // namespace

@@ -46,7 +46,7 @@ TEST_F(Category, KeptRowsAreRenumberedAndStillShareRanks) {
         {{}, {}, {}},
     };
     for (const auto& c : cases) {
-        clearAll();
+        resetSharedGlobals();
         newGame(9, 1);
         gtypGame.CategoryGender = 1;
         for (std::size_t i = 0; i < c.ranks.size(); ++i) {

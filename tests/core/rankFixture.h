@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/gameRecords.h"
+#include "core/globals.h"
 #include "core/resultRecords.h"
 
 // Small games for the ranking tests: a current game header, score rows built
@@ -13,17 +14,8 @@
 // look-ups.
 class RankGame : public ::testing::Test {
 protected:
-    void SetUp() override { clearAll(); }
-    void TearDown() override { clearAll(); }
-
-    static void clearAll() {
-        gtypGame = typGameInfo{};
-        gtypScores.clear();
-        gtypPlayers.clear();
-        gtypRankRows.clear();
-        gtypBestCourseRows.clear();
-        gtypTeamRankRows.clear();
-    }
+    void SetUp() override { resetSharedGlobals(); }
+    void TearDown() override { resetSharedGlobals(); }
 
     // A game of `hole` holes and `round` courses, no category, no handicap.
     static void newGame(int16_t hole, int16_t round) {

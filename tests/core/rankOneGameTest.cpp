@@ -102,7 +102,7 @@ TEST_F(PersonalRanking, PerGameHandicapCountsInProportionHalfToEven) {
         {3, 2, {40, 0}, 15, 400, 0},    // unknown kinds apply none
     };
     for (const auto& c : cases) {
-        clearAll();
+        resetSharedGlobals();
         newGame(9, c.round);
         gtypGame.HandiCapKind = c.kind;
         addPlayer(1, c.strokes, "", c.handicap);

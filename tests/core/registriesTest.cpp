@@ -14,10 +14,7 @@ namespace {
 class RegistriesTest : public testing::Test {
 protected:
     RegistriesTest() : data(home) {}
-    ~RegistriesTest() override {
-        gtypPlayers.clear();
-        gtypBelongs.clear();
-    }
+    ~RegistriesTest() override { resetSharedGlobals(); }
     testsupport::TempHome home;
     testsupport::DataFolder data;
     forms::doubles::TestDesktop desk;

@@ -8,6 +8,7 @@
 
 #include "core/gameFile.h"
 #include "core/gameRecords.h"
+#include "core/globals.h"
 #include "core/resultRecords.h"
 #include "core/season.h"
 #include "platform/forms/testing/TestDesktop.h"
@@ -85,10 +86,7 @@ protected:
         gsClearResults();
     }
     ~SeasonFixture() override {
-        gsClearResults();
-        glngSeasonGames.clear();
-        gtypGames.clear();
-        gtypPlayers.clear();
+        resetSharedGlobals();
     }
 
     // What the season window does before a computation.

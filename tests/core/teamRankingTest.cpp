@@ -79,7 +79,7 @@ TEST_F(TeamRanking, AverageBasisTiesAreDecidedByTheBestMembers) {
 
 TEST_F(TeamRanking, OnlyTheFirstTenMembersEnterTheKey) {
     for (int16_t basis : {0, 1}) {
-        clearAll();
+        resetSharedGlobals();
         newGame(9, 1);
         gtypGame.TeamHowtoRank = basis;
         for (int32_t m = 0; m < 10; ++m) {
@@ -109,7 +109,7 @@ TEST_F(TeamRanking, OnlyTheFirstTenMembersEnterTheKey) {
 
 TEST_F(TeamRanking, AFurtherMemberRanksAheadOfAnEmptyPlace) {
     for (int16_t basis : {0, 1}) {
-        clearAll();
+        resetSharedGlobals();
         newGame(9, 1);
         gtypGame.TeamHowtoRank = basis;
         addPlayer(1, {40}, "S");

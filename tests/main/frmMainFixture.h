@@ -75,13 +75,7 @@ private:
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : data(home) {
-        gtypGames.clear();
-        gtypPlayers.clear();
-        gtypBelongs.clear();
-        glngSeasonGames.clear();
         gintDlgRet = 99;
-        gintGameSaved = -1;
-        gstrDlgParam = gstrDlgParam2 = gstrDlgParam3 = "";
         setGameWindows(&windows);
         data.writeSeries({{1, "春季リーグ"}, {2, "旧リーグ", 2}, {3, "秋季リーグ"}});
         data.writeCources({{1, "中央コース"}, {2, "河川敷コース"}});

@@ -17,8 +17,7 @@ const char* const kDateError = "日付入力に誤りがあります。\r\n"
 class frmPeriodTest : public ::testing::Test {
 protected:
     frmPeriodTest() {
-        gstrDlgParam = "";
-        gstrDlgParam2 = "";
+        resetSharedGlobals();
         gintDlgRet = 99;
     }
     forms::doubles::TestDesktop desk;

@@ -15,11 +15,7 @@
 class RegistryTest : public ::testing::Test {
 protected:
     RegistryTest() : data(home) {
-        gtypPlayers.clear();
-        gtypBelongs.clear();
-        gtypEditPlayer = {};
         gintDlgRet = 99;
-        gstrDlgParam = gstrDlgParam2 = gstrDlgParam3 = "";
     }
     ~RegistryTest() override { files::fault::clear(); }
 

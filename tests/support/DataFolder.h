@@ -63,9 +63,11 @@ struct GameEntry {
 // CR LF line ends, as the program itself keeps them.
 class DataFolder {
 public:
-    // Defined here, so the suite that uses it (and links the core) resolves
-    // the path setter; this support library does not link the core.
+    // Every shared global starts afresh, then the paths point here. Defined
+    // here, so the suite that uses it (and links the core) resolves the core's
+    // functions; this support library does not link the core.
     explicit DataFolder(const TempHome& home) : DataFolder(home.path().string()) {
+        resetSharedGlobals();
         setPathGlobals(user_, doc_);
     }
 

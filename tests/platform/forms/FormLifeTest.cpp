@@ -2,6 +2,7 @@
 
 #include "platform/text/RuntimeError.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 using namespace forms;
@@ -207,3 +208,14 @@ TEST(Menus, ChoosingAnItemRaisesItsClick) {
 }
 
 } // namespace
+
+TEST(FormLife, ATestThatLeavesAWindowLoadedFails) {
+    AllControls left; // outlives the desktop below, still loaded when it ends
+    EXPECT_NONFATAL_FAILURE(
+        {
+            doubles::TestDesktop desk;
+            left.Load();
+        },
+        "windows left loaded when the test desktop ends: AllControls");
+    left.Unload();
+}

@@ -93,7 +93,8 @@ public:
 
 // Installs a recorder presenter, a fixed clock, modal scripts, the fixed-pitch
 // metrics and a fake opener, with no backend, an empty clipboard and the
-// default pointer; puts the previous services back on destruction.
+// default pointer; puts the previous services back on destruction, and fails
+// the running test when windows are still loaded then.
 class TestDesktop {
 public:
     TestDesktop();

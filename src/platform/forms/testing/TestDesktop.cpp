@@ -2,6 +2,8 @@
 
 #include "platform/forms/Form.h"
 
+#include <gtest/gtest.h>
+
 namespace forms::doubles {
 
 namespace {
@@ -85,6 +87,12 @@ TestDesktop::~TestDesktop() {
     setFontMetrics(s.metrics);
     files::setOpener(s.opener);
     Screen::setMousePointer(vbDefault);
+    // A window still loaded here would carry its state into the next test.
+    if (savedStack().empty() && !Form::loadedForms().empty()) {
+        std::string names;
+        for (const Form* f : Form::loadedForms()) names += (names.empty() ? "" : ", ") + f->Name();
+        ADD_FAILURE() << "windows left loaded when the test desktop ends: " << names;
+    }
 }
 
 void TestDesktop::runModal(Form& form, std::function<void()> script, Form* owner) {
