@@ -52,7 +52,6 @@ struct Desk {
         prepareQt();
         forms::setBackend(&backend);
         forms::setPresenter(&boxes);
-        gtypPlayers.clear();
         typPlayerInfo p;
         p.ID = 1;
         p.Name = "山田太郎";

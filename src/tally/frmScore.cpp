@@ -218,6 +218,7 @@ void frmScore::layoutForGame() {
     const ScoreLayout layout = scoreLayout(hole, round, gtypGame.HandiCapKind);
     if (!layout.handicap) {
         picHndicap.setVisible(false);
+        lblHDCP.setVisible(false);
         picCalHc.setVisible(false);
     }
     if (!layout.subtotal) {
@@ -225,7 +226,6 @@ void frmScore::layoutForGame() {
         picCalSyokei.setVisible(false);
         for (int r = 0; r < round; ++r) lblSDa[r].setVisible(false);
     }
-    if (!layout.handicap) lblHDCP.setVisible(false);
     // The one handicap of a game stands beside course 1.
     for (int r = layout.subtotal ? round : layout.handicap ? 1 : 0; r < round; ++r) lblHDa[r].setVisible(false);
     placeParts(*this, layout);

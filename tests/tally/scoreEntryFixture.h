@@ -19,7 +19,6 @@
 class ScoreEntryTest : public ::testing::Test {
 protected:
     ScoreEntryTest() : data(home) {
-        gtypPlayers.clear();
         typPlayerInfo p;
         p.ID = 7;
         p.Name = "山田太郎";

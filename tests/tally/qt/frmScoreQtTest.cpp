@@ -23,7 +23,6 @@ namespace {
 class ScoreEntryQt : public ::testing::Test {
 protected:
     ScoreEntryQt() : data(home) {
-        gtypPlayers.clear();
         typPlayerInfo p;
         p.ID = 7;
         p.Name = "山田太郎";
