@@ -1,5 +1,7 @@
 // The score entry window's data: the player's rows in and out, the live
 // results and the handicap's range.
+#include "tally/frmScore.h"
+
 #include <algorithm>
 
 #include "core/gameRecords.h"
@@ -10,7 +12,6 @@
 #include "platform/forms/TabOrder.h"
 #include "platform/text/Format.h"
 #include "platform/text/Strings.h"
-#include "tally/frmScore.h"
 
 namespace {
 

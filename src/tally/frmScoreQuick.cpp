@@ -1,12 +1,13 @@
 // The score entry window's quick strings: bringing them into step with the
 // hole boxes, tidying a box when it is left, and the results they give.
+#include "tally/frmScore.h"
+
 #include <algorithm>
 
 #include "core/gameRecords.h"
 #include "core/textBoxHelpers.h"
 #include "platform/forms/TabOrder.h"
 #include "platform/text/Strings.h"
-#include "tally/frmScore.h"
 #include "tally/quickScore.h"
 
 void frmScore::psGridToEasyScore() {

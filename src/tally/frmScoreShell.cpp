@@ -1,12 +1,13 @@
 // The score entry window's shell: opening, the two entry modes, OK and
 // Cancel, the help boxes and the first focus.
+#include "tally/frmScore.h"
+
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/iniFile.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Format.h"
 #include "platform/text/Strings.h"
-#include "tally/frmScore.h"
 
 void frmScore::Form_Load() {
     mintActivated = 0;
