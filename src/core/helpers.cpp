@@ -4,7 +4,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 
-std::string gfFormatTenths(int32_t tenths) {
+std::string gfFormatTenths(long long tenths) {
     if (tenths % 10 == 0) return text::Format(tenths / 10, "0");
     return text::FormatRatio(tenths, 10, "0.0");
 }

@@ -14,8 +14,9 @@ std::string gfCalAge(const std::string& birth, const std::string& reference, int
 void csQuickSort_Asc(int32_t first, int32_t last, std::vector<int32_t>& idx,
                      const std::vector<std::string>& keys);
 
-// A value kept in tenths: "4" when whole, else "4.5".
-std::string gfFormatTenths(int32_t tenths);
+// A value kept in tenths: "4" when whole, else "4.5". Any 64-bit value, so
+// that sums of hand-edited strokes show rather than overflow.
+std::string gfFormatTenths(long long tenths);
 
 // A stored number field: the number at the start of the text, rounded with
 // halves to even and held within the field's range, so a hand-edited value
