@@ -20,7 +20,8 @@ struct RegistryEntry {
     std::string name;
 };
 
-// The active entries of a registry, numbers 1 to its counter in order:
-// `file` with its counter key ("MaxSeriesNo") and section prefix ("Series").
-std::vector<RegistryEntry> activeNamedEntries(const std::string& file, const std::string& counterKey,
-                                           const std::string& sectionPrefix);
+struct RegistryFile;
+
+// The active entries of the series or course registry, in number order up to
+// the highest number it uses.
+std::vector<RegistryEntry> activeNamedEntries(const RegistryFile& registry);

@@ -37,14 +37,9 @@ std::string NamedRegistryWindow::sectionOf(int32_t number) const {
 void NamedRegistryWindow::Form_Load() {
     lstList.Clear();
     lstList.setListIndex(-1);
-    const std::string& file = kind_.registry->file();
-    // One synchronous loop over one file: it is read once, not once per value.
-    files::ProfileReadBatch batch;
-    const int32_t max = registryCount(*kind_.registry);
-    for (int32_t i = 1; i <= max; ++i) {
-        if (!namedEntryActive(file, sectionOf(i))) continue;
-        lstList.AddItem(gfReadIniFile(file, sectionOf(i), "Name"));
-        lstList.setItemData(lstList.NewIndex(), i);
+    for (const RegistryEntry& entry : activeNamedEntries(*kind_.registry)) {
+        lstList.AddItem(entry.name);
+        lstList.setItemData(lstList.NewIndex(), entry.number);
     }
 }
 

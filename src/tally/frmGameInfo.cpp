@@ -3,6 +3,7 @@
 #include "core/dateBox.h"
 #include "core/gameRecords.h"
 #include "core/globals.h"
+#include "core/registryFile.h"
 #include "core/registryNames.h"
 #include "core/textBoxHelpers.h"
 #include "platform/forms/ComboChoice.h"
@@ -212,11 +213,11 @@ void frmGameInfo::Form_Activate() {
 }
 
 void frmGameInfo::psSetSeriesList() {
-    fillRegistryCombo(cobSeries, activeNamedEntries(gstrSeriesFile, "MaxSeriesNo", "Series"), gtypGame.SeriesID);
+    fillRegistryCombo(cobSeries, activeNamedEntries(seriesRegistry), gtypGame.SeriesID);
 }
 
 void frmGameInfo::psSetCourceList() {
-    fillRegistryCombo(cobCource, activeNamedEntries(gstrCourceFile, "MaxCourceNo", "Cource"), gtypGame.CourceID);
+    fillRegistryCombo(cobCource, activeNamedEntries(courseRegistry), gtypGame.CourceID);
 }
 
 void frmGameInfo::showShape() {
