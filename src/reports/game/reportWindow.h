@@ -84,6 +84,8 @@ protected:
     bool firstRowOfPage() const { return firstRow_; }
     // The top of the row being laid out.
     int32_t rowTop() const { return y_; }
+    // Moves the row being laid out, and the rows after it on its page, down.
+    void moveRowDown(int32_t twips) { y_ += twips; }
     // The rule at the row's top: thick (linFutoYoko, the table's full width)
     // or thin (linHosoYoko, the template's x).
     void rowRule(bool thick);

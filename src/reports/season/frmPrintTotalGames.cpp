@@ -4,7 +4,6 @@
 
 #include "core/globals.h"
 #include "core/iniFile.h"
-#include "core/rankOneGame.h"
 #include "core/resultRecords.h"
 #include "core/textBoxHelpers.h"
 #include "platform/forms/TabOrder.h"
@@ -13,6 +12,7 @@
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
 #include "reports/game/modPfPreparePrint.h"
+#include "reports/season/frmPfSeasonTotalRanking.h"
 
 #include <algorithm>
 #include <cmath>
@@ -331,9 +331,6 @@ void frmPrintTotalGames::psGetPrintConditions() {
     writeSetup(kHandicap, gintSeriesHandicap);
 }
 
-std::string frmPrintTotalGames::pfGetRankingTitle() {
-    gtypGame = gtypSeasonGame;
-    return gfGetCategoryTitle() + "通算順位表";
-}
+std::string frmPrintTotalGames::pfGetRankingTitle() { return seasonRankingTitle(); }
 
 void frmPrintTotalGames::btnOK_Click() { Unload(); }
