@@ -1,6 +1,5 @@
 #include "reports/season/frmPfSeasonEntryList.h"
 
-#include "core/players.h"
 #include "core/resultRecords.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -11,10 +10,7 @@ namespace {
 
 // The columns: x of the rules, and each cell's left, width and alignment.
 constexpr std::array<double, 8> RuleX{240, 780, 1500, 4080, 4740, 5400, 6540, 11040};
-struct Column {
-    double left, width;
-    int16_t alignment;
-};
+using Column = ReportWindow::Column;
 constexpr Column ColNo{300, 435, forms::vbCenter}, ColGames{840, 615, forms::vbCenter},
     ColName{1560, 2475, forms::vbLeftJustify}, ColAge{4140, 555, forms::vbCenter}, ColGender{4800, 555, forms::vbCenter},
     ColLocation{5460, 1035, forms::vbCenter}, ColBelong{6600, 4395, forms::vbLeftJustify};
@@ -33,27 +29,23 @@ void frmPfSeasonEntryList::design() {
     designLabel(lblEntryNum, {9480, 540, 1575, "", forms::vbRightJustify, false, true});
     designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
     designLine(linTop, 240, 840, 11040, 840, forms::vbButtonText, 2);
-    for (std::size_t i = 0; i < RuleX.size(); ++i)
-        designLine(linTate[static_cast<int>(i)], RuleX[i], 840, RuleX[i], 1200, forms::vbBlack, 2);
+    designColumnRules(RuleX);
 
-    const auto header = [this](forms::Label& label, const Column& c, const char* caption) {
-        designLabel(label, {c.left, 900, c.width, caption, forms::vbCenter});
-    };
-    header(lblNoNo, ColNo, "No.");
-    header(lblSPTotal[83], ColGames, "参加数");
-    header(Label7, ColName, "名　前　");
-    header(Label13, ColAge, "年令");
-    header(Label3, ColGender, "性別");
-    header(Label1, ColLocation, "地域");
-    header(lblSPTotal[82], ColBelong, "所属");
+    designHeader(lblNoNo, ColNo, "No.");
+    designHeader(lblSPTotal[83], ColGames, "参加数");
+    designHeader(Label7, ColName, "名　前　");
+    designHeader(Label13, ColAge, "年令");
+    designHeader(Label3, ColGender, "性別");
+    designHeader(Label1, ColLocation, "地域");
+    designHeader(lblSPTotal[82], ColBelong, "所属");
 
-    designCell(lblNo[0], ColNo.left, ColNo.width, ColNo.alignment);
-    designCell(lblEntryGameNum[0], ColGames.left, ColGames.width, ColGames.alignment, true);
-    designCell(lblName[0], ColName.left, ColName.width, ColName.alignment);
-    designCell(lblAge[0], ColAge.left, ColAge.width, ColAge.alignment);
-    designCell(lblGender[0], ColGender.left, ColGender.width, ColGender.alignment);
-    designCell(lblLocation[0], ColLocation.left, ColLocation.width, ColLocation.alignment);
-    designCell(lblBelong[0], ColBelong.left, ColBelong.width, ColBelong.alignment);
+    designCell(lblNo[0], ColNo);
+    designCell(lblEntryGameNum[0], ColGames, true);
+    designCell(lblName[0], ColName);
+    designCell(lblAge[0], ColAge);
+    designCell(lblGender[0], ColGender);
+    designCell(lblLocation[0], ColLocation);
+    designCell(lblBelong[0], ColBelong);
 
     designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
     designLine(linHosoYoko[0], 240, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
@@ -72,11 +64,7 @@ bool frmPfSeasonEntryList::pfDataSet() {
                 rowRule(firstRowOfPage());
                 cell(lblNo, text::Format(number, "0"));
                 cell(lblEntryGameNum, text::Str(row.Games));
-                cell(lblName, gfGetPlayerName(id));
-                cell(lblAge, gfGetPlayerAge(id, gstrSeasonPeriodEnd));
-                cell(lblGender, gfGetPlayerGender(id, 0));
-                cell(lblLocation, gfGetPlayerLocation(id));
-                cell(lblBelong, gfGetPlayerBelongName(id));
+                entrantCells({lblName, lblAge, lblGender, lblLocation, lblBelong}, id, gstrSeasonPeriodEnd);
             }
             endRow(j == glngSeasonEntryRowsMax());
         }
