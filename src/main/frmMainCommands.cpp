@@ -9,6 +9,7 @@
 #include "core/iniFile.h"
 #include "core/registryFile.h"
 #include "core/registryNames.h"
+#include "core/wholeGame.h"
 #include "core/rememberedChoices.h"
 #include "main/frmBelong.h"
 #include "main/frmCourceRegi.h"
@@ -32,31 +33,6 @@
 #include <set>
 
 using namespace forms;
-
-namespace {
-
-// How the boxes of this window name a game.
-std::string gameLabel(const typGameInfo& g) { return "ゲーム：「" + g.Date + "：" + g.Tittle + "」"; }
-
-// Reads gtypGame's scores for a window that needs the whole game. A shape no
-// score row can hold, or a file that cannot be read, is refused with a box
-// ending in `refusal` ("開けません。"), so that no window works on part of a
-// game (and the tally never saves part of one over the whole).
-bool readWholeGame(const std::string& refusal) {
-    const typGameInfo& g = gtypGame;
-    if (!isPlayableShape(g)) {
-        MsgBox(gameLabel(g) + "\r\nホール数またはコース数が正しくないため" + refusal, vbOKOnly, std::string("エラー"));
-        return false;
-    }
-    if (gsReadScoreData()) {
-        gtypScorePacks.clear();
-        MsgBox(gameLabel(g) + "\r\nファイルを読み込めないため" + refusal, vbOKOnly, std::string("エラー"));
-        return false;
-    }
-    return true;
-}
-
-} // namespace
 
 void frmMain::openTally() {
     if (!gameWindows().showTally(*this, [this] { gsShowMain(); })) return;
