@@ -35,7 +35,10 @@
 using namespace forms;
 
 void frmMain::openTally() {
-    if (!gameWindows().showTally(*this, [this] { gsShowMain(); })) return;
+    tally_ = std::make_unique<frmBrenmoor>([this] { gsShowMain(); },
+                                           [](Form& owner) { gameWindows().showSelectPrintScore(owner); });
+    tally_->Show(vbModeless, this);
+    if (!tally_->Visible()) return; // the game could not be read: the window said why
     Hide();
     mintMainHidden = 1;
 }
@@ -87,7 +90,6 @@ void frmMain::btnOpenGame_Click() {
     if (!i) return;
     gtypEntries.clear();
     gtypGame = gtypGames[static_cast<size_t>(*i)];
-    if (!readWholeGame("開けません。")) return;
     mintOpenedGame = 1;
     openTally();
 }
