@@ -9,6 +9,7 @@
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
 #include "tally/frmBrenmoor.h"
+#include "tally/frmScore.h"
 
 #include <gtest/gtest.h>
 
@@ -35,8 +36,10 @@ protected:
         game.hole = 9;
         game.round = 3;
         game.roundNames = {"A", "B", "C"};
-        const std::string course = "4,4,4,4,4,4,4,4,4,"; // 36 strokes
-        game.scores = {{7, course + course + course, "A", 0}, {8, course + course, "A", 0}, {9, "", "", 0}};
+        // As the program writes them: every cell, each followed by ",".
+        const std::string course = "4,4,4,4,4,4,4,4,4,", none = ",,,,,,,,,"; // 36 strokes, nothing
+        game.scores = {{7, course + course + course, "A", 0}, {8, course + course + none, "A", 0},
+                       {9, none + none + none, "", 0}};
     }
 
     // Stores `game` as game 1 and makes it the current game.
@@ -65,6 +68,19 @@ protected:
         tally = std::make_unique<frmBrenmoor>([this] { ++closes; });
         tally->Show();
         return *tally;
+    }
+
+    // A person clicks a cell of the score table (row 1 and on, shown rows).
+    void clickScore(int32_t col, int32_t row) {
+        uctMGRow* view = tally->uctGridList.RowView(row);
+        ASSERT_NE(view, nullptr) << "row " << row << " is not shown";
+        forms::sim::click(view->lblObj(col));
+    }
+    // Score entry for the player of score-table row `row`, confirmed as it
+    // opens: the game is modified.
+    void confirmScoreEntry(int32_t row) {
+        desk.modal.add<frmScore>([](frmScore& d) { forms::sim::click(d.btnOK); });
+        clickScore(1, row);
     }
 
     void setGeometry(const std::string& key, const std::string& value) {
