@@ -307,11 +307,14 @@ void frmBrenmoor::storeGeometry() {
     const int16_t state = WindowState();
     storeValue("Score_WindowState", state);
     if (state == vbNormal) keepNormalBounds();
+    // The bounds are taken first: going back to normal may pass through
+    // sizes that are not the window's normal one.
+    const double left = normalLeft_, top = normalTop_, width = normalWidth_, height = normalHeight_;
     setWindowState(vbNormal);
-    storeValue("Score_Width", normalWidth_);
-    storeValue("Score_Height", normalHeight_);
-    storeValue("Score_Top", normalTop_);
-    storeValue("Score_Left", normalLeft_);
+    storeValue("Score_Width", width);
+    storeValue("Score_Height", height);
+    storeValue("Score_Top", top);
+    storeValue("Score_Left", left);
 }
 
 // ---- layout ----
