@@ -10,11 +10,6 @@ namespace {
 // and are treated as a dialog the user cancelled.
 class UnavailableWindows : public GameWindows {
 public:
-    bool showTally(forms::Form&, std::function<void()>) override {
-        notYet();
-        return false;
-    }
-    forms::Form* tallyWindow() override { return nullptr; }
     void showSelectPrintScore(forms::Form&) override { cancelled(); }
     void showPrintTotalGames(forms::Form& owner) override {
         frmPrintTotalGames window;

@@ -10,9 +10,6 @@
 #include "platform/text/RuntimeError.h"
 #include "preview/modPpPreview.h"
 
-std::string gstrPrintGameDate;
-int16_t gintEntryCount = 0;
-int16_t gintTeamCount = 0;
 int16_t gintBelongOrLocation = 0;
 
 namespace {
