@@ -174,9 +174,8 @@ void frmPrintTotalGames::designTotalRanking() {
                   {Label2, txtKiteiHole, "規定ホール数：", 4, "99999"}};
     for (const auto& m : minima) {
         const double top = rowTop + m.row * rowStep;
-        place(m.label, 2340, top + 30, 1515, 255, m.caption);
+        place(m.label, 2235, top + 15, 1620, 285, m.caption);
         m.label.setAlignment(forms::vbRightJustify);
-        m.label.setFont(kSmallFont);
         place(m.box, 3870, top - 15, 615, 330);
         m.box.setAlignment(forms::vbRightJustify);
         m.box.setIMEMode(forms::vbIMEDisable);
