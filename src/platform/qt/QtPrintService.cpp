@@ -341,6 +341,19 @@ void QtPrintService::choosePdf(const std::string& path) {
     followDefaultPrinter();
 }
 
+std::vector<std::string> QtPrintService::printerNames() {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(utf8(name));
+    return names;
+}
+
+std::string QtPrintService::chosenPrinter() {
+    knowDefault();
+    return utf8(chosenPrinter_);
+}
+
+std::string QtPrintService::chosenPdf() { return utf8(chosenPdf_); }
+
 void QtPrintService::followDefaultPrinter() {
     knowDefault();
     printer_ = chosenPrinter_;
