@@ -2,7 +2,6 @@
 
 #include "core/globals.h"
 #include "platform/forms/Printing.h"
-#include "platform/forms/QuietCancel.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Strings.h"
 
@@ -23,10 +22,10 @@ PrinterDialog::PrinterDialog() : DialogWindow("PrinterDialog", "ﾌﾟﾘﾝﾀ�
 
     lstPrinter.Click = [this] { lstPrinter_Click(); };
     btnOK.Click = [this] { btnOK_Click(); };
-    forms::makeQuietCancel(btnCancel, [this] {
+    btnCancel.Click = [this] {
         gintDlgRet = -1;
         Unload();
-    });
+    };
 }
 
 // The desktop's printers, then the PDF file; the current choice selected.

@@ -1,7 +1,6 @@
 #include "preview/frmPpAdjust.h"
 
 #include "preview/modPpPreview.h"
-#include "platform/forms/QuietCancel.h"
 #include "platform/text/Numbers.h"
 
 #include <algorithm>
@@ -53,7 +52,7 @@ frmPpAdjust::frmPpAdjust() : DialogWindow("frmPpAdjust", "印刷位置調整", 4
     scrTate.GotFocus = [this] { lblTate.setBackColor(forms::vbWhite); };
     scrTate.LostFocus = [this] { lblTate.setBackColor(tateBack_); };
     btnReturn.Click = [this] { btnReturn_Click(); };
-    forms::makeQuietCancel(btnCancel, [this] { btnCancel_Click(); });
+    btnCancel.Click = [this] { btnCancel_Click(); };
 }
 
 // Offsets beyond the spin buttons' range open at the nearer bound.

@@ -2,7 +2,6 @@
 
 #include "core/globals.h"
 #include "core/textBoxHelpers.h"
-#include "platform/forms/QuietCancel.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
@@ -41,7 +40,7 @@ frmPpPrintSetup::frmPpPrintSetup() : DialogWindow("frmPpPrintSetup", "印刷設�
     txtCopy.GotFocus = [this] { gsTextSelectAll(txtCopy); };
     txtCopy.KeyPress = [](int16_t& k) { gsKeyNumOnly(k); };
     btnOK.Click = [this] { btnOK_Click(); };
-    forms::makeQuietCancel(btnCancel, [this] { btnCancel_Click(); });
+    btnCancel.Click = [this] { btnCancel_Click(); };
 }
 
 void frmPpPrintSetup::Form_Load() {
