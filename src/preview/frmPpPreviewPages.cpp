@@ -221,7 +221,8 @@ void frmPpPreview::HScroll1_Change() {
 // included; a file that cannot be deleted is left and the rest still go.
 void frmPpPreview::psKillBmpFiles() {
     std::error_code ec;
-    for (fs::directory_iterator it(gstrTempFolder, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::path folder = fs::path(gstrPreviewBmp[0]).parent_path();
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code ignored;
         if (isWorkPicture(it->path()) && it->is_regular_file(ignored)) fs::remove(it->path(), ignored);
     }
