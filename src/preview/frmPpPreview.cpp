@@ -89,6 +89,7 @@ frmPpPreview::frmPpPreview() : Form("frmPpPreview") {
 // was done by then.
 void frmPpPreview::Form_Load() {
     const forms::HourglassScope hourglass;
+    keepNormalBounds();
     try {
         psLoadGeometry();
         gintPrintPageNo = 1;
@@ -128,20 +129,35 @@ void frmPpPreview::psLoadGeometry() {
     setStartUpPosition(forms::vbStartUpManual);
     Move(onScreen(l, w, forms::Screen::Width()), onScreen(t, h, forms::Screen::Height()), std::max(w, 0.0),
          std::max(h, 0.0));
+    keepNormalBounds();
     const std::string state = gfReadIniFile(gstrIniFile, Section, "Preview_WindowState");
     if (!text::Trim(state).empty() && fieldValue16(state) == forms::vbMaximized) setWindowState(forms::vbMaximized);
 }
 
+// The state, then the bounds the window has when normal (taken before going
+// back to normal, which may pass through other sizes).
 void frmPpPreview::psSaveGeometry() {
-    gfWriteIniFile(gstrIniFile, Section, "Preview_WindowState", text::Str(WindowState()));
+    const int16_t state = WindowState();
+    gfWriteIniFile(gstrIniFile, Section, "Preview_WindowState", text::Str(state));
+    keepNormalBounds();
+    const double left = normalLeft_, top = normalTop_, width = normalWidth_, height = normalHeight_;
     setWindowState(forms::vbNormal);
-    gfWriteIniFile(gstrIniFile, Section, "Preview_Width", text::Str(text::CLng(Width())));
-    gfWriteIniFile(gstrIniFile, Section, "Preview_Height", text::Str(text::CLng(Height())));
-    gfWriteIniFile(gstrIniFile, Section, "Preview_Top", text::Str(text::CLng(Top())));
-    gfWriteIniFile(gstrIniFile, Section, "Preview_Left", text::Str(text::CLng(Left())));
+    gfWriteIniFile(gstrIniFile, Section, "Preview_Width", text::Str(text::CLng(width)));
+    gfWriteIniFile(gstrIniFile, Section, "Preview_Height", text::Str(text::CLng(height)));
+    gfWriteIniFile(gstrIniFile, Section, "Preview_Top", text::Str(text::CLng(top)));
+    gfWriteIniFile(gstrIniFile, Section, "Preview_Left", text::Str(text::CLng(left)));
+}
+
+void frmPpPreview::keepNormalBounds() {
+    if (WindowState() != forms::vbNormal) return;
+    normalLeft_ = Left();
+    normalTop_ = Top();
+    normalWidth_ = Width();
+    normalHeight_ = Height();
 }
 
 void frmPpPreview::Form_Resize() {
+    keepNormalBounds();
     if (!displayed_) return;
     psSetScrollBar();
     picPaper.setVisible(false);

@@ -65,6 +65,7 @@ private:
     // Opening and closing (frmPpPreview.cpp).
     void psLoadGeometry();
     void psSaveGeometry();
+    void keepNormalBounds();
     void mnuEnd_Click();
     // Pictures and the page shown (frmPpPreviewPages.cpp).
     void psGetPrinterInfo();
@@ -99,6 +100,8 @@ private:
     bool failureShown_ = false;
     // The paper has been laid out once: resizing may place it.
     bool displayed_ = false;
+    // The window's last bounds while it was normal, saved at closing.
+    double normalLeft_ = 0, normalTop_ = 0, normalWidth_ = 0, normalHeight_ = 0;
 };
 
 // The name of a page's work picture at a zoom index.

@@ -85,7 +85,10 @@ TEST_F(Preview, PagesAreDrawnOnceIntoThreePicturesAndDeletedAtClosing) {
 TEST_F(Preview, ClosingSavesTheNormalGeometry) {
     preview(1, [](frmPpPreview& f) {
         f.Move(300, 450, 9000, 6000);
-        f.setWindowState(forms::vbMaximized);
+        // Maximised by the user: the window grows, its normal bounds stay.
+        f.dispatchWindowState(forms::vbMaximized);
+        f.dispatchResize(28000, 15000);
+        f.dispatchMoved(0, 0);
     });
     EXPECT_EQ(folders.setting("Preview_WindowState"), "2");
     EXPECT_EQ(folders.setting("Preview_Width"), "9000");
