@@ -37,8 +37,9 @@ public:
     virtual void showPrintTotalGames(forms::Form& owner) = 0;
 };
 
-// The installed windows, or the stand-in whose windows each say "この機能は
-// まだ利用できません。" and count as cancelled (gintDlgRet -1, no tally window).
+// The installed windows, or the stand-in: it opens the report chooser of one
+// game, and its other windows each say "この機能はまだ利用できません。" and
+// count as cancelled (no tally window).
 GameWindows& gameWindows();
 // Installs the program's windows; nullptr puts the stand-in back.
 void setGameWindows(GameWindows* windows);

@@ -6,6 +6,7 @@
 #include "main/frmCourceRegi.h"
 #include "main/frmPlayers.h"
 #include "main/frmSeriesRegi.h"
+#include "reports/game/frmSelectPrintScore.h"
 #include "tally/frmGameInfo.h"
 #include "tally/frmNewScoreSetup.h"
 #include "platform/forms/Services.h"
@@ -372,6 +373,23 @@ TEST_F(MainWindowTest, PrintHandsTheGameAndItsRowsToTheReportChooser) {
     EXPECT_EQ(rowsSeen, 4u); // two players, two courses
     EXPECT_TRUE(gtypScores.empty());
     EXPECT_TRUE(gtypRankRows.empty());
+}
+
+TEST_F(MainWindowTest, PrintOpensTheGameReportChooserOfTheProgram) {
+    open();
+    setGameWindows(nullptr); // the program's own windows
+    clickRow(4);             // game 3, 18 x 2
+    bool opened = false;
+    desk.modal.add<frmSelectPrintScore>([&](frmSelectPrintScore& chooser) {
+        opened = true;
+        EXPECT_EQ(chooser.Owner(), &f);
+        EXPECT_EQ(gtypScores.size(), 4u);
+        EXPECT_EQ(chooser.txtTittle2.Text(), "平成22年6月20日(日) 「春季第3戦」");
+        sim::click(chooser.btnCancel);
+    });
+    sim::click(f.btnGamePrint);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(gtypScores.empty());
 }
 
 // ---- season hand-over ----
