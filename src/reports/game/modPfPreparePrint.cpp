@@ -6,6 +6,8 @@
 #include "reports/game/frmPfScore.h"
 #include "reports/game/frmPfTeamList.h"
 #include "reports/game/frmPfTeamRanking.h"
+#include "reports/season/frmPfSeasonEntryList.h"
+#include "reports/season/frmPfSeasonTotalRanking.h"
 
 #include "core/globals.h"
 #include "platform/forms/Services.h"
@@ -13,9 +15,6 @@
 #include "platform/text/RuntimeError.h"
 #include "preview/modPpPreview.h"
 
-std::string gstrPrintGameDate;
-int16_t gintEntryCount = 0;
-int16_t gintTeamCount = 0;
 int16_t gintBelongOrLocation = 0;
 
 namespace {
@@ -88,8 +87,16 @@ bool gfPrintTeamRanking(int16_t mode, forms::Form* owner) {
     return preparePrint("gfPrintTeamRanking", frm, mode, owner, 5);
 }
 
-bool gfPrintSeasonEntryList(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonTotalRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonEntryList(int16_t mode, forms::Form* owner) {
+    frmPfSeasonEntryList frm;
+    return preparePrint("gfPrintSeasonEntryList", frm, mode, owner, 10);
+}
+
+bool gfPrintSeasonTotalRanking(int16_t mode, forms::Form* owner) {
+    frmPfSeasonTotalRanking frm;
+    return preparePrint("gfPrintSeasonTotalRanking", frm, mode, owner, 10);
+}
+
 bool gfPrintSeasonGameRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonRoundRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonTeamList(int16_t, forms::Form*) { return notYet(); }
