@@ -11,6 +11,7 @@
 #include "reports/game/frmPfPersonRanking.h"
 #include "reports/game/frmSelectPrintScore.h"
 #include "support/DataFolder.h"
+#include "tally/frmCategory.h"
 
 #include <string>
 #include <vector>
@@ -149,18 +150,41 @@ TEST_F(ReportChooser, AGameWithoutTeamsHasNoTeamReports) {
 TEST_F(ReportChooser, ACategoryRanksOnlyItsPlayersAndCountsEveryone) {
     gtypPlayers[3].Birthday = "1940/01/01"; // player 4, a woman of 69
     gtypPlayers[4].Birthday = "1940/01/01"; // player 5, a man
-    gtypGame.CategoryGender = 2;
-    gtypGame.CategoryAgeLow = 60;
+    // Women of 60 and over, chosen in the category dialog; a cancelled one changes nothing.
+    desk.modal.add<frmCategory>([](frmCategory& d) {
+        sim::click(d.optGender[2]);
+        sim::click(d.btnCancel);
+    });
+    desk.modal.add<frmCategory>([](frmCategory& d) {
+        sim::click(d.optGender[2]);
+        for (int i = 0; i < d.cobAge[0].ListCount(); ++i)
+            if (d.cobAge[0].ItemData(i) == 60) sim::chooseItem(d.cobAge[0], i);
+        sim::click(d.btnOK);
+    });
     open([&] {
+        sim::click(chooser.btnCategory);
+        EXPECT_EQ(chooser.optScoreSelectPrint[2].Caption(), "総合順位表");
+        EXPECT_EQ(gtypGame.CategoryGender, 0);
+        sim::click(chooser.btnCategory);
         EXPECT_EQ(chooser.optScoreSelectPrint[2].Caption(), "部門別（女子：60歳～）順位表");
         print(2);
         sim::click(chooser.btnCancel);
     });
+    EXPECT_EQ(desk.modal.pending(), 0u);
+    // The game itself carries the category, for the tally window to see.
+    EXPECT_EQ(gtypGame.CategoryGender, 2);
+    EXPECT_EQ(gtypGame.CategoryAgeLow, 60);
+    EXPECT_EQ(gtypGame.CategoryAgeHigh, -1);
     ASSERT_EQ(previews.size(), 1u);
     EXPECT_EQ(previews[0].title, "部門別（女子：60歳～）順位表（1/1）");
     EXPECT_EQ(previews[0].names, Strings{"選手4"});
     EXPECT_EQ(previews[0].count, "参加 6名");
     EXPECT_EQ(gintEntryCount, 6);
+    // The next opening titles the option by the game's category.
+    open([&] {
+        EXPECT_EQ(chooser.optScoreSelectPrint[2].Caption(), "部門別（女子：60歳～）順位表");
+        sim::click(chooser.btnCancel);
+    });
 }
 
 TEST_F(ReportChooser, TitlesPrintAsTypedAndEveryPressComputesAfresh) {

@@ -10,6 +10,7 @@
 #include "core/resultRecords.h"
 #include "core/teamRanking.h"
 #include "reports/game/modPfPreparePrint.h"
+#include "tally/frmCategory.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
@@ -79,6 +80,7 @@ frmSelectPrintScore::frmSelectPrintScore()
     btnCancel.setCancel(true);
 
     btnOK.Click = [this] { btnOK_Click(); };
+    btnCategory.Click = [this] { btnCategory_Click(); };
     btnCancel.Click = [this] { btnCancel_Click(); };
 }
 
@@ -131,6 +133,14 @@ void frmSelectPrintScore::printChosen(int16_t index) {
         return;
     }
     report.print(0, this);
+}
+
+// The category is written into gtypGame itself, so the tally window sees
+// the change; nothing here saves the game.
+void frmSelectPrintScore::btnCategory_Click() {
+    frmCategory dialog;
+    dialog.Show(forms::vbModal, this);
+    if (gintDlgRet != -1) showCategoryTitle();
 }
 
 void frmSelectPrintScore::btnCancel_Click() {

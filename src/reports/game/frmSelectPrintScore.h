@@ -33,6 +33,7 @@ protected:
 
 private:
     void btnOK_Click();
+    void btnCategory_Click();
     void btnCancel_Click();
     void printChosen(int16_t index);
     void showCategoryTitle();
