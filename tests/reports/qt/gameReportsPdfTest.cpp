@@ -7,42 +7,21 @@
 #include "core/rankOneGame.h"
 #include "core/resultRecords.h"
 #include "core/teamRanking.h"
-#include "platform/forms/testing/TestDesktop.h"
-#include "platform/qt/QtPrintService.h"
-#include "platform/qt/testing/QtDesktop.h"
-#include "preview/modPpPreview.h"
 #include "reports/game/modPfPreparePrint.h"
-#include "support/TempHome.h"
+#include "reportPdf.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
-// The game reports printed into real PDF files, read back with poppler's tools.
+// The game reports printed into real PDF files.
+using reportpdf::squeezed;
+
 namespace {
 
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
-
-std::string squeezed(std::string s) {
-    std::erase(s, ' ');
-    return s;
-}
-
-class GameReportsPdf : public testing::Test {
+class GameReportsPdf : public reportpdf::ReportPdf {
 protected:
     // Eight players of three 9-hole courses with a handicap per game, in four
     // teams; player 8 has no team and misses a hole of his last course.
     GameReportsPdf() {
-        qtui::testing::application();
         reportfixture::makeGame(8, 3);
         gtypGame.RoundName = {"東", "西", "南"};
         gtypGame.HandiCapKind = 2;
@@ -63,18 +42,7 @@ protected:
         gtypBestCourseRows.clear();
         gtypTeamRankRows.clear();
         reportfixture::clearGame();
-        // Keep the PDF for people to look at.
-        if (const char* dir = std::getenv("LUMORA_SCREENSHOTS"); dir && std::filesystem::exists(pdf)) {
-            const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-            std::filesystem::copy_file(pdf, std::filesystem::path(dir) / (std::string(info->name()) + ".pdf"),
-                                       std::filesystem::copy_options::overwrite_existing);
-        }
     }
-    // The text of a page without blanks: pdftotext guesses blanks from gaps.
-    std::string page(int n) const {
-        return squeezed(run("pdftotext -f " + std::to_string(n) + " -l " + std::to_string(n) + " '" + pdf + "' -"));
-    }
-    std::string info() const { return run("pdfinfo '" + pdf + "'"); }
     void expectTexts(const std::string& text, std::initializer_list<const char*> wanted) const {
         for (const char* s : wanted) EXPECT_NE(text.find(squeezed(s)), std::string::npos) << s << "\n" << text;
     }
@@ -83,15 +51,6 @@ protected:
         EXPECT_NE(meta.find("Pages:           1"), std::string::npos) << meta;
         EXPECT_NE(meta.find("595 x 842 pts (A4)"), std::string::npos) << meta;
     }
-
-    testsupport::TempHome home;
-    forms::doubles::TestDesktop desk;
-    std::string pdf = home.file("report.pdf");
-    qtui::QtPrintService service{pdf};
-    struct Install {
-        explicit Install(forms::PrintService& s) { forms::setPrintService(&s); }
-        ~Install() { forms::setPrintService(nullptr); }
-    } install{service};
 };
 
 TEST_F(GameReportsPdf, ScoreSheet) {
