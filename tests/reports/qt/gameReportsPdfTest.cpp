@@ -12,9 +12,9 @@
 
 #include <string>
 
-// The game reports printed into real PDF files.
 using reportpdf::squeezed;
 
+// The game reports printed into real PDF files.
 namespace {
 
 class GameReportsPdf : public reportpdf::ReportPdf {
