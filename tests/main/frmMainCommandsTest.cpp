@@ -7,6 +7,7 @@
 #include "main/frmPlayers.h"
 #include "main/frmSeriesRegi.h"
 #include "reports/game/frmSelectPrintScore.h"
+#include "tally/frmCategory.h"
 #include "tally/frmGameInfo.h"
 #include "tally/frmNewScoreSetup.h"
 #include "platform/forms/Services.h"
@@ -391,6 +392,29 @@ TEST_F(MainWindowTest, PrintOpensTheGameReportChooserOfTheProgram) {
     sim::click(f.btnGamePrint);
     EXPECT_TRUE(opened);
     EXPECT_TRUE(gtypScores.empty());
+}
+
+TEST_F(MainWindowTest, TheTallysPrintOpensTheChooserAndSeesItsCategory) {
+    open();
+    setGameWindows(nullptr); // the program's own windows
+    clickRow(4);             // game 3, 18 x 2
+    sim::click(f.btnOpenGame);
+    frmBrenmoor& t = tally();
+    desk.modal.add<frmSelectPrintScore>([&](frmSelectPrintScore& chooser) {
+        EXPECT_EQ(chooser.Owner(), &t);
+        sim::click(chooser.btnCategory);
+        EXPECT_EQ(chooser.optScoreSelectPrint[2].Caption(), "部門別（男子）順位表");
+        sim::click(chooser.btnCancel);
+    });
+    desk.modal.add<frmCategory>([](frmCategory& d) {
+        sim::click(d.optGender[1]);
+        sim::click(d.btnOK);
+    });
+    sim::click(t.btnPrint);
+    EXPECT_EQ(desk.modal.pending(), 0u);
+    EXPECT_EQ(gtypGame.CategoryGender, 1);
+    EXPECT_NE(t.changed(), 0); // the game is to be saved with its category
+    closeTally();
 }
 
 // ---- season hand-over ----
