@@ -8,6 +8,7 @@
 #include "platform/forms/testing/TestDesktop.h"
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
+#include "playerChooserFixture.h"
 #include "tally/entrantTexts.h"
 
 #include <gtest/gtest.h>
@@ -20,20 +21,11 @@ namespace sim = forms::sim;
 
 namespace {
 
-// Two affiliations and a deleted third; six players, the fifth deleted, the
-// sixth without affiliation. Today is 2010/10/10.
+// The chooser registry; today is 2010/10/10.
 class frmNewScoreSetupTest : public ::testing::Test {
 protected:
     frmNewScoreSetupTest() : data(home) {
-        data.writeGroups({{1, "札幌中央", "札幌"}, {2, "旭川", ""}, {3, "函館", "", 2}});
-        data.writePlayers({{1, "山田太郎", "1950/06/15", 1, 1, "やまだ", "札幌"},
-                           {2, "鈴木花子", "1952/03/08", 2, 2, "すずき", "旭川"},
-                           {3, "佐藤一郎", "", 1, 1, "さとう", ""},
-                           {4, "高橋美咲", "1948/11/23", 2, 1, "たかはし", "小樽"},
-                           {5, "田中健二", "1949/01/01", 1, 3, "たなか", "", 2},
-                           {6, "伊藤さくら", "1951/04/01", 2, 0, "いとう", "札幌"}});
-        loadGroups();
-        loadPlayers();
+        loadChooserRegistry(data);
         gintDlgRet = 99;
     }
 
