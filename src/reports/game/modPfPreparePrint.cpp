@@ -1,6 +1,8 @@
 #include "reports/game/modPfPreparePrint.h"
 
 #include "reports/game/frmPfEntryList.h"
+#include "reports/season/frmPfSeasonEntryList.h"
+#include "reports/season/frmPfSeasonTotalRanking.h"
 
 #include "core/globals.h"
 #include "platform/forms/Services.h"
@@ -8,9 +10,6 @@
 #include "platform/text/RuntimeError.h"
 #include "preview/modPpPreview.h"
 
-std::string gstrPrintGameDate;
-int16_t gintEntryCount = 0;
-int16_t gintTeamCount = 0;
 int16_t gintBelongOrLocation = 0;
 
 namespace {
@@ -63,8 +62,17 @@ bool gfPrintPersonRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintRoundRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintTeamList(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintTeamRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonEntryList(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonTotalRanking(int16_t, forms::Form*) { return notYet(); }
+
+bool gfPrintSeasonEntryList(int16_t mode, forms::Form* owner) {
+    frmPfSeasonEntryList frm;
+    return preparePrint("gfPrintSeasonEntryList", frm, mode, owner, 10);
+}
+
+bool gfPrintSeasonTotalRanking(int16_t mode, forms::Form* owner) {
+    frmPfSeasonTotalRanking frm;
+    return preparePrint("gfPrintSeasonTotalRanking", frm, mode, owner, 10);
+}
+
 bool gfPrintSeasonGameRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonRoundRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonTeamList(int16_t, forms::Form*) { return notYet(); }
