@@ -248,4 +248,31 @@ TEST_F(MembersTest, BothListsScrollSoThatTheNewParticipantIsInView) {
     EXPECT_EQ(f.uctGridList0.gfGetTopIndexOfRowsY(), 1);
     EXPECT_EQ(selectedRows(f.uctGridList), std::vector<int32_t>{3});
     EXPECT_EQ(selectedRows(f.uctGridList0), std::vector<int32_t>{2});
+
+    // Withdrawing keeps both lists where they were.
+    f.uctGridList0.gsSetTopIndexOfRowsY(2);
+    f.uctGridList0.gsUpdate();
+    desk.boxes.answer(forms::vbOK);
+    sim::click(f.btnDeleteMember0);
+    EXPECT_EQ(glngScoresMax(), 81);
+    EXPECT_EQ(f.uctGridList.gfGetTopIndexOfRowsY(), 3);
+    EXPECT_EQ(f.uctGridList0.gfGetTopIndexOfRowsY(), 2);
+}
+
+TEST_F(MembersTest, AGameWithoutParticipantsTakesItsFirstAtTheTopOrTheEnd) {
+    for (int16_t place : {AddAtTop, AddAtEnd}) {
+        newGame(2, {});
+        frmBrenmoor& f = open();
+        sim::selectTab(f.tabBody, 1);
+        addDialog(10, place);
+        sim::click(f.btnAddMember0);
+        EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, true}));
+        EXPECT_EQ(rowIds(), (Ids{10, 10})) << place;
+        EXPECT_EQ(f.uctGridList0.gfRowCount(), 2);
+        EXPECT_EQ(selectedRows(f.uctGridList0), std::vector<int32_t>{1});
+        EXPECT_EQ(selectedRows(f.uctGridList), std::vector<int32_t>{1});
+        EXPECT_EQ(f.uctGridList0.gfGetTopIndexOfRowsY(), 1);
+        desk.boxes.answer(forms::vbNo); // keep nothing when it closes
+        sim::closeBox(f);
+    }
 }
