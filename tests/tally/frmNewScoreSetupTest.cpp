@@ -8,8 +8,10 @@
 #include "platform/forms/testing/TestDesktop.h"
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
-#include "playerChooserFixture.h"
 #include "tally/entrantTexts.h"
+#include "tally/frmSetTeam.h"
+
+#include "playerChooserFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -265,6 +267,37 @@ TEST_F(frmNewScoreSetupTest, TeamsAreGivenThroughTheTeamDialogAndCounted) {
         sim::click(f.btnCancel);
     });
     EXPECT_EQ(desk.modal.pending(), 0u);
+}
+
+// Through the team dialog itself: several entrants get the most recent
+// identifier proposed, one entrant its own team.
+TEST_F(frmNewScoreSetupTest, TheTeamDialogProposesTheRecentIdentifierForSeveralEntrants) {
+    gfWriteIniFile(gstrIniFile, "RecentTeam", "Team1", "Z");
+    std::vector<std::string> shown;
+    auto acceptProposal = [&shown](frmSetTeam& d) {
+        shown.push_back(d.txtTeam.Text());
+        sim::click(d.btnOK);
+    };
+    run([&](frmNewScoreSetup& f) {
+        enter(f, {1, 2, 3});
+        desk.modal.add<frmSetTeam>(acceptProposal);
+        select(f.lstMember[1], {0, 2});
+        sim::click(f.btnSetTeam);
+        EXPECT_EQ(items(f.lstMember[1])[2], "Z ：佐藤一郎 (男)");
+        desk.modal.add<frmSetTeam>([](frmSetTeam& d) {
+            sim::typeText(d.txtTeam, "Y");
+            sim::click(d.btnOK);
+        });
+        select(f.lstMember[1], {1});
+        sim::click(f.btnSetTeam);
+        desk.modal.add<frmSetTeam>(acceptProposal);
+        select(f.lstMember[1], {0});
+        sim::click(f.btnSetTeam);
+        sim::click(f.btnCancel);
+    });
+    EXPECT_EQ(shown, (std::vector<std::string>{"Z", "Z"}));
+    EXPECT_EQ(gfReadIniFile(gstrIniFile, "RecentTeam", "Team1"), "Z");
+    EXPECT_EQ(gfReadIniFile(gstrIniFile, "RecentTeam", "Team2"), "Y");
 }
 
 TEST_F(frmNewScoreSetupTest, ABlockOfEntrantsMovesOnePlaceAndStaysAtTheEnds) {
