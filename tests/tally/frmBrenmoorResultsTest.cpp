@@ -98,15 +98,19 @@ TEST_F(TallyResults, ASelectedRowStaysSelectedAndNoSelectionJustShowsTheScores) 
     sim::click(f.btnGotoScore);
     EXPECT_EQ(selectedScoreRows(), std::vector<int32_t>{7});
 
+    // Nothing selected in the list: the score tab as it was.
+    f.uctGridList.gsSetSelectRow(4);
+    const int32_t top = f.uctGridList.gfGetTopIndexOfRowsY();
     sim::selectTab(f.tabBody, 3); // built anew: nothing selected
     sim::click(f.btnGotoScore2);
     EXPECT_EQ(f.tabIndex(), 2);
-    EXPECT_EQ(selectedScoreRows(), std::vector<int32_t>{7});
-    f.uctGridList0.gsSetSelectRow(3);
+    EXPECT_EQ(selectedScoreRows(), std::vector<int32_t>{4});
+    f.uctGridList0.gsSetSelectRow(3); // unselects it
     sim::selectTab(f.tabBody, 1);
     sim::click(f.btnGotoScore);
     EXPECT_EQ(f.tabIndex(), 2);
-    EXPECT_EQ(selectedScoreRows(), std::vector<int32_t>{7});
+    EXPECT_EQ(selectedScoreRows(), std::vector<int32_t>{4});
+    EXPECT_EQ(f.uctGridList.gfGetTopIndexOfRowsY(), top);
 }
 
 TEST_F(TallyResults, TheCategoryButtonShowsTheRankingOfTheChosenCategory) {
