@@ -7,15 +7,6 @@
 
 namespace {
 
-// The hole cell of a best course: "①" for a hole in one, "-" for a hole not
-// played, the stored text otherwise.
-std::string holeCellText(const std::string& stored) {
-    const int32_t value = wholeValue(stored);
-    if (value == 1) return "①";
-    if (value < 1) return "-";
-    return stored;
-}
-
 // Every second row gets the band, the first not.
 std::optional<forms::Color> rowBand(size_t k, std::optional<forms::Color> band) {
     return k % 2 == 1 ? band : std::nullopt;

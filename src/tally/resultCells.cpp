@@ -23,17 +23,6 @@ std::string handicapShareText(const typGameInfo& game, int32_t handicap, int32_t
     return gfFormatTenths(handicap);
 }
 
-std::string averageText(long long total, long long rounds, const char* mask) {
-    return rounds < 1 ? "-" : text::FormatRatio(total, rounds * 10, mask);
-}
-
-std::string numberOrDash(long long value) { return value == 0 ? "-" : text::Str(value); }
-
-std::string birthdayText(const typGameInfo& game, int32_t id) {
-    if (game.JudgeBirthday != 1) return "-";
-    return text::FormatDateText(gfGetPlayerBirthday(id), "gee/mm/dd");
-}
-
 ListRow& newResultRow(ListTable& table, size_t k, std::string first) {
     ListRow& row = table.rows.emplace_back();
     row.itemData = static_cast<int32_t>(k) + 1;

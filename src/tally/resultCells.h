@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/gameRecords.h"
+#include "core/resultTexts.h"
 #include "tally/listTable.h"
 
 // Cells the result lists share.
@@ -22,16 +23,6 @@ bool showsHandicap(const typGameInfo& game);
 // the complete courses, rounded half to even (kind 2).
 std::string handicapShareText(const typGameInfo& game, int32_t handicap, int32_t roundsDone);
 
-// Strokes per complete course, handicap included: total / (rounds x 10)
-// under `mask`; "-" without a complete course.
-std::string averageText(long long total, long long rounds, const char* mask);
-
-// A whole number; "-" for 0.
-std::string numberOrDash(long long value);
-
-// The player's date of birth under the birthday rule as "S25/03/12" ("" when
-// the registry has none); "-" on every row without the rule.
-std::string birthdayText(const typGameInfo& game, int32_t id);
 
 // Appends row k of a list (item data k + 1) with its first cell: the rank
 // or number on button face.

@@ -18,7 +18,7 @@ std::string roundsText(long long rounds) { return rounds < 1 ? "-" : text::Str(r
 // average per course.
 std::string memberResultText(const typGameInfo& game, const typRankRow& m) {
     if (game.TeamHowtoRank == 0) return m.Strokes == 0 ? "-" : gfFormatTenths(m.Total);
-    return averageText(m.Total, m.RoundsDone, "0.00");
+    return courseAverageText(m.Total, m.RoundsDone, "0.00");
 }
 
 } // namespace
@@ -61,7 +61,7 @@ ListTable teamList(const typGameInfo& game, const VbArray<typRankRow>& members) 
             row.cells.push_back(
                 resultCell(played ? handicapShareText(game, r.Handicap, r.RoundsDone) : "-", AlignCentre, shade));
         row.cells.push_back(resultCell(played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, byTotal));
-        row.cells.push_back(resultCell(averageText(r.Total, r.RoundsDone, "0.00"), AlignCentre, kListGrey, !byTotal));
+        row.cells.push_back(resultCell(courseAverageText(r.Total, r.RoundsDone, "0.00"), AlignCentre, kListGrey, !byTotal));
     }
     return table;
 }
@@ -89,7 +89,7 @@ ListTable teamResultList(const typGameInfo& game, const VbArray<typTeamRankRow>&
         row.cells.push_back(resultCell(roundsText(t.RoundsDone), AlignCentre, kListGrey));
         row.cells.push_back(
             resultCell(t.RoundsDone == 0 ? "-" : gfFormatTenths(t.Total), AlignCentre, kListGrey, byTotal));
-        row.cells.push_back(resultCell(averageText(t.Total, t.RoundsDone, "0.000"), AlignCentre, kListGrey, !byTotal));
+        row.cells.push_back(resultCell(courseAverageText(t.Total, t.RoundsDone, "0.000"), AlignCentre, kListGrey, !byTotal));
         for (int32_t c = 0; c < memberColumns; ++c) {
             const bool member = c < t.Members;
             row.cells.push_back(resultCell(member ? memberResultText(game, members.item(t.FirstMember + c)) : "",
