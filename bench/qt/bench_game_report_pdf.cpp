@@ -9,9 +9,10 @@
 #include "../benchMain.h"
 #include "../benchSupport.h"
 
-#include "reportPdfFloor.h"
+#include "pdfFloor.h"
 
 #include "core/rankOneGame.h"
+#include "platform/forms/testing/RecordingPrinter.h"
 #include "core/resultRecords.h"
 #include "platform/qt/QtPrintService.h"
 #include "preview/modPpPreview.h"
@@ -23,6 +24,7 @@
 #include "support/DataFolder.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -68,7 +70,12 @@ void BM_IndividualRankingToPdf(benchmark::State& state) {
     chooser.Load();
     chooser.optScoreSelectPrint[2].setValue(true);
     const auto print = [&chooser] { chooser.btnOK.Click(); };
-    const auto drawings = benchsupport::recorded(print);
+    std::vector<forms::doubles::Drawing> drawings;
+    {
+        forms::doubles::RecordingPrinter rec;
+        print();
+        drawings = rec.drawings;
+    }
 
     qtui::QtPrintService service(report);
     forms::setPrintService(&service);

@@ -29,5 +29,5 @@ public:
 
 // The installed windows, or the program's own when none are installed.
 GameWindows& gameWindows();
-// Installs the program's windows; nullptr puts the stand-in back.
+// Installs windows in place of the program's own; nullptr puts them back.
 void setGameWindows(GameWindows* windows);

@@ -12,6 +12,7 @@
 #include "core/season.h"
 #include "platform/forms/Services.h"
 #include "reports/game/modPfPreparePrint.h"
+#include "tally/frmCategory.h"
 
 #include <algorithm>
 #include <array>
@@ -23,12 +24,6 @@ namespace {
 constexpr std::array<int16_t, 6> kTotalRankingKinds{10, 2, 11, 12, 13, 14};
 // The total ranking's kind follows the basis in force at the press.
 constexpr int16_t kKindByBasis = -1;
-
-// Until the program has its category dialog the choice counts as cancelled.
-void showCategoryDialog(forms::Form&) {
-    forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title));
-    gintDlgRet = -1;
-}
 
 // Until the program has its player chooser the choice counts as cancelled.
 void showPrintMemberChooser(forms::Form&) {
@@ -175,7 +170,8 @@ int32_t frmPrintTotalGames::pfSelectPrintMember() {
 
 void frmPrintTotalGames::btnCategory_Click() {
     gtypGame = gtypSeasonGame;
-    showCategoryDialog(*this);
+    frmCategory dialog;
+    dialog.Show(forms::vbModal, this);
     if (gintDlgRet == -1) return;
     gtypSeasonGame = gtypGame;
     fraTotalRanking.setCaption(pfGetRankingTitle());
