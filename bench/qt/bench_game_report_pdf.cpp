@@ -9,10 +9,9 @@
 #include "../benchMain.h"
 #include "../benchSupport.h"
 
-#include "pdfFloor.h"
+#include "reportPdfFloor.h"
 
 #include "core/rankOneGame.h"
-#include "platform/forms/testing/RecordingPrinter.h"
 #include "core/resultRecords.h"
 #include "platform/qt/QtPrintService.h"
 #include "preview/modPpPreview.h"
@@ -24,7 +23,6 @@
 #include "support/DataFolder.h"
 
 #include <filesystem>
-#include <vector>
 
 namespace {
 
@@ -70,12 +68,7 @@ void BM_IndividualRankingToPdf(benchmark::State& state) {
     chooser.Load();
     chooser.optScoreSelectPrint[2].setValue(true);
     const auto print = [&chooser] { chooser.btnOK.Click(); };
-    std::vector<forms::doubles::Drawing> drawings;
-    {
-        forms::doubles::RecordingPrinter rec;
-        print();
-        drawings = rec.drawings;
-    }
+    const auto drawings = benchsupport::recorded(print);
 
     qtui::QtPrintService service(report);
     forms::setPrintService(&service);

@@ -29,5 +29,5 @@ public:
 
 // The installed windows, or the program's own when none are installed.
 GameWindows& gameWindows();
-// Installs windows in place of the program's own; nullptr puts them back.
+// Installs windows of a test's own; nullptr puts the program's back.
 void setGameWindows(GameWindows* windows);

@@ -92,5 +92,5 @@ void frmPfPersonRanking::layOutRow(const typRankRow& row) {
     cell(lblJituDa, numberOrDash(row.Strokes));
     cell(lblHits, rankHandicapText(row));
     cell(lblGoukei, row.Strokes == 0 ? "-" : gfFormatTenths(row.Total));
-    cell(lblBirthday, birthdayText(row.IDNo));
+    cell(lblBirthday, birthdayText(gtypGame, row.IDNo));
 }

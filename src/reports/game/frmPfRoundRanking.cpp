@@ -94,5 +94,5 @@ void frmPfRoundRanking::layOutRow(const typBestCourseRow& row) {
     cell(lblJituDa, numberOrDash(row.Strokes));
     cell(lblHits, gtypGame.HandiCapKind == 0 ? "" : played ? gfFormatTenths(row.Handicap) : "-");
     cell(lblSyokei, played ? gfFormatTenths(row.Total) : "-");
-    cell(lblBirthday, birthdayText(row.IDNo));
+    cell(lblBirthday, birthdayText(gtypGame, row.IDNo));
 }

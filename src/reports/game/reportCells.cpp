@@ -29,20 +29,8 @@ forms::Label& loadLabel(forms::ControlArray<forms::Label>& labels, double left, 
     return label;
 }
 
-std::string holeCellText(const std::string& hole) {
-    const double v = text::Val(hole);
-    if (v == 1) return "①";
-    if (v < 1) return "-";
-    return text::Trim(hole);
-}
-
 std::string ageGenderText(int32_t id) {
     return "(" + gfGetPlayerAge(id, gstrPrintGameDate) + "," + gfGetPlayerGender(id, 1) + ")";
-}
-
-std::string birthdayText(int32_t id) {
-    if (gtypGame.JudgeBirthday != 1) return "-";
-    return text::FormatDateText(gfGetPlayerBirthday(id), "gee/mm/dd");
 }
 
 int32_t columnWidth(int32_t band, int32_t n) { return text::CLng(text::divide(band, n)); }
@@ -54,9 +42,3 @@ std::string rankHandicapText(const typRankRow& row) {
     return gfFormatTenths(gameHandicapShare(row.Handicap, row.RoundsDone, gtypGame.Round));
 }
 
-std::string courseAverageText(int32_t total, int32_t roundsDone, const char* mask) {
-    if (roundsDone < 1) return "-";
-    return text::FormatRatio(total, static_cast<long long>(roundsDone) * 10, mask);
-}
-
-std::string numberOrDash(long long value) { return value == 0 ? "-" : text::Format(value, "0"); }

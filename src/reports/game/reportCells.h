@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/resultRecords.h"
+#include "core/resultTexts.h"
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Graphics.h"
 #include "platform/forms/Label.h"
@@ -16,17 +17,11 @@ forms::Line& loadRule(forms::ControlArray<forms::Line>& rules, double x1, double
 forms::Label& loadLabel(forms::ControlArray<forms::Label>& labels, double left, double top, double width,
                         const std::string& caption);
 
-// A hole's cell: "①" for a hole played in one stroke, the trimmed text for
-// more strokes, "-" for a hole without a count.
-std::string holeCellText(const std::string& hole);
 
 // "(67,M)": the player's age at the game date and the Latin gender mark;
 // "(,)" for an ID no player has.
 std::string ageGenderText(int32_t id);
 
-// The birth date cell of the rankings: "S25/04/01" under the birthday rule
-// ("" without a date), else "-".
-std::string birthdayText(int32_t id);
 
 // The width of one of n columns sharing a band, rounded to a whole twip with
 // a half to the even neighbour; n of 0 raises the division error.
@@ -36,9 +31,3 @@ int32_t columnWidth(int32_t band, int32_t n);
 // strokes; under a per-game handicap the share for the courses played.
 std::string rankHandicapText(const typRankRow& row);
 
-// Strokes per complete course, handicap included, with `mask`; "-" without
-// a complete course.
-std::string courseAverageText(int32_t total, int32_t roundsDone, const char* mask);
-
-// "-" for 0, else the number.
-std::string numberOrDash(long long value);
