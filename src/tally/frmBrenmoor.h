@@ -31,12 +31,13 @@ public:
     using PrintScores = std::function<void(forms::Form& owner)>;
     explicit frmBrenmoor(std::function<void()> closed = {}, PrintScores printScores = {});
 
-    // Top band.
+    // Top band (the right panel first, so that the left one lies on top
+    // where a narrow window makes them overlap).
+    forms::PictureBox picTopR;
+    forms::Label lblEntryNum;
     forms::PictureBox picTop;
     forms::Label lblDateCaption, lblDate, lblTittleCaption, lblTittle;
     forms::CommandButton btnGameInfo, btnCategory;
-    forms::PictureBox picTopR;
-    forms::Label lblEntryNum;
     // The lists.
     forms::PictureBox picBody;
     forms::TabStrip tabBody;
