@@ -1,6 +1,7 @@
 #include "tally/listTable.h"
 
 #include "grid/uctMyGrid.h"
+#include "platform/forms/Services.h"
 
 #include <algorithm>
 
@@ -53,4 +54,8 @@ void writeListCells(uctMyGrid& grid, int32_t gridRow, const ListRow& row, int32_
         grid.gsSetCellData(col, gridRow, "Alignment", cell.alignment);
         writeListColours(grid, col, gridRow, cell);
     }
+}
+
+void showBuildError(const std::string& procedure, const text::RuntimeError& e) {
+    forms::MsgBox(procedure + "() : " + e.Description, forms::vbOKOnly | forms::vbCritical, std::string("エラー"));
 }
