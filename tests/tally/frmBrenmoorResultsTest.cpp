@@ -156,3 +156,25 @@ TEST_F(TallyResults, AfterTheReportChooserTheShownResultListIsBuiltAgain) {
     sim::click(f.btnGotoScore2);
     EXPECT_EQ(selectedScoreRows(), std::vector<int32_t>{7});
 }
+
+// A double-click on a row jumps as the button does; the team results have
+// no jump.
+TEST_F(TallyResults, ADoubleClickOnAResultRowJumpsToo) {
+    frmBrenmoor& f = open();
+    const struct {
+        int tab;
+        uctMyGrid* list;
+    } lists[] = {{3, &f.uctGridList2}, {4, &f.uctGridList4}, {5, &f.uctGridList6}};
+    for (const auto& l : lists) {
+        sim::selectTab(f.tabBody, l.tab);
+        const int32_t row = l.list->gfRowCount() - 1; // 佐藤一郎 (3, 4) or 鈴木花子 (5)
+        uctMGRow* view = l.list->RowView(row);
+        ASSERT_NE(view, nullptr);
+        sim::dblClick(view->lblObj(1));
+        EXPECT_EQ(f.tabIndex(), 2) << l.tab;
+        EXPECT_EQ(selectedScoreRows(), std::vector<int32_t>{l.tab == 5 ? 4 : 7}) << l.tab;
+    }
+    sim::selectTab(f.tabBody, 6);
+    sim::dblClick(f.uctGridList7.RowView(1)->lblObj(1));
+    EXPECT_EQ(f.tabIndex(), 6);
+}

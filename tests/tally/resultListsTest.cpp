@@ -178,6 +178,16 @@ TEST_F(ResultGame, TeamListGroupsTheMembersTeamByTeam) {
     EXPECT_EQ(boldColumns(t), (Texts{"合計"}));
     gtypGame.TeamHowtoRank = 1;
     EXPECT_EQ(boldColumns(teamList(gtypGame, gtypRankRows)), (Texts{"C平均"}));
+
+    // A handicap per game: the share of 2 complete courses of 3 is in the
+    // total and the average.
+    gtypGame.HandiCapKind = 2;
+    handicap(4, 20);
+    gsCalTeamList();
+    const ListTable hc = teamList(gtypGame, gtypRankRows);
+    EXPECT_EQ(hc.columns.size(), 12u);
+    EXPECT_EQ(texts(rowOf(hc, "江藤", 3)),
+              (Texts{"2", "B", "M1", "江藤", "65", "女", "北クラブ", "2", "82", "1.3", "83.3", "41.65"}));
 }
 
 // Teams are told apart by their exact text; the average is strokes per

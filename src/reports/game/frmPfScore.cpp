@@ -53,7 +53,7 @@ void frmPfScore::design() {
 
     designLine(linScoreTate[0], 3700, 840, 3700, 1200, forms::RGB(255, 0, 0), 1, false);
     designLine(linFutoYoko[0], 180, 1200, 11100, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 180, 1920, 11100, 1920, forms::RGB(0, 0, 255), 1, false); // not used
+    designLine(linHosoYoko[0], 180, 1920, 11100, 1920, forms::RGB(0, 0, 255), 1, false); // the sheet uses linHoso1
     designLine(linHoso1[0], 2640, 1560, 10140, 1560, forms::RGB(0, 0, 255), 1, false);
 }
 
@@ -61,9 +61,8 @@ void frmPfScore::setUpHoles() {
     const int16_t holes = gtypGame.Hole;
     w_ = columnWidth(HolesBand, holes);
     for (int i = 1; i < holes; ++i) loadRule(linScoreTate, HolesLeft + i * w_, linTop.Y1(), HolesLeft + i * w_, 1200);
-    for (int k = 0; k < holes; ++k) {
+    for (int k = 0; k < holes; ++k)
         loadLabel(lblScore, HolesLeft + k * w_, linTop.Y1() + TextOffset, w_, text::Format(k + 1, "0"));
-    }
     if (gtypGame.HandiCapKind == 0) lblHcTittle.setCaption("");
     if (gtypGame.HandiCapKind == 0 || gtypGame.HandiCapKind == 2) lblSyokeiTittle.setCaption("");
 }
