@@ -1,6 +1,8 @@
 #include "reports/game/modPfPreparePrint.h"
 
 #include "reports/game/frmPfEntryList.h"
+#include "reports/season/frmPfSeasonGameRanking.h"
+#include "reports/season/frmPfSeasonRoundRanking.h"
 
 #include "core/globals.h"
 #include "platform/forms/Services.h"
@@ -65,8 +67,14 @@ bool gfPrintTeamList(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintTeamRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonEntryList(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonTotalRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonGameRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonRoundRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonGameRanking(int16_t mode, forms::Form* owner) {
+    frmPfSeasonGameRanking frm;
+    return preparePrint("gfPrintSeasonGameRanking", frm, mode, owner, 10);
+}
+bool gfPrintSeasonRoundRanking(int16_t mode, forms::Form* owner) {
+    frmPfSeasonRoundRanking frm;
+    return preparePrint("gfPrintSeasonRoundRanking", frm, mode, owner, 10);
+}
 bool gfPrintSeasonTeamList(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonTeamRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonPersonalGameScore(int16_t, forms::Form*) { return notYet(); }

@@ -41,6 +41,7 @@ void ReportWindow::designCell(forms::Label& label, double left, double width, in
 }
 
 void ReportWindow::Form_Load() {
+    columnRules_.clear();
     design();
     gintMaxPageNo = 0;
     failed_ = pfDataSet();
@@ -102,6 +103,34 @@ forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, cons
     return label;
 }
 
+forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, const std::string& caption, double left,
+                                 double width) {
+    forms::Label& label = cell(column, caption);
+    label.setLeft(left);
+    label.setWidth(width);
+    return label;
+}
+
+forms::Label& ReportWindow::headerCell(forms::ControlArray<forms::Label>& column, double left, double width,
+                                       const std::string& caption) {
+    forms::Label& label = newElement(column);
+    label.Move(left, linTop.Y1() + TextOffset, width, label.Height());
+    label.setForeColor(forms::vbBlack);
+    label.setCaption(caption);
+    label.setVisible(true);
+    return label;
+}
+
+forms::Line& ReportWindow::columnRule(forms::ControlArray<forms::Line>& rules, double x) {
+    forms::Line& rule = newElement(rules);
+    rule.setX1(x);
+    rule.setX2(x);
+    rule.setBorderColor(forms::vbBlack);
+    rule.setVisible(true);
+    columnRules_.push_back(&rule);
+    return rule;
+}
+
 void ReportWindow::endRow(bool lastRow, int32_t height, int32_t nextHeight) {
     y_ += height;
     if (lastRow || y_ + nextHeight > PageLimit) endPage();
@@ -110,6 +139,7 @@ void ReportWindow::endRow(bool lastRow, int32_t height, int32_t nextHeight) {
 void ReportWindow::endPage() {
     if (onPage_) {
         for (auto& rule : linTate) rule.setY2(y_);
+        for (forms::Line* rule : columnRules_) rule->setY2(y_);
         rowRule(true);
     }
     onPage_ = false;

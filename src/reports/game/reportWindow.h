@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // A report window: a page-sized form of labels and rules that is never
 // shown. Each load lays out one page, gintPrintPageNo, walking every row of
@@ -89,6 +90,16 @@ protected:
     void rowRule(bool thick);
     // A cell of the row: a new element of the column, black and visible.
     forms::Label& cell(forms::ControlArray<forms::Label>& column, const std::string& caption);
+    // A cell of a column laid out at run time, at its own left and width.
+    forms::Label& cell(forms::ControlArray<forms::Label>& column, const std::string& caption, double left,
+                       double width);
+    // Set-up before the walk, on every load (the counting load too): a header
+    // caption of a column laid out at run time, and a rule between such
+    // columns, which reaches down to the end of the requested page with the
+    // linTate.
+    forms::Label& headerCell(forms::ControlArray<forms::Label>& column, double left, double width,
+                             const std::string& caption);
+    forms::Line& columnRule(forms::ControlArray<forms::Line>& rules, double x);
     // The row of `height` ends. The page ends after the last row or when a
     // next row of `nextHeight` would pass the page limit; on the requested
     // page the vertical rules then reach down to it and a thick rule closes
@@ -104,6 +115,7 @@ private:
     }
 
     std::string pageTitleWord_;
+    std::vector<forms::Line*> columnRules_;
     int32_t y_ = 0;
     bool onPage_ = false, firstRow_ = false, failed_ = false;
 };

@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/gameRecords.h"
+
+// Cells and column geometry shared by the season report windows.
+namespace seasoncells {
+
+// gtypGame = the header of stored game `gameIndex` (the season reports read
+// each row's own game from it); an index outside gtypGames is an error.
+const typGameInfo& takeGameHeader(int32_t gameIndex);
+
+// The width of each of `count` columns sharing a band of `band` twips,
+// rounded half to even; no columns is a division by zero.
+int32_t columnWidth(double band, int32_t count);
+
+// "(59,M)": whole years at `date` and the latin gender mark; "(-,M)" without
+// a birth date.
+std::string ageAndGender(int32_t id, const std::string& date);
+
+// The age at `date` in years with three decimals, "-" without a birth date.
+std::string exactAge(int32_t id, const std::string& date);
+
+// The handicap that went into a total: "-" when no stroke counts, empty for
+// a game without handicaps, else in tenths.
+std::string handicapCell(int32_t strokes, int16_t handicapKind, int32_t handicap);
+
+// A total in tenths, "-" when no stroke counts.
+std::string totalCell(int32_t strokes, int32_t total);
+
+} // namespace seasoncells
