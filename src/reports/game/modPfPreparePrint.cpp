@@ -3,6 +3,7 @@
 #include "reports/game/frmPfEntryList.h"
 #include "reports/season/frmPfSeasonGameRanking.h"
 #include "reports/season/frmPfSeasonRoundRanking.h"
+#include "reports/season/frmPfSeasonTeamList.h"
 
 #include "core/globals.h"
 #include "platform/forms/Services.h"
@@ -75,7 +76,10 @@ bool gfPrintSeasonRoundRanking(int16_t mode, forms::Form* owner) {
     frmPfSeasonRoundRanking frm;
     return preparePrint("gfPrintSeasonRoundRanking", frm, mode, owner, 10);
 }
-bool gfPrintSeasonTeamList(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonTeamList(int16_t mode, forms::Form* owner) {
+    frmPfSeasonTeamList frm;
+    return preparePrint("gfPrintSeasonTeamList", frm, mode, owner, 10);
+}
 bool gfPrintSeasonTeamRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonPersonalGameScore(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonPersonalGameInfo(int16_t, forms::Form*) { return notYet(); }

@@ -1,0 +1,114 @@
+#include "reports/season/frmPfSeasonTeamList.h"
+
+#include "core/helpers.h"
+#include "core/players.h"
+#include "core/resultRecords.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+#include "platform/text/Strings.h"
+#include "reports/game/modPfPreparePrint.h"
+#include "reports/season/seasonCells.h"
+
+#include <array>
+
+namespace {
+
+// In index order, as designed.
+constexpr std::array<double, 11> RuleX{240, 660, 3660, 6840, 5040, 4260, 7620, 5820, 11040, 1140, 1680};
+
+} // namespace
+
+frmPfSeasonTeamList::frmPfSeasonTeamList() : ReportWindow("frmPfSeasonTeamList", static_cast<int>(RuleX.size())) {
+    setCaption("シーズン・チーム一覧印刷フォーム");
+    design();
+}
+
+void frmPfSeasonTeamList::design() {
+    designLabel(lblScorePage, {9210, 0, 1845, "", forms::vbRightJustify, true, true});
+    designLabel(lblSeasonTittle, {300, 240, 10785, "", forms::vbLeftJustify, true});
+    designLabel(lblScoreTittle, {300, 540, 8895, "", forms::vbLeftJustify, true});
+    designLabel(lblEntryNum, {9420, 540, 1575, "", forms::vbRightJustify, false, true});
+    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
+    designLine(linTop, 240, 840, 11040, 840, forms::vbButtonText, 2);
+    for (std::size_t i = 0; i < RuleX.size(); ++i)
+        designLine(linTate[static_cast<int>(i)], RuleX[i], 840, RuleX[i], 1200, forms::vbBlack, i == 4 ? 1 : 2);
+
+    designLabel(lblNoNo, {300, 900, 315, "No.", forms::vbCenter});
+    designLabel(lblSPTotal[83], {720, 900, 375, "ﾁｰﾑ", forms::vbCenter});
+    designLabel(lblSPTotal[1], {1200, 900, 435, "MNo.", forms::vbCenter});
+    designLabel(Label7, {1740, 900, 1875, "名　前　（年令・性別）", forms::vbCenter});
+    designLabel(lblSPTotal[84], {3720, 900, 495, "C数", forms::vbCenter, true});
+    designLabel(Label1, {4320, 900, 675, "実打数", forms::vbCenter});
+    designLabel(lblSPTotal[81], {5100, 900, 675, "Hc", forms::vbCenter});
+    designLabel(lblTotalT, {5880, 900, 915, "合計", forms::vbCenter, true});
+    designLabel(lblRAveT, {6840, 900, 795, "C平均", forms::vbCenter, true});
+    designLabel(lblSPTotal[82], {7680, 900, 3315, "所属", forms::vbCenter});
+
+    designCell(lblNo[0], 240, 435, forms::vbCenter);
+    designCell(lblTeamID[0], 720, 375, forms::vbCenter, true);
+    designCell(lblMNo[0], 1200, 435, forms::vbCenter);
+    designCell(lblName[0], 1740, 1575, forms::vbLeftJustify);
+    designCell(lblAge[0], 2880, 735, forms::vbRightJustify);
+    designCell(lblRoundNum[0], 3660, 615, forms::vbCenter, true);
+    designCell(lblRHits[0], 4260, 795, forms::vbCenter);
+    designCell(lblHits[0], 5040, 795, forms::vbCenter);
+    designCell(lblGoukei[0], 5820, 1035, forms::vbCenter, true);
+    designCell(lblRoundAve[0], 6840, 795, forms::vbCenter, true);
+    designCell(lblBelong[0], 7680, 3315, forms::vbLeftJustify);
+
+    designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
+    // Inside a team the thin rules leave the team's number and name open.
+    designLine(linHosoYoko[0], 1140, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
+}
+
+bool frmPfSeasonTeamList::pfDataSet() {
+    return trappedPass("frmPfSeasonTeamList::pfDataSet(): ", [this] {
+        gintTeamCount = 0;
+        std::string previous;
+        for (const typSeasonScore& member : gtypSeasonTeamRows) {
+            if (text::Trim(member.TeamID) == previous) continue;
+            gintTeamCount = text::CInt(gintTeamCount + 1.0);
+            previous = text::Trim(member.TeamID);
+        }
+        startWalk("参加 " + text::Format(gintTeamCount, "0") + "ﾁｰﾑ、のべ" +
+                      text::Format(glngSeasonTeamRowsMax() + 1, "0") + "名",
+                  "通算チーム一覧表");
+        // The column the teams are ranked on prints bold, the other plain.
+        const bool byAverage = gtypSeasonGame.TeamHowtoRank != 0;
+        (byAverage ? lblTotalT : lblRAveT).setFontBold(false);
+        (byAverage ? lblGoukei[0] : lblRoundAve[0]).setFontBold(false);
+
+        int16_t team = 0, member = 0;
+        previous.clear();
+        for (int32_t j = 0; j <= glngSeasonTeamRowsMax(); ++j) {
+            const typSeasonScore& row = gtypSeasonTeamRows.item(j);
+            const bool onPage = beginRow();
+            const bool newTeam = text::Trim(row.TeamID) != previous;
+            if (newTeam) {
+                team = text::CInt(team + 1.0);
+                member = 0;
+                previous = text::Trim(row.TeamID);
+            }
+            member = text::CInt(member + 1.0);
+            if (onPage) {
+                const bool opensBlock = newTeam || firstRowOfPage();
+                rowRule(opensBlock);
+                if (opensBlock) {
+                    cell(lblNo, text::Format(team, "0"));
+                    cell(lblTeamID, previous);
+                }
+                const int32_t id = row.IDNo;
+                cell(lblMNo, "M" + text::Format(member, "0"));
+                cell(lblName, gfGetPlayerName(id));
+                cell(lblAge, seasoncells::ageAndGender(id, gstrSeasonPeriodEnd));
+                cell(lblRoundNum, row.RoundsDone < 1 ? "-" : text::Format(row.RoundsDone, "0"));
+                cell(lblRHits, row.Strokes < 1 ? "-" : text::Format(row.Strokes, "0"));
+                cell(lblHits, row.Strokes == 0 ? "-" : gfFormatTenths(row.Handicap));
+                cell(lblGoukei, seasoncells::totalCell(row.Strokes, row.Total));
+                cell(lblRoundAve, row.RoundsDone < 1 ? "-" : text::FormatRatio(row.Total, row.RoundsDone * 10LL, "0.00"));
+                cell(lblBelong, gfGetPlayerBelongName(id));
+            }
+            endRow(j == glngSeasonTeamRowsMax());
+        }
+    });
+}
