@@ -4,6 +4,7 @@
 #include "reports/season/frmPfSeasonGameRanking.h"
 #include "reports/season/frmPfSeasonRoundRanking.h"
 #include "reports/season/frmPfSeasonTeamList.h"
+#include "reports/season/frmPfSeasonTeamRanking.h"
 
 #include "core/globals.h"
 #include "platform/forms/Services.h"
@@ -80,7 +81,10 @@ bool gfPrintSeasonTeamList(int16_t mode, forms::Form* owner) {
     frmPfSeasonTeamList frm;
     return preparePrint("gfPrintSeasonTeamList", frm, mode, owner, 10);
 }
-bool gfPrintSeasonTeamRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonTeamRanking(int16_t mode, forms::Form* owner) {
+    frmPfSeasonTeamRanking frm;
+    return preparePrint("gfPrintSeasonTeamRanking", frm, mode, owner, 10);
+}
 bool gfPrintSeasonPersonalGameScore(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonPersonalGameInfo(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonPersonalRoundScore(int16_t, forms::Form*) { return notYet(); }
