@@ -49,6 +49,13 @@ bool preparePrint(const std::string& name, ReportWindow& frm, int16_t mode, form
     }
 }
 
+// The same on a window of its own.
+template <class Window>
+bool preparePrint(const std::string& name, int16_t mode, forms::Form* owner, int32_t topMm = 10) {
+    Window frm;
+    return preparePrint(name, frm, mode, owner, topMm);
+}
+
 // A report whose window is not part of the program yet says so.
 bool notYet() {
     forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title));
@@ -70,20 +77,16 @@ bool gfPrintTeamRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonEntryList(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonTotalRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonGameRanking(int16_t mode, forms::Form* owner) {
-    frmPfSeasonGameRanking frm;
-    return preparePrint("gfPrintSeasonGameRanking", frm, mode, owner, 10);
+    return preparePrint<frmPfSeasonGameRanking>("gfPrintSeasonGameRanking", mode, owner);
 }
 bool gfPrintSeasonRoundRanking(int16_t mode, forms::Form* owner) {
-    frmPfSeasonRoundRanking frm;
-    return preparePrint("gfPrintSeasonRoundRanking", frm, mode, owner, 10);
+    return preparePrint<frmPfSeasonRoundRanking>("gfPrintSeasonRoundRanking", mode, owner);
 }
 bool gfPrintSeasonTeamList(int16_t mode, forms::Form* owner) {
-    frmPfSeasonTeamList frm;
-    return preparePrint("gfPrintSeasonTeamList", frm, mode, owner, 10);
+    return preparePrint<frmPfSeasonTeamList>("gfPrintSeasonTeamList", mode, owner);
 }
 bool gfPrintSeasonTeamRanking(int16_t mode, forms::Form* owner) {
-    frmPfSeasonTeamRanking frm;
-    return preparePrint("gfPrintSeasonTeamRanking", frm, mode, owner, 10);
+    return preparePrint<frmPfSeasonTeamRanking>("gfPrintSeasonTeamRanking", mode, owner);
 }
 bool gfPrintSeasonPersonalGameScore(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonPersonalGameInfo(int16_t, forms::Form*) { return notYet(); }

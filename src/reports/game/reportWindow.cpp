@@ -6,6 +6,8 @@
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
 
+#include <algorithm>
+
 ReportWindow::ReportWindow(std::string name, int columnRules)
     : Form(std::move(name), forms::Font{"ＭＳ Ｐゴシック", 9.75}), linTate(*this, "linTate", columnRules) {
     setBorderStyle(forms::vbBSNone);
@@ -38,6 +40,28 @@ void ReportWindow::designLine(forms::Line& line, double x1, double y1, double x2
 
 void ReportWindow::designCell(forms::Label& label, double left, double width, int16_t alignment, bool bold) {
     designLabel(label, {left, 1260, width, "", alignment, bold, false, forms::RGB(255, 0, 0), false});
+}
+
+void ReportWindow::designFrame(const FrameDesign& d) {
+    designLabel(lblScorePage, {d.pageTitleLeft, 0, d.pageTitleWidth, "", forms::vbRightJustify, true, true});
+    designLabel(lblSeasonTittle, {d.titleLeft, 240, d.title1Width, "", forms::vbLeftJustify, true});
+    designLabel(lblScoreTittle, {d.titleLeft, 540, d.title2Width, "", forms::vbLeftJustify, true});
+    designLabel(lblEntryNum, {d.countLeft, 540, d.countWidth, "", forms::vbRightJustify, false, true});
+    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
+    designLine(linTop, d.tableLeft, 840, d.tableRight, 840, forms::vbButtonText, 2);
+}
+
+void ReportWindow::designColumnRules(std::initializer_list<double> x, std::initializer_list<int> thin) {
+    int i = 0;
+    for (double at : x) {
+        const bool isThin = std::find(thin.begin(), thin.end(), i) != thin.end();
+        designLine(linTate[i++], at, 840, at, 1200, forms::vbBlack, isThin ? 1 : 2);
+    }
+}
+
+void ReportWindow::designRowRules(double thinLeft) {
+    designLine(linFutoYoko[0], linTop.X1(), 1200, linTop.X2(), 1200, forms::RGB(255, 0, 0), 2, false);
+    designLine(linHosoYoko[0], thinLeft, 1560, linTop.X2(), 1560, forms::RGB(0, 0, 255), 1, false);
 }
 
 void ReportWindow::Form_Load() {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,21 @@ protected:
     // A row template: element 0 of a column, invisible and red, in the first
     // row; a created element copies it.
     void designCell(forms::Label& label, double left, double width, int16_t alignment, bool bold = false);
+    // The page frame: the page title and the count sized to their texts from
+    // their left edges, the two title lines, the page number at the foot and
+    // the top rule from `tableLeft` to `tableRight` at 840.
+    struct FrameDesign {
+        double pageTitleLeft, pageTitleWidth;
+        double titleLeft, title1Width, title2Width;
+        double countLeft, countWidth;
+        double tableLeft = 240, tableRight = 11040;
+    };
+    void designFrame(const FrameDesign& d);
+    // The column rules linTate(i) at x[i] down the header row, 2 wide except
+    // those listed in `thin`; the row rule templates, the thin one from
+    // `thinLeft`.
+    void designColumnRules(std::initializer_list<double> x, std::initializer_list<int> thin = {});
+    void designRowRules(double thinLeft);
 
     // ---- the page walk ----
     // Runs `body` and reports a run-time error as "<prefix>" & description;

@@ -9,29 +9,15 @@
 #include "reports/game/modPfPreparePrint.h"
 #include "reports/season/seasonCells.h"
 
-#include <array>
-
-namespace {
-
-// In index order, as designed.
-constexpr std::array<double, 11> RuleX{240, 660, 3660, 6840, 5040, 4260, 7620, 5820, 11040, 1140, 1680};
-
-} // namespace
-
-frmPfSeasonTeamList::frmPfSeasonTeamList() : ReportWindow("frmPfSeasonTeamList", static_cast<int>(RuleX.size())) {
+frmPfSeasonTeamList::frmPfSeasonTeamList() : ReportWindow("frmPfSeasonTeamList", 11) {
     setCaption("シーズン・チーム一覧印刷フォーム");
     design();
 }
 
 void frmPfSeasonTeamList::design() {
-    designLabel(lblScorePage, {9210, 0, 1845, "", forms::vbRightJustify, true, true});
-    designLabel(lblSeasonTittle, {300, 240, 10785, "", forms::vbLeftJustify, true});
-    designLabel(lblScoreTittle, {300, 540, 8895, "", forms::vbLeftJustify, true});
-    designLabel(lblEntryNum, {9420, 540, 1575, "", forms::vbRightJustify, false, true});
-    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
-    designLine(linTop, 240, 840, 11040, 840, forms::vbButtonText, 2);
-    for (std::size_t i = 0; i < RuleX.size(); ++i)
-        designLine(linTate[static_cast<int>(i)], RuleX[i], 840, RuleX[i], 1200, forms::vbBlack, i == 4 ? 1 : 2);
+    designFrame({9210, 1845, 300, 10785, 8895, 9420, 1575});
+    // In index order, as designed.
+    designColumnRules({240, 660, 3660, 6840, 5040, 4260, 7620, 5820, 11040, 1140, 1680}, {4});
 
     designLabel(lblNoNo, {300, 900, 315, "No.", forms::vbCenter});
     designLabel(lblSPTotal[83], {720, 900, 375, "ﾁｰﾑ", forms::vbCenter});
@@ -55,10 +41,8 @@ void frmPfSeasonTeamList::design() {
     designCell(lblGoukei[0], 5820, 1035, forms::vbCenter, true);
     designCell(lblRoundAve[0], 6840, 795, forms::vbCenter, true);
     designCell(lblBelong[0], 7680, 3315, forms::vbLeftJustify);
-
-    designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
     // Inside a team the thin rules leave the team's number and name open.
-    designLine(linHosoYoko[0], 1140, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
+    designRowRules(1140);
 }
 
 bool frmPfSeasonTeamList::pfDataSet() {

@@ -9,11 +9,9 @@
 #include "reports/season/seasonCells.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
-constexpr std::array<double, 8> RuleX{240, 720, 1200, 1680, 2280, 3420, 4320, 11040};
 // The member columns share the band from 4320 to 11040: at least 5, at most 10.
 constexpr double MemberLeft = 4320, MemberBand = 6720;
 constexpr int32_t FewestMemberColumns = 5, MostMemberColumns = 10;
@@ -27,20 +25,14 @@ std::string memberCell(const typSeasonScore& m, bool byAverage) {
 } // namespace
 
 frmPfSeasonTeamRanking::frmPfSeasonTeamRanking()
-    : ReportWindow("frmPfSeasonTeamRanking", static_cast<int>(RuleX.size())) {
+    : ReportWindow("frmPfSeasonTeamRanking", 8) {
     setCaption("シーズン・チーム順位印刷フォーム");
     design();
 }
 
 void frmPfSeasonTeamRanking::design() {
-    designLabel(lblScorePage, {9210, 0, 1845, "", forms::vbRightJustify, true, true});
-    designLabel(lblSeasonTittle, {300, 240, 10785, "", forms::vbLeftJustify, true});
-    designLabel(lblScoreTittle, {300, 540, 8895, "", forms::vbLeftJustify, true});
-    designLabel(lblEntryNum, {9420, 540, 1575, "", forms::vbRightJustify, false, true});
-    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
-    designLine(linTop, 240, 840, 11040, 840, forms::vbButtonText, 2);
-    for (std::size_t i = 0; i < RuleX.size(); ++i)
-        designLine(linTate[static_cast<int>(i)], RuleX[i], 840, RuleX[i], 1200, forms::vbBlack, 2);
+    designFrame({9210, 1845, 300, 10785, 8895, 9420, 1575});
+    designColumnRules({240, 720, 1200, 1680, 2280, 3420, 4320, 11040});
     designLine(linMNoTate[0], MemberLeft, 840, MemberLeft, 1200, forms::RGB(255, 0, 0), 1, false);
 
     designLabel(lblNoNo, {240, 900, 495, "順位", forms::vbCenter});
@@ -58,9 +50,7 @@ void frmPfSeasonTeamRanking::design() {
     designCell(lblRoundNum[0], 1680, 615, forms::vbCenter);
     designCell(lblGoukei[0], 2280, 1155, forms::vbCenter, true);
     designCell(lblRoundAve[0], 3480, 795, forms::vbCenter, true);
-
-    designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 240, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
+    designRowRules(240);
 }
 
 bool frmPfSeasonTeamRanking::pfDataSet() {
