@@ -9,6 +9,8 @@
 #include "preview/modPpPreview.h"
 #include "reports/game/modPfPreparePrint.h"
 #include "reports/game/reportWindow.h"
+#include "support/DataFolder.h"
+#include "support/TempHome.h"
 
 #include <initializer_list>
 #include <string>
@@ -94,7 +96,6 @@ inline typSeasonScore row(int32_t id, int32_t game, std::initializer_list<int32_
 // date of birth), 103 千葉次郎 (man, born 1955/01/20), 104 土井三郎 (man,
 // born 1947/06/01); 105 is not registered.
 inline void makeSeason() {
-    resetSharedGlobals();
     addGame("2009/10/12", 9, 3, 0, "ABC");
     addGame("1993/05/05", 9, 3, 1, "DEF");
     addGame("2008/12/26", 9, 3, 2, "GHI");
@@ -114,7 +115,8 @@ using Strings = std::vector<std::string>;
 
 } // namespace seasonreport
 
-// A test of a season report window over the season above.
+// A test of a season report window over the season above, with the
+// program's folders in a temporary home.
 class SeasonReport : public testing::Test {
 protected:
     SeasonReport() { seasonreport::makeSeason(); }
@@ -123,6 +125,8 @@ protected:
         resetSharedGlobals();
     }
 
+    testsupport::TempHome home;
+    testsupport::DataFolder data{home}; // every shared global starts afresh
     forms::doubles::TestDesktop desk;
     forms::doubles::RecordingPrinter rec;
 };

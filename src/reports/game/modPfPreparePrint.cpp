@@ -2,6 +2,8 @@
 
 #include "reports/game/frmPfEntryList.h"
 #include "reports/season/frmPfSeasonGameRanking.h"
+#include "reports/season/frmPfSeasonPersonalGameInfo.h"
+#include "reports/season/frmPfSeasonPersonalGameScore.h"
 #include "reports/season/frmPfSeasonRoundRanking.h"
 #include "reports/season/frmPfSeasonTeamList.h"
 #include "reports/season/frmPfSeasonTeamRanking.h"
@@ -88,6 +90,10 @@ bool gfPrintSeasonTeamList(int16_t mode, forms::Form* owner) {
 bool gfPrintSeasonTeamRanking(int16_t mode, forms::Form* owner) {
     return preparePrint<frmPfSeasonTeamRanking>("gfPrintSeasonTeamRanking", mode, owner);
 }
-bool gfPrintSeasonPersonalGameScore(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonPersonalGameInfo(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonPersonalGameScore(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonPersonalGameScore>("gfPrintSeasonPersonalGameScore", mode, owner);
+}
+bool gfPrintSeasonPersonalGameInfo(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonPersonalGameInfo>("gfPrintSeasonPersonalGameInfo", mode, owner);
+}
 bool gfPrintSeasonPersonalRoundScore(int16_t, forms::Form*) { return notYet(); }

@@ -155,6 +155,14 @@ forms::Line& ReportWindow::columnRule(forms::ControlArray<forms::Line>& rules, d
     return rule;
 }
 
+int32_t ReportWindow::bandColumns(forms::ControlArray<forms::Line>& rules, forms::ControlArray<forms::Label>& headers,
+                                  double left, double band, int32_t count, const std::string& prefix) {
+    const int32_t w = text::CLng(text::divide(band, count));
+    for (int32_t k = 1; k < count; ++k) columnRule(rules, left + k * w);
+    for (int32_t k = 0; k < count; ++k) headerCell(headers, left + k * w, w, prefix + text::Format(k + 1, "0"));
+    return w;
+}
+
 void ReportWindow::endRow(bool lastRow, int32_t height, int32_t nextHeight) {
     y_ += height;
     if (lastRow || y_ + nextHeight > PageLimit) endPage();

@@ -116,6 +116,12 @@ protected:
     forms::Label& headerCell(forms::ControlArray<forms::Label>& column, double left, double width,
                              const std::string& caption);
     forms::Line& columnRule(forms::ControlArray<forms::Line>& rules, double x);
+    // `count` columns sharing `band` twips from `left`, each as wide as the
+    // band divided by the count (rounded half to even; no columns is a
+    // division by zero): the rules between them and a header caption over
+    // each, `prefix` and its 1-based number. Returns the column width.
+    int32_t bandColumns(forms::ControlArray<forms::Line>& rules, forms::ControlArray<forms::Label>& headers,
+                        double left, double band, int32_t count, const std::string& prefix);
     // The row of `height` ends. The page ends after the last row or when a
     // next row of `nextHeight` would pass the page limit; on the requested
     // page the vertical rules then reach down to it and a thick rule closes

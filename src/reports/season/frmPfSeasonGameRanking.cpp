@@ -27,9 +27,7 @@ bool frmPfSeasonGameRanking::pfDataSet() {
     return trappedPass("frmPfSeasonGameRanking::pfDataSet(): ", [this] {
         startRows("通算ベスト・ゲーム");
         const int32_t rounds = gtypSeasonGame.Round;
-        const int32_t w = seasoncells::columnWidth(CourseBand, rounds);
-        for (int32_t k = 1; k < rounds; ++k) columnRule(linRoundTate, CourseLeft + k * w);
-        for (int32_t k = 0; k < rounds; ++k) headerCell(lblRoundNo, CourseLeft + k * w, w, "C" + text::Format(k + 1, "0"));
+        const int32_t w = bandColumns(linRoundTate, lblRoundNo, CourseLeft, CourseBand, rounds, "C");
 
         int32_t group = 0;
         for (int32_t j = 0; j <= glngSeasonGameRowsMax(); ++j) {

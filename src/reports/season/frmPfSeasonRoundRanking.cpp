@@ -35,9 +35,7 @@ bool frmPfSeasonRoundRanking::pfDataSet() {
     return trappedPass("frmPfSeasonRoundRanking::pfDataSet(): ", [this] {
         startRows("通算ベスト・コース");
         const int32_t holes = gtypSeasonGame.Hole;
-        const int32_t w = seasoncells::columnWidth(HoleBand, holes);
-        for (int32_t h = 1; h < holes; ++h) columnRule(linRoundTate, HoleLeft + h * w);
-        for (int32_t h = 0; h < holes; ++h) headerCell(lblHoleNo, HoleLeft + h * w, w, text::Format(h + 1, "0"));
+        const int32_t w = bandColumns(linRoundTate, lblHoleNo, HoleLeft, HoleBand, holes, "");
 
         for (int32_t j = 0; j <= glngSeasonGameRowsMax(); ++j) {
             const typSeasonScore& row = gtypSeasonGameRows.item(j);

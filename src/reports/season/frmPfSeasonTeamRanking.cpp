@@ -66,7 +66,7 @@ bool frmPfSeasonTeamRanking::pfDataSet() {
                   "通算チーム順位表");
 
         const int32_t columns = std::clamp(largest, FewestMemberColumns, MostMemberColumns);
-        const int32_t w = seasoncells::columnWidth(MemberBand, columns);
+        const int32_t w = text::CLng(MemberBand / columns);
         for (int32_t k = 1; k < columns; ++k) columnRule(linMNoTate, MemberLeft + k * w);
         for (int32_t h = 0; h < std::min(largest, MostMemberColumns); ++h)
             headerCell(lblMNo, MemberLeft + h * w, w, "M" + text::Format(h + 1, "0"));

@@ -11,10 +11,6 @@ namespace seasoncells {
 // each row's own game from it); an index outside gtypGames is an error.
 const typGameInfo& takeGameHeader(int32_t gameIndex);
 
-// The width of each of `count` columns sharing a band of `band` twips,
-// rounded half to even; no columns is a division by zero.
-int32_t columnWidth(double band, int32_t count);
-
 // "(59,M)": whole years at `date` and the latin gender mark; "(-,M)" without
 // a birth date.
 std::string ageAndGender(int32_t id, const std::string& date);
@@ -28,5 +24,15 @@ std::string handicapCell(int32_t strokes, int16_t handicapKind, int32_t handicap
 
 // A total in tenths, "-" when no stroke counts.
 std::string totalCell(int32_t strokes, int32_t total);
+
+// The second title line of a personal report: gstrPrintTitle2 & " ： 【" &
+// the player's name & "】".
+std::string titleWithPlayer(int32_t id);
+
+// The count of a personal report: "参加 5回".
+std::string gamesCount(long long games);
+
+// A game date with its era and weekday: "平成20年12月26日(金)".
+std::string longDate(const std::string& date);
 
 } // namespace seasoncells

@@ -15,7 +15,10 @@ using pdfreport::squeezed;
 
 class SeasonReportsPdf : public pdfreport::PdfReport {
 protected:
-    SeasonReportsPdf() { makeSeason(); }
+    SeasonReportsPdf() {
+        resetSharedGlobals();
+        makeSeason();
+    }
     ~SeasonReportsPdf() override { resetSharedGlobals(); }
 
     // Page 1 of a one-page A4 portrait report holds every text.
