@@ -4,6 +4,7 @@
 #include "reports/season/frmPfSeasonGameRanking.h"
 #include "reports/season/frmPfSeasonPersonalGameInfo.h"
 #include "reports/season/frmPfSeasonPersonalGameScore.h"
+#include "reports/season/frmPfSeasonPersonalRoundScore.h"
 #include "reports/season/frmPfSeasonRoundRanking.h"
 #include "reports/season/frmPfSeasonTeamList.h"
 #include "reports/season/frmPfSeasonTeamRanking.h"
@@ -96,4 +97,6 @@ bool gfPrintSeasonPersonalGameScore(int16_t mode, forms::Form* owner) {
 bool gfPrintSeasonPersonalGameInfo(int16_t mode, forms::Form* owner) {
     return preparePrint<frmPfSeasonPersonalGameInfo>("gfPrintSeasonPersonalGameInfo", mode, owner);
 }
-bool gfPrintSeasonPersonalRoundScore(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonPersonalRoundScore(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonPersonalRoundScore>("gfPrintSeasonPersonalRoundScore", mode, owner);
+}

@@ -110,11 +110,16 @@ bool ReportWindow::beginRow() {
 }
 
 void ReportWindow::rowRule(bool thick) {
-    forms::Line& rule = newElement(thick ? linFutoYoko : linHosoYoko);
+    forms::Line& rule = ruleAt(thick ? linFutoYoko : linHosoYoko, y_);
     if (thick) rule.setPoints(linTop.X1(), y_, linTop.X2(), y_);
-    else rule.setPoints(rule.X1(), y_, rule.X2(), y_);
+}
+
+forms::Line& ReportWindow::ruleAt(forms::ControlArray<forms::Line>& rules, double y) {
+    forms::Line& rule = newElement(rules);
+    rule.setPoints(rule.X1(), y, rule.X2(), y);
     rule.setBorderColor(forms::vbBlack);
     rule.setVisible(true);
+    return rule;
 }
 
 forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, const std::string& caption) {

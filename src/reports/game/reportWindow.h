@@ -104,6 +104,9 @@ protected:
     // The rule at the row's top: thick (linFutoYoko, the table's full width)
     // or thin (linHosoYoko, the template's x).
     void rowRule(bool thick);
+    // A horizontal rule of another array at `y`, with its template's x,
+    // black and visible.
+    forms::Line& ruleAt(forms::ControlArray<forms::Line>& rules, double y);
     // A cell of the row: a new element of the column, black and visible.
     forms::Label& cell(forms::ControlArray<forms::Label>& column, const std::string& caption);
     // A cell of a column laid out at run time, at its own left and width.

@@ -89,3 +89,42 @@ TEST_F(SeasonReportsPdf, TeamRanking) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SeasonReportsPdf, PersonalGames) {
+    gtypSeasonGameRows.append(row(101, 1, {33, 0, 34}, 5));
+    gtypSeasonGameRows.append(row(101, 0, {30, 31, 32}));
+    gtypPersonalGame = gtypSeasonGame;
+    ASSERT_FALSE(gfPrintSeasonPersonalGameScore(1, nullptr));
+    expectOnePage({"個別ゲーム一覧表（1/1）", "【青木一郎】", "参加 2回", "平成5年05月05日(水)", "27H", "C3", "33", "-",
+                   "67.5", "0.5"});
+}
+
+TEST_F(SeasonReportsPdf, PersonalGameInformation) {
+    gtypSeasonGameRows.append(row(101, 1, {33}));
+    gtypSeasonGameRows.append(row(101, 2, {30}));
+    ASSERT_FALSE(gfPrintSeasonPersonalGameInfo(1, nullptr));
+    expectOnePage({"個別ゲーム情報表（1/1）", "【青木一郎】", "参加 2回", "平成5年05月05日(水)", "27H", "(9x3)",
+                   "大会1993/05/05", "シリーズ＆大会"});
+}
+
+TEST_F(SeasonReportsPdf, PersonalScores) {
+    gtypPersonalGame = gtypSeasonGame;
+    for (int16_t c = 1; c <= 3; ++c) {
+        typSeasonRoundScore r;
+        r.IDNo = 101;
+        r.GameIndex = 1;
+        r.Date = gtypGames.item(1).Date;
+        r.RoundNo = c;
+        r.TeamID = "A";
+        r.Handicap = 5;
+        for (std::size_t k = 0; k < 9; ++k) r.Holes[k] = k == 0 ? "1" : "3";
+        gtypSeasonRoundRows.append(r);
+    }
+    ASSERT_FALSE(gfPrintSeasonPersonalRoundScore(1, nullptr));
+    expectOnePage({"個別スコア表（1/1）", "【青木一郎】", "参加 1回", "平成5年05月05日(水)", "[ A ]", "①", "小計", "25.5",
+                   "76.5"});
+}
+
+} // namespace
