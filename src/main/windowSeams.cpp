@@ -2,20 +2,19 @@
 
 #include "core/globals.h"
 #include "platform/forms/Services.h"
+#include "reports/season/frmPrintTotalGames.h"
 
 namespace {
 
-// Stands in for windows that are not part of the program yet: each says so
-// and is treated as a dialog the user cancelled.
+// The windows the program has; those that are not part of it yet each say so
+// and are treated as a dialog the user cancelled.
 class UnavailableWindows : public GameWindows {
 public:
-    bool showTally(forms::Form&, std::function<void()>) override {
-        notYet();
-        return false;
-    }
-    forms::Form* tallyWindow() override { return nullptr; }
     void showSelectPrintScore(forms::Form&) override { cancelled(); }
-    void showPrintTotalGames(forms::Form&) override { notYet(); }
+    void showPrintTotalGames(forms::Form& owner) override {
+        frmPrintTotalGames window;
+        window.Show(forms::vbModal, &owner);
+    }
 
 private:
     static void notYet() { forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title)); }

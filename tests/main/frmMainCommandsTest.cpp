@@ -212,14 +212,14 @@ TEST_F(MainWindowTest, ASavedNewGameOfAnotherSeriesMovesTheFiltersToIt) {
     });
     gtypEntries.append({9, "x"});
     sim::click(f.btnNewGame);
-    EXPECT_EQ(windows.calls, std::vector<std::string>{"frmBrenmoor"});
+    ASSERT_NE(f.tallyWindow(), nullptr);
+    EXPECT_EQ(tally().Owner(), &f);
     EXPECT_EQ(gtypGame.SeriesID, 3);
     EXPECT_EQ(gtypGame.Hole, 12);
     EXPECT_EQ(gtypGame.Round, 3);
     ASSERT_EQ(gtypEntries.size(), 1u);
     EXPECT_EQ(gtypEntries[0].IDNo, 1);
     EXPECT_FALSE(f.Visible());
-    EXPECT_TRUE(windows.tally.Visible());
 
     // The tally window saves the game, then closes.
     writeGame(7, "2010/10/10", "秋季第2戦", 3, 2, 12, 3);
@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, ASavedNewGameOfAnotherSeriesMovesTheFiltersToIt) {
     gtypGame.FileName = fileName(7);
     gintGameSaved = 0;
     gtypScores.append({});
-    windows.closeTally();
+    closeTally();
     EXPECT_TRUE(f.Visible());
     EXPECT_TRUE(gtypScores.empty());
     EXPECT_EQ(chosen(f.cobSeason), 3);
@@ -257,7 +257,7 @@ TEST_F(MainWindowTest, ASavedGameOutsideTheShapeOrCourseFilterStillShows) {
     gtypGame.CourceID = 2;
     gtypGame.FileName = fileName(7);
     gintGameSaved = 0;
-    windows.closeTally();
+    closeTally();
     EXPECT_EQ(chosen(f.cobSeason), 1);
     EXPECT_EQ(chosen(f.cobHoleRound), -1);
     EXPECT_EQ(chosen(f.cobCource), -1);
@@ -279,7 +279,7 @@ TEST_F(MainWindowTest, AfterASaveAnOpenedGameKeepsTheScrollAndANewGameIsScrolled
     clickRow(12);
     sim::click(f.btnOpenGame);
     gintGameSaved = 0;
-    windows.closeTally();
+    closeTally();
     EXPECT_EQ(selectedRow(), 12);
     EXPECT_EQ(grid().gfGetTopIndexOfRowsY(), 10);
 
@@ -289,7 +289,7 @@ TEST_F(MainWindowTest, AfterASaveAnOpenedGameKeepsTheScrollAndANewGameIsScrolled
     data.writeManager("31");
     gtypGame.FileName = fileName(31);
     gintGameSaved = 0;
-    windows.closeTally();
+    closeTally();
     EXPECT_EQ(selectedRow(), 31);
     EXPECT_EQ(grid().gfGetTopIndexOfRowsY(), 20);
 }
@@ -299,11 +299,11 @@ TEST_F(MainWindowTest, ClosingTheTallyWithoutASaveLeavesTheListAsItWas) {
     clickTick(3);
     clickRow(2);
     sim::dblClick(grid().RowView(2)->lblObj(1));
-    EXPECT_EQ(windows.calls, std::vector<std::string>{"frmBrenmoor"});
+    ASSERT_NE(f.tallyWindow(), nullptr);
     EXPECT_EQ(gtypGame.FileName, fileName(1));
     EXPECT_FALSE(f.Visible());
     files::removeFile(data.gamePath(6)); // would vanish from a reload
-    windows.closeTally();
+    closeTally();
     EXPECT_TRUE(f.Visible());
     EXPECT_EQ(grid().gfRowCount(), 7);
     EXPECT_EQ(tick(3), 0);
@@ -317,7 +317,7 @@ TEST_F(MainWindowTest, ReopeningASavedGameKeepsTheScrollAndTheUntickedBoxes) {
     sim::click(f.btnOpenGame);
     ASSERT_FALSE(f.Visible());
     gintGameSaved = 0;
-    windows.closeTally();
+    closeTally();
     EXPECT_EQ(grid().gfRowCount(), 7);
     EXPECT_EQ(tick(3), 0);
     EXPECT_EQ(tick(2), 2);
@@ -351,6 +351,7 @@ TEST_F(MainWindowTest, AGameThatCannotBeReadWholeIsNeitherOpenedNorPrinted) {
         EXPECT_EQ(desk.lastMessage().prompt, label + c.reason + "開けません。");
         sim::click(f.btnGamePrint);
         EXPECT_EQ(desk.lastMessage().prompt, label + c.reason + "印刷できません。");
+        EXPECT_EQ(f.tallyWindow(), nullptr);
     }
     EXPECT_TRUE(windows.calls.empty());
     EXPECT_TRUE(f.Visible());
@@ -496,16 +497,20 @@ TEST(MainWindowStandIn, CommandsOfMissingWindowsSaySoAndChangeNothing) {
     testsupport::TempHome home;
     testsupport::DataFolder data(home);
     data.writePlayers({{1, "山田太郎", "", 1, 0, "", "", 0}});
+    testsupport::GameEntry game;
+    game.scores = {{1, "3,3,3,3,", "", 0}};
+    data.writeGame(1, game);
+    data.writeManager("1");
     forms::doubles::TestDesktop desk;
     setGameWindows(nullptr);
     frmMain f;
     f.Show();
-    desk.modal.add<frmGameInfo>([](frmGameInfo& d) { sim::click(d.btnOK); });
-    desk.modal.add<frmNewScoreSetup>([](frmNewScoreSetup& d) { sim::click(d.btnOK); });
-    sim::click(f.btnNewGame);
+    sim::click(f.uctGameList.RowView(1)->lblObj(1));
+    sim::click(f.btnGamePrint);
     ASSERT_EQ(desk.messages().size(), 1u);
     EXPECT_EQ(desk.lastMessage().prompt, "この機能はまだ利用できません。");
     EXPECT_EQ(desk.lastMessage().title, "Lumora");
+    EXPECT_EQ(gintDlgRet, -1);
     EXPECT_TRUE(f.Visible());
     f.Unload();
 }

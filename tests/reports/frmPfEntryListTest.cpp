@@ -189,7 +189,7 @@ TEST_F(EntryList, DirectPrintDrawsEveryPage) {
 }
 
 TEST_F(EntryList, ReportsNotBuiltYetSaySo) {
-    for (auto member : {gfPrintScore, gfPrintTeamRanking, gfPrintSeasonEntryList}) {
+    for (auto member : {gfPrintScore, gfPrintTeamRanking, gfPrintPersonRanking}) {
         desk.boxes.clear();
         EXPECT_TRUE(member(0, nullptr));
         EXPECT_EQ(desk.lastMessage().prompt, "この機能はまだ利用できません。");

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "seasonReportFixture.h"
+#include "seasonRowsFixture.h"
 
 #include "core/season.h"
 #include "reports/season/frmPfSeasonTeamRanking.h"

@@ -1,6 +1,7 @@
 #include "reports/game/modPfPreparePrint.h"
 
 #include "reports/game/frmPfEntryList.h"
+#include "reports/season/frmPfSeasonEntryList.h"
 #include "reports/season/frmPfSeasonGameRanking.h"
 #include "reports/season/frmPfSeasonPersonalGameInfo.h"
 #include "reports/season/frmPfSeasonPersonalGameScore.h"
@@ -8,6 +9,7 @@
 #include "reports/season/frmPfSeasonRoundRanking.h"
 #include "reports/season/frmPfSeasonTeamList.h"
 #include "reports/season/frmPfSeasonTeamRanking.h"
+#include "reports/season/frmPfSeasonTotalRanking.h"
 
 #include "core/globals.h"
 #include "platform/forms/Services.h"
@@ -15,9 +17,6 @@
 #include "platform/text/RuntimeError.h"
 #include "preview/modPpPreview.h"
 
-std::string gstrPrintGameDate;
-int16_t gintEntryCount = 0;
-int16_t gintTeamCount = 0;
 int16_t gintBelongOrLocation = 0;
 
 namespace {
@@ -77,8 +76,12 @@ bool gfPrintPersonRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintRoundRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintTeamList(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintTeamRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonEntryList(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonTotalRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonEntryList(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonEntryList>("gfPrintSeasonEntryList", mode, owner);
+}
+bool gfPrintSeasonTotalRanking(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonTotalRanking>("gfPrintSeasonTotalRanking", mode, owner);
+}
 bool gfPrintSeasonGameRanking(int16_t mode, forms::Form* owner) {
     return preparePrint<frmPfSeasonGameRanking>("gfPrintSeasonGameRanking", mode, owner);
 }

@@ -1,6 +1,7 @@
 #include "reports/game/reportWindow.h"
 
 #include "core/globals.h"
+#include "core/players.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -42,6 +43,17 @@ void ReportWindow::designCell(forms::Label& label, double left, double width, in
     designLabel(label, {left, 1260, width, "", alignment, bold, false, forms::RGB(255, 0, 0), false});
 }
 
+void ReportWindow::designHeader(forms::Label& label, const Column& c, const std::string& caption) {
+    designLabel(label, {c.left, 900, c.width, caption, forms::vbCenter});
+}
+
+void ReportWindow::designColumnRules(std::span<const double> x, std::initializer_list<int> thin) {
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const bool isThin = std::find(thin.begin(), thin.end(), static_cast<int>(i)) != thin.end();
+        designLine(linTate[static_cast<int>(i)], x[i], 840, x[i], 1200, forms::vbBlack, isThin ? 1 : 2);
+    }
+}
+
 void ReportWindow::designFrame(const FrameDesign& d) {
     designLabel(lblScorePage, {d.pageTitleLeft, 0, d.pageTitleWidth, "", forms::vbRightJustify, true, true});
     designLabel(lblSeasonTittle, {d.titleLeft, 240, d.title1Width, "", forms::vbLeftJustify, true});
@@ -49,14 +61,6 @@ void ReportWindow::designFrame(const FrameDesign& d) {
     designLabel(lblEntryNum, {d.countLeft, 540, d.countWidth, "", forms::vbRightJustify, false, true});
     designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
     designLine(linTop, d.tableLeft, 840, d.tableRight, 840, forms::vbButtonText, 2);
-}
-
-void ReportWindow::designColumnRules(std::initializer_list<double> x, std::initializer_list<int> thin) {
-    int i = 0;
-    for (double at : x) {
-        const bool isThin = std::find(thin.begin(), thin.end(), i) != thin.end();
-        designLine(linTate[i++], at, 840, at, 1200, forms::vbBlack, isThin ? 1 : 2);
-    }
 }
 
 void ReportWindow::designRowRules(double thinLeft) {
@@ -166,6 +170,14 @@ int32_t ReportWindow::bandColumns(forms::ControlArray<forms::Line>& rules, forms
     for (int32_t k = 1; k < count; ++k) columnRule(rules, left + k * w);
     for (int32_t k = 0; k < count; ++k) headerCell(headers, left + k * w, w, prefix + text::Format(k + 1, "0"));
     return w;
+}
+
+void ReportWindow::entrantCells(const EntrantColumns& columns, int32_t IDNo, const std::string& refDate) {
+    cell(columns.name, gfGetPlayerName(IDNo));
+    cell(columns.age, gfGetPlayerAge(IDNo, refDate));
+    cell(columns.gender, gfGetPlayerGender(IDNo, 0));
+    cell(columns.location, gfGetPlayerLocation(IDNo));
+    cell(columns.belong, gfGetPlayerBelongName(IDNo));
 }
 
 void ReportWindow::endRow(bool lastRow, int32_t height, int32_t nextHeight) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,13 @@ public:
     forms::ControlArray<forms::Line> linFutoYoko{*this, "linFutoYoko", {0}};
     forms::ControlArray<forms::Line> linHosoYoko{*this, "linHosoYoko", {0}};
 
+    // A column of a table: its cells' left, width and alignment. Its header
+    // caption stands centred in the header row over the same span.
+    struct Column {
+        double left, width;
+        int16_t alignment;
+    };
+
     // Page geometry, twips.
     static constexpr int32_t PageWidth = 11310, PageHeight = 14985;
     static constexpr int32_t RowHeight = 360, TextOffset = 60, PageLimit = 14700;
@@ -71,6 +79,14 @@ protected:
     // A row template: element 0 of a column, invisible and red, in the first
     // row; a created element copies it.
     void designCell(forms::Label& label, double left, double width, int16_t alignment, bool bold = false);
+    void designCell(forms::Label& label, const Column& c, bool bold = false) {
+        designCell(label, c.left, c.width, c.alignment, bold);
+    }
+    void designHeader(forms::Label& label, const Column& c, const std::string& caption);
+    // The column rules linTate(i) at x(i), black, from the top rule down to
+    // the header row's foot, 2 wide except those listed in `thin`; the walk
+    // lengthens them on every page.
+    void designColumnRules(std::span<const double> x, std::initializer_list<int> thin = {});
     // The page frame: the page title and the count sized to their texts from
     // their left edges, the two title lines, the page number at the foot and
     // the top rule from `tableLeft` to `tableRight` at 840.
@@ -81,10 +97,7 @@ protected:
         double tableLeft = 240, tableRight = 11040;
     };
     void designFrame(const FrameDesign& d);
-    // The column rules linTate(i) at x[i] down the header row, 2 wide except
-    // those listed in `thin`; the row rule templates, the thin one from
-    // `thinLeft`.
-    void designColumnRules(std::initializer_list<double> x, std::initializer_list<int> thin = {});
+    // The row rule templates, the thin one from `thinLeft`.
     void designRowRules(double thinLeft);
 
     // ---- the page walk ----
@@ -101,6 +114,8 @@ protected:
     bool firstRowOfPage() const { return firstRow_; }
     // The top of the row being laid out.
     int32_t rowTop() const { return y_; }
+    // Moves the row being laid out, and the rows after it on its page, down.
+    void moveRowDown(int32_t twips) { y_ += twips; }
     // The rule at the row's top: thick (linFutoYoko, the table's full width)
     // or thin (linHosoYoko, the template's x).
     void rowRule(bool thick);
@@ -125,6 +140,12 @@ protected:
     // each, `prefix` and its 1-based number. Returns the column width.
     int32_t bandColumns(forms::ControlArray<forms::Line>& rules, forms::ControlArray<forms::Label>& headers,
                         double left, double band, int32_t count, const std::string& prefix);
+    // The cells of a player that the entry lists print: name, age at
+    // refDate, gender, region and affiliation.
+    struct EntrantColumns {
+        forms::ControlArray<forms::Label>&name, &age, &gender, &location, &belong;
+    };
+    void entrantCells(const EntrantColumns& columns, int32_t IDNo, const std::string& refDate);
     // The row of `height` ends. The page ends after the last row or when a
     // next row of `nextHeight` would pass the page limit; on the requested
     // page the vertical rules then reach down to it and a thick rule closes

@@ -3,6 +3,8 @@
 #include "platform/text/Format.h"
 #include "reports/season/seasonCells.h"
 
+#include <array>
+
 namespace {
 
 // The course columns share the band from 3660 to 8040.
@@ -17,7 +19,7 @@ frmPfSeasonGameRanking::frmPfSeasonGameRanking() : SeasonBestReport("frmPfSeason
 
 void frmPfSeasonGameRanking::design() {
     designShared(9315, {8100, 555, 8760, 615, 8760, 615, 9480, 855, 555}, CourseLeft);
-    designColumnRules({240, 720, 2700, 3660, 8040, 8700, 9420, 10380, 11040}, {5});
+    designColumnRules(std::to_array<double>({240, 720, 2700, 3660, 8040, 8700, 9420, 10380, 11040}), {5});
     designLabel(lblRoundNo[0], {CourseLeft, 900, 495, "", forms::vbCenter, true, false, forms::RGB(255, 0, 0), false});
     lblRoundNo[0].setFontSize(9);
     designCell(lblRound[0], CourseLeft, 495, forms::vbCenter);

@@ -7,6 +7,8 @@
 #include "platform/text/Strings.h"
 #include "reports/season/seasonCells.h"
 
+#include <array>
+
 namespace {
 
 // The name of registry record `id` ("Cource<n>" or "Series<n>"), whatever
@@ -24,7 +26,7 @@ frmPfSeasonPersonalGameInfo::frmPfSeasonPersonalGameInfo() : SeasonPersonalRepor
 
 void frmPfSeasonPersonalGameInfo::design() {
     designShared({9675, 300, 375, 555, 2820, 675});
-    designColumnRules({240, 720, 3480, 6000, 8480, 11040, 2820}, {2, 3, 4});
+    designColumnRules(std::to_array<double>({240, 720, 3480, 6000, 8480, 11040, 2820}), {2, 3, 4});
     designLabel(Label1, {3540, 900, 2415, "ゲーム・タイトル", forms::vbCenter});
     designLabel(Label3, {6060, 900, 2355, "コース（会場）", forms::vbCenter});
     designLabel(Label4, {8520, 900, 2475, "シリーズ＆大会", forms::vbCenter});

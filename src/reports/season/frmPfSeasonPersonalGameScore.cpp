@@ -4,6 +4,8 @@
 #include "platform/text/Format.h"
 #include "reports/season/seasonCells.h"
 
+#include <array>
+
 namespace {
 
 // The course columns share the band from 3420 to 8700.
@@ -19,7 +21,7 @@ frmPfSeasonPersonalGameScore::frmPfSeasonPersonalGameScore() : SeasonPersonalRep
 void frmPfSeasonPersonalGameScore::design() {
     designShared({9555, 240, 495, 495, 2880, 495});
     lblHR.setFontSize(9);
-    designColumnRules({240, 720, 2820, 3420, 8700, 9360, 10080, 11040}, {2, 5});
+    designColumnRules(std::to_array<double>({240, 720, 2820, 3420, 8700, 9360, 10080, 11040}), {2, 5});
     designLine(linRoundTate[0], CourseLeft, 840, CourseLeft, 1200, forms::RGB(255, 0, 0), 1, false);
     designLabel(lblRoundNo[0], {CourseLeft, 900, 495, "", forms::vbCenter, true, false, forms::RGB(255, 0, 0), false});
     lblRoundNo[0].setFontSize(9);

@@ -7,6 +7,8 @@
 #include "platform/text/Strings.h"
 #include "reports/season/seasonCells.h"
 
+#include <array>
+
 namespace {
 
 // The hole columns share the band from 3180 to 8340.
@@ -29,7 +31,7 @@ frmPfSeasonPersonalRoundScore::frmPfSeasonPersonalRoundScore() : ReportWindow("f
 
 void frmPfSeasonPersonalRoundScore::design() {
     designFrame({9510, 1605, 240, 10890, 9735, 10200, 855, 180, 11100});
-    designColumnRules({180, 600, 2700, 3180, 8340, 8880, 9540, 10140, 11100}, {5, 6});
+    designColumnRules(std::to_array<double>({180, 600, 2700, 3180, 8340, 8880, 9540, 10140, 11100}), {5, 6});
     designLabel(lblNoNo, {240, 900, 345, "No.", forms::vbCenter});
     designLabel(Label7, {660, 900, 1995, "日付", forms::vbCenter});
     designLabel(Label8, {2760, 900, 375, "", forms::vbCenter, true});

@@ -3,6 +3,8 @@
 #include "platform/text/Format.h"
 #include "reports/season/seasonCells.h"
 
+#include <array>
+
 namespace {
 
 // The hole columns share the band from 4140 to 8400.
@@ -22,7 +24,7 @@ frmPfSeasonRoundRanking::frmPfSeasonRoundRanking() : SeasonBestReport("frmPfSeas
 
 void frmPfSeasonRoundRanking::design() {
     designShared(9135, {8460, 435, 9000, 495, 8940, 615, 9600, 735, 615}, HoleLeft);
-    designColumnRules({240, 720, 2700, 3660, 4140, 8400, 8940, 9540, 10380, 11040}, {6});
+    designColumnRules(std::to_array<double>({240, 720, 2700, 3660, 4140, 8400, 8940, 9540, 10380, 11040}), {6});
     designLabel(Label8, {3720, 900, 375, "", forms::vbCenter, true});
     Label8.setFontSize(9);
     designLabel(lblHoleNo[0], {HoleLeft, 900, 375, "", forms::vbCenter, false, false, forms::RGB(255, 0, 0), false});

@@ -9,6 +9,8 @@
 #include "reports/game/modPfPreparePrint.h"
 #include "reports/season/seasonCells.h"
 
+#include <array>
+
 frmPfSeasonTeamList::frmPfSeasonTeamList() : ReportWindow("frmPfSeasonTeamList", 11) {
     setCaption("シーズン・チーム一覧印刷フォーム");
     design();
@@ -17,7 +19,7 @@ frmPfSeasonTeamList::frmPfSeasonTeamList() : ReportWindow("frmPfSeasonTeamList",
 void frmPfSeasonTeamList::design() {
     designFrame({9210, 1845, 300, 10785, 8895, 9420, 1575});
     // In index order, as designed.
-    designColumnRules({240, 660, 3660, 6840, 5040, 4260, 7620, 5820, 11040, 1140, 1680}, {4});
+    designColumnRules(std::to_array<double>({240, 660, 3660, 6840, 5040, 4260, 7620, 5820, 11040, 1140, 1680}), {4});
 
     designLabel(lblNoNo, {300, 900, 315, "No.", forms::vbCenter});
     designLabel(lblSPTotal[83], {720, 900, 375, "ﾁｰﾑ", forms::vbCenter});

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+#include <array>
+
 namespace {
 
 // The member columns share the band from 4320 to 11040: at least 5, at most 10.
@@ -32,7 +34,7 @@ frmPfSeasonTeamRanking::frmPfSeasonTeamRanking()
 
 void frmPfSeasonTeamRanking::design() {
     designFrame({9210, 1845, 300, 10785, 8895, 9420, 1575});
-    designColumnRules({240, 720, 1200, 1680, 2280, 3420, 4320, 11040});
+    designColumnRules(std::to_array<double>({240, 720, 1200, 1680, 2280, 3420, 4320, 11040}));
     designLine(linMNoTate[0], MemberLeft, 840, MemberLeft, 1200, forms::RGB(255, 0, 0), 1, false);
 
     designLabel(lblNoNo, {240, 900, 495, "順位", forms::vbCenter});

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../seasonReportFixture.h"
+#include "../seasonRowsFixture.h"
 
 #include "pdfFixture.h"
 
