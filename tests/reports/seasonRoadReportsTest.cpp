@@ -139,19 +139,25 @@ TEST_F(SeasonRoadReports, APlayersGamesPrintByDateByResultOrAsGameInformation) {
     EXPECT_TRUE(pages[2].has(title));
 }
 
-TEST_F(SeasonRoadReports, APlayersCoursesPrintAsScoreCards) {
+TEST_F(SeasonRoadReports, APlayersCoursesPrintAsScoreCardsWithEachGamesOwnHandicaps) {
     open([this](frmPrintTotalGames& f) {
         choosePlayer();
         sim::click(f.btnPrivateScore);
+        sim::click(f.optHandicap[1]); // the cards still show what each game stored
+        choosePlayer();
+        sim::click(f.btnPrivateScore);
     });
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].window, "frmPfSeasonPersonalRoundScore");
-    EXPECT_TRUE(pages[0].has("個別スコア表（1/1）"));
-    EXPECT_TRUE(pages[0].has("参加 2回"));
-    EXPECT_TRUE(pages[0].has("[ A ]"));
-    EXPECT_TRUE(pages[0].has("36")); // game 1: two courses of 18 strokes
-    EXPECT_TRUE(pages[0].has("10")); // game 2: a course of 9 strokes and 1.0
-    EXPECT_TRUE(pages[0].has("20"));
+    ASSERT_EQ(pages.size(), 2u);
+    for (const Page& p : pages) {
+        EXPECT_EQ(p.window, "frmPfSeasonPersonalRoundScore");
+        EXPECT_TRUE(p.has("個別スコア表（1/1）"));
+        EXPECT_TRUE(p.has("参加 2回"));
+        EXPECT_TRUE(p.has("[ A ]"));
+        EXPECT_TRUE(p.has("36")); // game 1: two courses of 18 strokes
+        // Game 2: subtotals of 9 strokes and 1.0 a course, a total of 20.
+        EXPECT_TRUE(p.has("10"));
+        EXPECT_TRUE(p.has("20"));
+    }
     EXPECT_EQ(gtypPersonalGame.Hole, 9);
     EXPECT_EQ(gtypPersonalGame.Round, 2);
 }
