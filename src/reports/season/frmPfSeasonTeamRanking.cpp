@@ -9,7 +9,6 @@
 #include "reports/season/seasonCells.h"
 
 #include <algorithm>
-
 #include <array>
 
 namespace {

@@ -5,7 +5,6 @@
 #include "core/players.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
-#include "platform/text/Numbers.h"
 
 namespace seasoncells {
 
