@@ -139,6 +139,23 @@ TEST_F(SeasonRoadReports, APlayersGamesPrintByDateByResultOrAsGameInformation) {
     EXPECT_TRUE(pages[2].has(title));
 }
 
+TEST_F(SeasonRoadReports, ByResultMoreCompletedCoursesComeFirstWhateverTheTotal) {
+    testsupport::GameEntry g = game("2010/04/10", "春季大会");
+    g.scores[0].holes = "1,1,1,1,1,1,1,1,1,,,,,,,,,,"; // 101 completes only course 1 of game 1
+    data.writeGame(1, g);
+    gsReadGameList();
+    open([this](frmPrintTotalGames& f) {
+        sim::click(f.optPrivateGames[1]);
+        choosePlayer();
+        sim::click(f.btnPrivateRanking);
+    });
+    ASSERT_EQ(pages.size(), 1u);
+    // Game 2 (two courses, 20) before the earlier game 1 (one course, 9).
+    EXPECT_GT(pages[0].at("平成22年04月10日(土)"), pages[0].at("平成22年06月20日(日)"));
+    EXPECT_TRUE(pages[0].has("9"));
+    EXPECT_TRUE(pages[0].has("20"));
+}
+
 TEST_F(SeasonRoadReports, APlayersCoursesPrintAsScoreCardsWithEachGamesOwnHandicaps) {
     open([this](frmPrintTotalGames& f) {
         choosePlayer();
