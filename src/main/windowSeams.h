@@ -28,8 +28,9 @@ public:
     virtual void showPrintTotalGames(forms::Form& owner) = 0;
 };
 
-// The installed windows, or the stand-in whose windows each say "この機能は
-// まだ利用できません。" and count as cancelled (gintDlgRet -1).
+// The installed windows, or the program's own: the season window, and for
+// each window not part of the program yet a stand-in that says "この機能は
+// まだ利用できません。" and counts as cancelled (gintDlgRet -1).
 GameWindows& gameWindows();
 // Installs the program's windows; nullptr puts the stand-in back.
 void setGameWindows(GameWindows* windows);

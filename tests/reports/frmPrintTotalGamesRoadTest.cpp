@@ -5,6 +5,7 @@
 #include "reports/season/frmPfSeasonEntryList.h"
 #include "reports/season/frmPfSeasonTotalRanking.h"
 #include "reports/season/frmPrintTotalGames.h"
+#include "tally/frmCategory.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -108,6 +109,38 @@ TEST_F(SeasonRoad, TheCategoryKeepsItsPlayersAndRanksThemAfresh) {
         EXPECT_EQ(printed[0].count, "参加 " + std::to_string(c.ids.size()) + "名");
     }
     EXPECT_TRUE(desk.messages().empty());
+}
+
+TEST_F(SeasonRoad, TheCategoryDialogSetsTheRankingsCategoryAndCancellingLeavesIt) {
+    const auto chooseAge = [](forms::ComboBox& box, int32_t age) {
+        for (int i = 0; i < box.ListCount(); ++i)
+            if (box.ItemData(i) == age) sim::chooseItem(box, i);
+    };
+    desk.modal.add<frmCategory>([&](frmCategory& c) {
+        EXPECT_TRUE(c.optGender[0].Value()); // the season starts without a category
+        sim::click(c.optGender[2]);
+        chooseAge(c.cobAge[0], 60);
+        chooseAge(c.cobAge[1], 69);
+        sim::click(c.btnOK);
+    });
+    desk.modal.add<frmCategory>([](frmCategory& c) {
+        EXPECT_TRUE(c.optGender[2].Value()); // shows the category in force
+        sim::click(c.optGender[1]);
+        sim::click(c.btnCancel);
+    });
+    watchPreview();
+    open([](frmPrintTotalGames& f) {
+        sim::click(f.btnCategory);
+        EXPECT_EQ(f.fraTotalRanking.Caption(), "部門別（女子：60歳～69歳）通算順位表");
+        sim::click(f.btnCategory);
+        EXPECT_EQ(f.fraTotalRanking.Caption(), "部門別（女子：60歳～69歳）通算順位表");
+        sim::click(f.btnTotalRanking);
+    });
+    EXPECT_EQ(gtypSeasonGame.CategoryGender, 2);
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printed[0].title, "部門別（女子：60歳～69歳）通算順位表［ｺｰｽ平均］（1/1）");
+    EXPECT_EQ(printed[0].ids, (std::vector<int32_t>{104, 102}));
+    EXPECT_EQ(desk.modal.pending(), 0u);
 }
 
 TEST_F(SeasonRoad, TheEntryListFollowsItsOrderOptions) {

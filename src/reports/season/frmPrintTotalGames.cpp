@@ -140,8 +140,8 @@ void frmPrintTotalGames::design() {
     place(Frame2, 300, 5760, 4575, 735, "同点時の順位判定方法");
     place(chkJudgeBirthday, 180, 330, 4275, 300, "生年月日が先（年令が上）の人が上位");
     place(Frame3, 300, 6600, 4575, 735, "ハンディキャップ");
-    place(optHandicap[0], 180, 330, 2055, 300, "ｹﾞｰﾑ毎の設定で集計");
-    place(optHandicap[1], 2340, 330, 2115, 300, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ無しで集計");
+    place(optHandicap[0], 90, 330, 2055, 300, "ｹﾞｰﾑ毎の設定で集計");
+    place(optHandicap[1], 2160, 330, 2385, 300, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ無しで集計");
     for (forms::Control* c : std::initializer_list<forms::Control*>{&Frame2, &chkJudgeBirthday, &Frame3,
                                                                     &optHandicap[0], &optHandicap[1]})
         c->setFont(kSmallFont);
@@ -174,9 +174,8 @@ void frmPrintTotalGames::designTotalRanking() {
                   {Label2, txtKiteiHole, "規定ホール数：", 4, "99999"}};
     for (const auto& m : minima) {
         const double top = rowTop + m.row * rowStep;
-        place(m.label, 2340, top + 30, 1515, 255, m.caption);
+        place(m.label, 2235, top + 15, 1620, 285, m.caption);
         m.label.setAlignment(forms::vbRightJustify);
-        m.label.setFont(kSmallFont);
         place(m.box, 3870, top - 15, 615, 330);
         m.box.setAlignment(forms::vbRightJustify);
         m.box.setIMEMode(forms::vbIMEDisable);

@@ -13,6 +13,7 @@
 #include "platform/forms/Services.h"
 #include "reports/game/frmSelectPrintMember.h"
 #include "reports/game/modPfPreparePrint.h"
+#include "tally/frmCategory.h"
 
 #include <algorithm>
 #include <array>
@@ -24,17 +25,6 @@ namespace {
 constexpr std::array<int16_t, 6> kTotalRankingKinds{10, 2, 11, 12, 13, 14};
 // The total ranking's kind follows the basis in force at the press.
 constexpr int16_t kKindByBasis = -1;
-
-// Until the program has its category dialog the choice counts as cancelled.
-void showCategoryDialog(forms::Form&) {
-    forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title));
-    gintDlgRet = -1;
-}
-
-void showPrintMemberChooser(forms::Form& owner) {
-    frmSelectPrintMember dialog;
-    dialog.Show(forms::vbModal, &owner);
-}
 
 // The personal reports size their columns by the largest shape among the
 // player's games.
@@ -168,14 +158,16 @@ int32_t frmPrintTotalGames::pfSelectPrintMember() {
         if (index >= 0) gtypPlayers.item(index).Entered = 1;
     }
     forms::Screen::setMousePointer(forms::vbDefault);
-    showPrintMemberChooser(*this);
+    frmSelectPrintMember dialog;
+    dialog.Show(forms::vbModal, this);
     forms::Screen::setMousePointer(forms::vbHourglass);
     return gintDlgRet == -1 ? -1 : glngDlgIndex;
 }
 
 void frmPrintTotalGames::btnCategory_Click() {
     gtypGame = gtypSeasonGame;
-    showCategoryDialog(*this);
+    frmCategory dialog;
+    dialog.Show(forms::vbModal, this);
     if (gintDlgRet == -1) return;
     gtypSeasonGame = gtypGame;
     fraTotalRanking.setCaption(pfGetRankingTitle());
