@@ -6,10 +6,8 @@
 #include "../benchMain.h"
 #include "../benchSupport.h"
 
-#include "pdfFloor.h"
+#include "reportPdfFloor.h"
 
-#include "platform/forms/testing/RecordingPrinter.h"
-#include "platform/qt/Convert.h"
 #include "platform/qt/QtPrintService.h"
 #include "reports/game/modPfPreparePrint.h"
 #include "reports/reportFixture.h"
@@ -21,28 +19,17 @@ namespace {
 
 constexpr int Pages = 20;
 
-using benchsupport::application;
-using benchsupport::drawFloor;
-using forms::doubles::Drawing;
-
-// The report's drawings, recorded once.
-std::vector<Drawing> recorded() {
-    forms::doubles::RecordingPrinter rec;
-    gfPrintEntryList(1, nullptr);
-    return rec.drawings;
-}
-
 void BM_EntryListToPdf(benchmark::State& state) {
-    application();
+    benchsupport::application();
     reportfixture::makeGame(Pages * 37);
-    const std::vector<Drawing> drawings = recorded();
+    const auto drawings = benchsupport::recorded([] { gfPrintEntryList(1, nullptr); });
     const auto folder = std::filesystem::temp_directory_path() / "lumora-bench-report";
     std::filesystem::create_directories(folder);
     const std::string report = (folder / "report.pdf").string(), floor = (folder / "floor.pdf").string();
     qtui::QtPrintService service(report);
     forms::setPrintService(&service);
     const auto times = benchsupport::timeAgainst(
-        state, "vs_floor", [] {}, [&] { drawFloor(drawings, qtui::qs(floor)); },
+        state, "vs_floor", [] {}, [&] { benchsupport::drawFloor(drawings, qtui::qs(floor)); },
         [] { benchmark::DoNotOptimize(gfPrintEntryList(1, nullptr)); });
     forms::setPrintService(nullptr);
     state.counters["pages_per_s"] = Pages / times.work.wall;

@@ -15,7 +15,7 @@
 #include "../benchSupport.h"
 #include "../seasonBench.h"
 
-#include "pdfFloor.h"
+#include "reportPdfFloor.h"
 
 #include "core/courseRules.h"
 #include "core/season.h"
@@ -69,12 +69,7 @@ void BM_SeasonTotalRankingToPdf(benchmark::State& state) {
     gstrPrintTitle2 = gstrDlgParam3 = "18ﾎｰﾙ (9H x 2)";
     if (!gatherSeason() || gsCalSeasonTotalRanking()) return state.SkipWithError("the season was not ranked");
     const std::vector<std::vector<std::string>> keys = rankingKeys();
-    std::vector<Drawing> drawings;
-    {
-        forms::doubles::RecordingPrinter rec;
-        gfPrintSeasonTotalRanking(1, nullptr);
-        drawings = rec.drawings;
-    }
+    const std::vector<Drawing> drawings = benchsupport::recorded([] { gfPrintSeasonTotalRanking(1, nullptr); });
 
     const auto folder = std::filesystem::temp_directory_path() / "lumora-bench-season";
     std::filesystem::create_directories(folder);

@@ -8,8 +8,7 @@ class Form;
 // game and the season tally window. The main window reaches them through this
 // interface only, so neither side includes the other (the tally window,
 // which the main window opens itself, reaches the chooser through a callback
-// the main window gives it). The program installs the real windows; until a
-// window exists the stand-in says so.
+// the main window gives it). Tests install windows of their own.
 //
 // Every modal window is shown with `owner` as its owner and talks through
 // the shared globals, as each one's contract says.
@@ -28,9 +27,7 @@ public:
     virtual void showPrintTotalGames(forms::Form& owner) = 0;
 };
 
-// The installed windows, or the program's own: the season window, and for
-// each window not part of the program yet a stand-in that says "この機能は
-// まだ利用できません。" and counts as cancelled (gintDlgRet -1).
+// The installed windows, or the program's own when none are installed.
 GameWindows& gameWindows();
-// Installs the program's windows; nullptr puts the stand-in back.
+// Installs windows of a test's own; nullptr puts the program's back.
 void setGameWindows(GameWindows* windows);

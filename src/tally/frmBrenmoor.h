@@ -119,6 +119,10 @@ private:
     // After the report chooser, which computes the shared result rows for
     // its own report: the shown result tab (3 to 6) is built again.
     void psRefreshResultTab();
+    // Selects score-table row `lngRow` (a player's first course), scrolls the
+    // player before it into view and shows the score tab; `procedure` names
+    // the handler in the error box.
+    void jumpToScoreRow(int32_t lngRow, const char* procedure);
 
     // Participants and teams (frmBrenmoorMembers.cpp).
     void btnTeam_Click();

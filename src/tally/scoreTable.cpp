@@ -35,14 +35,6 @@ ListCell centred(std::string text, std::optional<forms::Color> back = std::nullo
     return c;
 }
 
-// The cell of a hole: "①" for a hole in one, the stored text for more, "-"
-// for a hole not played.
-std::string holeText(const std::string& stored, int32_t value) {
-    if (value == 1) return "①";
-    if (value > 1) return stored;
-    return "-";
-}
-
 // The team text of a later course row: "[ A ]" in grey on the second one.
 ListCell teamCell(const typScoreData& row, std::optional<forms::Color> back) {
     ListCell c;
@@ -67,7 +59,7 @@ void courseCells(const typGameInfo& game, int16_t kind, const typScoreData& row,
         const int32_t value = wholeValue(stored);
         if (value > 0) strokes += value;
         else ++empty;
-        out.push_back(centred(holeText(stored, value), shade));
+        out.push_back(centred(holeCellText(stored, value), shade));
     }
     const bool complete = strokes != 0 && empty == 0;
     if (complete) ++sums.complete;

@@ -6,6 +6,8 @@
 #include "main/frmCourceRegi.h"
 #include "main/frmPlayers.h"
 #include "main/frmSeriesRegi.h"
+#include "reports/game/frmSelectPrintScore.h"
+#include "tally/frmCategory.h"
 #include "tally/frmGameInfo.h"
 #include "tally/frmNewScoreSetup.h"
 #include "platform/forms/Services.h"
@@ -375,6 +377,46 @@ TEST_F(MainWindowTest, PrintHandsTheGameAndItsRowsToTheReportChooser) {
     EXPECT_TRUE(gtypRankRows.empty());
 }
 
+TEST_F(MainWindowTest, PrintOpensTheGameReportChooserOfTheProgram) {
+    open();
+    setGameWindows(nullptr); // the program's own windows
+    clickRow(4);             // game 3, 18 x 2
+    bool opened = false;
+    desk.modal.add<frmSelectPrintScore>([&](frmSelectPrintScore& chooser) {
+        opened = true;
+        EXPECT_EQ(chooser.Owner(), &f);
+        EXPECT_EQ(gtypScores.size(), 4u);
+        EXPECT_EQ(chooser.txtTittle2.Text(), "平成22年6月20日(日) 「春季第3戦」");
+        sim::click(chooser.btnCancel);
+    });
+    sim::click(f.btnGamePrint);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(gtypScores.empty());
+}
+
+TEST_F(MainWindowTest, TheTallysPrintOpensTheChooserAndSeesItsCategory) {
+    open();
+    setGameWindows(nullptr); // the program's own windows
+    clickRow(4);             // game 3, 18 x 2
+    sim::click(f.btnOpenGame);
+    frmBrenmoor& t = tally();
+    desk.modal.add<frmSelectPrintScore>([&](frmSelectPrintScore& chooser) {
+        EXPECT_EQ(chooser.Owner(), &t);
+        sim::click(chooser.btnCategory);
+        EXPECT_EQ(chooser.optScoreSelectPrint[2].Caption(), "部門別（男子）順位表");
+        sim::click(chooser.btnCancel);
+    });
+    desk.modal.add<frmCategory>([](frmCategory& d) {
+        sim::click(d.optGender[1]);
+        sim::click(d.btnOK);
+    });
+    sim::click(t.btnPrint);
+    EXPECT_EQ(desk.modal.pending(), 0u);
+    EXPECT_EQ(gtypGame.CategoryGender, 1);
+    EXPECT_NE(t.changed(), 0); // the game is to be saved with its category
+    closeTally();
+}
+
 // ---- season hand-over ----
 
 TEST_F(MainWindowTest, SeasonHandOverOfAllSeriesAndMixedShapes) {
@@ -489,28 +531,4 @@ TEST_F(MainWindowTest, APlayerAddedInTheRegistryEnablesNewGames) {
     EXPECT_TRUE(f.btnNewGame.Enabled());
     sim::click(f.btnBelong);
     EXPECT_TRUE(desk.modal.unscripted().empty());
-}
-
-// ---- the stand-in for windows that are not there yet ----
-
-TEST(MainWindowStandIn, CommandsOfMissingWindowsSaySoAndChangeNothing) {
-    testsupport::TempHome home;
-    testsupport::DataFolder data(home);
-    data.writePlayers({{1, "山田太郎", "", 1, 0, "", "", 0}});
-    testsupport::GameEntry game;
-    game.scores = {{1, "3,3,3,3,", "", 0}};
-    data.writeGame(1, game);
-    data.writeManager("1");
-    forms::doubles::TestDesktop desk;
-    setGameWindows(nullptr);
-    frmMain f;
-    f.Show();
-    sim::click(f.uctGameList.RowView(1)->lblObj(1));
-    sim::click(f.btnGamePrint);
-    ASSERT_EQ(desk.messages().size(), 1u);
-    EXPECT_EQ(desk.lastMessage().prompt, "この機能はまだ利用できません。");
-    EXPECT_EQ(desk.lastMessage().title, "Lumora");
-    EXPECT_EQ(gintDlgRet, -1);
-    EXPECT_TRUE(f.Visible());
-    f.Unload();
 }

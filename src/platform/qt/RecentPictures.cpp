@@ -17,7 +17,7 @@ struct Kept {
 };
 
 // The three pictures of one page (one per zoom step).
-constexpr std::size_t Kept_Most = 3;
+constexpr std::size_t KeptMost = 3;
 std::deque<Kept>& kept() {
     static std::deque<Kept> pictures;
     return pictures;
@@ -33,7 +33,7 @@ void rememberSavedPicture(const QString& path, const QImage& image) {
     forget(path);
     const QFileInfo file(path);
     kept().push_back({path, image, file.size(), file.lastModified()});
-    if (kept().size() > Kept_Most) kept().pop_front();
+    if (kept().size() > KeptMost) kept().pop_front();
 }
 
 QPixmap pictureFromFile(const QString& path) {

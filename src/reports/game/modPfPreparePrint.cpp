@@ -1,6 +1,11 @@
 #include "reports/game/modPfPreparePrint.h"
 
 #include "reports/game/frmPfEntryList.h"
+#include "reports/game/frmPfPersonRanking.h"
+#include "reports/game/frmPfRoundRanking.h"
+#include "reports/game/frmPfScore.h"
+#include "reports/game/frmPfTeamList.h"
+#include "reports/game/frmPfTeamRanking.h"
 #include "reports/season/frmPfSeasonEntryList.h"
 #include "reports/season/frmPfSeasonGameRanking.h"
 #include "reports/season/frmPfSeasonPersonalGameInfo.h"
@@ -58,24 +63,25 @@ bool preparePrint(const std::string& name, int16_t mode, forms::Form* owner, int
     return preparePrint(name, frm, mode, owner, topMm);
 }
 
-// A report whose window is not part of the program yet says so.
-bool notYet() {
-    forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title));
-    return true;
-}
-
 } // namespace
 
 bool gfPrintEntryList(int16_t mode, forms::Form* owner) {
-    frmPfEntryList frm;
-    return preparePrint("gfPrintEntryList", frm, mode, owner, 10);
+    return preparePrint<frmPfEntryList>("gfPrintEntryList", mode, owner);
 }
 
-bool gfPrintScore(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintPersonRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintRoundRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintTeamList(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintTeamRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintScore(int16_t mode, forms::Form* owner) { return preparePrint<frmPfScore>("gfPrintScore", mode, owner); }
+bool gfPrintPersonRanking(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfPersonRanking>("gfPrintPersonRanking", mode, owner);
+}
+bool gfPrintRoundRanking(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfRoundRanking>("gfPrintRoundRanking", mode, owner);
+}
+bool gfPrintTeamList(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfTeamList>("gfPrintTeamList", mode, owner);
+}
+bool gfPrintTeamRanking(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfTeamRanking>("gfPrintTeamRanking", mode, owner, 5);
+}
 bool gfPrintSeasonEntryList(int16_t mode, forms::Form* owner) {
     return preparePrint<frmPfSeasonEntryList>("gfPrintSeasonEntryList", mode, owner);
 }

@@ -2,19 +2,22 @@
 
 #include "../reportFixture.h"
 
-#include "pdfFixture.h"
-
+#include "preview/modPpPreview.h"
 #include "reports/game/modPfPreparePrint.h"
+#include "reportPdf.h"
 
 #include <string>
 
+using reportpdf::squeezed;
+
 namespace {
 
-using pdfreport::squeezed;
-
-class EntryListPdf : public pdfreport::PdfReport {
+class EntryListPdf : public reportpdf::ReportPdf {
 protected:
-    ~EntryListPdf() override { reportfixture::clearGame(); }
+    ~EntryListPdf() override {
+        setPreviewWindow(nullptr);
+        reportfixture::clearGame();
+    }
 };
 
 TEST_F(EntryListPdf, ThirtyEightPlayersPrintTwoA4PortraitPages) {

@@ -2,7 +2,7 @@
 
 #include "../seasonRowsFixture.h"
 
-#include "pdfFixture.h"
+#include "reportPdf.h"
 
 #include "core/season.h"
 
@@ -11,15 +11,18 @@
 namespace {
 
 using namespace seasonreport;
-using pdfreport::squeezed;
+using reportpdf::squeezed;
 
-class SeasonReportsPdf : public pdfreport::PdfReport {
+class SeasonReportsPdf : public reportpdf::ReportPdf {
 protected:
     SeasonReportsPdf() {
         resetSharedGlobals();
         makeSeason();
     }
-    ~SeasonReportsPdf() override { resetSharedGlobals(); }
+    ~SeasonReportsPdf() override {
+        setPreviewWindow(nullptr);
+        resetSharedGlobals();
+    }
 
     // Page 1 of a one-page A4 portrait report holds every text.
     void expectOnePage(std::initializer_list<const char*> texts) {

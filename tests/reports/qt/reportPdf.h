@@ -4,7 +4,6 @@
 #include "platform/forms/testing/TestDesktop.h"
 #include "platform/qt/QtPrintService.h"
 #include "platform/qt/testing/QtDesktop.h"
-#include "preview/modPpPreview.h"
 #include "support/TempHome.h"
 
 #include <cstdio>
@@ -13,9 +12,8 @@
 #include <string>
 
 // Reports printed into a real PDF file through the Qt print service, read
-// back with poppler's tools. With LUMORA_SCREENSHOTS set, each test's PDF is
-// kept there under the test's name for people to look at.
-namespace pdfreport {
+// back with poppler's tools.
+namespace reportpdf {
 
 inline std::string run(const std::string& command) {
     std::string out;
@@ -27,24 +25,25 @@ inline std::string run(const std::string& command) {
     return out;
 }
 
-// pdftotext guesses blanks from gaps: texts are compared without them.
+// A text without blanks: pdftotext guesses blanks from gaps.
 inline std::string squeezed(std::string s) {
     std::erase(s, ' ');
     return s;
 }
 
-class PdfReport : public testing::Test {
+// The PDF file that the test's prints go to; kept in $LUMORA_SCREENSHOTS,
+// named after the test, for people to look at.
+class ReportPdf : public testing::Test {
 protected:
-    PdfReport() { qtui::testing::application(); }
-    ~PdfReport() override {
-        setPreviewWindow(nullptr);
+    ReportPdf() { qtui::testing::application(); }
+    ~ReportPdf() override {
         if (const char* dir = std::getenv("LUMORA_SCREENSHOTS"); dir && std::filesystem::exists(pdf)) {
             const auto* info = testing::UnitTest::GetInstance()->current_test_info();
             std::filesystem::copy_file(pdf, std::filesystem::path(dir) / (std::string(info->name()) + ".pdf"),
                                        std::filesystem::copy_options::overwrite_existing);
         }
     }
-    // The text of page n without blanks.
+    // The text of page n, squeezed.
     std::string page(int n) const {
         return squeezed(run("pdftotext -f " + std::to_string(n) + " -l " + std::to_string(n) + " '" + pdf + "' -"));
     }
@@ -60,4 +59,4 @@ protected:
     } install{service};
 };
 
-} // namespace pdfreport
+} // namespace reportpdf

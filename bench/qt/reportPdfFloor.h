@@ -1,9 +1,7 @@
 #pragma once
-// What the report benchmarks share: the Qt application (offscreen unless
-// QT_QPA_PLATFORM says otherwise) and the drawing floor of a report printed
-// to PDF: the report's recorded texts and lines drawn with QPainter straight
-// onto a QPdfWriter, fonts, pens and positions as the print service makes
-// them, with nothing in between.
+// What the report benchmarks share: the Qt application, and the floor of a
+// printed report: its own drawings, recorded once, drawn with QPainter
+// straight onto a QPdfWriter.
 #include "platform/forms/testing/RecordingPrinter.h"
 #include "platform/qt/Convert.h"
 #include "platform/qt/QtBackend.h"
@@ -14,6 +12,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <functional>
 #include <vector>
 
 namespace benchsupport {
@@ -31,8 +30,18 @@ inline QApplication& application() {
     return *app;
 }
 
-inline void drawFloor(const std::vector<forms::doubles::Drawing>& drawings, const QString& path) {
-    using forms::doubles::Drawing;
+using forms::doubles::Drawing;
+
+// The drawings of one print, recorded.
+inline std::vector<Drawing> recorded(const std::function<void()>& print) {
+    forms::doubles::RecordingPrinter rec;
+    print();
+    return rec.drawings;
+}
+
+// The same drawings with QPainter alone: fonts, pens and positions as the
+// print service makes them, with nothing in between.
+inline void drawFloor(const std::vector<Drawing>& drawings, const QString& path) {
     QPdfWriter writer(path);
     writer.setResolution(600);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
