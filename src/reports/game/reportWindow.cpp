@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/players.h"
 #include "platform/forms/Services.h"
+#include "reports/game/reportCells.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
@@ -119,11 +120,7 @@ void ReportWindow::rowRule(bool thick) {
 }
 
 forms::Line& ReportWindow::ruleAt(forms::ControlArray<forms::Line>& rules, double y) {
-    forms::Line& rule = newElement(rules);
-    rule.setPoints(rule.X1(), y, rule.X2(), y);
-    rule.setBorderColor(forms::vbBlack);
-    rule.setVisible(true);
-    return rule;
+    return loadRule(rules, rules[0].X1(), y, rules[0].X2(), y);
 }
 
 forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, const std::string& caption) {
@@ -144,31 +141,18 @@ forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, cons
     return label;
 }
 
-forms::Label& ReportWindow::headerCell(forms::ControlArray<forms::Label>& column, double left, double width,
-                                       const std::string& caption) {
-    forms::Label& label = newElement(column);
-    label.Move(left, linTop.Y1() + TextOffset, width, label.Height());
-    label.setForeColor(forms::vbBlack);
-    label.setCaption(caption);
-    label.setVisible(true);
-    return label;
-}
-
 forms::Line& ReportWindow::columnRule(forms::ControlArray<forms::Line>& rules, double x) {
-    forms::Line& rule = newElement(rules);
-    rule.setX1(x);
-    rule.setX2(x);
-    rule.setBorderColor(forms::vbBlack);
-    rule.setVisible(true);
+    forms::Line& rule = loadRule(rules, x, rules[0].Y1(), x, rules[0].Y2());
     columnRules_.push_back(&rule);
     return rule;
 }
 
 int32_t ReportWindow::bandColumns(forms::ControlArray<forms::Line>& rules, forms::ControlArray<forms::Label>& headers,
                                   double left, double band, int32_t count, const std::string& prefix) {
-    const int32_t w = text::CLng(text::divide(band, count));
+    const int32_t w = columnWidth(static_cast<int32_t>(band), count);
     for (int32_t k = 1; k < count; ++k) columnRule(rules, left + k * w);
-    for (int32_t k = 0; k < count; ++k) headerCell(headers, left + k * w, w, prefix + text::Format(k + 1, "0"));
+    for (int32_t k = 0; k < count; ++k)
+        loadLabel(headers, left + k * w, linTop.Y1() + TextOffset, w, prefix + text::Format(k + 1, "0"));
     return w;
 }
 

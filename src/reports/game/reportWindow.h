@@ -127,12 +127,9 @@ protected:
     // A cell of a column laid out at run time, at its own left and width.
     forms::Label& cell(forms::ControlArray<forms::Label>& column, const std::string& caption, double left,
                        double width);
-    // Set-up before the walk, on every load (the counting load too): a header
-    // caption of a column laid out at run time, and a rule between such
-    // columns, which reaches down to the end of the requested page with the
-    // linTate.
-    forms::Label& headerCell(forms::ControlArray<forms::Label>& column, double left, double width,
-                             const std::string& caption);
+    // Set-up before the walk, on every load (the counting load too): a rule
+    // between columns laid out at run time, from its template's Y1, which
+    // reaches down to the end of the requested page with the linTate.
     forms::Line& columnRule(forms::ControlArray<forms::Line>& rules, double x);
     // `count` columns sharing `band` twips from `left`, each as wide as the
     // band divided by the count (rounded half to even; no columns is a

@@ -7,6 +7,7 @@
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
 #include "reports/game/modPfPreparePrint.h"
+#include "reports/game/reportCells.h"
 #include "reports/season/seasonCells.h"
 
 #include <array>
@@ -86,7 +87,7 @@ bool frmPfSeasonTeamList::pfDataSet() {
                 const int32_t id = row.IDNo;
                 cell(lblMNo, "M" + text::Format(member, "0"));
                 cell(lblName, gfGetPlayerName(id));
-                cell(lblAge, seasoncells::ageAndGender(id, gstrSeasonPeriodEnd));
+                cell(lblAge, ageGenderText(id, gstrSeasonPeriodEnd));
                 cell(lblRoundNum, row.RoundsDone < 1 ? "-" : text::Format(row.RoundsDone, "0"));
                 cell(lblRHits, row.Strokes < 1 ? "-" : text::Format(row.Strokes, "0"));
                 cell(lblHits, row.Strokes == 0 ? "-" : gfFormatTenths(row.Handicap));

@@ -3,6 +3,7 @@
 #include "core/players.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Format.h"
+#include "reports/game/reportCells.h"
 #include "reports/season/seasonCells.h"
 
 void SeasonBestReport::designShared(double pageTitleLeft, const ClosingColumns& c, double bandLeft) {
@@ -35,7 +36,7 @@ void SeasonBestReport::startRows(const std::string& pageTitleWord) {
 void SeasonBestReport::openingCells(const typSeasonScore& row) {
     cell(lblNo, text::Format(row.Rank, "0"));
     cell(lblName, gfGetPlayerName(row.IDNo));
-    cell(lblAge, seasoncells::ageAndGender(row.IDNo, row.Date));
+    cell(lblAge, ageGenderText(row.IDNo, row.Date));
     cell(lblDate, text::FormatDateText(row.Date, "ge/mm/dd"));
 }
 

@@ -13,10 +13,6 @@ const typGameInfo& takeGameHeader(int32_t gameIndex) {
     return gtypGame;
 }
 
-std::string ageAndGender(int32_t id, const std::string& date) {
-    return "(" + gfGetPlayerAge(id, date) + "," + gfGetPlayerGender(id, 1) + ")";
-}
-
 std::string exactAge(int32_t id, const std::string& date) { return gfCalAge(gfGetPlayerBirthday(id), date, 1); }
 
 std::string handicapCell(int32_t strokes, int16_t handicapKind, int32_t handicap) {

@@ -11,10 +11,6 @@ namespace seasoncells {
 // each row's own game from it); an index outside gtypGames is an error.
 const typGameInfo& takeGameHeader(int32_t gameIndex);
 
-// "(59,M)": whole years at `date` and the latin gender mark; "(-,M)" without
-// a birth date.
-std::string ageAndGender(int32_t id, const std::string& date);
-
 // The age at `date` in years with three decimals, "-" without a birth date.
 std::string exactAge(int32_t id, const std::string& date);
 
