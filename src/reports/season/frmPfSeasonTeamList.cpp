@@ -1,18 +1,15 @@
 #include "reports/season/frmPfSeasonTeamList.h"
 
 #include "core/helpers.h"
-#include "core/players.h"
 #include "core/resultRecords.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
 #include "reports/game/modPfPreparePrint.h"
-#include "reports/game/reportCells.h"
-#include "reports/season/seasonCells.h"
 
 #include <array>
 
-frmPfSeasonTeamList::frmPfSeasonTeamList() : ReportWindow("frmPfSeasonTeamList", 11) {
+frmPfSeasonTeamList::frmPfSeasonTeamList() : TeamListReport("frmPfSeasonTeamList", 11) {
     setCaption("シーズン・チーム一覧印刷フォーム");
     design();
 }
@@ -60,42 +57,9 @@ bool frmPfSeasonTeamList::pfDataSet() {
         startWalk("参加 " + text::Format(gintTeamCount, "0") + "ﾁｰﾑ、のべ" +
                       text::Format(glngSeasonTeamRowsMax() + 1, "0") + "名",
                   "通算チーム一覧表");
-        // The column the teams are ranked on prints bold, the other plain.
-        const bool byAverage = gtypSeasonGame.TeamHowtoRank != 0;
-        (byAverage ? lblTotalT : lblRAveT).setFontBold(false);
-        (byAverage ? lblGoukei[0] : lblRoundAve[0]).setFontBold(false);
-
-        int16_t team = 0, member = 0;
-        previous.clear();
-        for (int32_t j = 0; j <= glngSeasonTeamRowsMax(); ++j) {
-            const typSeasonScore& row = gtypSeasonTeamRows.item(j);
-            const bool onPage = beginRow();
-            const bool newTeam = text::Trim(row.TeamID) != previous;
-            if (newTeam) {
-                team = text::CInt(team + 1.0);
-                member = 0;
-                previous = text::Trim(row.TeamID);
-            }
-            member = text::CInt(member + 1.0);
-            if (onPage) {
-                const bool opensBlock = newTeam || firstRowOfPage();
-                rowRule(opensBlock);
-                if (opensBlock) {
-                    cell(lblNo, text::Format(team, "0"));
-                    cell(lblTeamID, previous);
-                }
-                const int32_t id = row.IDNo;
-                cell(lblMNo, "M" + text::Format(member, "0"));
-                cell(lblName, gfGetPlayerName(id));
-                cell(lblAge, ageGenderText(id, gstrSeasonPeriodEnd));
-                cell(lblRoundNum, row.RoundsDone < 1 ? "-" : text::Format(row.RoundsDone, "0"));
-                cell(lblRHits, row.Strokes < 1 ? "-" : text::Format(row.Strokes, "0"));
-                cell(lblHits, row.Strokes == 0 ? "-" : gfFormatTenths(row.Handicap));
-                cell(lblGoukei, seasoncells::totalCell(row.Strokes, row.Total));
-                cell(lblRoundAve, row.RoundsDone < 1 ? "-" : text::FormatRatio(row.Total, row.RoundsDone * 10LL, "0.00"));
-                cell(lblBelong, gfGetPlayerBelongName(id));
-            }
-            endRow(j == glngSeasonTeamRowsMax());
-        }
+        layOutMembers<typSeasonScore>(gtypSeasonTeamRows, gtypSeasonGame.TeamHowtoRank != 0, gstrSeasonPeriodEnd,
+                                      [](const typSeasonScore& m) {
+                                          return m.Strokes == 0 ? "-" : gfFormatTenths(m.Handicap);
+                                      });
     });
 }
