@@ -1,5 +1,6 @@
 #include "reports/game/frmSelectPrintMember.h"
 
+#include "core/belongFilter.h"
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/iniFile.h"
@@ -42,19 +43,7 @@ void frmSelectPrintMember::Form_Load() {
             if (belong.ID == player.BelongID) belong.Listed = 1;
     }
 
-    const double saved = text::Val(gfReadIniFile(gstrIniFile, "Setup", "SelectPrintMember"));
-    cobBelong.Clear();
-    cobBelong.AddItem("すべて");
-    cobBelong.setItemData(cobBelong.NewIndex(), -1);
-    cobBelong.AddItem("無し");
-    cobBelong.setItemData(cobBelong.NewIndex(), 0);
-    for (const typBelongInfo& belong : gtypBelongs) {
-        if (belong.State == 2 || belong.Listed != 1) continue;
-        cobBelong.AddItem(belong.Name);
-        cobBelong.setItemData(cobBelong.NewIndex(), belong.ID);
-        if (belong.ID == saved) cobBelong.setListIndex(cobBelong.NewIndex());
-    }
-    if (cobBelong.ListIndex() < 0) cobBelong.setListIndex(0);
+    fillBelongFilter(cobBelong, text::Val(gfReadIniFile(gstrIniFile, "Setup", "SelectPrintMember")), true);
     gintDlgRet = -1;
 }
 
