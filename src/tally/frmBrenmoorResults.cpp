@@ -14,10 +14,6 @@ using namespace forms;
 
 namespace {
 
-void showBuildError(const std::string& procedure, const text::RuntimeError& e) {
-    MsgBox(procedure + "() : " + e.Description, vbOKOnly | vbCritical, std::string("エラー"));
-}
-
 // The first selected data row of a list; 0 when none is.
 int32_t firstSelectedRow(uctMyGrid& grid) {
     for (int32_t r = 1; r < grid.gfRowCount(); ++r)

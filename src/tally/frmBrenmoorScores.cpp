@@ -15,14 +15,6 @@
 
 using namespace forms;
 
-namespace {
-
-void showBuildError(const std::string& procedure, const text::RuntimeError& e) {
-    MsgBox(procedure + "() : " + e.Description, vbOKOnly | vbCritical, std::string("エラー"));
-}
-
-} // namespace
-
 void frmBrenmoor::psSetList1() {
     try {
         showListTable(uctGridList, scoreTable(gtypGame, gtypScores));

@@ -1,6 +1,7 @@
 #include "tally/listTable.h"
 
 #include "grid/uctMyGrid.h"
+#include "platform/forms/Services.h"
 
 #include <algorithm>
 
@@ -37,4 +38,8 @@ void writeListCells(uctMyGrid& grid, int32_t gridRow, const ListRow& row, int32_
         if (cell.fore) grid.gsSetCellData(col, gridRow, "ForeColor", *cell.fore);
         if (cell.bold) grid.gsSetCellData(col, gridRow, "FontBold", true);
     }
+}
+
+void showBuildError(const std::string& procedure, const text::RuntimeError& e) {
+    forms::MsgBox(procedure + "() : " + e.Description, forms::vbOKOnly | forms::vbCritical, std::string("エラー"));
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/forms/Types.h"
+#include "platform/text/RuntimeError.h"
 
 class uctMyGrid;
 
@@ -52,3 +53,7 @@ void showListTable(uctMyGrid& grid, const ListTable& table);
 // column when toCol is -1) into grid row `gridRow`, leaving the other
 // columns, the height and the item data as they are.
 void writeListCells(uctMyGrid& grid, int32_t gridRow, const ListRow& row, int32_t fromCol = 0, int32_t toCol = -1);
+
+// A list builder's failure, as every list reports it: "<procedure>() : " and
+// the error's description, critical icon, OK, "エラー". The window stays usable.
+void showBuildError(const std::string& procedure, const text::RuntimeError& e);

@@ -50,7 +50,7 @@ void frmPfScore::design() {
 
     designLine(linScoreTate[0], HolesLeft, 840, HolesLeft, 1200, forms::RGB(255, 0, 0), 1, false);
     designLine(linFutoYoko[0], 180, 1200, 11100, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 180, 1920, 11100, 1920, forms::RGB(0, 0, 255), 1, false); // not used
+    designLine(linHosoYoko[0], 180, 1920, 11100, 1920, forms::RGB(0, 0, 255), 1, false); // the sheet uses linHoso1
     designLine(linHoso1[0], 2640, 1560, 10140, 1560, forms::RGB(0, 0, 255), 1, false);
 }
 
