@@ -1,5 +1,6 @@
 #include "reports/season/frmPfSeasonRoundRanking.h"
 
+#include "core/resultTexts.h"
 #include "platform/text/Format.h"
 #include "reports/season/seasonCells.h"
 
@@ -9,11 +10,6 @@ namespace {
 
 // The hole columns share the band from 4140 to 8400.
 constexpr double HoleLeft = 4140, HoleBand = 4260;
-
-std::string holeCell(int32_t strokes) {
-    if (strokes == 1) return "①";
-    return strokes >= 2 ? text::Format(strokes, "0") : "-";
-}
 
 } // namespace
 
@@ -47,7 +43,10 @@ bool frmPfSeasonRoundRanking::pfDataSet() {
                 openingCells(row);
                 // Games holds the course's number within its own game.
                 cell(lblRound, game.RoundName(row.Games - 1));
-                for (int32_t h = 0; h < holes; ++h) cell(lblScore, holeCell(row.HoleScore(h)), HoleLeft + h * w, w);
+                for (int32_t h = 0; h < holes; ++h) {
+                    const int32_t strokes = row.HoleScore(h);
+                    cell(lblScore, holeCellText(text::Format(strokes, "0"), strokes), HoleLeft + h * w, w);
+                }
                 closingCells(row, game);
             }
             endRow(j == glngSeasonGameRowsMax());
