@@ -128,19 +128,18 @@ constexpr int LeastStretch = 75;
 // laid out for) prints the caption whole, condensed just enough to fit,
 // rather than broken onto a second line across the row below. A caption
 // with a line break, a label of several lines and a caption far too wide
-// break as usual. False when the caption is not printed this way.
-bool printedCondensed(Surface& t, const forms::Label& label) {
+// break as usual. `full` is the width of the caption, which has no line
+// break and is wider than the label. False when it is not printed this way.
+bool printedCondensed(Surface& t, const forms::Label& label, double full) {
     const std::string& caption = label.Caption();
-    const double width = label.Width(), full = t.TextWidth(caption);
-    if (full <= width || caption.find("\r\n") != std::string::npos || label.Height() >= 2 * t.TextHeight(caption))
-        return false;
+    const double width = label.Width();
     forms::Font font = t.font();
+    if (width <= 0 || width * 100 < full * LeastStretch || label.Height() >= 2 * t.TextHeight(caption)) return false;
     font.Stretch = static_cast<int>(std::floor(font.Stretch * width / full));
     for (; font.Stretch >= LeastStretch; --font.Stretch) {
         t.setFont(font);
         const double condensed = t.TextWidth(caption);
         if (condensed > width) continue;
-        t.setCurrentY(label.Top());
         placeLine(t, label, condensed);
         psPrintText(t, caption);
         t.setFont(label.font());
@@ -164,7 +163,6 @@ void psDrawLabel(Surface& t, const forms::Label& label) {
         t.setDrawWidth(2);
         psBox(t, left, top, left + width, top + height, forms::vbBlack);
     }
-    if (printedCondensed(t, label)) return;
     // Byte offsets of the caption's characters, so pieces are views of it.
     const std::string& caption = label.Caption();
     std::vector<std::size_t> at;
@@ -187,9 +185,12 @@ void psDrawLabel(Surface& t, const forms::Label& label) {
         // The rest of the caption, when it fits and has no break, is the
         // line that growing a piece character by character would reach.
         const std::string_view rest = piece(start, h - start + 1);
-        if (rest.find("\r\n") == std::string_view::npos && (lineWidth = t.TextWidth(rest)) <= width) {
+        const bool unbroken = rest.find("\r\n") == std::string_view::npos;
+        if (unbroken && (lineWidth = t.TextWidth(rest)) <= width) {
             n = h - start + 1;
             line = rest;
+        } else if (start == 1 && unbroken && printedCondensed(t, label, lineWidth)) {
+            return;
         } else {
             bool broken = false;
             for (;;) {

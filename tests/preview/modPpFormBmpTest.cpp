@@ -124,6 +124,7 @@ TEST_F(Renderer, CondensesAOneLineCaptionALittleTooWideForItsCell) {
         {"abcdefgh", 900, 480, forms::vbLeftJustify, {"abcdefg", "h"}, 100, 1000}, // room for two lines
         {"abcdefgh\r\nx", 900, 255, forms::vbLeftJustify, {"abcdefg", "h"}, 100, 1000}, // a line break
         {"abcdefgh", 960, 255, forms::vbLeftJustify, {"abcdefgh"}, 100, 1000},     // fits as it is
+        {"abc", 0, 255, forms::vbLeftJustify, {"", ""}, 100, 1000},               // no width at all
     };
     for (const Case& c : cases) {
         rec.drawings.clear();
