@@ -71,20 +71,34 @@ bool holeCounts(std::string_view hole);
 struct CourseStrokes {
     std::array<int32_t, 18> strokes; // holes 1..hole
     long long sum;                   // their strokes added up
-    // The holes of s strokes, s 1 to 9, in the 6 bits from bit 6 x s; bits 0
-    // to 5: those of more. Packed in one number, so that counting a hole
-    // is an addition in a register, not in memory.
+    // The holes of s strokes, s 1 to 5 (the counts a season row keeps), in
+    // the kCountBits bits from bit kCountBits x (s - 1). Packed in one
+    // number, so that counting a hole is an addition in a register, not in
+    // memory; and the counts of up to kCountedHolesMax holes, several courses
+    // of one player, add up in one number too.
     uint64_t counts;
     // Every hole was a plain stroke text (plainStrokes): each is at most
     // kPlainStrokesMax, the sum at most 18 x kPlainStrokesMax.
     bool plain;
 
+    static constexpr unsigned kCountBits = 12;
+    static constexpr int32_t kCountedHolesMax = (1 << kCountBits) - 1;
+    static constexpr std::size_t kCountedStrokes = 5;
+
+    // What one hole of v strokes, v 0 to 9, adds to counts.
+    static constexpr std::array<uint64_t, 10> kCountOf = [] {
+        std::array<uint64_t, 10> of{};
+        for (unsigned s = 1; s <= kCountedStrokes; ++s) of[s] = uint64_t{1} << (kCountBits * (s - 1));
+        return of;
+    }();
     // Counts one hole of v strokes, v 1 to 9.
-    void countDigit(unsigned v) { counts += uint64_t{1} << (6 * v); }
+    void countDigit(unsigned v) { counts += kCountOf[v]; }
     // Counts one hole of v strokes.
     void count(int32_t v) { countDigit(v >= 1 && v <= 9 ? static_cast<unsigned>(v) : 0); }
-    // The holes of s strokes, s 1 to 9.
-    int32_t holesOf(unsigned s) const { return static_cast<int32_t>(counts >> (6 * s) & 63); }
+    // The holes of s strokes, s 1 to kCountedStrokes, in packed counts.
+    static int32_t holesOf(uint64_t counts, unsigned s) {
+        return static_cast<int32_t>(counts >> (kCountBits * (s - 1)) & kCountedHolesMax);
+    }
 };
 
 // The general part of courseStrokes, from hole `from` (0-based) on: any
@@ -150,7 +164,7 @@ template <class Cells>
     uint64_t counts = 0;
     const int taken = cells.takeDigits(hole, [&](unsigned v) {
         *out++ = static_cast<int32_t>(v);
-        counts += uint64_t{1} << (6 * v);
+        counts += CourseStrokes::kCountOf[v];
         sum += static_cast<int32_t>(v);
     });
     course.sum = sum;

@@ -16,6 +16,7 @@
 #include "core/iniFile.h"
 #include "core/scoreCells.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/LineMasks.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
@@ -30,9 +31,6 @@ int32_t scoreNumber(std::string_view name) { return sectionNumber(name, "Score",
 
 // The keys of a pack, in the order they are converted.
 enum PackKey { kIDNo, kHoles, kTeamID, kHandicap, kPackKeys };
-
-// Each key with its "=", as the program writes it.
-constexpr std::array<std::string_view, kPackKeys> kWrittenKeys = {"IDNo=", "Holes=", "TeamID=", "Handicap="};
 
 // Which of them a key is, or kPackKeys for any other key (names are exact).
 PackKey packKey(std::string_view key) {
@@ -134,34 +132,51 @@ private:
     // "Holes=", "TeamID=" or "Handicap=" followed by a value, each line
     // ended by CR LF. Such a line is visited exactly as the general walk
     // would visit it, but found without passing every byte of the file
-    // through the walk's line masks. A value with bytes above 0x7F (a team
-    // name in Japanese) is decoded alone: its key is ASCII, and "=", CR and
-    // LF are never the second byte of a character, so that reads as the
-    // whole line decoded. Returns where it stopped: the start of the first
-    // other line, or the end.
+    // through the walk's line masks: its start is told apart by one load of
+    // its first eight bytes. A value with bytes above 0x7F (a team name in
+    // Japanese) is decoded alone: its key is ASCII, and "=", CR and LF are
+    // never the second byte of a character, so that reads as the whole line
+    // decoded. Returns where it stopped: the start of the first other line
+    // (or of one in the last few bytes, left to the general walk), or the
+    // end.
     template <class Decode>
     std::size_t visitWrittenScores(std::string_view bytes, std::size_t at, Decode& decode) {
         const char* const end = bytes.data() + bytes.size();
         const char* p = bytes.data() + at;
-        const auto startsWith = [&end](const char* from, std::string_view text) {
-            return static_cast<std::size_t>(end - from) >= text.size() && std::memcmp(from, text.data(), text.size()) == 0;
-        };
-        while (p != end) {
-            if (*p == '[') {
-                if (!startsWith(p, "[Score")) break;
+        const auto crLf = [&end](const char* from) { return end - from >= 2 && from[0] == '\r' && from[1] == '\n'; };
+        while (end - p >= kLineHead) {
+            const uint64_t head = firstEight(p);
+            PackKey key = kPackKeys;
+            std::size_t name = 0; // the key's length with its "="
+            switch (*p) {
+            case '[': {
+                if (!startsAs(head, "[Score")) return static_cast<std::size_t>(p - bytes.data());
                 const char* close = p + 6;
                 while (close != end && *close >= '0' && *close <= '9') ++close;
-                if (!startsWith(close, "]\r\n")) break;
+                if (close == end || *close != ']' || !crLf(close + 1)) return static_cast<std::size_t>(p - bytes.data());
                 enter({p + 1, static_cast<std::size_t>(close - p - 1)});
                 p = close + 3;
                 continue;
             }
-            const PackKey key = writtenKey(p, end);
+            case 'I':
+                if (startsAs(head, "IDNo=")) key = kIDNo, name = 5;
+                break;
+            case 'H':
+                if (startsAs(head, "Holes="))
+                    key = kHoles, name = 6;
+                else if (startsAs(head, "Handicap") && p[8] == '=')
+                    key = kHandicap, name = 9;
+                break;
+            case 'T':
+                if (startsAs(head, "TeamID=")) key = kTeamID, name = 7;
+                break;
+            default: break;
+            }
             if (key == kPackKeys) break;
-            const char* const value = p + kWrittenKeys[key].size();
+            const char* const value = p + name;
             bool high = false;
             const char* const stop = lineTextEnd(value, end, high);
-            if (!startsWith(stop, "\r\n")) break;
+            if (!crLf(stop)) break;
             if (current_) {
                 const std::string_view text(value, static_cast<std::size_t>(stop - value));
                 setKey(key, high ? decode(text) : text);
@@ -171,40 +186,47 @@ private:
         return static_cast<std::size_t>(p - bytes.data());
     }
 
-    // The key a line written by the program starts with ("Holes=" and so
-    // on), or kPackKeys.
-    static PackKey writtenKey(const char* line, const char* end) {
-        const auto is = [&](PackKey key) {
-            const std::string_view name = kWrittenKeys[key];
-            return static_cast<std::size_t>(end - line) >= name.size() && std::equal(name.begin(), name.end(), line);
-        };
-        switch (*line) {
-        case 'I': return is(kIDNo) ? kIDNo : kPackKeys;
-        case 'H': return is(kHoles) ? kHoles : is(kHandicap) ? kHandicap : kPackKeys;
-        case 'T': return is(kTeamID) ? kTeamID : kPackKeys;
-        default: return kPackKeys;
-        }
-    }
+    // The room a line start needs here: its first eight bytes, and the "="
+    // after "Handicap".
+    static constexpr std::ptrdiff_t kLineHead = 9;
 
-    // The first CR or LF from `from` on, or `end`, eight bytes at a time, as
-    // a stored line of strokes runs to some forty; `high` tells whether a
-    // byte above 0x7F comes before it.
-    static const char* lineTextEnd(const char* from, const char* end, bool& high) {
-        constexpr uint64_t kOnes = 0x0101010101010101, kTop = 0x8080808080808080;
-        const auto zeroBytes = [](uint64_t v) { return (v - kOnes) & ~v & kTop; };
-        uint64_t highs = 0;
-        for (; end - from >= 8; from += 8) {
-            uint64_t chars = 0;
-            std::memcpy(&chars, from, 8);
-            // The lowest flagged byte is the first break: flags above a
-            // true zero byte may be false, never below it.
-            const uint64_t breaks = zeroBytes(chars ^ (kOnes * '\r')) | zeroBytes(chars ^ (kOnes * '\n'));
-            if (breaks) {
-                const int before = std::countr_zero(breaks) / 8;
-                high = (highs | (chars & kTop & ((uint64_t{1} << (8 * before)) - 1))) != 0;
-                return from + before;
+    // The eight bytes at `from`, as one number (the first byte lowest).
+    static uint64_t firstEight(const char* from) {
+        uint64_t head = 0;
+        std::memcpy(&head, from, sizeof head);
+        if constexpr (std::endian::native == std::endian::big) head = __builtin_bswap64(head);
+        return head;
+    }
+    // The first characters of a line (at most eight) as firstEight reads
+    // them, and which of its bytes they fill.
+    struct LineStart {
+        uint64_t value = 0, mask = 0;
+        template <std::size_t N>
+        consteval LineStart(const char (&text)[N]) {
+            static_assert(N - 1 <= sizeof value);
+            for (std::size_t k = 0; k + 1 < N; ++k) {
+                value |= uint64_t{static_cast<unsigned char>(text[k])} << (8 * k);
+                mask |= uint64_t{0xFF} << (8 * k);
             }
-            highs |= chars & kTop;
+        }
+    };
+    // Whether the eight bytes of firstEight start with `start`.
+    static bool startsAs(uint64_t head, LineStart start) { return (head & start.mask) == start.value; }
+
+    // The first CR or LF from `from` on, or `end`, a block of the line
+    // masks' at a time, as a stored line of strokes runs to some forty bytes
+    // (a game of many courses, to hundreds); `high` tells whether a byte
+    // above 0x7F comes before it.
+    static const char* lineTextEnd(const char* from, const char* end, bool& high) {
+        constexpr std::ptrdiff_t kBlock = files::detail::kLineBlock;
+        uint32_t highs = 0;
+        for (; end - from >= kBlock; from += kBlock) {
+            const files::detail::LineMasks masks = files::detail::lineMasks(from);
+            if (const uint32_t breaks = masks.cr | masks.lf) {
+                high = (highs | (masks.high & ((breaks & (0 - breaks)) - 1))) != 0;
+                return from + std::countr_zero(breaks);
+            }
+            highs |= masks.high;
         }
         for (; from != end && *from != '\r' && *from != '\n'; ++from) highs |= static_cast<unsigned char>(*from) & 0x80;
         high = highs != 0;
@@ -380,8 +402,6 @@ void gsUnpackScoreData() {
             ++used;
             row.IDNo = pack.IDNo;
             row.RoundNo = static_cast<int16_t>(r);
-            row.TeamID = pack.TeamID;
-            row.Handicap = pack.Handicap;
             std::string* cell = row.Holes.data();
             std::string* const filled = cell + holeCells;
             // Mostly single digits, taken a few at a time, each in place of
@@ -396,6 +416,9 @@ void gsUnpackScoreData() {
             });
             for (; cell != filled; ++cell) cell->assign(cells.next());
             for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell) cell->clear();
+            // After the cells: the row is filled front to back.
+            row.TeamID = pack.TeamID;
+            row.Handicap = pack.Handicap;
             // A row has no cell for a hole past the 18th.
             if (hole > holeCells) text::raise(text::err::Subscript);
         }

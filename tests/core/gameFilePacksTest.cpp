@@ -225,6 +225,9 @@ TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
         {"another Management section", written + "[Management]\r\nMaxScoreNo=1\r\n"},
         {"a section number past the count", replaced("[Score3]", "[Score4]")},
         {"an equals sign in a value", replaced("TeamID=A", "TeamID=A=B")},
+        {"Japanese far into a long value", replaced("TeamID=A", "TeamID=ABCDEFGHIJKLMNOPQRSTUVWXYZ\x82\xa0")},
+        {"a longer key of the same start", replaced("Handicap=0", "Handicaps=0\r\nHandicap=1")},
+        {"a key cut short at the very end", written + "Handi"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
