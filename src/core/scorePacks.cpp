@@ -67,8 +67,8 @@ public:
     }
 
     // The file's lines, visited in order: the general walk, except for the
-    // score sections as the program writes them (visitWrittenScores).
-    // False when the file is no INI file.
+    // lines as the program writes them (visitWrittenLines). False when the
+    // file is no INI file.
     template <class Decode>
     bool walk(std::string_view bytes, Decode decode) {
         const auto visit = [this](const IniLine& line) __attribute__((always_inline)) {
@@ -77,18 +77,19 @@ public:
             else
                 keyLine(line.name, line.value);
         };
-        std::size_t at = writtenScoresStart(bytes);
-        if (!forEachIniLine(bytes.substr(0, at), decode, visit)) return false;
+        // A file the program wrote starts with a section line; any other
+        // start (a byte-order mark, a key line) takes the general walk.
+        if (!bytes.starts_with('[')) return forEachIniLine(bytes, decode, visit);
         // From here on every line follows a section line.
+        std::size_t at = 0;
         while (at < bytes.size()) {
-            const std::size_t stop = visitWrittenScores(bytes, at, decode);
+            const std::size_t stop = visitWrittenLines(bytes, at, decode);
             if (stop == bytes.size()) break;
-            // Nothing taken (two lines of another form in a row, or such a
-            // line where the scores begin): the file is of another make, and
-            // the general walk takes the rest.
+            // Nothing taken (two lines of another form in a row): the file
+            // is of another make, and the general walk takes the rest.
             if (stop == at) return forEachIniLine(bytes.substr(at), decode, visit, KeysBeforeSections::Fail, true);
-            // One line of another form (a blank line, a key of its own): the
-            // general walk takes that line alone.
+            // One line of another form (a blank line, a section name in
+            // Japanese): the general walk takes that line alone.
             const std::size_t next = lineAfter(bytes, stop);
             forEachIniLine(bytes.substr(stop, next - stop), decode, visit, KeysBeforeSections::Fail, true);
             at = next;
@@ -111,14 +112,6 @@ private:
     // Where the walk is as to the first "Management" section.
     enum class Where { Before, In, After };
 
-    // Where the score sections begin: the first line that starts with
-    // "[Score", or the end.
-    static std::size_t writtenScoresStart(std::string_view bytes) {
-        if (bytes.starts_with("[Score")) return 0;
-        const std::size_t at = bytes.find("\n[Score");
-        return at == std::string_view::npos ? bytes.size() : at + 1;
-    }
-
     // Where the next line starts after the one at `at`: past its CR LF, LF
     // or CR, or at the end.
     static std::size_t lineAfter(std::string_view bytes, std::size_t at) {
@@ -128,36 +121,44 @@ private:
     }
 
     // Visits the lines from `at` (a line start) on while they are what the
-    // program writes in score sections: "[Score<digits>]", and "IDNo=",
-    // "Holes=", "TeamID=" or "Handicap=" followed by a value, each line
-    // ended by CR LF. Such a line is visited exactly as the general walk
-    // would visit it, but found without passing every byte of the file
-    // through the walk's line masks: its start is told apart by one load of
-    // its first eight bytes. A value with bytes above 0x7F (a team name in
-    // Japanese) is decoded alone: its key is ASCII, and "=", CR and LF are
+    // program writes: section lines "[<name>]", key lines "<name>=<value>"
+    // with an ASCII name, each ended by CR LF. Such a line is visited exactly
+    // as the general walk would visit it, but found without passing every
+    // byte of the file through the walk's line masks: the score sections'
+    // lines ("[Score<digits>]", "IDNo=", "Holes=", "TeamID=", "Handicap=")
+    // are told apart by one load of their first eight bytes. A value with
+    // bytes above 0x7F (a title or team name in Japanese) is decoded alone,
+    // and only when it is used: its key is ASCII, and "=", CR and LF are
     // never the second byte of a character, so that reads as the whole line
     // decoded. Returns where it stopped: the start of the first other line
     // (or of one in the last few bytes, left to the general walk), or the
     // end.
     template <class Decode>
-    std::size_t visitWrittenScores(std::string_view bytes, std::size_t at, Decode& decode) {
+    std::size_t visitWrittenLines(std::string_view bytes, std::size_t at, Decode& decode) {
         const char* const end = bytes.data() + bytes.size();
         const char* p = bytes.data() + at;
         const auto crLf = [&end](const char* from) { return end - from >= 2 && from[0] == '\r' && from[1] == '\n'; };
+        const auto stopped = [&] { return static_cast<std::size_t>(p - bytes.data()); };
         while (end - p >= kLineHead) {
             const uint64_t head = firstEight(p);
-            PackKey key = kPackKeys;
-            std::size_t name = 0; // the key's length with its "="
-            switch (*p) {
-            case '[': {
-                if (!startsAs(head, "[Score")) return static_cast<std::size_t>(p - bytes.data());
-                const char* close = p + 6;
-                while (close != end && *close >= '0' && *close <= '9') ++close;
-                if (close == end || *close != ']' || !crLf(close + 1)) return static_cast<std::size_t>(p - bytes.data());
+            bool high = false;
+            if (*p == '[') {
+                // The name runs to the first "]", which ends the line.
+                const char* close = p + 1;
+                if (startsAs(head, "[Score")) {
+                    for (close = p + 6; close != end && *close >= '0' && *close <= '9';) ++close;
+                } else {
+                    close = lineTextEnd(p, end, high) - 1;
+                    if (high || close == p || std::find(p + 1, close, ']') != close) return stopped();
+                }
+                if (close == end || *close != ']' || !crLf(close + 1)) return stopped();
                 enter({p + 1, static_cast<std::size_t>(close - p - 1)});
                 p = close + 3;
                 continue;
             }
+            PackKey key = kPackKeys;
+            std::size_t name = 0; // the key's length with its "="
+            switch (*p) {
             case 'I':
                 if (startsAs(head, "IDNo=")) key = kIDNo, name = 5;
                 break;
@@ -172,9 +173,20 @@ private:
                 break;
             default: break;
             }
-            if (key == kPackKeys) break;
+            if (key == kPackKeys) {
+                // Any other key line: its name up to the first "=".
+                const char* const stop = lineTextEnd(p, end, high);
+                const char* const eq = std::find(p, stop, '=');
+                if (eq == stop || !crLf(stop)) break;
+                const std::string_view keyName(p, static_cast<std::size_t>(eq - p));
+                const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+                if (high && !std::all_of(keyName.begin(), keyName.end(), ascii)) break;
+                const std::string_view value(eq + 1, static_cast<std::size_t>(stop - eq - 1));
+                if (usesValue(keyName)) keyLine(keyName, high ? decode(value) : value);
+                p = stop + 2;
+                continue;
+            }
             const char* const value = p + name;
-            bool high = false;
             const char* const stop = lineTextEnd(value, end, high);
             if (!crLf(stop)) break;
             if (current_) {
@@ -183,7 +195,7 @@ private:
             }
             p = stop + 2;
         }
-        return static_cast<std::size_t>(p - bytes.data());
+        return stopped();
     }
 
     // The room a line start needs here: its first eight bytes, and the "="
@@ -233,12 +245,17 @@ private:
         return from;
     }
 
+    // Whether a key line of this name is looked at: a pack key in a score
+    // section, the count in the first "Management" section.
+    bool usesValue(std::string_view name) const {
+        return current_ ? packKey(name) != kPackKeys : management_ == Where::In && name == "MaxScoreNo";
+    }
     // A key line in the walk's order.
     void keyLine(std::string_view name, std::string_view value) {
+        if (!usesValue(name)) return;
         if (current_) {
-            const PackKey key = packKey(name);
-            if (key != kPackKeys) setKey(key, value);
-        } else if (management_ == Where::In && name == "MaxScoreNo") {
+            setKey(packKey(name), value);
+        } else {
             count_ = value;
             management_ = Where::After;
         }

@@ -110,8 +110,8 @@ public:
         return gameRow(pack, row);
     }
 
-    // The player's best complete course (its numbers only): the lowest
-    // total, the earliest of equal ones. False when the player has no
+    // The player's best complete course (its numbers only; the row's date
+    // and game stay): the lowest total, the earliest of equal ones. False when the player has no
     // complete course.
     bool bestCourseRow(const ScorePackReader::PackView& pack, typSeasonScore& best) {
         ScoreCells cells(pack.Holes);
@@ -129,7 +129,10 @@ public:
             setTotal(row);
             std::string key = (row.Strokes == 0 ? "100" : "099") + keyNumber(row.Total + 100000LL, "000000");
             if (!found || key < bestKey) {
-                best = row;
+                // best keeps its date and game.
+                row.Date = std::move(best.Date);
+                row.GameIndex = best.GameIndex;
+                best = std::move(row);
                 bestKey = std::move(key);
                 found = true;
             }
@@ -152,10 +155,14 @@ bool pfReadSeasonScore(int32_t g, int16_t kind, const std::vector<PackView>& pac
     if (kind < 1 || kind > 14) return false;
     return season::trapped("pfReadSeasonScore", [&] {
         GameRows builder(gtypGame);
+        // Every row of the game starts as a copy of this one.
+        typSeasonScore blank;
+        blank.Date = gtypGame.Date;
+        blank.GameIndex = g;
         for (const PackView& pack : packs) {
             // Built where it stays, so that its memory is written once; a
             // row not wanted, or one whose sums overflow, is taken off again.
-            typSeasonScore& row = gtypSeasonScores.emplace_back();
+            typSeasonScore& row = gtypSeasonScores.emplace_back(blank);
             try {
                 const bool wanted = kind == 5   ? builder.bestCourseRow(pack, row)
                                     : kind == 2 ? builder.wholeGameRow(pack, row)
@@ -164,8 +171,6 @@ bool pfReadSeasonScore(int32_t g, int16_t kind, const std::vector<PackView>& pac
                     gtypSeasonScores.pop_back();
                     continue;
                 }
-                row.Date = gtypGame.Date;
-                row.GameIndex = g;
                 row.IDNo = pack.IDNo;
                 row.TeamID = pack.TeamID;
             } catch (...) {
