@@ -9,6 +9,10 @@
 #include <vector>
 
 #include "core/gameRecords.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include "platform/text/RuntimeError.h"
 
 // The rules of one course of a game and the pieces every ranking builds its
@@ -162,7 +166,25 @@ template <class Cells>
     int32_t* out = course.strokes.data();
     int32_t sum = 0;
     uint64_t counts = 0;
-    const int taken = cells.takeDigits(hole, [&](unsigned v) {
+    int taken = 0;
+#if defined(__SSE2__)
+    // Eight single digits at a time where the cells can give them so.
+    if constexpr (requires(__m128i& chars) { cells.takeEightDigits(chars); }) {
+        __m128i chars;
+        while (hole - taken >= 8 && cells.takeEightDigits(chars)) {
+            const __m128i zero = _mm_setzero_si128();
+            const __m128i values = _mm_and_si128(chars, _mm_set1_epi16(0x000F)); // a digit's value in each 16-bit lane
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi16(values, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4), _mm_unpackhi_epi16(values, zero));
+            const __m128i sums = _mm_sad_epu8(values, zero); // the values of each half added up
+            sum += _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
+            for (int k = 0; k < 8; ++k) counts += CourseStrokes::kCountOf[static_cast<std::size_t>(out[k])];
+            out += 8;
+            taken += 8;
+        }
+    }
+#endif
+    taken += cells.takeDigits(hole - taken, [&](unsigned v) {
         *out++ = static_cast<int32_t>(v);
         counts += CourseStrokes::kCountOf[v];
         sum += static_cast<int32_t>(v);
