@@ -43,6 +43,24 @@ PackKey packKey(std::string_view key) {
     }
 }
 
+// The first characters of a line (at most eight), as one number of its
+// first eight bytes (the first byte lowest), and which of those bytes they
+// fill.
+struct LineStart {
+    uint64_t value = 0, mask = 0;
+    template <std::size_t N>
+    constexpr LineStart(const char (&text)[N]) {
+        static_assert(N - 1 <= sizeof value);
+        for (std::size_t k = 0; k + 1 < N; ++k) {
+            value |= uint64_t{static_cast<unsigned char>(text[k])} << (8 * k);
+            mask |= uint64_t{0xFF} << (8 * k);
+        }
+    }
+};
+// The starts of the lines of score sections as the program writes them.
+constexpr LineStart kScoreStart{"[Score"}, kIDNoStart{"IDNo="}, kHolesStart{"Holes="}, kTeamIDStart{"TeamID="},
+    kHandicapStart{"Handicap"};
+
 // What a game file holds for its packs, gathered in one walk over its lines
 // as the in-memory tables would answer: the count, the first MaxScoreNo of
 // the first section named "Management"; and for each k the first section
@@ -145,7 +163,7 @@ private:
             if (*p == '[') {
                 // The name runs to the first "]", which ends the line.
                 const char* close = p + 1;
-                if (startsAs(head, "[Score")) {
+                if (startsAs(head, kScoreStart)) {
                     for (close = p + 6; close != end && *close >= '0' && *close <= '9';) ++close;
                 } else {
                     close = lineTextEnd(p, end, high) - 1;
@@ -160,16 +178,16 @@ private:
             std::size_t name = 0; // the key's length with its "="
             switch (*p) {
             case 'I':
-                if (startsAs(head, "IDNo=")) key = kIDNo, name = 5;
+                if (startsAs(head, kIDNoStart)) key = kIDNo, name = 5;
                 break;
             case 'H':
-                if (startsAs(head, "Holes="))
+                if (startsAs(head, kHolesStart))
                     key = kHoles, name = 6;
-                else if (startsAs(head, "Handicap") && p[8] == '=')
+                else if (startsAs(head, kHandicapStart) && p[8] == '=')
                     key = kHandicap, name = 9;
                 break;
             case 'T':
-                if (startsAs(head, "TeamID=")) key = kTeamID, name = 7;
+                if (startsAs(head, kTeamIDStart)) key = kTeamID, name = 7;
                 break;
             default: break;
             }
@@ -209,19 +227,6 @@ private:
         if constexpr (std::endian::native == std::endian::big) head = __builtin_bswap64(head);
         return head;
     }
-    // The first characters of a line (at most eight) as firstEight reads
-    // them, and which of its bytes they fill.
-    struct LineStart {
-        uint64_t value = 0, mask = 0;
-        template <std::size_t N>
-        consteval LineStart(const char (&text)[N]) {
-            static_assert(N - 1 <= sizeof value);
-            for (std::size_t k = 0; k + 1 < N; ++k) {
-                value |= uint64_t{static_cast<unsigned char>(text[k])} << (8 * k);
-                mask |= uint64_t{0xFF} << (8 * k);
-            }
-        }
-    };
     // Whether the eight bytes of firstEight start with `start`.
     static bool startsAs(uint64_t head, LineStart start) { return (head & start.mask) == start.value; }
 
