@@ -24,65 +24,24 @@
 
 #include "benchMain.h"
 #include "benchSupport.h"
+#include "seasonBench.h"
 #include "core/courseRules.h"
 #include "core/gameFile.h"
 #include "core/globals.h"
 #include "core/resultRecords.h"
 #include "core/season.h"
-#include "support/DataFolder.h"
-#include "support/TempHome.h"
 
 namespace {
 
 using benchsupport::Cost;
 using benchsupport::costOf;
 using benchsupport::readAndDecode;
-constexpr int kGames = 500;
-constexpr int kPlayers = 100;
 constexpr const char* kFirstCallFlag = "--season-first-call";
 
-// Every stored game selected for the season, as the main window hands them over.
-void selectEveryGame() {
-    gsReadGameList();
-    glngSeasonGames.clear();
-    for (int32_t g = 0; g <= glngGamesMax(); ++g) glngSeasonGames.append(g);
-    gtypSeasonGame.Hole = 9;
-    gtypSeasonGame.Round = 2;
-}
-
-// The stored season, written once for every benchmark of this program.
-struct Season {
-    testsupport::TempHome home;
-    testsupport::DataFolder data{home};
-    std::vector<std::string> paths;
-
-    Season() {
-        for (int n = 1; n <= kGames; ++n) {
-            testsupport::GameEntry game;
-            game.date = "2010/" + std::to_string(n % 12 + 1) + "/" + std::to_string(n % 28 + 1);
-            game.title = "秋季パークゴルフ大会";
-            game.hole = 9;
-            game.round = 2;
-            game.handiCapKind = n % 3;
-            for (int p = 0; p < kPlayers; ++p) {
-                std::string holes;
-                for (int cell = 0; cell < 18; ++cell) holes += std::to_string(2 + (n + p + cell) % 4) + ",";
-                game.scores.push_back({1000 + p, holes, p % 10 == 0 ? "" : std::string(1, char('A' + p % 10)),
-                                       (p % 7 - 3) * 5});
-            }
-            data.writeGame(n, game);
-            paths.push_back(data.gamePath(n));
-        }
-        data.writeManager(std::to_string(kGames));
-        benchsupport::ageFiles(data.gamesFolder());
-        selectEveryGame();
-    }
-};
-
-Season& season() {
-    static Season s;
-    return s;
-}
+using benchsupport::kGames;
+using benchsupport::kPlayers;
+using benchsupport::season;
+using benchsupport::selectEveryGame;
 
 // One gathering of the whole season, as a season report starts; false when
 // it did not gather every row.
@@ -179,7 +138,7 @@ int firstCallChild(const char* userFolder, const char* docFolder) {
 // The first gathering in a fresh process: this program run again, which
 // reports what the gathering took there.
 void BM_GatherSeasonFirstCall(benchmark::State& state) {
-    const Season& stored = season();
+    const benchsupport::Season& stored = season();
     char self[4096] = {};
     if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return state.SkipWithError("no path of this program");
     const std::string command = std::string("'") + self + "' " + kFirstCallFlag + " '" + stored.data.userFolder() +

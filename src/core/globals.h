@@ -28,3 +28,8 @@ extern int16_t gintGameSaved;  // -1 until the open game is saved
 extern int16_t gintPrintPageNo;    // page to lay out, -1 = count only
 extern int16_t gintPrintPageCount;
 extern std::string gstrPrintTitle1, gstrPrintTitle2;
+extern std::string gstrPrintGameDate; // the printed game's date, the reference date of ages
+// The counts of the open game, written by the tally window's count label
+// and printed by the game reports.
+extern int16_t gintEntryCount;        // distinct players
+extern int16_t gintTeamCount;         // distinct non-blank teams

@@ -49,18 +49,6 @@ std::string rankKey(const typRankRow& r) {
     return key;
 }
 
-// Whether the player fits the game's category at the reference date.
-bool fitsCategory(int32_t IDNo, const std::string& refDate) {
-    const int16_t low = gtypGame.CategoryAgeLow, high = gtypGame.CategoryAgeHigh;
-    if (gtypGame.CategoryGender == 1 && gfGetPlayerGender(IDNo, 0) != "男") return false;
-    if (gtypGame.CategoryGender == 2 && gfGetPlayerGender(IDNo, 0) != "女") return false;
-    if (low == -1 && high == -1) return true;
-    const std::string age = text::Trim(gfGetPlayerAge(IDNo, refDate));
-    if (age.empty() || age == "-") return false;
-    const int32_t years = text::readInt32(age);
-    return (low == -1 || years >= low) && (high == -1 || years <= high);
-}
-
 } // namespace
 
 void gsCalPersonalRanking() {
@@ -98,19 +86,19 @@ std::string gfGetCategoryTitle() {
     return text::Trim(t).empty() ? "総合" : "部門別（" + t + "）";
 }
 
-void gsFilterCategory(const std::string& refDate) {
-    if (gtypGame.CategoryGender == 0 && gtypGame.CategoryAgeLow == -1 && gtypGame.CategoryAgeHigh == -1) return;
-    VbArray<typRankRow> ranking = std::move(gtypRankRows);
-    gtypRankRows.clear();
-    int32_t previousOldRank = 0;
-    for (typRankRow& r : ranking) {
-        if (!fitsCategory(r.IDNo, refDate)) continue;
-        const int32_t oldRank = r.Rank;
-        if (gtypRankRows.empty() || oldRank != previousOldRank)
-            r.Rank = glngRankRowsMax() + 2; // its position among the kept rows
-        else
-            r.Rank = gtypRankRows.back().Rank;
-        previousOldRank = oldRank;
-        gtypRankRows.append(std::move(r));
-    }
+bool hasCategory(const typGameInfo& game) {
+    return game.CategoryGender != 0 || game.CategoryAgeLow != -1 || game.CategoryAgeHigh != -1;
 }
+
+bool fitsCategory(const typGameInfo& game, int32_t IDNo, const std::string& refDate) {
+    const int16_t low = game.CategoryAgeLow, high = game.CategoryAgeHigh;
+    if (game.CategoryGender == 1 && gfGetPlayerGender(IDNo, 0) != "男") return false;
+    if (game.CategoryGender == 2 && gfGetPlayerGender(IDNo, 0) != "女") return false;
+    if (low == -1 && high == -1) return true;
+    const std::string age = text::Trim(gfGetPlayerAge(IDNo, refDate));
+    if (age.empty() || age == "-") return false;
+    const int32_t years = text::readInt32(age);
+    return (low == -1 || years >= low) && (high == -1 || years <= high);
+}
+
+void gsFilterCategory(const std::string& refDate) { filterRankedByCategory(gtypRankRows, gtypGame, refDate); }

@@ -44,6 +44,9 @@ int16_t gintGameSaved = -1;
 int16_t gintPrintPageNo = -1;
 int16_t gintPrintPageCount = 0;
 std::string gstrPrintTitle1, gstrPrintTitle2;
+std::string gstrPrintGameDate;
+int16_t gintEntryCount = 0;
+int16_t gintTeamCount = 0;
 
 void setPathGlobals(const std::string& userFolder, const std::string& docFolder) {
     gstrUserFolder = userFolder;
@@ -108,6 +111,8 @@ void resetSharedGlobals() {
     gintPrintPageCount = 0;
     gstrPrintTitle1.clear();
     gstrPrintTitle2.clear();
+    gstrPrintGameDate.clear();
+    gintEntryCount = gintTeamCount = 0;
 
     gsClearIniEx();
 }

@@ -7,9 +7,11 @@
 #include "platform/forms/ListControls.h"
 #include "platform/forms/Menu.h"
 #include "platform/forms/Timer.h"
+#include "tally/frmBrenmoor.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +27,9 @@ public:
     // The tally window calls this when it closes: shows the main window again
     // and, after a save, lists the saved game.
     void gsShowMain();
+
+    // The tally window while a game is open in it; nullptr when none is.
+    frmBrenmoor* tallyWindow() const { return tally_ && tally_->Visible() ? tally_.get() : nullptr; }
 
     forms::CommandButton btnBelong, btnMember, btnSeries, btnCource, btnNewGame;
     forms::Frame Frame1;
@@ -120,4 +125,7 @@ private:
     // The re-run file already answered whose deletion failed: it is not
     // answered again while it stays (identified by its time of writing).
     std::optional<std::filesystem::file_time_type> reExecHandled_;
+    // The tally window opened last. It is let go when the next one opens,
+    // never from inside its own unload.
+    std::unique_ptr<frmBrenmoor> tally_;
 };

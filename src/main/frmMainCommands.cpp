@@ -9,6 +9,7 @@
 #include "core/iniFile.h"
 #include "core/registryFile.h"
 #include "core/registryNames.h"
+#include "core/wholeGame.h"
 #include "core/rememberedChoices.h"
 #include "main/frmBelong.h"
 #include "main/frmCourceRegi.h"
@@ -33,33 +34,11 @@
 
 using namespace forms;
 
-namespace {
-
-// How the boxes of this window name a game.
-std::string gameLabel(const typGameInfo& g) { return "ゲーム：「" + g.Date + "：" + g.Tittle + "」"; }
-
-// Reads gtypGame's scores for a window that needs the whole game. A shape no
-// score row can hold, or a file that cannot be read, is refused with a box
-// ending in `refusal` ("開けません。"), so that no window works on part of a
-// game (and the tally never saves part of one over the whole).
-bool readWholeGame(const std::string& refusal) {
-    const typGameInfo& g = gtypGame;
-    if (!isPlayableShape(g)) {
-        MsgBox(gameLabel(g) + "\r\nホール数またはコース数が正しくないため" + refusal, vbOKOnly, std::string("エラー"));
-        return false;
-    }
-    if (gsReadScoreData()) {
-        gtypScorePacks.clear();
-        MsgBox(gameLabel(g) + "\r\nファイルを読み込めないため" + refusal, vbOKOnly, std::string("エラー"));
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 void frmMain::openTally() {
-    if (!gameWindows().showTally(*this, [this] { gsShowMain(); })) return;
+    tally_ = std::make_unique<frmBrenmoor>([this] { gsShowMain(); },
+                                           [](Form& owner) { gameWindows().showSelectPrintScore(owner); });
+    tally_->Show(vbModeless, this);
+    if (!tally_->Visible()) return; // the game could not be read: the window said why
     Hide();
     mintMainHidden = 1;
 }
@@ -111,7 +90,6 @@ void frmMain::btnOpenGame_Click() {
     if (!i) return;
     gtypEntries.clear();
     gtypGame = gtypGames[static_cast<size_t>(*i)];
-    if (!readWholeGame("開けません。")) return;
     mintOpenedGame = 1;
     openTally();
 }

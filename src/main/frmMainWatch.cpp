@@ -6,7 +6,6 @@
 #include "core/iniFile.h"
 #include "core/openURL.h"
 #include "core/productInfo.h"
-#include "main/windowSeams.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/Opener.h"
 #include "platform/forms/Services.h"
@@ -42,7 +41,7 @@ void frmMain::timMain_Timer() {
         const auto written = std::filesystem::last_write_time(gstrReExecFile, ec);
         if (!reExecHandled_ || ec || *reExecHandled_ != written) {
             if (text::Trim(gfReadIniFile(gstrReExecFile, "ReExecute", "Really")) == "Yes") {
-                Form* inUse = mintMainHidden != 0 ? gameWindows().tallyWindow() : this;
+                Form* inUse = mintMainHidden != 0 ? static_cast<Form*>(tallyWindow()) : this;
                 if (inUse && inUse->WindowState() == vbMinimized) inUse->setWindowState(vbNormal);
                 else if (inUse) inUse->ZOrder();
             }

@@ -1,6 +1,7 @@
 #include "main/frmPlayers.h"
 #include "core/helpers.h"
 
+#include "core/belongFilter.h"
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/iniFile.h"
@@ -64,18 +65,7 @@ frmPlayers::frmPlayers()
 
 void frmPlayers::Form_Load() {
     const double last = fieldValue32(gfReadIniFile(gstrIniFile, "Setup", "LastBelong_at_Member"));
-    cobBelong.Clear();
-    cobBelong.AddItem("すべて");
-    cobBelong.setItemData(cobBelong.NewIndex(), -1);
-    cobBelong.AddItem("無し");
-    cobBelong.setItemData(cobBelong.NewIndex(), 0);
-    for (const typBelongInfo& b : gtypBelongs) {
-        if (b.State == 2) continue;
-        cobBelong.AddItem(b.Name);
-        cobBelong.setItemData(cobBelong.NewIndex(), b.ID);
-        if (last == b.ID) cobBelong.setListIndex(cobBelong.NewIndex());
-    }
-    if (cobBelong.ListIndex() == -1) cobBelong.setListIndex(0);
+    fillBelongFilter(cobBelong, last);
 }
 
 void frmPlayers::Form_Unload(int16_t&) {

@@ -1,35 +1,29 @@
 #include "main/windowSeams.h"
 
-#include "core/globals.h"
 #include "platform/forms/Services.h"
+#include "reports/game/frmSelectPrintScore.h"
+#include "reports/season/frmPrintTotalGames.h"
 
 namespace {
 
-// Stands in for windows that are not part of the program yet: each says so
-// and is treated as a dialog the user cancelled.
-class UnavailableWindows : public GameWindows {
+// The program's own windows.
+class ProgramWindows : public GameWindows {
 public:
-    bool showTally(forms::Form&, std::function<void()>) override {
-        notYet();
-        return false;
+    void showSelectPrintScore(forms::Form& owner) override {
+        frmSelectPrintScore chooser;
+        chooser.Show(forms::vbModal, &owner);
     }
-    forms::Form* tallyWindow() override { return nullptr; }
-    void showSelectPrintScore(forms::Form&) override { cancelled(); }
-    void showPrintTotalGames(forms::Form&) override { notYet(); }
-
-private:
-    static void notYet() { forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title)); }
-    static void cancelled() {
-        gintDlgRet = -1;
-        notYet();
+    void showPrintTotalGames(forms::Form& owner) override {
+        frmPrintTotalGames window;
+        window.Show(forms::vbModal, &owner);
     }
 };
 
-UnavailableWindows standIn;
+ProgramWindows programWindows;
 GameWindows* installed = nullptr;
 
 } // namespace
 
-GameWindows& gameWindows() { return installed ? *installed : standIn; }
+GameWindows& gameWindows() { return installed ? *installed : programWindows; }
 
 void setGameWindows(GameWindows* windows) { installed = windows; }

@@ -1,17 +1,14 @@
 #pragma once
-#include <functional>
-
 namespace forms {
 class Form;
 }
 
 // The windows of one game and of a season that the main window opens but
-// that belong to the tally and report parts of the program: the tally window
-// of a game, the report chooser of one game and the season tally window. The
-// main window reaches them through this interface only, and they reach the
-// main window only through the callback given to showTally, so neither side
-// includes the other. The program installs the real windows; until a window
-// exists the stand-in says so.
+// that belong to the report part of the program: the report chooser of one
+// game and the season tally window. The main window reaches them through this
+// interface only, so neither side includes the other (the tally window,
+// which the main window opens itself, reaches the chooser through a callback
+// the main window gives it). Tests install windows of their own.
 //
 // Every modal window is shown with `owner` as its owner and talks through
 // the shared globals, as each one's contract says.
@@ -19,13 +16,6 @@ class GameWindows {
 public:
     virtual ~GameWindows() = default;
 
-    // frmBrenmoor, modeless, for gtypGame (read from its file when FileName
-    // is set, else built from gtypEntries). `closed` runs when the window
-    // closes, after gintGameSaved and gtypGame tell what was saved. False
-    // when no tally window opened.
-    virtual bool showTally(forms::Form& owner, std::function<void()> closed) = 0;
-    // The open tally window (its state and place in front); nullptr when none.
-    virtual forms::Form* tallyWindow() = 0;
     // frmSelectPrintScore, modal. In: gtypGame and its rows in gtypScores.
     virtual void showSelectPrintScore(forms::Form& owner) = 0;
     // frmPrintTotalGames, modal. In: glngSeasonGames, gtypSeasonGame, the
@@ -37,8 +27,7 @@ public:
     virtual void showPrintTotalGames(forms::Form& owner) = 0;
 };
 
-// The installed windows, or the stand-in whose windows each say "この機能は
-// まだ利用できません。" and count as cancelled (gintDlgRet -1, no tally window).
+// The installed windows, or the program's own when none are installed.
 GameWindows& gameWindows();
-// Installs the program's windows; nullptr puts the stand-in back.
+// Installs windows of a test's own; nullptr puts the program's back.
 void setGameWindows(GameWindows* windows);

@@ -1,5 +1,6 @@
 #include "preview/modPpPreview.h"
 
+#include "preview/frmPpPreview.h"
 #include "preview/modPpFormBmp.h"
 
 #include "core/globals.h"
@@ -68,8 +69,13 @@ void gsPrintPreview(forms::Form& frm, forms::Form* owner, int16_t pageCount, int
     struct Clear {
         ~Clear() { gfrmPrintForm = nullptr; }
     } clear;
-    if (previewWindow) previewWindow(owner);
-    else forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title));
+    if (previewWindow) {
+        previewWindow(owner);
+        return;
+    }
+    frmPpPreview preview;
+    preview.Show(forms::vbModal, owner);
+    if (preview.Loaded()) preview.Unload();
 }
 
 void gsPrintDirect(forms::Form& frm, forms::Form*, int16_t pageCount, int32_t offsetYmm, int32_t offsetXmm) {

@@ -41,7 +41,7 @@ void gPrinter(forms::Form& frm, int16_t startPage, int16_t endPage, int16_t copi
 
 // The preview window, shown modally with the given owner and working from
 // the engine's state (gfrmPrintForm, gintPrintPageCount, the offsets in
-// millimetres). The preview installs itself here; until then the stand-in
-// says that the preview is not available yet. nullptr puts the stand-in back.
+// millimetres): frmPpPreview unless a test installs another here; nullptr
+// puts frmPpPreview back.
 using PreviewWindow = std::function<void(forms::Form* owner)>;
 void setPreviewWindow(PreviewWindow window);

@@ -1,5 +1,6 @@
 #include "tally/frmNewScoreSetup.h"
 
+#include "core/belongFilter.h"
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/helpers.h"
@@ -112,20 +113,9 @@ void frmNewScoreSetup::Form_Load() {
         chkKeepMemberEntry.setValue(forms::vbUnchecked);
     }
 
-    cobBelong.Clear();
-    cobBelong.AddItem("すべて");
-    cobBelong.setItemData(cobBelong.NewIndex(), -1);
-    cobBelong.AddItem("無し");
-    cobBelong.setItemData(cobBelong.NewIndex(), 0);
-    const double remembered = text::Val(setting("LastBelong_at_NewGame"));
-    for (const typBelongInfo& b : gtypBelongs) {
-        if (b.State == 2) continue;
-        cobBelong.AddItem(b.Name);
-        cobBelong.setItemData(cobBelong.NewIndex(), b.ID);
-        if (b.ID == remembered && !forms::hasChoice(cobBelong)) cobBelong.setListIndex(cobBelong.NewIndex());
-    }
-    // "無し", a deleted affiliation or one without players to list opens on "すべて".
-    if (!forms::hasChoice(cobBelong) || lstMember[0].ListCount() == 0) cobBelong.setListIndex(0);
+    fillBelongFilter(cobBelong, text::Val(setting("LastBelong_at_NewGame")));
+    // A remembered affiliation with nobody left to list opens on "すべて" too.
+    if (lstMember[0].ListCount() == 0) cobBelong.setListIndex(0);
     psSetEntryButtons();
     psShowEntryCount();
 }

@@ -7,14 +7,6 @@
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
 
-int32_t wholeValue(std::string_view text) {
-    try {
-        return holeStrokes(text);
-    } catch (const text::RuntimeError&) {
-        return 0;
-    }
-}
-
 int32_t handicapBound(int16_t kind, int16_t hole, int16_t round) {
     switch (kind) {
     case 1: return hole * 40;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/resultTexts.h"
+
 // What the score entry window works out from its boxes: hole values, the
 // handicap and its range, the live results and the texts it saves. Plain
 // functions of texts, so the window only shows what they give.
@@ -13,11 +15,6 @@ using HoleList = std::array<std::string, 18>;
 // One hole list per course, courses 1..10.
 using CourseLists = std::array<HoleList, 10>;
 
-// The whole value of a hole text: the number it begins with, rounded half to
-// even, as the core reads strokes. A text too large to convert reads 0 (not
-// entered), so a hand-edited file never stops the window. A hole counts as
-// entered when its value is above 0.
-int32_t wholeValue(std::string_view text);
 
 // The handicap range in tenths, 4 strokes per hole either way: Hole x 40 for
 // handicaps per course (kind 1), Round x Hole x 40 per game (kind 2), 0 for

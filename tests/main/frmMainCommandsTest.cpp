@@ -6,6 +6,8 @@
 #include "main/frmCourceRegi.h"
 #include "main/frmPlayers.h"
 #include "main/frmSeriesRegi.h"
+#include "reports/game/frmSelectPrintScore.h"
+#include "tally/frmCategory.h"
 #include "tally/frmGameInfo.h"
 #include "tally/frmNewScoreSetup.h"
 #include "platform/forms/Services.h"
@@ -212,14 +214,14 @@ TEST_F(MainWindowTest, ASavedNewGameOfAnotherSeriesMovesTheFiltersToIt) {
     });
     gtypEntries.append({9, "x"});
     sim::click(f.btnNewGame);
-    EXPECT_EQ(windows.calls, std::vector<std::string>{"frmBrenmoor"});
+    ASSERT_NE(f.tallyWindow(), nullptr);
+    EXPECT_EQ(tally().Owner(), &f);
     EXPECT_EQ(gtypGame.SeriesID, 3);
     EXPECT_EQ(gtypGame.Hole, 12);
     EXPECT_EQ(gtypGame.Round, 3);
     ASSERT_EQ(gtypEntries.size(), 1u);
     EXPECT_EQ(gtypEntries[0].IDNo, 1);
     EXPECT_FALSE(f.Visible());
-    EXPECT_TRUE(windows.tally.Visible());
 
     // The tally window saves the game, then closes.
     writeGame(7, "2010/10/10", "秋季第2戦", 3, 2, 12, 3);
@@ -227,7 +229,7 @@ TEST_F(MainWindowTest, ASavedNewGameOfAnotherSeriesMovesTheFiltersToIt) {
     gtypGame.FileName = fileName(7);
     gintGameSaved = 0;
     gtypScores.append({});
-    windows.closeTally();
+    closeTally();
     EXPECT_TRUE(f.Visible());
     EXPECT_TRUE(gtypScores.empty());
     EXPECT_EQ(chosen(f.cobSeason), 3);
@@ -257,7 +259,7 @@ TEST_F(MainWindowTest, ASavedGameOutsideTheShapeOrCourseFilterStillShows) {
     gtypGame.CourceID = 2;
     gtypGame.FileName = fileName(7);
     gintGameSaved = 0;
-    windows.closeTally();
+    closeTally();
     EXPECT_EQ(chosen(f.cobSeason), 1);
     EXPECT_EQ(chosen(f.cobHoleRound), -1);
     EXPECT_EQ(chosen(f.cobCource), -1);
@@ -279,7 +281,7 @@ TEST_F(MainWindowTest, AfterASaveAnOpenedGameKeepsTheScrollAndANewGameIsScrolled
     clickRow(12);
     sim::click(f.btnOpenGame);
     gintGameSaved = 0;
-    windows.closeTally();
+    closeTally();
     EXPECT_EQ(selectedRow(), 12);
     EXPECT_EQ(grid().gfGetTopIndexOfRowsY(), 10);
 
@@ -289,7 +291,7 @@ TEST_F(MainWindowTest, AfterASaveAnOpenedGameKeepsTheScrollAndANewGameIsScrolled
     data.writeManager("31");
     gtypGame.FileName = fileName(31);
     gintGameSaved = 0;
-    windows.closeTally();
+    closeTally();
     EXPECT_EQ(selectedRow(), 31);
     EXPECT_EQ(grid().gfGetTopIndexOfRowsY(), 20);
 }
@@ -299,11 +301,11 @@ TEST_F(MainWindowTest, ClosingTheTallyWithoutASaveLeavesTheListAsItWas) {
     clickTick(3);
     clickRow(2);
     sim::dblClick(grid().RowView(2)->lblObj(1));
-    EXPECT_EQ(windows.calls, std::vector<std::string>{"frmBrenmoor"});
+    ASSERT_NE(f.tallyWindow(), nullptr);
     EXPECT_EQ(gtypGame.FileName, fileName(1));
     EXPECT_FALSE(f.Visible());
     files::removeFile(data.gamePath(6)); // would vanish from a reload
-    windows.closeTally();
+    closeTally();
     EXPECT_TRUE(f.Visible());
     EXPECT_EQ(grid().gfRowCount(), 7);
     EXPECT_EQ(tick(3), 0);
@@ -317,7 +319,7 @@ TEST_F(MainWindowTest, ReopeningASavedGameKeepsTheScrollAndTheUntickedBoxes) {
     sim::click(f.btnOpenGame);
     ASSERT_FALSE(f.Visible());
     gintGameSaved = 0;
-    windows.closeTally();
+    closeTally();
     EXPECT_EQ(grid().gfRowCount(), 7);
     EXPECT_EQ(tick(3), 0);
     EXPECT_EQ(tick(2), 2);
@@ -351,6 +353,7 @@ TEST_F(MainWindowTest, AGameThatCannotBeReadWholeIsNeitherOpenedNorPrinted) {
         EXPECT_EQ(desk.lastMessage().prompt, label + c.reason + "開けません。");
         sim::click(f.btnGamePrint);
         EXPECT_EQ(desk.lastMessage().prompt, label + c.reason + "印刷できません。");
+        EXPECT_EQ(f.tallyWindow(), nullptr);
     }
     EXPECT_TRUE(windows.calls.empty());
     EXPECT_TRUE(f.Visible());
@@ -372,6 +375,46 @@ TEST_F(MainWindowTest, PrintHandsTheGameAndItsRowsToTheReportChooser) {
     EXPECT_EQ(rowsSeen, 4u); // two players, two courses
     EXPECT_TRUE(gtypScores.empty());
     EXPECT_TRUE(gtypRankRows.empty());
+}
+
+TEST_F(MainWindowTest, PrintOpensTheGameReportChooserOfTheProgram) {
+    open();
+    setGameWindows(nullptr); // the program's own windows
+    clickRow(4);             // game 3, 18 x 2
+    bool opened = false;
+    desk.modal.add<frmSelectPrintScore>([&](frmSelectPrintScore& chooser) {
+        opened = true;
+        EXPECT_EQ(chooser.Owner(), &f);
+        EXPECT_EQ(gtypScores.size(), 4u);
+        EXPECT_EQ(chooser.txtTittle2.Text(), "平成22年6月20日(日) 「春季第3戦」");
+        sim::click(chooser.btnCancel);
+    });
+    sim::click(f.btnGamePrint);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(gtypScores.empty());
+}
+
+TEST_F(MainWindowTest, TheTallysPrintOpensTheChooserAndSeesItsCategory) {
+    open();
+    setGameWindows(nullptr); // the program's own windows
+    clickRow(4);             // game 3, 18 x 2
+    sim::click(f.btnOpenGame);
+    frmBrenmoor& t = tally();
+    desk.modal.add<frmSelectPrintScore>([&](frmSelectPrintScore& chooser) {
+        EXPECT_EQ(chooser.Owner(), &t);
+        sim::click(chooser.btnCategory);
+        EXPECT_EQ(chooser.optScoreSelectPrint[2].Caption(), "部門別（男子）順位表");
+        sim::click(chooser.btnCancel);
+    });
+    desk.modal.add<frmCategory>([](frmCategory& d) {
+        sim::click(d.optGender[1]);
+        sim::click(d.btnOK);
+    });
+    sim::click(t.btnPrint);
+    EXPECT_EQ(desk.modal.pending(), 0u);
+    EXPECT_EQ(gtypGame.CategoryGender, 1);
+    EXPECT_NE(t.changed(), 0); // the game is to be saved with its category
+    closeTally();
 }
 
 // ---- season hand-over ----
@@ -488,24 +531,4 @@ TEST_F(MainWindowTest, APlayerAddedInTheRegistryEnablesNewGames) {
     EXPECT_TRUE(f.btnNewGame.Enabled());
     sim::click(f.btnBelong);
     EXPECT_TRUE(desk.modal.unscripted().empty());
-}
-
-// ---- the stand-in for windows that are not there yet ----
-
-TEST(MainWindowStandIn, CommandsOfMissingWindowsSaySoAndChangeNothing) {
-    testsupport::TempHome home;
-    testsupport::DataFolder data(home);
-    data.writePlayers({{1, "山田太郎", "", 1, 0, "", "", 0}});
-    forms::doubles::TestDesktop desk;
-    setGameWindows(nullptr);
-    frmMain f;
-    f.Show();
-    desk.modal.add<frmGameInfo>([](frmGameInfo& d) { sim::click(d.btnOK); });
-    desk.modal.add<frmNewScoreSetup>([](frmNewScoreSetup& d) { sim::click(d.btnOK); });
-    sim::click(f.btnNewGame);
-    ASSERT_EQ(desk.messages().size(), 1u);
-    EXPECT_EQ(desk.lastMessage().prompt, "この機能はまだ利用できません。");
-    EXPECT_EQ(desk.lastMessage().title, "Lumora");
-    EXPECT_TRUE(f.Visible());
-    f.Unload();
 }

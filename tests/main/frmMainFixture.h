@@ -16,48 +16,20 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-// A window standing in for the tally window: it counts how often it was
-// brought to the front.
-class TallyDouble : public forms::Form {
-public:
-    TallyDouble() : Form("frmBrenmoor") {}
-    int activations = 0;
-
-protected:
-    void Form_Activate() override { ++activations; }
-};
-
-// The windows of the tally and report parts as their contracts describe
-// them. Each dialog starts as cancelled (gintDlgRet -1) and then runs the
-// test's answer, if any; the tally window opens and, when the test closes
-// it, calls back the main window.
+// The report windows as their contracts describe them. Each dialog starts
+// as cancelled (gintDlgRet -1) and then runs the test's answer, if any.
 class FakeGameWindows : public GameWindows {
 public:
     std::function<void()> selectPrintScore, printTotalGames;
     std::vector<std::string> calls;
     std::vector<forms::Form*> owners;
-    TallyDouble tally;
 
-    bool showTally(forms::Form& owner, std::function<void()> closed) override {
-        calls.push_back("frmBrenmoor");
-        owners.push_back(&owner);
-        closed_ = std::move(closed);
-        gintGameSaved = -1;
-        tally.Show();
-        return true;
-    }
-    forms::Form* tallyWindow() override { return tally.Visible() ? &tally : nullptr; }
     void showSelectPrintScore(forms::Form& owner) override { dialog("frmSelectPrintScore", owner, selectPrintScore); }
     void showPrintTotalGames(forms::Form& owner) override { dialog("frmPrintTotalGames", owner, printTotalGames); }
-
-    // The tally window closes: it hides and the main window hears of it.
-    void closeTally() {
-        tally.Hide();
-        if (closed_) closed_();
-    }
 
 private:
     void dialog(const char* name, forms::Form& owner, const std::function<void()>& answer) {
@@ -66,7 +38,6 @@ private:
         gintDlgRet = -1;
         if (answer) answer();
     }
-    std::function<void()> closed_;
 };
 
 // A temporary home with a small data folder: three series (the second
@@ -129,6 +100,20 @@ protected:
     }
 
     void open() { f.Show(); }
+
+    // The open tally window; fails the test when none is open.
+    frmBrenmoor& tally() {
+        frmBrenmoor* t = f.tallyWindow();
+        if (!t) throw std::runtime_error("no tally window is open");
+        return *t;
+    }
+    // The user closes the tally window, dropping any change ("いいえ" to
+    // the save question).
+    void closeTally() {
+        frmBrenmoor& t = tally();
+        if (t.changed() != 0) desk.boxes.answer(forms::vbNo);
+        forms::sim::click(t.btnExit);
+    }
 
     // The header and entrant dialogs of the next new game are confirmed as
     // they open, the courses named "A" to "J" (the stored games have no names).

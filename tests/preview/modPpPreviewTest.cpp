@@ -117,13 +117,6 @@ TEST_F(Engine, PreviewStartsOnPageOneWithTheWindowAndThePaperSet) {
     EXPECT_TRUE(rec.drawings.empty());
 }
 
-TEST_F(Engine, WithoutAPreviewWindowTheStandInSaysSo) {
-    Paged frm;
-    gsPrintPreview(frm, nullptr, 2, 10, 0);
-    EXPECT_EQ(desk.lastMessage().prompt, "この機能はまだ利用できません。");
-    EXPECT_EQ(gfrmPrintForm, nullptr);
-}
-
 TEST_F(Engine, CopiesOfAPageRangeAreDocumentsOfOneJobShowingTheFullCount) {
     Paged frm;
     setPreviewWindow([](forms::Form*) {

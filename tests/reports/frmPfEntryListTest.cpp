@@ -189,7 +189,7 @@ TEST_F(EntryList, DirectPrintDrawsEveryPage) {
 }
 
 TEST_F(EntryList, ReportsNotBuiltYetSaySo) {
-    for (auto member : {gfPrintScore, gfPrintTeamRanking, gfPrintSeasonPersonalRoundScore}) {
+    for (auto member : {gfPrintSeasonGameRanking, gfPrintSeasonPersonalRoundScore}) {
         desk.boxes.clear();
         EXPECT_TRUE(member(0, nullptr));
         EXPECT_EQ(desk.lastMessage().prompt, "この機能はまだ利用できません。");

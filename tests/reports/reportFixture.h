@@ -26,6 +26,7 @@ inline void makeGame(int players, int16_t rounds = 1) {
     gtypGame.Date = "2009/10/12";
     gtypGame.Hole = 9;
     gtypGame.Round = rounds;
+    gtypGame.CategoryAgeLow = gtypGame.CategoryAgeHigh = -1;
     gtypBelongs.append({1, "北山パークゴルフ協会", "北山", 0, 0});
     gtypBelongs.append({2, "南浜クラブ", "", 0, 0});
     for (int i = 1; i <= players; ++i) {

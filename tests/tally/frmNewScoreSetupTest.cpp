@@ -9,6 +9,9 @@
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
 #include "tally/entrantTexts.h"
+#include "tally/frmSetTeam.h"
+
+#include "playerChooserFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -20,20 +23,11 @@ namespace sim = forms::sim;
 
 namespace {
 
-// Two affiliations and a deleted third; six players, the fifth deleted, the
-// sixth without affiliation. Today is 2010/10/10.
+// The chooser registry; today is 2010/10/10.
 class frmNewScoreSetupTest : public ::testing::Test {
 protected:
     frmNewScoreSetupTest() : data(home) {
-        data.writeGroups({{1, "札幌中央", "札幌"}, {2, "旭川", ""}, {3, "函館", "", 2}});
-        data.writePlayers({{1, "山田太郎", "1950/06/15", 1, 1, "やまだ", "札幌"},
-                           {2, "鈴木花子", "1952/03/08", 2, 2, "すずき", "旭川"},
-                           {3, "佐藤一郎", "", 1, 1, "さとう", ""},
-                           {4, "高橋美咲", "1948/11/23", 2, 1, "たかはし", "小樽"},
-                           {5, "田中健二", "1949/01/01", 1, 3, "たなか", "", 2},
-                           {6, "伊藤さくら", "1951/04/01", 2, 0, "いとう", "札幌"}});
-        loadGroups();
-        loadPlayers();
+        loadChooserRegistry(data);
         gintDlgRet = 99;
     }
 
@@ -273,6 +267,37 @@ TEST_F(frmNewScoreSetupTest, TeamsAreGivenThroughTheTeamDialogAndCounted) {
         sim::click(f.btnCancel);
     });
     EXPECT_EQ(desk.modal.pending(), 0u);
+}
+
+// Through the team dialog itself: several entrants get the most recent
+// identifier proposed, one entrant its own team.
+TEST_F(frmNewScoreSetupTest, TheTeamDialogProposesTheRecentIdentifierForSeveralEntrants) {
+    gfWriteIniFile(gstrIniFile, "RecentTeam", "Team1", "Z");
+    std::vector<std::string> shown;
+    auto acceptProposal = [&shown](frmSetTeam& d) {
+        shown.push_back(d.txtTeam.Text());
+        sim::click(d.btnOK);
+    };
+    run([&](frmNewScoreSetup& f) {
+        enter(f, {1, 2, 3});
+        desk.modal.add<frmSetTeam>(acceptProposal);
+        select(f.lstMember[1], {0, 2});
+        sim::click(f.btnSetTeam);
+        EXPECT_EQ(items(f.lstMember[1])[2], "Z ：佐藤一郎 (男)");
+        desk.modal.add<frmSetTeam>([](frmSetTeam& d) {
+            sim::typeText(d.txtTeam, "Y");
+            sim::click(d.btnOK);
+        });
+        select(f.lstMember[1], {1});
+        sim::click(f.btnSetTeam);
+        desk.modal.add<frmSetTeam>(acceptProposal);
+        select(f.lstMember[1], {0});
+        sim::click(f.btnSetTeam);
+        sim::click(f.btnCancel);
+    });
+    EXPECT_EQ(shown, (std::vector<std::string>{"Z", "Z"}));
+    EXPECT_EQ(gfReadIniFile(gstrIniFile, "RecentTeam", "Team1"), "Z");
+    EXPECT_EQ(gfReadIniFile(gstrIniFile, "RecentTeam", "Team2"), "Y");
 }
 
 TEST_F(frmNewScoreSetupTest, ABlockOfEntrantsMovesOnePlaceAndStaysAtTheEnds) {

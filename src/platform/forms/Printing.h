@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Printing: the printer object, pictures drawn in memory and the document
 // metric, behind a print service of their own. The program installs the Qt
@@ -35,6 +36,15 @@ public:
     // Goes back to the printer the program chose (at start the desktop's
     // default printer, or a PDF file when there is none).
     virtual void followDefaultPrinter() {}
+    // The printers the desktop offers (its CUPS queues), by name.
+    virtual std::vector<std::string> printerNames() { return {}; }
+    // The program's choice for the rest of its run: a printer by name, or a
+    // PDF file (chosenPrinter() is then ""). The desktop's own default
+    // printer is never changed.
+    virtual std::string chosenPrinter() { return ""; }
+    virtual std::string chosenPdf() { return ""; }
+    virtual void choosePrinter(const std::string& printerName) { (void)printerName; }
+    virtual void choosePdf(const std::string& path) { (void)path; }
 
     // A print document on the chosen printer; its pages start through
     // Device::startPage and it ends with Device::endDoc.

@@ -1,6 +1,15 @@
 #include "platform/forms/testing/RecordingPrinter.h"
 
+#include <fstream>
+
 namespace forms::doubles {
+
+namespace {
+// A white picture of one pixel, 24 bits, as a Windows bitmap file.
+constexpr char OnePixelBmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                                1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                '\xff', '\xff', '\xff', 0};
+} // namespace
 
 class RecordingPrinter::Recorder : public PictureDevice {
 public:
@@ -38,7 +47,12 @@ public:
         d.x = x, d.y = y, d.x2 = width, d.y2 = height, d.text = path;
         add(d);
     }
-    bool saveBmp(const std::string&) override { return true; }
+    bool saveBmp(const std::string& path) override {
+        if (owner_.savesFail) return false;
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(OnePixelBmp, sizeof OnePixelBmp);
+        return static_cast<bool>(out.flush());
+    }
 
 private:
     Drawing make(Drawing::Kind kind) const {
@@ -72,6 +86,7 @@ std::unique_ptr<Device> RecordingPrinter::openDocument() {
 }
 
 std::unique_ptr<PictureDevice> RecordingPrinter::openPicture(int, int) {
+    ++pictures;
     return std::make_unique<Recorder>(*this, ++devices_, 1.0 / TwipsPerPixel);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/qt/ControlWidgets.h"
 
+#include "platform/qt/RecentPictures.h"
+
 #include <QAbstractItemView>
 #include <QFontMetrics>
 #include <QKeySequence>
@@ -129,7 +131,7 @@ PictureWidget::PictureWidget(QWidget* parent) : Canvas(parent), back_(palette().
 }
 
 void PictureWidget::setPicture(const QString& path) {
-    pixmap_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+    pixmap_ = path.isEmpty() ? QPixmap() : pictureFromFile(path);
     invalidate();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/forms/Graphics.h"
 #include "platform/forms/Label.h"
 #include "platform/qt/Convert.h"
+#include "platform/qt/RecentPictures.h"
 
 #include <QPainter>
 #include <QPalette>
@@ -119,7 +120,7 @@ QRect placementOf(const forms::Control& c) {
 
 void loadPicture(Item& item) {
     const std::string& path = static_cast<const forms::Image&>(*item.control).Picture();
-    item.picture = path.empty() ? QPixmap() : QPixmap(qs(path));
+    item.picture = path.empty() ? QPixmap() : pictureFromFile(qs(path));
 }
 
 bool takesMouse(const Item& item) {

@@ -1,8 +1,10 @@
 #include "platform/qt/QtPrintService.h"
 
 #include "platform/qt/Convert.h"
+#include "platform/qt/RecentPictures.h"
 #include "platform/text/RuntimeError.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -151,7 +153,46 @@ private:
     QPen pen_{Qt::NoPen};
 };
 
-// A picture in memory at screen resolution (15 twips a pixel).
+// Writes an RGB32 picture as a 24-bit Windows bitmap in one go: rows bottom
+// up, each padded to 4 bytes, 96 dots per inch.
+bool writeBmp(const QImage& image, const QString& path) {
+    const int w = image.width(), h = image.height();
+    const int row = (w * 3 + 3) & ~3;
+    const quint32 bits = static_cast<quint32>(row) * static_cast<quint32>(h);
+    QByteArray out(static_cast<qsizetype>(54 + bits), '\0');
+    auto* b = reinterpret_cast<uchar*>(out.data());
+    const auto put32 = [b](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uchar>(v >> (8 * i));
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, 54 + bits);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<quint32>(w));
+    put32(22, static_cast<quint32>(h));
+    b[26] = 1;
+    b[28] = 24;
+    put32(34, bits);
+    put32(38, 3780); // 96 dots per inch in dots per metre
+    put32(42, 3780);
+    for (int y = 0; y < h; ++y) {
+        const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(h - 1 - y));
+        uchar* dst = b + 54 + static_cast<qsizetype>(y) * row;
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = src[x];
+            *dst++ = static_cast<uchar>(qBlue(p));
+            *dst++ = static_cast<uchar>(qGreen(p));
+            *dst++ = static_cast<uchar>(qRed(p));
+        }
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(out) == out.size() && file.flush();
+}
+
+// A picture in memory at screen resolution (15 twips a pixel). Its painter
+// starts with the first drawing after creation or a save, so a saved
+// picture is shared with the display as it is, never copied.
 class PictureDevice : public forms::PictureDevice {
 public:
     PictureDevice(int width, int height) : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
@@ -159,33 +200,39 @@ public:
         const int dotsPerMeter = static_cast<int>(std::lround(96 / 0.0254));
         image_.setDotsPerMeterX(dotsPerMeter);
         image_.setDotsPerMeterY(dotsPerMeter);
-        painter_.begin(&image_);
     }
     double dotsPerTwip() const override { return 1.0 / forms::TwipsPerPixel; }
     void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) override {
-        painting_.text(x, y, s, font, color);
+        painting().text(x, y, s, font, color);
     }
     void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) override {
-        painting_.line(x1, y1, x2, y2, pen);
+        painting().line(x1, y1, x2, y2, pen);
     }
     void box(double x1, double y1, double x2, double y2, const forms::Pen& pen, const forms::Brush& brush) override {
-        painting_.box(x1, y1, x2, y2, pen, brush);
+        painting().box(x1, y1, x2, y2, pen, brush);
     }
     void ellipse(double cx, double cy, double rx, double ry, const forms::Pen& pen, const forms::Brush& brush) override {
-        painting_.ellipse(cx, cy, rx, ry, pen, brush);
+        painting().ellipse(cx, cy, rx, ry, pen, brush);
     }
     void picture(const std::string& path, double x, double y, double w, double h) override {
-        painting_.picture(path, x, y, w, h);
+        painting().picture(path, x, y, w, h);
     }
     bool saveBmp(const std::string& path) override {
-        painter_.end();
-        const bool saved = image_.save(qs(path), "BMP");
-        painter_.begin(&image_);
-        painting_.reset();
-        return saved;
+        if (painter_.isActive()) painter_.end();
+        const QString file = qs(path);
+        if (!writeBmp(image_, file)) return false;
+        rememberSavedPicture(file, image_);
+        return true;
     }
 
 private:
+    Painting& painting() {
+        if (!painter_.isActive()) {
+            painter_.begin(&image_);
+            painting_.reset();
+        }
+        return painting_;
+    }
     QImage image_;
     QPainter painter_;
     Painting painting_{painter_, 1.0 / forms::TwipsPerPixel};
@@ -340,6 +387,19 @@ void QtPrintService::choosePdf(const std::string& path) {
     chosenPdf_ = qs(path);
     followDefaultPrinter();
 }
+
+std::vector<std::string> QtPrintService::printerNames() {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(utf8(name));
+    return names;
+}
+
+std::string QtPrintService::chosenPrinter() {
+    knowDefault();
+    return utf8(chosenPrinter_);
+}
+
+std::string QtPrintService::chosenPdf() { return utf8(chosenPdf_); }
 
 void QtPrintService::followDefaultPrinter() {
     knowDefault();

@@ -46,8 +46,11 @@ public:
     QtPrintService& operator=(const QtPrintService&) = delete;
 
     // Chooses a printer by name, or a PDF file (empty printer name).
-    void choosePrinter(const std::string& printerName);
-    void choosePdf(const std::string& path);
+    void choosePrinter(const std::string& printerName) override;
+    void choosePdf(const std::string& path) override;
+    std::vector<std::string> printerNames() override;
+    std::string chosenPrinter() override;
+    std::string chosenPdf() override;
 
     forms::FontMetrics& documentMetrics() override { return metrics_; }
     std::string deviceName() override;

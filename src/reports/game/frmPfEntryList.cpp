@@ -1,7 +1,6 @@
 #include "reports/game/frmPfEntryList.h"
 
 #include "core/gameRecords.h"
-#include "core/players.h"
 #include "reports/game/modPfPreparePrint.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -14,10 +13,7 @@ namespace {
 
 // The columns: x of the rules, and each cell's left, width and alignment.
 constexpr std::array<double, 8> RuleX{240, 780, 1440, 4020, 4620, 5220, 6360, 11040};
-struct Column {
-    double left, width;
-    int16_t alignment;
-};
+using Column = ReportWindow::Column;
 constexpr Column ColNo{300, 435, forms::vbCenter}, ColTeam{840, 555, forms::vbCenter}, ColName{1500, 2475, forms::vbLeftJustify},
     ColAge{4080, 495, forms::vbCenter}, ColGender{4680, 495, forms::vbCenter}, ColLocation{5280, 1035, forms::vbCenter},
     ColBelong{6420, 4575, forms::vbLeftJustify};
@@ -33,27 +29,23 @@ void frmPfEntryList::design() {
     designLabel(lblEntryNum, {9420, 540, 1575, "", forms::vbRightJustify, false, true});
     designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
     designLine(linTop, 240, 840, 11040, 840, forms::vbButtonText, 2);
-    for (std::size_t i = 0; i < RuleX.size(); ++i)
-        designLine(linTate[static_cast<int>(i)], RuleX[i], 840, RuleX[i], 1200, forms::vbBlack, 2);
+    designColumnRules(RuleX);
 
-    const auto header = [this](forms::Label& label, const Column& c, const char* caption) {
-        designLabel(label, {c.left, 900, c.width, caption, forms::vbCenter});
-    };
-    header(lblNoNo, ColNo, "No.");
-    header(lblSPTotal[83], ColTeam, "ﾁｰﾑ");
-    header(Label7, ColName, "名　前　");
-    header(Label13, ColAge, "年令");
-    header(Label3, ColGender, "性別");
-    header(Label1, ColLocation, "地域");
-    header(lblSPTotal[82], ColBelong, "所属");
+    designHeader(lblNoNo, ColNo, "No.");
+    designHeader(lblSPTotal[83], ColTeam, "ﾁｰﾑ");
+    designHeader(Label7, ColName, "名　前　");
+    designHeader(Label13, ColAge, "年令");
+    designHeader(Label3, ColGender, "性別");
+    designHeader(Label1, ColLocation, "地域");
+    designHeader(lblSPTotal[82], ColBelong, "所属");
 
-    designCell(lblNo[0], ColNo.left, ColNo.width, ColNo.alignment);
-    designCell(lblTeamID[0], ColTeam.left, ColTeam.width, ColTeam.alignment, true);
-    designCell(lblName[0], ColName.left, ColName.width, ColName.alignment);
-    designCell(lblAge[0], ColAge.left, ColAge.width, ColAge.alignment);
-    designCell(lblGender[0], ColGender.left, ColGender.width, ColGender.alignment);
-    designCell(lblLocation[0], ColLocation.left, ColLocation.width, ColLocation.alignment);
-    designCell(lblBelong[0], ColBelong.left, ColBelong.width, ColBelong.alignment);
+    designCell(lblNo[0], ColNo);
+    designCell(lblTeamID[0], ColTeam, true);
+    designCell(lblName[0], ColName);
+    designCell(lblAge[0], ColAge);
+    designCell(lblGender[0], ColGender);
+    designCell(lblLocation[0], ColLocation);
+    designCell(lblBelong[0], ColBelong);
 
     designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
     designLine(linHosoYoko[0], 240, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
@@ -78,11 +70,7 @@ bool frmPfEntryList::pfDataSet() {
                 rowRule(firstRowOfPage());
                 cell(lblNo, text::Format(number, "0"));
                 cell(lblTeamID, text::Trim(row.TeamID));
-                cell(lblName, gfGetPlayerName(id));
-                cell(lblAge, gfGetPlayerAge(id, gstrPrintGameDate));
-                cell(lblGender, gfGetPlayerGender(id, 0));
-                cell(lblLocation, gfGetPlayerLocation(id));
-                cell(lblBelong, gfGetPlayerBelongName(id));
+                entrantCells({lblName, lblAge, lblGender, lblLocation, lblBelong}, id, gstrPrintGameDate);
             }
             endRow(r + step > glngScoresMax());
         }

@@ -1,6 +1,13 @@
 #include "reports/game/modPfPreparePrint.h"
 
 #include "reports/game/frmPfEntryList.h"
+#include "reports/game/frmPfPersonRanking.h"
+#include "reports/game/frmPfRoundRanking.h"
+#include "reports/game/frmPfScore.h"
+#include "reports/game/frmPfTeamList.h"
+#include "reports/game/frmPfTeamRanking.h"
+#include "reports/season/frmPfSeasonEntryList.h"
+#include "reports/season/frmPfSeasonTotalRanking.h"
 
 #include "core/globals.h"
 #include "platform/forms/Services.h"
@@ -8,9 +15,6 @@
 #include "platform/text/RuntimeError.h"
 #include "preview/modPpPreview.h"
 
-std::string gstrPrintGameDate;
-int16_t gintEntryCount = 0;
-int16_t gintTeamCount = 0;
 int16_t gintBelongOrLocation = 0;
 
 namespace {
@@ -58,13 +62,41 @@ bool gfPrintEntryList(int16_t mode, forms::Form* owner) {
     return preparePrint("gfPrintEntryList", frm, mode, owner, 10);
 }
 
-bool gfPrintScore(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintPersonRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintRoundRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintTeamList(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintTeamRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonEntryList(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonTotalRanking(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintScore(int16_t mode, forms::Form* owner) {
+    frmPfScore frm;
+    return preparePrint("gfPrintScore", frm, mode, owner, 10);
+}
+
+bool gfPrintPersonRanking(int16_t mode, forms::Form* owner) {
+    frmPfPersonRanking frm;
+    return preparePrint("gfPrintPersonRanking", frm, mode, owner, 10);
+}
+
+bool gfPrintRoundRanking(int16_t mode, forms::Form* owner) {
+    frmPfRoundRanking frm;
+    return preparePrint("gfPrintRoundRanking", frm, mode, owner, 10);
+}
+
+bool gfPrintTeamList(int16_t mode, forms::Form* owner) {
+    frmPfTeamList frm;
+    return preparePrint("gfPrintTeamList", frm, mode, owner, 10);
+}
+
+bool gfPrintTeamRanking(int16_t mode, forms::Form* owner) {
+    frmPfTeamRanking frm;
+    return preparePrint("gfPrintTeamRanking", frm, mode, owner, 5);
+}
+
+bool gfPrintSeasonEntryList(int16_t mode, forms::Form* owner) {
+    frmPfSeasonEntryList frm;
+    return preparePrint("gfPrintSeasonEntryList", frm, mode, owner, 10);
+}
+
+bool gfPrintSeasonTotalRanking(int16_t mode, forms::Form* owner) {
+    frmPfSeasonTotalRanking frm;
+    return preparePrint("gfPrintSeasonTotalRanking", frm, mode, owner, 10);
+}
+
 bool gfPrintSeasonGameRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonRoundRanking(int16_t, forms::Form*) { return notYet(); }
 bool gfPrintSeasonTeamList(int16_t, forms::Form*) { return notYet(); }

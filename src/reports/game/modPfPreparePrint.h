@@ -2,15 +2,15 @@
 #include <cstdint>
 #include <string>
 
+#include "core/globals.h"
+
 namespace forms {
 class Form;
 } // namespace forms
 
 // Print parameters that the report choosers set and the report windows read
-// (the season ones are declared with the season computations, core/resultRecords.h).
-extern std::string gstrPrintGameDate; // the printed game's date, the reference date of ages
-extern int16_t gintEntryCount;        // distinct players
-extern int16_t gintTeamCount;         // distinct non-blank teams
+// (the game's date and counts are core globals, core/globals.h; the season
+// ones are declared with the season computations, core/resultRecords.h).
 extern int16_t gintBelongOrLocation;  // season total ranking's extra column: 0 none, 1 affiliation, 2 region
 
 // The preparation of each report: counts the report window's pages and hands

@@ -1,6 +1,7 @@
 #include "reports/game/reportWindow.h"
 
 #include "core/globals.h"
+#include "core/players.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -38,6 +39,15 @@ void ReportWindow::designLine(forms::Line& line, double x1, double y1, double x2
 
 void ReportWindow::designCell(forms::Label& label, double left, double width, int16_t alignment, bool bold) {
     designLabel(label, {left, 1260, width, "", alignment, bold, false, forms::RGB(255, 0, 0), false});
+}
+
+void ReportWindow::designHeader(forms::Label& label, const Column& c, const std::string& caption) {
+    designLabel(label, {c.left, 900, c.width, caption, forms::vbCenter});
+}
+
+void ReportWindow::designColumnRules(std::span<const double> x) {
+    for (std::size_t i = 0; i < x.size(); ++i)
+        designLine(linTate[static_cast<int>(i)], x[i], 840, x[i], 1200, forms::vbBlack, 2);
 }
 
 void ReportWindow::Form_Load() {
@@ -100,6 +110,14 @@ forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, cons
     label.setCaption(caption);
     label.setVisible(true);
     return label;
+}
+
+void ReportWindow::entrantCells(const EntrantColumns& columns, int32_t IDNo, const std::string& refDate) {
+    cell(columns.name, gfGetPlayerName(IDNo));
+    cell(columns.age, gfGetPlayerAge(IDNo, refDate));
+    cell(columns.gender, gfGetPlayerGender(IDNo, 0));
+    cell(columns.location, gfGetPlayerLocation(IDNo));
+    cell(columns.belong, gfGetPlayerBelongName(IDNo));
 }
 
 void ReportWindow::endRow(bool lastRow, int32_t height, int32_t nextHeight) {

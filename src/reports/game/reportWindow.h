@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
 // A report window: a page-sized form of labels and rules that is never
@@ -38,6 +39,13 @@ public:
     forms::ControlArray<forms::Line> linFutoYoko{*this, "linFutoYoko", {0}};
     forms::ControlArray<forms::Line> linHosoYoko{*this, "linHosoYoko", {0}};
 
+    // A column of a table: its cells' left, width and alignment. Its header
+    // caption stands centred in the header row over the same span.
+    struct Column {
+        double left, width;
+        int16_t alignment;
+    };
+
     // Page geometry, twips.
     static constexpr int32_t PageWidth = 11310, PageHeight = 14985;
     static constexpr int32_t RowHeight = 360, TextOffset = 60, PageLimit = 14700;
@@ -69,6 +77,13 @@ protected:
     // A row template: element 0 of a column, invisible and red, in the first
     // row; a created element copies it.
     void designCell(forms::Label& label, double left, double width, int16_t alignment, bool bold = false);
+    void designCell(forms::Label& label, const Column& c, bool bold = false) {
+        designCell(label, c.left, c.width, c.alignment, bold);
+    }
+    void designHeader(forms::Label& label, const Column& c, const std::string& caption);
+    // The column rules linTate(i) at x(i), black, from the top rule down to
+    // the header row's foot; the walk lengthens them on every page.
+    void designColumnRules(std::span<const double> x);
 
     // ---- the page walk ----
     // Runs `body` and reports a run-time error as "<prefix>" & description;
@@ -84,11 +99,19 @@ protected:
     bool firstRowOfPage() const { return firstRow_; }
     // The top of the row being laid out.
     int32_t rowTop() const { return y_; }
+    // Moves the row being laid out, and the rows after it on its page, down.
+    void moveRowDown(int32_t twips) { y_ += twips; }
     // The rule at the row's top: thick (linFutoYoko, the table's full width)
     // or thin (linHosoYoko, the template's x).
     void rowRule(bool thick);
     // A cell of the row: a new element of the column, black and visible.
     forms::Label& cell(forms::ControlArray<forms::Label>& column, const std::string& caption);
+    // The cells of a player that the entry lists print: name, age at
+    // refDate, gender, region and affiliation.
+    struct EntrantColumns {
+        forms::ControlArray<forms::Label>&name, &age, &gender, &location, &belong;
+    };
+    void entrantCells(const EntrantColumns& columns, int32_t IDNo, const std::string& refDate);
     // The row of `height` ends. The page ends after the last row or when a
     // next row of `nextHeight` would pass the page limit; on the requested
     // page the vertical rules then reach down to it and a thick rule closes

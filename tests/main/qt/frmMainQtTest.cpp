@@ -24,17 +24,11 @@ using qtui::testing::QtDesktop;
 
 namespace {
 
-// Records the tally window being asked for; no window opens.
-class NoTally : public GameWindows {
+// The report windows are not asked for here.
+class NoReports : public GameWindows {
 public:
-    bool showTally(forms::Form&, std::function<void()>) override {
-        opened.push_back(gtypGame.FileName);
-        return false;
-    }
-    forms::Form* tallyWindow() override { return nullptr; }
     void showSelectPrintScore(forms::Form&) override {}
     void showPrintTotalGames(forms::Form&) override {}
-    std::vector<std::string> opened;
 };
 
 class MainWindowQt : public ::testing::Test {
@@ -103,7 +97,7 @@ protected:
 
     testsupport::TempHome home;
     testsupport::DataFolder data;
-    NoTally windows;
+    NoReports windows;
     QtDesktop desk;
 };
 
@@ -125,7 +119,11 @@ TEST_F(MainWindowQt, PictureWithGamesAndARealDoubleClickOpensTheGame) {
     uctMGRow* row = f.uctGameList.RowView(3);
     ASSERT_NE(row, nullptr);
     QtDesktop::doubleClick(row->lblObj(4));
-    EXPECT_EQ(windows.opened, std::vector<std::string>{"game00003.lmg"});
+    ASSERT_NE(f.tallyWindow(), nullptr);
+    EXPECT_EQ(gtypGame.FileName, "game00003.lmg");
+    EXPECT_FALSE(f.Visible());
+    // Closing the clean game brings the main window back.
+    f.tallyWindow()->Unload();
     EXPECT_TRUE(f.Visible());
     f.Unload();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/forms/Printing.h"
 #include "platform/qt/QtPrintService.h"
+#include "platform/qt/RecentPictures.h"
 #include "platform/qt/testing/QtDesktop.h"
 #include "support/TempHome.h"
 
@@ -44,6 +45,27 @@ TEST_F(PrintService, APictureIsWhiteAndSavesAsABitmap) {
     ASSERT_EQ(image.size(), QSize(100, 100));
     EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(10, 50), QColor(Qt::black));
+}
+
+TEST_F(PrintService, ASavedPictureIsShownFromMemoryOnlyWhileItsFileIsUnchanged) {
+    qtui::QtPrintService service(home.file("unused.pdf"));
+    forms::setPrintService(&service);
+    const QString path = QString::fromStdString(home.file("page.bmp"));
+    {
+        forms::Picture picture(1515, 300); // 101 x 20 pixels: rows padded in the file
+        picture.Line(0, 0, 1515, 300, forms::RGB(255, 0, 0), forms::Surface::LineKind::BoxFill);
+        ASSERT_TRUE(picture.SavePicture(path.toStdString()));
+    }
+    forms::setPrintService(nullptr);
+    const QImage file(path);
+    ASSERT_EQ(file.size(), QSize(101, 20));
+    EXPECT_EQ(file.pixelColor(100, 19), QColor(255, 0, 0));
+    EXPECT_EQ(qtui::pictureFromFile(path).toImage().pixelColor(100, 19), QColor(255, 0, 0));
+    // Another program's picture under the same name is read from the file.
+    QImage other(7, 5, QImage::Format_RGB32);
+    other.fill(Qt::blue);
+    ASSERT_TRUE(other.save(path, "BMP"));
+    EXPECT_EQ(qtui::pictureFromFile(path).size(), QSize(7, 5));
 }
 
 TEST_F(PrintService, EachPrintedPageHasTheOrientationSetBeforeIt) {

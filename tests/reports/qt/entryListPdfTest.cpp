@@ -2,62 +2,22 @@
 
 #include "../reportFixture.h"
 
-#include "platform/forms/testing/TestDesktop.h"
-#include "platform/qt/QtPrintService.h"
-#include "platform/qt/testing/QtDesktop.h"
 #include "preview/modPpPreview.h"
 #include "reports/game/modPfPreparePrint.h"
-#include "support/TempHome.h"
+#include "reportPdf.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
-// Reports printed into real PDF files, read back with poppler's tools.
+using reportpdf::squeezed;
+
 namespace {
 
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
-
-class EntryListPdf : public testing::Test {
+class EntryListPdf : public reportpdf::ReportPdf {
 protected:
-    EntryListPdf() { qtui::testing::application(); }
     ~EntryListPdf() override {
         setPreviewWindow(nullptr);
         reportfixture::clearGame();
-        // Keep the PDF for people to look at.
-        if (const char* dir = std::getenv("LUMORA_SCREENSHOTS"); dir && std::filesystem::exists(pdf)) {
-            const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-            std::filesystem::copy_file(pdf, std::filesystem::path(dir) / (std::string(info->name()) + ".pdf"),
-                                       std::filesystem::copy_options::overwrite_existing);
-        }
     }
-    // The text of a page without blanks: pdftotext guesses blanks from gaps.
-    std::string page(int n) const {
-        return squeezed(run("pdftotext -f " + std::to_string(n) + " -l " + std::to_string(n) + " '" + pdf + "' -"));
-    }
-    static std::string squeezed(std::string s) {
-        std::erase(s, ' ');
-        return s;
-    }
-    std::string info() const { return run("pdfinfo '" + pdf + "'"); }
-
-    testsupport::TempHome home;
-    forms::doubles::TestDesktop desk;
-    std::string pdf = home.file("entries.pdf");
-    qtui::QtPrintService service{pdf};
-    struct Install {
-        explicit Install(forms::PrintService& s) { forms::setPrintService(&s); }
-        ~Install() { forms::setPrintService(nullptr); }
-    } install{service};
 };
 
 TEST_F(EntryListPdf, ThirtyEightPlayersPrintTwoA4PortraitPages) {

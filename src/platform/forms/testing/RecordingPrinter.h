@@ -38,6 +38,11 @@ public:
     void beginJob() override { ++jobs; }
     void endJob() override {}
     std::unique_ptr<PictureDevice> openPicture(int widthPixels, int heightPixels) override;
+    std::vector<std::string> printerNames() override { return printers; }
+    std::string chosenPrinter() override { return pdf.empty() ? name : ""; }
+    std::string chosenPdf() override { return pdf; }
+    void choosePrinter(const std::string& printerName) override { name = printerName, pdf.clear(); }
+    void choosePdf(const std::string& path) override { name = pdf = path; }
 
     // The recording, in order.
     std::vector<Drawing> drawings;
@@ -50,7 +55,14 @@ public:
     // Printer dots per twip (600 dpi).
     double printerDots = 600.0 / 1440.0;
     std::string name = "recording";
+    // The desktop's printers, and the PDF file when that is the choice.
+    std::vector<std::string> printers;
+    std::string pdf;
     int documents = 0, jobs = 0;
+    // Pictures opened so far; saving them writes a small bitmap file unless
+    // savesFail, when every save fails as on a folder that cannot be written.
+    int pictures = 0;
+    bool savesFail = false;
     FixedPitchMetrics metrics;
     // The document metric in use: the fixed-pitch one unless a test sets another.
     FontMetrics* measure = &metrics;

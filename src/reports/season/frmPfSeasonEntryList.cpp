@@ -1,0 +1,72 @@
+#include "reports/season/frmPfSeasonEntryList.h"
+
+#include "core/resultRecords.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+
+#include <array>
+
+namespace {
+
+// The columns: x of the rules, and each cell's left, width and alignment.
+constexpr std::array<double, 8> RuleX{240, 780, 1500, 4080, 4740, 5400, 6540, 11040};
+using Column = ReportWindow::Column;
+constexpr Column ColNo{300, 435, forms::vbCenter}, ColGames{840, 615, forms::vbCenter},
+    ColName{1560, 2475, forms::vbLeftJustify}, ColAge{4140, 555, forms::vbCenter}, ColGender{4800, 555, forms::vbCenter},
+    ColLocation{5460, 1035, forms::vbCenter}, ColBelong{6600, 4395, forms::vbLeftJustify};
+
+} // namespace
+
+frmPfSeasonEntryList::frmPfSeasonEntryList() : ReportWindow("frmPfSeasonEntryList", static_cast<int>(RuleX.size())) {
+    design();
+}
+
+void frmPfSeasonEntryList::design() {
+    setCaption("参加一覧印刷フォーム");
+    designLabel(lblScorePage, {9375, 0, 1680, "", forms::vbRightJustify, true, true});
+    designLabel(lblSeasonTittle, {300, 240, 10785, "", forms::vbLeftJustify, true});
+    designLabel(lblScoreTittle, {300, 540, 9075, "", forms::vbLeftJustify, true});
+    designLabel(lblEntryNum, {9480, 540, 1575, "", forms::vbRightJustify, false, true});
+    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
+    designLine(linTop, 240, 840, 11040, 840, forms::vbButtonText, 2);
+    designColumnRules(RuleX);
+
+    designHeader(lblNoNo, ColNo, "No.");
+    designHeader(lblSPTotal[83], ColGames, "参加数");
+    designHeader(Label7, ColName, "名　前　");
+    designHeader(Label13, ColAge, "年令");
+    designHeader(Label3, ColGender, "性別");
+    designHeader(Label1, ColLocation, "地域");
+    designHeader(lblSPTotal[82], ColBelong, "所属");
+
+    designCell(lblNo[0], ColNo);
+    designCell(lblEntryGameNum[0], ColGames, true);
+    designCell(lblName[0], ColName);
+    designCell(lblAge[0], ColAge);
+    designCell(lblGender[0], ColGender);
+    designCell(lblLocation[0], ColLocation);
+    designCell(lblBelong[0], ColBelong);
+
+    designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
+    designLine(linHosoYoko[0], 240, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
+}
+
+bool frmPfSeasonEntryList::pfDataSet() {
+    return trappedPass("frmPfSeasonEntryList::pfDataSet(): ", [this] {
+        startWalk("参加 " + text::Format(glngSeasonEntryRowsMax() + 1, "0") + "名", "参加者一覧");
+        int16_t number = 0;
+        for (int32_t j = 0; j <= glngSeasonEntryRowsMax(); ++j) {
+            const typSeasonScore& row = gtypSeasonEntryRows.item(j);
+            const bool onPage = beginRow();
+            number = text::CInt(number + 1.0);
+            if (onPage) {
+                const int32_t id = row.IDNo;
+                rowRule(firstRowOfPage());
+                cell(lblNo, text::Format(number, "0"));
+                cell(lblEntryGameNum, text::Str(row.Games));
+                entrantCells({lblName, lblAge, lblGender, lblLocation, lblBelong}, id, gstrSeasonPeriodEnd);
+            }
+            endRow(j == glngSeasonEntryRowsMax());
+        }
+    });
+}

@@ -1,0 +1,105 @@
+// The tally window's score table and participant list, score entry for the
+// selected player, and the game header dialog.
+#include "tally/frmBrenmoor.h"
+
+#include "core/gameFile.h"
+#include "core/globals.h"
+#include "platform/forms/Services.h"
+#include "platform/text/RuntimeError.h"
+#include "platform/text/Strings.h"
+#include "tally/frmGameInfo.h"
+#include "tally/frmScore.h"
+#include "tally/headerChange.h"
+#include "tally/memberList.h"
+#include "tally/scoreTable.h"
+
+using namespace forms;
+
+void frmBrenmoor::psSetList1() {
+    try {
+        showListTable(uctGridList, scoreTable(gtypGame, gtypScores));
+        finishScoreList();
+    } catch (const text::RuntimeError& e) {
+        showBuildError("psSetList1", e);
+    }
+}
+
+void frmBrenmoor::psSetList1_After_ScoreEntry(int32_t lngIndex) {
+    try {
+        const HourglassScope hourglass;
+        uctGridList.gsInterruptResizeCol();
+        mtypSelScore.IDNo = 0;
+        psKeepScoreRow();
+        mlngScoreTopIndex = uctGridList.gfGetTopIndexOfRowsY();
+        const int32_t first = scoreFirstRow(gtypScores, lngIndex);
+        const std::vector<ListRow> rows = scorePlayerRows(gtypGame, gtypScores, first);
+        for (size_t k = 0; k < rows.size(); ++k) {
+            const int32_t gridRow = first + static_cast<int32_t>(k) + 1;
+            // The team text of a later course row; the name stays.
+            if (gtypScores[static_cast<size_t>(first) + k].RoundNo != 1)
+                writeListCells(uctGridList, gridRow, rows[k], 1, 2);
+            writeListCells(uctGridList, gridRow, rows[k], kScoreHoleCol);
+        }
+        finishScoreList();
+    } catch (const text::RuntimeError& e) {
+        Screen::setMousePointer(vbDefault);
+        showBuildError("psSetList1_After_ScoreEntry", e);
+    }
+}
+
+void frmBrenmoor::psScoreEntry(int16_t intMode) {
+    int32_t r = 1;
+    while (r < uctGridList.gfRowCount() && !uctGridList.gfGetRowSelected(r)) ++r;
+    if (r >= uctGridList.gfRowCount()) {
+        MsgBox("行を選択してください。", vbOKOnly, std::string("エラー"));
+        return;
+    }
+    const int32_t index = uctGridList.gfGetRowItemData(r) - 1;
+    if (index < 0 || index > glngScoresMax()) return;
+    glngDlgIndex = index;
+    gstrDlgParam = text::Trim(gtypGame.Date);
+    gintDlgRet = intMode;
+    {
+        frmScore entry;
+        entry.Show(vbModal, this);
+    }
+    if (gintDlgRet != -1) {
+        mintChanged = 1;
+        psSetCaption();
+    }
+    psSetList1_After_ScoreEntry(index);
+}
+
+void frmBrenmoor::btnScore_Click() { psScoreEntry(0); }
+
+void frmBrenmoor::psSetList0() {
+    try {
+        showListTable(uctGridList0, memberList(gtypGame, gtypScores));
+        finishMemberList();
+    } catch (const text::RuntimeError& e) {
+        showBuildError("psSetList0", e);
+    }
+}
+
+void frmBrenmoor::btnGameInfo_Click() {
+    const typGameInfo before = gtypGame;
+    gsPackScoreData(); // in the old shape, before the dialog changes it
+    glngDlgIndex = 1;
+    {
+        frmGameInfo header;
+        header.Show(vbModal, this);
+    }
+    if (gintDlgRet == -1 || gfIsGameInfoChanged(before, gtypGame) == 0) return;
+    const HourglassScope hourglass;
+    mintChanged = 1;
+    psSetCaption();
+    switch (rowsAfterHeaderChange(before, gtypGame)) {
+    case RowsAfterHeaderChange::Kept: break;
+    case RowsAfterHeaderChange::Redrawn: psSetList1(); break;
+    case RowsAfterHeaderChange::Relaid:
+        relayScoreRows(before);
+        psSetList1();
+        break;
+    }
+    tabBody.SelectTab(mintTabIndex);
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/gameRecords.h"
+#include "core/resultTexts.h"
+#include "tally/listTable.h"
+
+// Cells the result lists share.
+
+// A cell with its text; `back` unset keeps the grid's (or the band's) colour.
+ListCell resultCell(std::string text, int32_t alignment = AlignCentre,
+                    std::optional<forms::Color> back = std::nullopt, bool bold = false);
+
+// The handicap kind the lists are laid out for: 1 or 2 show an "Hc" column,
+// any other kind counts as none.
+bool showsHandicap(const typGameInfo& game);
+
+// The handicap share a player's total holds, for the "Hc" column: the sum of
+// the complete courses' handicaps (kind 1), or the game handicap scaled to
+// the complete courses, rounded half to even (kind 2).
+std::string handicapShareText(const typGameInfo& game, int32_t handicap, int32_t roundsDone);
+
+
+// Appends row k of a list (item data k + 1) with its first cell: the rank
+// or number on button face.
+ListRow& newResultRow(ListTable& table, size_t k, std::string first);
+
+// Name (left), age at the game's date and gender mark, with the band.
+void addPlayerCells(ListRow& row, const typGameInfo& game, int32_t id, std::optional<forms::Color> band);

@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "core/gameRecords.h"
+#include "tally/listTable.h"
+
+// The score table of the tally window: one row per score row of the game, in
+// the order of the rows, each player's rows shaded alike (every second
+// player pink) and the player's total on the first course row. A total
+// counts complete courses only.
+//
+// Columns: "No.", "名前", "年令", "性別", the course name, one per hole,
+// "実打", then by handicap kind: "Hc" and "小計" (1), "Hc" (2), and "合計".
+
+inline constexpr forms::Color kScoreShade = forms::RGB(255, 240, 240);
+
+// The first column a score entry rewrites (the first hole).
+inline constexpr int32_t kScoreHoleCol = 5;
+
+// The handicap kind the table is laid out for: any kind other than 1 and 2
+// counts as none.
+int16_t scoreTableKind(const typGameInfo& game);
+// The "Hc" column, Hole + 6; a click there opens handicap entry when the
+// game has a handicap kind.
+inline int32_t scoreHandicapCol(const typGameInfo& game) { return game.Hole + 6; }
+
+// The whole table of `rows` (item data = row index + 1). Looks the players
+// up by ID in the registry for name, age at the game's date and gender.
+ListTable scoreTable(const typGameInfo& game, const VbArray<typScoreData>& rows);
+
+// The index of the first score row (course 1) of the player of row `index`.
+int32_t scoreFirstRow(const VbArray<typScoreData>& rows, int32_t index);
+
+// The rows of one player as the full table shows them, from its first row
+// `first` while the ID stays the player's; only the columns that a score or
+// team change rewrites are meant to be used (column 1 of the later course
+// rows and the columns from kScoreHoleCol on), so the hole and handicap
+// cells carry no shading: the shading of the last full build stays.
+std::vector<ListRow> scorePlayerRows(const typGameInfo& game, const VbArray<typScoreData>& rows, int32_t first);
