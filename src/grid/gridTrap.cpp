@@ -1,24 +1,8 @@
 #include "grid/gridTrap.h"
 
 #include "platform/forms/Services.h"
-#include "platform/text/RuntimeError.h"
 
-#include <new>
-#include <string>
-
-bool gridTrapped(const char* method, const std::function<void()>& body, bool resetPointer) {
-    std::string description;
-    try {
-        body();
-        return false;
-    } catch (const text::RuntimeError& e) {
-        description = e.Description;
-    } catch (const std::bad_alloc&) {
-        description = "メモリが不足しています。";
-    } catch (const std::exception& e) {
-        description = e.what();
-    }
+void reportGridFailure(const char* method, const std::string& description, bool resetPointer) {
     if (resetPointer) forms::Screen::setMousePointer(forms::vbDefault);
     forms::MsgBox(std::string("uctMyGrid::") + method + "():" + description, forms::vbOKOnly);
-    return true;
 }

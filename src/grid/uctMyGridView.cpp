@@ -201,14 +201,21 @@ int32_t uctMyGrid::pfGetIndexOfMGRows() {
             }
         }
         if (found == 0) {
+            // The pool grows by one view: a spare that gsClear left loaded
+            // when there is one (fitted to the grid's columns), else a new one.
             found = mlngLastIndexOf_MGRows + 1;
-            ::uctMGRow& view = uctMGRow.Load(found);
+            if (uctMGRow.exists(found)) {
+                ::uctMGRow& spare = uctMGRow(found);
+                if (spare.Cols() == mlngCols) spare.gsClear();
+                else spare.gsCreateRows(mlngCols);
+            } else {
+                uctMGRow.Load(found).gsCreateRows(mlngCols);
+                // The bars, the corner and the moving bar stay above the rows.
+                for (Control* c : {static_cast<Control*>(&vscMG), static_cast<Control*>(&hscMG),
+                                   static_cast<Control*>(&picScrBarCorner), static_cast<Control*>(&picMoveingBar)})
+                    c->ZOrder(0);
+            }
             mlngLastIndexOf_MGRows = found;
-            view.gsCreateRows(mlngCols);
-            // The bars, the corner and the moving bar stay above the rows.
-            for (Control* c : {static_cast<Control*>(&vscMG), static_cast<Control*>(&hscMG),
-                               static_cast<Control*>(&picScrBarCorner), static_cast<Control*>(&picMoveingBar)})
-                c->ZOrder(0);
         }
         ::uctMGRow& view = uctMGRow(found);
         view.setVisible(false);
