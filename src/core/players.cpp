@@ -2,21 +2,22 @@
 // current game's entrants and teams.
 #include "core/players.h"
 
-#include <set>
+#include <algorithm>
+#include <string_view>
+#include <vector>
 
 #include "core/helpers.h"
 #include "platform/text/Dates.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
 
-namespace {
-
-// The first player with the ID, searched from index 0.
 const typPlayerInfo* findPlayer(int32_t ID) {
     for (const typPlayerInfo& p : gtypPlayers)
         if (p.ID == ID) return &p;
     return nullptr;
 }
+
+namespace {
 
 // The player's affiliation (deleted ones included); none when the player has
 // no affiliation or its ID is not registered.
@@ -35,26 +36,41 @@ std::string gfGetPlayerName(int32_t ID) {
     return p ? p->Name : std::string();
 }
 
-std::string gfGetPlayerGender(int32_t ID, int16_t latin) {
-    const typPlayerInfo* p = findPlayer(ID);
-    if (!p) return "";
-    switch (p->Gender) {
+std::string gfGetPlayerGender(int32_t ID, int16_t latin) { return playerGenderText(findPlayer(ID), latin); }
+
+std::string gfGetPlayerBirthday(int32_t ID) { return playerBirthdayText(findPlayer(ID)); }
+
+std::string gfGetPlayerAge(int32_t ID, const std::string& refDate) { return playerAgeText(findPlayer(ID), refDate); }
+
+std::string playerGenderText(const typPlayerInfo* player, int16_t latin) {
+    if (!player) return "";
+    switch (player->Gender) {
     case 1: return latin != 0 ? "M" : "男";
     case 2: return latin != 0 ? "F" : "女";
     default: return "-";
     }
 }
 
-std::string gfGetPlayerBirthday(int32_t ID) {
-    const typPlayerInfo* p = findPlayer(ID);
-    if (!p) return "";
-    const auto date = text::parseDate(p->Birthday);
+std::string playerBirthdayText(const typPlayerInfo* player) {
+    if (!player) return "";
+    const auto date = text::parseDate(player->Birthday);
     return date ? text::FormatDate(*date, "yyyy/mm/dd") : std::string();
 }
 
-std::string gfGetPlayerAge(int32_t ID, const std::string& refDate) {
-    const typPlayerInfo* p = findPlayer(ID);
-    return p ? gfCalAge(p->Birthday, refDate, 0) : std::string();
+std::string playerAgeText(const typPlayerInfo* player, const std::string& refDate) {
+    return player ? gfCalAge(player->Birthday, refDate, 0) : std::string();
+}
+
+PlayerIndex::PlayerIndex() {
+    byID_.reserve(gtypPlayers.size());
+    for (std::size_t i = 0; i < gtypPlayers.size(); ++i) byID_.emplace_back(gtypPlayers[i].ID, i);
+    // Sorted by ID and then by index, so the first of equal IDs is the first player.
+    std::sort(byID_.begin(), byID_.end());
+}
+
+const typPlayerInfo* PlayerIndex::find(int32_t ID) const {
+    const auto it = std::lower_bound(byID_.begin(), byID_.end(), std::pair<int32_t, std::size_t>(ID, 0));
+    return it != byID_.end() && it->first == ID ? &gtypPlayers[it->second] : nullptr;
 }
 
 int16_t gfGetPlayerIndex(int32_t ID) {
@@ -79,17 +95,23 @@ std::string gfGetPlayerLocation(int32_t ID) {
     return p ? text::Left(p->Location, 5) : std::string();
 }
 
+// Counted by sorting: a game has a few thousand rows, and the counts are
+// taken each time a list is shown.
 int16_t gfCountEntry() {
-    std::set<int32_t> seen;
-    for (const typScoreData& row : gtypScores) seen.insert(row.IDNo);
-    return text::CInt(static_cast<double>(seen.size()));
+    std::vector<int32_t> ids;
+    ids.reserve(gtypScores.size());
+    for (const typScoreData& row : gtypScores) ids.push_back(row.IDNo);
+    std::sort(ids.begin(), ids.end());
+    return text::CInt(static_cast<double>(std::unique(ids.begin(), ids.end()) - ids.begin()));
 }
 
 int16_t gfCountTeam() {
-    std::set<std::string> seen;
+    std::vector<std::string_view> teams;
+    teams.reserve(gtypScores.size());
     for (const typScoreData& row : gtypScores) {
-        std::string team = text::Trim(row.TeamID);
-        if (!team.empty()) seen.insert(std::move(team));
+        const std::string_view team = text::TrimmedView(row.TeamID);
+        if (!team.empty()) teams.push_back(team);
     }
-    return text::CInt(static_cast<double>(seen.size()));
+    std::sort(teams.begin(), teams.end());
+    return text::CInt(static_cast<double>(std::unique(teams.begin(), teams.end()) - teams.begin()));
 }

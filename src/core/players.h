@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/gameRecords.h"
 
@@ -17,6 +19,27 @@ std::string gfGetPlayerGender(int32_t ID, int16_t latin);
 std::string gfGetPlayerBirthday(int32_t ID);
 // Whole years at refDate, or "-" when either is not a date.
 std::string gfGetPlayerAge(int32_t ID, const std::string& refDate);
+// The first player in gtypPlayers with the ID; nullptr when none has it.
+const typPlayerInfo* findPlayer(int32_t ID);
+
+// The same texts from a player's record found already (nullptr: no player
+// has the ID), for lists that show several of them per player.
+std::string playerGenderText(const typPlayerInfo* player, int16_t latin);
+std::string playerBirthdayText(const typPlayerInfo* player);
+std::string playerAgeText(const typPlayerInfo* player, const std::string& refDate);
+
+// Finds players by ID through an index made once, for a list that looks up
+// every entrant of a game: it finds what the look-ups above find (the first
+// player with the ID) while gtypPlayers stays as it was when it was made.
+class PlayerIndex {
+public:
+    PlayerIndex();
+    const typPlayerInfo* find(int32_t ID) const;
+
+private:
+    std::vector<std::pair<int32_t, std::size_t>> byID_; // (ID, index of its first player), by ID
+};
+
 // The index in gtypPlayers, -1 when missing.
 int16_t gfGetPlayerIndex(int32_t ID);
 // The player's affiliation's name; "" without one.

@@ -27,7 +27,10 @@ std::string courseAverageText(long long total, long long rounds, const char* mas
     return rounds < 1 ? "-" : text::FormatRatio(total, rounds * 10, mask);
 }
 
-std::string birthdayText(const typGameInfo& game, int32_t id) {
+std::string birthdayText(const typGameInfo& game, int32_t id) { return birthdayText(game, findPlayer(id)); }
+
+std::string birthdayText(const typGameInfo& game, const typPlayerInfo* player) {
     if (game.JudgeBirthday != 1) return "-";
-    return text::FormatDateText(gfGetPlayerBirthday(id), "gee/mm/dd");
+    const auto date = player ? text::parseDate(player->Birthday) : std::nullopt;
+    return date ? text::FormatDate(*date, "gee/mm/dd") : std::string();
 }

@@ -31,8 +31,9 @@ ListRow& newResultRow(ListTable& table, size_t k, std::string first) {
     return row;
 }
 
-void addPlayerCells(ListRow& row, const typGameInfo& game, int32_t id, std::optional<forms::Color> band) {
-    row.cells.push_back(resultCell(gfGetPlayerName(id), AlignLeft, band));
-    row.cells.push_back(resultCell(gfGetPlayerAge(id, game.Date), AlignCentre, band));
-    row.cells.push_back(resultCell(gfGetPlayerGender(id, 0), AlignCentre, band));
+void addPlayerCells(ListRow& row, const typGameInfo& game, const typPlayerInfo* player,
+                    std::optional<forms::Color> band) {
+    row.cells.push_back(resultCell(player ? player->Name : std::string(), AlignLeft, band));
+    row.cells.push_back(resultCell(playerAgeText(player, game.Date), AlignCentre, band));
+    row.cells.push_back(resultCell(playerGenderText(player, 0), AlignCentre, band));
 }

@@ -28,5 +28,7 @@ std::string handicapShareText(const typGameInfo& game, int32_t handicap, int32_t
 // or number on button face.
 ListRow& newResultRow(ListTable& table, size_t k, std::string first);
 
-// Name (left), age at the game's date and gender mark, with the band.
-void addPlayerCells(ListRow& row, const typGameInfo& game, int32_t id, std::optional<forms::Color> band);
+// Name (left), age at the game's date and gender mark, with the band; the
+// player's record comes from a PlayerIndex (nullptr: not registered).
+void addPlayerCells(ListRow& row, const typGameInfo& game, const typPlayerInfo* player,
+                    std::optional<forms::Color> band);

@@ -36,6 +36,7 @@ ListTable teamList(const typGameInfo& game, const VbArray<typRankRow>& members) 
     int32_t teamNo = 0, memberNo = 0;
     const std::string* previous = nullptr; // the identifier of the row before
     bool banded = true;                    // flips on the first team: that one stays plain
+    const PlayerIndex players;
     table.rows.reserve(members.size());
     for (size_t i = 0; i < members.size(); ++i) {
         const typRankRow& r = members[i];
@@ -53,7 +54,7 @@ ListTable teamList(const typGameInfo& game, const VbArray<typRankRow>& members) 
         ListRow& row = newResultRow(table, i, newTeam ? text::Str(teamNo) : "");
         row.cells.push_back(resultCell(newTeam ? r.TeamID : "", AlignCentre, shade));
         row.cells.push_back(resultCell("M" + text::Str(memberNo), AlignCentre, kListGrey));
-        addPlayerCells(row, game, r.IDNo, shade);
+        addPlayerCells(row, game, players.find(r.IDNo), shade);
         row.cells.push_back(resultCell(gfGetPlayerBelongName(r.IDNo), AlignLeft, shade));
         row.cells.push_back(resultCell(roundsText(r.RoundsDone), AlignCentre, kListGrey));
         row.cells.push_back(resultCell(numberOrDash(r.Strokes), AlignCentre, shade));
