@@ -90,7 +90,12 @@ private:
     // Refresh and pool (uctMyGridView.cpp).
     void psUpdateView();
     void psSetMGRow(int32_t row, int32_t y, int16_t kind);
-    int32_t pfGetIndexOfMGRows();
+    // A spare that gsClear left in the pool's place is handed over uncleared
+    // when `asItWas` is given (and set): the caller clears it unless it can
+    // keep what it shows.
+    int32_t pfGetIndexOfMGRows(bool* asItWas = nullptr);
+    void takeCleared(::uctMGRow& view);
+    void pushRow(::uctMGRow& view, int32_t row, int16_t kind);
     void psReleaseMGRow(int32_t row);
     void psFitBody();
     void setScrollBars(double sumW, double shownH, int32_t left, int32_t top);
