@@ -40,7 +40,10 @@ std::string gfGetPlayerGender(int32_t ID, int16_t latin) { return playerGenderTe
 
 std::string gfGetPlayerBirthday(int32_t ID) { return playerBirthdayText(findPlayer(ID)); }
 
-std::string gfGetPlayerAge(int32_t ID, const std::string& refDate) { return playerAgeText(findPlayer(ID), refDate); }
+std::string gfGetPlayerAge(int32_t ID, const std::string& refDate) {
+    const typPlayerInfo* p = findPlayer(ID);
+    return p ? gfCalAge(p->Birthday, refDate, 0) : std::string();
+}
 
 std::string playerGenderText(const typPlayerInfo* player, int16_t latin) {
     if (!player) return "";
@@ -57,8 +60,8 @@ std::string playerBirthdayText(const typPlayerInfo* player) {
     return date ? text::FormatDate(*date, "yyyy/mm/dd") : std::string();
 }
 
-std::string playerAgeText(const typPlayerInfo* player, const std::string& refDate) {
-    return player ? gfCalAge(player->Birthday, refDate, 0) : std::string();
+std::string playerAgeText(const typPlayerInfo* player, const std::optional<text::Date>& refDate) {
+    return player ? wholeAgeText(player->Birthday, refDate) : std::string();
 }
 
 PlayerIndex::PlayerIndex() {
@@ -96,11 +99,13 @@ std::string gfGetPlayerLocation(int32_t ID) {
 }
 
 // Counted by sorting: a game has a few thousand rows, and the counts are
-// taken each time a list is shown.
+// taken each time a list is shown. A player's rows follow each other, so a
+// value equal to the one before is left out at once.
 int16_t gfCountEntry() {
     std::vector<int32_t> ids;
     ids.reserve(gtypScores.size());
-    for (const typScoreData& row : gtypScores) ids.push_back(row.IDNo);
+    for (const typScoreData& row : gtypScores)
+        if (ids.empty() || ids.back() != row.IDNo) ids.push_back(row.IDNo);
     std::sort(ids.begin(), ids.end());
     return text::CInt(static_cast<double>(std::unique(ids.begin(), ids.end()) - ids.begin()));
 }
@@ -110,7 +115,7 @@ int16_t gfCountTeam() {
     teams.reserve(gtypScores.size());
     for (const typScoreData& row : gtypScores) {
         const std::string_view team = text::TrimmedView(row.TeamID);
-        if (!team.empty()) teams.push_back(team);
+        if (!team.empty() && (teams.empty() || teams.back() != team)) teams.push_back(team);
     }
     std::sort(teams.begin(), teams.end());
     return text::CInt(static_cast<double>(std::unique(teams.begin(), teams.end()) - teams.begin()));

@@ -1,10 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/gameRecords.h"
+#include "platform/text/Dates.h"
 
 namespace forms {
 class ListBox;
@@ -26,7 +28,7 @@ const typPlayerInfo* findPlayer(int32_t ID);
 // has the ID), for lists that show several of them per player.
 std::string playerGenderText(const typPlayerInfo* player, int16_t latin);
 std::string playerBirthdayText(const typPlayerInfo* player);
-std::string playerAgeText(const typPlayerInfo* player, const std::string& refDate);
+std::string playerAgeText(const typPlayerInfo* player, const std::optional<text::Date>& refDate);
 
 // Finds players by ID through an index made once, for a list that looks up
 // every entrant of a game: it finds what the look-ups above find (the first

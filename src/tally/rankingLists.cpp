@@ -28,6 +28,7 @@ ListTable rankingList(const typGameInfo& game, const VbArray<typRankRow>& rows, 
     const std::optional<forms::Color> band =
         bandVariant != 0 ? std::optional<forms::Color>(kRankingBand) : std::nullopt;
     const PlayerIndex players;
+    const auto gameDate = text::parseDate(game.Date);
     table.rows.reserve(rows.size());
     for (size_t k = 0; k < rows.size(); ++k) {
         const typRankRow& r = rows[k];
@@ -35,7 +36,7 @@ ListTable rankingList(const typGameInfo& game, const VbArray<typRankRow>& rows, 
         const bool played = r.Strokes != 0;
         ListRow& row = newResultRow(table, k, text::Str(r.Rank));
         const typPlayerInfo* player = players.find(r.IDNo);
-        addPlayerCells(row, game, player, shade);
+        addPlayerCells(row, gameDate, player, shade);
         for (int c = 0; c < game.Round; ++c)
             row.cells.push_back(resultCell(numberOrDash(r.RoundScore(c)), AlignCentre, kListGrey));
         row.cells.push_back(resultCell(numberOrDash(r.Strokes), AlignCentre, shade));
@@ -60,6 +61,7 @@ ListTable bestCourseList(const typGameInfo& game, const VbArray<typBestCourseRow
     table.columns.push_back({"生年月日", 1300});
 
     const PlayerIndex players;
+    const auto gameDate = text::parseDate(game.Date);
     table.rows.reserve(rows.size());
     for (size_t k = 0; k < rows.size(); ++k) {
         const typBestCourseRow& r = rows[k];
@@ -67,7 +69,7 @@ ListTable bestCourseList(const typGameInfo& game, const VbArray<typBestCourseRow
         const bool played = r.Strokes != 0;
         ListRow& row = newResultRow(table, k, text::Str(r.Rank));
         const typPlayerInfo* player = players.find(r.IDNo);
-        addPlayerCells(row, game, player, shade);
+        addPlayerCells(row, gameDate, player, shade);
         row.cells.push_back(resultCell(played ? game.RoundName(r.RoundNo - 1) : "-", AlignCentre, kListGrey));
         for (int h = 0; h < game.Hole; ++h) row.cells.push_back(resultCell(holeCellText(r.Holes(h)), AlignCentre, shade));
         row.cells.push_back(resultCell(numberOrDash(r.Strokes), AlignCentre, kListGrey));

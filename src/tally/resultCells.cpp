@@ -31,9 +31,9 @@ ListRow& newResultRow(ListTable& table, size_t k, std::string first) {
     return row;
 }
 
-void addPlayerCells(ListRow& row, const typGameInfo& game, const typPlayerInfo* player,
+void addPlayerCells(ListRow& row, const std::optional<text::Date>& gameDate, const typPlayerInfo* player,
                     std::optional<forms::Color> band) {
     row.cells.push_back(resultCell(player ? player->Name : std::string(), AlignLeft, band));
-    row.cells.push_back(resultCell(playerAgeText(player, game.Date), AlignCentre, band));
+    row.cells.push_back(resultCell(playerAgeText(player, gameDate), AlignCentre, band));
     row.cells.push_back(resultCell(playerGenderText(player, 0), AlignCentre, band));
 }

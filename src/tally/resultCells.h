@@ -6,6 +6,7 @@
 
 #include "core/gameRecords.h"
 #include "core/resultTexts.h"
+#include "platform/text/Dates.h"
 #include "tally/listTable.h"
 
 // Cells the result lists share.
@@ -28,7 +29,8 @@ std::string handicapShareText(const typGameInfo& game, int32_t handicap, int32_t
 // or number on button face.
 ListRow& newResultRow(ListTable& table, size_t k, std::string first);
 
-// Name (left), age at the game's date and gender mark, with the band; the
-// player's record comes from a PlayerIndex (nullptr: not registered).
-void addPlayerCells(ListRow& row, const typGameInfo& game, const typPlayerInfo* player,
+// Name (left), age at the game's date (read once per list) and gender mark,
+// with the band; the player's record comes from a PlayerIndex (nullptr: not
+// registered).
+void addPlayerCells(ListRow& row, const std::optional<text::Date>& gameDate, const typPlayerInfo* player,
                     std::optional<forms::Color> band);

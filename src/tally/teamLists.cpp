@@ -37,6 +37,7 @@ ListTable teamList(const typGameInfo& game, const VbArray<typRankRow>& members) 
     const std::string* previous = nullptr; // the identifier of the row before
     bool banded = true;                    // flips on the first team: that one stays plain
     const PlayerIndex players;
+    const auto gameDate = text::parseDate(game.Date);
     table.rows.reserve(members.size());
     for (size_t i = 0; i < members.size(); ++i) {
         const typRankRow& r = members[i];
@@ -54,7 +55,7 @@ ListTable teamList(const typGameInfo& game, const VbArray<typRankRow>& members) 
         ListRow& row = newResultRow(table, i, newTeam ? text::Str(teamNo) : "");
         row.cells.push_back(resultCell(newTeam ? r.TeamID : "", AlignCentre, shade));
         row.cells.push_back(resultCell("M" + text::Str(memberNo), AlignCentre, kListGrey));
-        addPlayerCells(row, game, players.find(r.IDNo), shade);
+        addPlayerCells(row, gameDate, players.find(r.IDNo), shade);
         row.cells.push_back(resultCell(gfGetPlayerBelongName(r.IDNo), AlignLeft, shade));
         row.cells.push_back(resultCell(roundsText(r.RoundsDone), AlignCentre, kListGrey));
         row.cells.push_back(resultCell(numberOrDash(r.Strokes), AlignCentre, shade));
