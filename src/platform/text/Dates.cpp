@@ -150,7 +150,6 @@ std::string FormatDate(const Date& d, std::string_view format) {
     if (!era && format.find_first_of("ge") != std::string_view::npos) return FormatDate(d, "yyyy/mm/dd");
     const int eraYear = era ? d.Year - era->start.Year + 1 : 0;
     std::string out;
-    out.reserve(format.size() + 8);
     for (std::size_t i = 0; i < format.size();) {
         const char c = format[i];
         std::size_t n = 1;
