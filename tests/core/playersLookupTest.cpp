@@ -86,6 +86,24 @@ TEST_F(PlayerLookupTest, AffiliationAndPlace) {
     EXPECT_EQ(gfGetPlayerLocation(8), "Otaru");
 }
 
+// The index a list makes once finds what the look-ups find, the first of two
+// players with one ID included, and gives the same texts.
+TEST_F(PlayerLookupTest, AnIndexFindsWhatTheLookUpsFind) {
+    const PlayerIndex index;
+    const auto gameDate = text::parseDate("2010/06/14");
+    for (int32_t id : {3, 8, 9, 12, 99, 0}) {
+        const typPlayerInfo* p = index.find(id);
+        EXPECT_EQ(p, findPlayer(id)) << id;
+        EXPECT_EQ(p ? p->Name : "", gfGetPlayerName(id)) << id;
+        EXPECT_EQ(playerGenderText(p, 0), gfGetPlayerGender(id, 0)) << id;
+        EXPECT_EQ(playerBirthdayText(p), gfGetPlayerBirthday(id)) << id;
+        EXPECT_EQ(playerAgeText(p, gameDate), gfGetPlayerAge(id, "2010/06/14")) << id;
+    }
+    EXPECT_EQ(index.find(3)->Name, "山田太郎");
+    EXPECT_EQ(playerAgeText(index.find(3), gameDate), "59");
+    EXPECT_EQ(playerAgeText(index.find(3), std::nullopt), "-");
+}
+
 TEST_F(PlayerLookupTest, CountsEntrantsAndTeams) {
     EXPECT_EQ(gfCountEntry(), 0);
     EXPECT_EQ(gfCountTeam(), 0);
