@@ -18,15 +18,14 @@ int wholeYears(const text::Date& born, const text::Date& at) {
 
 } // namespace
 
-std::string wholeAgeText(const std::string& birth, const std::optional<text::Date>& at) {
-    const auto born = text::parseDate(birth);
+std::string wholeAgeText(const std::optional<text::Date>& born, const std::optional<text::Date>& at) {
     return born && at ? text::Str(wholeYears(*born, *at)) : "-";
 }
 
 std::string gfCalAge(const std::string& birth, const std::string& reference, int16_t fraction) {
-    const auto at = text::parseDate(reference);
-    if (fraction == 0) return wholeAgeText(birth, at);
     const auto born = text::parseDate(birth);
+    const auto at = text::parseDate(reference);
+    if (fraction == 0) return wholeAgeText(born, at);
     if (!born || !at) return "-";
     const int years = wholeYears(*born, *at);
 

@@ -55,13 +55,12 @@ std::string playerGenderText(const typPlayerInfo* player, int16_t latin) {
 }
 
 std::string playerBirthdayText(const typPlayerInfo* player) {
-    if (!player) return "";
-    const auto date = text::parseDate(player->Birthday);
+    const auto date = playerBirthDate(player);
     return date ? text::FormatDate(*date, "yyyy/mm/dd") : std::string();
 }
 
-std::string playerAgeText(const typPlayerInfo* player, const std::optional<text::Date>& refDate) {
-    return player ? wholeAgeText(player->Birthday, refDate) : std::string();
+std::optional<text::Date> playerBirthDate(const typPlayerInfo* player) {
+    return player ? text::parseDate(player->Birthday) : std::nullopt;
 }
 
 PlayerIndex::PlayerIndex() {

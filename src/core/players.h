@@ -28,7 +28,8 @@ const typPlayerInfo* findPlayer(int32_t ID);
 // has the ID), for lists that show several of them per player.
 std::string playerGenderText(const typPlayerInfo* player, int16_t latin);
 std::string playerBirthdayText(const typPlayerInfo* player);
-std::string playerAgeText(const typPlayerInfo* player, const std::optional<text::Date>& refDate);
+// The player's date of birth; none without a player or a valid date.
+std::optional<text::Date> playerBirthDate(const typPlayerInfo* player);
 
 // Finds players by ID through an index made once, for a list that looks up
 // every entrant of a game: it finds what the look-ups above find (the first

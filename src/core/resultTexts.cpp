@@ -27,10 +27,11 @@ std::string courseAverageText(long long total, long long rounds, const char* mas
     return rounds < 1 ? "-" : text::FormatRatio(total, rounds * 10, mask);
 }
 
-std::string birthdayText(const typGameInfo& game, int32_t id) { return birthdayText(game, findPlayer(id)); }
+std::string birthdayText(const typGameInfo& game, int32_t id) {
+    return birthdayText(game, playerBirthDate(findPlayer(id)));
+}
 
-std::string birthdayText(const typGameInfo& game, const typPlayerInfo* player) {
+std::string birthdayText(const typGameInfo& game, const std::optional<text::Date>& birthday) {
     if (game.JudgeBirthday != 1) return "-";
-    const auto date = player ? text::parseDate(player->Birthday) : std::nullopt;
-    return date ? text::FormatDate(*date, "gee/mm/dd") : std::string();
+    return birthday ? text::FormatDate(*birthday, "gee/mm/dd") : std::string();
 }

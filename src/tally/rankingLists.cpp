@@ -35,16 +35,15 @@ ListTable rankingList(const typGameInfo& game, const VbArray<typRankRow>& rows, 
         const std::optional<forms::Color> shade = rowBand(k, band);
         const bool played = r.Strokes != 0;
         ListRow& row = newResultRow(table, k, text::Str(r.Rank));
-        const typPlayerInfo* player = players.find(r.IDNo);
+        const ListedPlayer player(players, r.IDNo);
         addPlayerCells(row, gameDate, player, shade);
         for (int c = 0; c < game.Round; ++c)
-            row.cells.push_back(resultCell(numberOrDash(r.RoundScore(c)), AlignCentre, kListGrey));
-        row.cells.push_back(resultCell(numberOrDash(r.Strokes), AlignCentre, shade));
+            addResultCell(row, numberOrDash(r.RoundScore(c)), AlignCentre, kListGrey);
+        addResultCell(row, numberOrDash(r.Strokes), AlignCentre, shade);
         if (hc)
-            row.cells.push_back(
-                resultCell(played ? handicapShareText(game, r.Handicap, r.RoundsDone) : "-", AlignCentre, shade));
-        row.cells.push_back(resultCell(played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, true));
-        row.cells.push_back(resultCell(birthdayText(game, player), AlignCentre, shade));
+            addResultCell(row, played ? handicapShareText(game, r.Handicap, r.RoundsDone) : "-", AlignCentre, shade);
+        addResultCell(row, played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, true);
+        addResultCell(row, birthdayText(game, player.born), AlignCentre, shade);
     }
     return table;
 }
@@ -68,14 +67,14 @@ ListTable bestCourseList(const typGameInfo& game, const VbArray<typBestCourseRow
         const std::optional<forms::Color> shade = rowBand(k, kBestCourseBand);
         const bool played = r.Strokes != 0;
         ListRow& row = newResultRow(table, k, text::Str(r.Rank));
-        const typPlayerInfo* player = players.find(r.IDNo);
+        const ListedPlayer player(players, r.IDNo);
         addPlayerCells(row, gameDate, player, shade);
-        row.cells.push_back(resultCell(played ? game.RoundName(r.RoundNo - 1) : "-", AlignCentre, kListGrey));
-        for (int h = 0; h < game.Hole; ++h) row.cells.push_back(resultCell(holeCellText(r.Holes(h)), AlignCentre, shade));
-        row.cells.push_back(resultCell(numberOrDash(r.Strokes), AlignCentre, kListGrey));
-        if (hc) row.cells.push_back(resultCell(played ? gfFormatTenths(r.Handicap) : "-", AlignCentre, shade));
-        row.cells.push_back(resultCell(played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, true));
-        row.cells.push_back(resultCell(birthdayText(game, player), AlignCentre, shade));
+        addResultCell(row, played ? game.RoundName(r.RoundNo - 1) : "-", AlignCentre, kListGrey);
+        for (int h = 0; h < game.Hole; ++h) addResultCell(row, holeCellText(r.Holes(h)), AlignCentre, shade);
+        addResultCell(row, numberOrDash(r.Strokes), AlignCentre, kListGrey);
+        if (hc) addResultCell(row, played ? gfFormatTenths(r.Handicap) : "-", AlignCentre, shade);
+        addResultCell(row, played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, true);
+        addResultCell(row, birthdayText(game, player.born), AlignCentre, shade);
     }
     return table;
 }

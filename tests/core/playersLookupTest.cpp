@@ -3,6 +3,7 @@
 
 #include "core/globals.h"
 #include "core/gameRecords.h"
+#include "core/helpers.h"
 #include "core/players.h"
 
 namespace {
@@ -97,11 +98,13 @@ TEST_F(PlayerLookupTest, AnIndexFindsWhatTheLookUpsFind) {
         EXPECT_EQ(p ? p->Name : "", gfGetPlayerName(id)) << id;
         EXPECT_EQ(playerGenderText(p, 0), gfGetPlayerGender(id, 0)) << id;
         EXPECT_EQ(playerBirthdayText(p), gfGetPlayerBirthday(id)) << id;
-        EXPECT_EQ(playerAgeText(p, gameDate), gfGetPlayerAge(id, "2010/06/14")) << id;
+        if (p) {
+            EXPECT_EQ(wholeAgeText(playerBirthDate(p), gameDate), gfGetPlayerAge(id, "2010/06/14")) << id;
+        }
     }
     EXPECT_EQ(index.find(3)->Name, "山田太郎");
-    EXPECT_EQ(playerAgeText(index.find(3), gameDate), "59");
-    EXPECT_EQ(playerAgeText(index.find(3), std::nullopt), "-");
+    EXPECT_EQ(wholeAgeText(playerBirthDate(index.find(3)), gameDate), "59");
+    EXPECT_EQ(wholeAgeText(playerBirthDate(index.find(3)), std::nullopt), "-");
 }
 
 TEST_F(PlayerLookupTest, CountsEntrantsAndTeams) {
