@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/helpers.h"
@@ -97,9 +98,9 @@ std::string gfGetPlayerLocation(int32_t ID) {
     return p ? text::Left(p->Location, 5) : std::string();
 }
 
-// Counted by sorting: a game has a few thousand rows, and the counts are
-// taken each time a list is shown. A player's rows follow each other, so a
-// value equal to the one before is left out at once.
+// A game has a few thousand rows, and the counts are taken each time a list
+// is shown. A player's rows follow each other, so a value equal to the one
+// before is left out at once.
 int16_t gfCountEntry() {
     std::vector<int32_t> ids;
     ids.reserve(gtypScores.size());
@@ -110,12 +111,12 @@ int16_t gfCountEntry() {
 }
 
 int16_t gfCountTeam() {
-    std::vector<std::string_view> teams;
-    teams.reserve(gtypScores.size());
+    std::unordered_set<std::string_view> teams;
+    std::string_view previous;
     for (const typScoreData& row : gtypScores) {
         const std::string_view team = text::TrimmedView(row.TeamID);
-        if (!team.empty() && (teams.empty() || teams.back() != team)) teams.push_back(team);
+        if (!team.empty() && team != previous) teams.insert(team);
+        previous = team;
     }
-    std::sort(teams.begin(), teams.end());
-    return text::CInt(static_cast<double>(std::unique(teams.begin(), teams.end()) - teams.begin()));
+    return text::CInt(static_cast<double>(teams.size()));
 }

@@ -80,7 +80,8 @@ uctMGRow::uctMGRow(Container& parent, std::string name, int index)
 
 template <class T>
 void uctMGRow::store(T& field, const T& value) {
-    if (field != value) mblnChanged = true;
+    if (field == value) return;
+    mblnChanged = true;
     field = value;
 }
 
