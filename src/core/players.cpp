@@ -67,8 +67,9 @@ std::optional<text::Date> playerBirthDate(const typPlayerInfo* player) {
 PlayerIndex::PlayerIndex() {
     byID_.reserve(gtypPlayers.size());
     for (std::size_t i = 0; i < gtypPlayers.size(); ++i) byID_.emplace_back(gtypPlayers[i].ID, i);
-    // Sorted by ID and then by index, so the first of equal IDs is the first player.
-    std::sort(byID_.begin(), byID_.end());
+    // Sorted by ID and then by index, so the first of equal IDs is the first
+    // player. A registry is usually in ID order already.
+    if (!std::is_sorted(byID_.begin(), byID_.end())) std::sort(byID_.begin(), byID_.end());
 }
 
 const typPlayerInfo* PlayerIndex::find(int32_t ID) const {
