@@ -65,14 +65,30 @@ std::optional<text::Date> playerBirthDate(const typPlayerInfo* player) {
 }
 
 PlayerIndex::PlayerIndex() {
-    byID_.reserve(gtypPlayers.size());
-    for (std::size_t i = 0; i < gtypPlayers.size(); ++i) byID_.emplace_back(gtypPlayers[i].ID, i);
-    // Sorted by ID and then by index, so the first of equal IDs is the first
-    // player. A registry is usually in ID order already.
-    if (!std::is_sorted(byID_.begin(), byID_.end())) std::sort(byID_.begin(), byID_.end());
+    const std::size_t count = gtypPlayers.size();
+    int32_t lowest = 0, highest = 0;
+    for (const typPlayerInfo& p : gtypPlayers) {
+        lowest = std::min(lowest, p.ID);
+        highest = std::max(highest, p.ID);
+    }
+    byTable_ = lowest >= 0 && static_cast<std::size_t>(highest) <= 4 * count + 1024;
+    if (byTable_) {
+        table_.assign(static_cast<std::size_t>(highest) + 1, -1);
+        for (std::size_t i = count; i-- > 0;) table_[static_cast<std::size_t>(gtypPlayers[i].ID)] = static_cast<int32_t>(i);
+        return;
+    }
+    byID_.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) byID_.emplace_back(gtypPlayers[i].ID, i);
+    // Sorted by ID and then by index, so the first of equal IDs is the first player.
+    std::sort(byID_.begin(), byID_.end());
 }
 
 const typPlayerInfo* PlayerIndex::find(int32_t ID) const {
+    if (byTable_) {
+        if (ID < 0 || static_cast<std::size_t>(ID) >= table_.size() || table_[static_cast<std::size_t>(ID)] < 0)
+            return nullptr;
+        return &gtypPlayers[static_cast<std::size_t>(table_[static_cast<std::size_t>(ID)])];
+    }
     const auto it = std::lower_bound(byID_.begin(), byID_.end(), std::pair<int32_t, std::size_t>(ID, 0));
     return it != byID_.end() && it->first == ID ? &gtypPlayers[it->second] : nullptr;
 }

@@ -40,7 +40,12 @@ public:
     const typPlayerInfo* find(int32_t ID) const;
 
 private:
-    std::vector<std::pair<int32_t, std::size_t>> byID_; // (ID, index of its first player), by ID
+    // Registered IDs are small whole numbers, so usually a table by ID holds
+    // the index of each ID's first player (-1: none); otherwise the pairs
+    // (ID, index of its first player) are kept sorted by ID.
+    bool byTable_ = false;
+    std::vector<int32_t> table_;
+    std::vector<std::pair<int32_t, std::size_t>> byID_;
 };
 
 // The index in gtypPlayers, -1 when missing.
