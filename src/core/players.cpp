@@ -123,7 +123,7 @@ int16_t gfCountEntry() {
     ids.reserve(gtypScores.size());
     for (const typScoreData& row : gtypScores)
         if (ids.empty() || ids.back() != row.IDNo) ids.push_back(row.IDNo);
-    std::sort(ids.begin(), ids.end());
+    if (!std::is_sorted(ids.begin(), ids.end())) std::sort(ids.begin(), ids.end());
     return text::CInt(static_cast<double>(std::unique(ids.begin(), ids.end()) - ids.begin()));
 }
 
