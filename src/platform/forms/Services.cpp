@@ -79,7 +79,7 @@ void walkLines(std::string_view text, double em, EachLine&& eachLine) {
 double FixedPitchMetrics::textWidth(const Font& font, std::string_view text) {
     double widest = 0;
     walkLines(text, font.Size * 20, [&widest](double w) { widest = std::max(widest, w); });
-    return widest;
+    return widest * font.Stretch / 100;
 }
 
 double FixedPitchMetrics::textHeight(const Font& font, std::string_view text) {
