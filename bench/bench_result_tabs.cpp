@@ -5,7 +5,8 @@
 // category, so every player is listed; with a category of one gender and an
 // age band (Arg 1) about a quarter are. The parts of the rebuild, each
 // against the same floor: working out the list's cells alone, and with
-// filling the grid and its one repaint.
+// filling the grid and its one repaint. A variant changes every row between
+// switches, so that every row on screen is painted again.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -95,6 +96,22 @@ void BM_RankingTab(benchmark::State& state) {
     state.counters["rows"] = listed;
 }
 BENCHMARK(BM_RankingTab)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The same with every listed row changed since the last time (each player's
+// name alternates between two spellings, untimed): every row on screen is
+// painted again, where above the rows that look the same are kept.
+void BM_RankingTabChangedRows(benchmark::State& state) {
+    OpenTally open(false);
+    forms::sim::selectTab(open.tally.tabBody, 3);
+    bool second = false;
+    auto rename = [&second] {
+        second = !second;
+        for (typPlayerInfo& p : gtypPlayers) p.Name = (second ? "選手" : "選手.") + std::to_string(p.ID);
+    };
+    benchsupport::timeAgainst(state, "vs_ranking", rename, rankPlayers,
+                              [&open] { forms::sim::selectTab(open.tally.tabBody, 3); });
+}
+BENCHMARK(BM_RankingTabChangedRows)->Unit(benchmark::kMillisecond);
 
 // Arg 0: the cells alone; Arg 1: the cells put into the grid and repainted.
 void BM_RankingListParts(benchmark::State& state) {

@@ -1,12 +1,18 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/text/Dates.h"
+
 // Age at a reference date: whole years ("0") or with a fraction ("0.000");
 // "-" when either text is not a date.
 std::string gfCalAge(const std::string& birth, const std::string& reference, int16_t fraction);
+// The whole years between dates read already ("-" when either is none): a
+// list reads the game's date once for all its rows.
+std::string wholeAgeText(const std::optional<text::Date>& born, const std::optional<text::Date>& at);
 
 // Ascending quicksort of idx[first..last] by the keys they point to, compared
 // code unit by code unit. Not stable: every ranking's tie order is the order

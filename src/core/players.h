@@ -1,8 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/gameRecords.h"
+#include "platform/text/Dates.h"
 
 namespace forms {
 class ListBox;
@@ -17,6 +21,33 @@ std::string gfGetPlayerGender(int32_t ID, int16_t latin);
 std::string gfGetPlayerBirthday(int32_t ID);
 // Whole years at refDate, or "-" when either is not a date.
 std::string gfGetPlayerAge(int32_t ID, const std::string& refDate);
+// The first player in gtypPlayers with the ID; nullptr when none has it.
+const typPlayerInfo* findPlayer(int32_t ID);
+
+// The same texts from a player's record found already (nullptr: no player
+// has the ID), for lists that show several of them per player.
+std::string playerGenderText(const typPlayerInfo* player, int16_t latin);
+std::string playerBirthdayText(const typPlayerInfo* player);
+// The player's date of birth; none without a player or a valid date.
+std::optional<text::Date> playerBirthDate(const typPlayerInfo* player);
+
+// Finds players by ID through an index made once, for a list that looks up
+// every entrant of a game: it finds what the look-ups above find (the first
+// player with the ID) while gtypPlayers stays as it was when it was made.
+class PlayerIndex {
+public:
+    PlayerIndex();
+    const typPlayerInfo* find(int32_t ID) const;
+
+private:
+    // Registered IDs are small whole numbers, so usually a table by ID holds
+    // the index of each ID's first player (-1: none); otherwise the pairs
+    // (ID, index of its first player) are kept sorted by ID.
+    bool byTable_ = false;
+    std::vector<int32_t> table_;
+    std::vector<std::pair<int32_t, std::size_t>> byID_;
+};
+
 // The index in gtypPlayers, -1 when missing.
 int16_t gfGetPlayerIndex(int32_t ID);
 // The player's affiliation's name; "" without one.

@@ -28,6 +28,10 @@ std::string courseAverageText(long long total, long long rounds, const char* mas
 }
 
 std::string birthdayText(const typGameInfo& game, int32_t id) {
+    return birthdayText(game, playerBirthDate(findPlayer(id)));
+}
+
+std::string birthdayText(const typGameInfo& game, const std::optional<text::Date>& birthday) {
     if (game.JudgeBirthday != 1) return "-";
-    return text::FormatDateText(gfGetPlayerBirthday(id), "gee/mm/dd");
+    return birthday ? text::FormatDate(*birthday, "gee/mm/dd") : std::string();
 }

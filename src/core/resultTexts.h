@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/gameRecords.h"
+#include "platform/text/Dates.h"
 
 // Cell texts that the tally's lists and the printed reports show the same
 // way.
@@ -29,3 +31,5 @@ std::string courseAverageText(long long total, long long rounds, const char* mas
 // The player's date of birth under the game's birthday rule as "S25/03/12"
 // ("" when the registry has none); "-" on every row without the rule.
 std::string birthdayText(const typGameInfo& game, int32_t id);
+// The same for a date of birth read already (playerBirthDate).
+std::string birthdayText(const typGameInfo& game, const std::optional<text::Date>& birthday);

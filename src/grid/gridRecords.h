@@ -11,16 +11,17 @@
 constexpr int16_t MGCellTypeLabel = 0;    // one label with the cell's text
 constexpr int16_t MGCellTypeCheckBox = 5; // the row's check box
 
-// One cell.
+// One cell. The fields are laid out widest first, so that a list of
+// thousands of cells keeps to 64 bytes a cell.
 struct typCellData {
     std::string Text;
-    int16_t Type = MGCellTypeLabel;
-    int32_t Alignment = 0; // 3 × vertical (0 middle, 1 top, 2 bottom) + horizontal (0 left, 1 right, 2 centre)
+    double FontSize = 11.25; // points
     forms::Color BackColor = forms::vbWhite;
     forms::Color ForeColor = forms::vbBlack;
-    int32_t Value = 0; // check state: 0 not ticked, else ticked (the grid stores 2)
+    int32_t Alignment = 0; // 3 × vertical (0 middle, 1 top, 2 bottom) + horizontal (0 left, 1 right, 2 centre)
+    int32_t Value = 0;     // check state: 0 not ticked, else ticked (the grid stores 2)
+    int16_t Type = MGCellTypeLabel;
     bool Enabled = true;
-    double FontSize = 11.25; // points
     bool FontBold = false;
 };
 

@@ -80,7 +80,8 @@ uctMGRow::uctMGRow(Container& parent, std::string name, int index)
 
 template <class T>
 void uctMGRow::store(T& field, const T& value) {
-    if (field != value) mblnChanged = true;
+    if (field == value) return;
+    mblnChanged = true;
     field = value;
 }
 
@@ -122,6 +123,15 @@ void uctMGRow::gsClear() {
     chkObj.setBackColor(vbWhite);
     mintSettingCheck = 0;
     checkBoxCol_ = -1;
+    rendersSinceClear_ = 0;
+}
+
+bool uctMGRow::takeAsRendered() {
+    if (!rendersAsNew()) return false;
+    mlngMouseX = 0;
+    mblnResizing = false;
+    mintSettingCheck = 0;
+    return true;
 }
 
 void uctMGRow::gsCreateRows(int32_t lngCols) {
@@ -204,6 +214,7 @@ void uctMGRow::gsSetLeftIndexOfCols(int32_t lngCol) {
     if (lngCol == mlngLeftIndexOfCols) return;
     mlngLeftIndexOfCols = lngCol;
     if (mintKind != MGRowKindHeaderResizable) return;
+    if (rendersSinceClear_ > 0) rendersSinceClear_ = 2;
     for (int32_t j = 0; j < mlngCols; ++j) {
         Label& bar = lblBarOfColMoveL(j);
         const bool shown = j > lngCol;

@@ -63,10 +63,19 @@ public:
     void gsSetForeColor(int32_t lngCol, forms::Color varColor);
     // Renders the row when something shown changed since the last render.
     void gsUpdate();
+    // True when the view shows exactly what clearing it and rendering its
+    // values anew would: it was rendered once since it was cleared, and
+    // nothing but that render changed what it shows.
+    bool rendersAsNew() const { return rendersSinceClear_ == 1 && !mblnChanged; }
+    // For the grid taking the view again after emptying its pool: when it
+    // renders as new, resets its mouse state as Clearing does and returns
+    // true (the caller may keep it as it is); otherwise changes nothing.
+    bool takeAsRendered();
 
     // State the grid and the tests read.
     int32_t RowOfCellData() const { return mlngRowOfCellData; }
     int16_t Kind() const { return mintKind; }
+    int32_t LeftIndexOfCols() const { return mlngLeftIndexOfCols; }
     int32_t Cols() const { return mlngCols; }
     bool Dirty() const { return mblnChanged; }
     const typRowCell& Cell(int32_t col) const { return mtypRowCells.at(static_cast<size_t>(col)); }
@@ -123,4 +132,7 @@ private:
     bool mblnResizing = false;
     int16_t mintSettingCheck = 0;
     int32_t checkBoxCol_ = -1; // the column whose cell owns the check box
+    // Renders since the last Clearing; 2 also once anything else changed
+    // what the controls show (a tick by the user, another left column).
+    int32_t rendersSinceClear_ = 0;
 };

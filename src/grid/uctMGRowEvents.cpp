@@ -37,6 +37,7 @@ void uctMGRow::UserControl_DblClick() { raise(CellDblClick, pfGetColIndexOfX(mln
 // then the click on that cell. The renderer's own changes report nothing.
 void uctMGRow::chkObj_Click() {
     if (mintSettingCheck != 0) return;
+    if (rendersSinceClear_ > 0) rendersSinceClear_ = 2;
     const int32_t value = chkObj.Value() == vbUnchecked ? 0 : 2;
     const int32_t col = checkBoxCol_, row = mlngRowOfCellData;
     raise(CellCheckBoxClick, col, row, value);

@@ -101,6 +101,7 @@ void uctMGRow::gsUpdate() {
         x = pfSnapToPixelX(x + W);
     }
     mblnChanged = false;
+    if (rendersSinceClear_ < 2) ++rendersSinceClear_;
 }
 
 // Places a cell's control by the alignment code inside the cell at x with

@@ -18,11 +18,6 @@ namespace {
 constexpr double ScrollBarThickness = 315;
 constexpr Color MovingBarColor = 0xE0E0E0;
 
-template <class T>
-void release(std::vector<T>& v) {
-    std::vector<T>().swap(v);
-}
-
 } // namespace
 
 uctMyGrid::uctMyGrid(Container& parent, std::string name, int index)
@@ -97,14 +92,22 @@ int32_t uctMyGrid::snapped(const MGValue& v, double twipsPerPixel) const {
 
 void uctMyGrid::gsClear() {
     gridTrapped("gsClear", [&] {
-        // Unloading the window removes the views already: only those left go.
-        while (mlngLastIndexOf_MGRows > 0) {
-            if (uctMGRow.exists(mlngLastIndexOf_MGRows)) uctMGRow.Unload(mlngLastIndexOf_MGRows);
-            --mlngLastIndexOf_MGRows;
+        // The pool is emptied, but its row views stay loaded and hidden as
+        // spares that the next fill takes again in the same order (see
+        // pfGetIndexOfMGRows): unloading and creating a screenful of views
+        // cost more than the rest of a list's rebuild. Unloading the window
+        // removes them already: only those left are hidden.
+        for (int32_t i = 1; i <= mlngLastIndexOf_MGRows; ++i) {
+            if (!uctMGRow.exists(i)) continue;
+            uctMGRow(i).setVisible(false);
+            uctMGRow(i).gsSetUsedNow(false);
         }
-        release(mtypCellData);
-        release(mtypColInfo);
-        release(mtypRowInfo);
+        mlngLastIndexOf_MGRows = 0;
+        // The tables keep their memory: a window refills its grid with a
+        // table of about the same size.
+        mtypCellData.clear();
+        mtypColInfo.clear();
+        mtypRowInfo.clear();
         cellCols_ = 0;
         mlngCols = mlngRows = 0;
         mlngFixedTopRow = 0;
@@ -157,7 +160,7 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
 void uctMyGrid::gsSetColInfo(int32_t lngCol, const std::string& strKind, const MGValue& varVal) {
     gridTrapped("gsSetColInfo", [&] {
         if (lngCol < 0 || lngCol >= mlngCols) return;
-        if (text::Trim(strKind) == "Width")
+        if (text::TrimmedView(strKind) == "Width")
             mtypColInfo[static_cast<size_t>(lngCol)].Width = snapped(varVal, Screen::TwipsPerPixelX);
     });
 }
@@ -215,7 +218,7 @@ void uctMyGrid::gsSetCellData(int32_t lngCol, int32_t lngRow, const std::string&
 }
 
 MGValue uctMyGrid::gfGetCellData(int32_t lngCol, int32_t lngRow, const std::string& strKind) {
-    const std::string kind = text::Trim(strKind);
+    const std::string_view kind = text::TrimmedView(strKind);
     MGValue result;
     if (kind == "Text") result = "";
     else if (kind == "Value") result = 0;

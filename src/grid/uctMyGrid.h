@@ -7,6 +7,7 @@
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/ScrollBar.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -41,6 +42,17 @@ public:
     int32_t gfGetTopIndexOfRowsY() const { return mlngTopIndexOfRowsY; }
     void gsSetTopIndexOfRowsY(int32_t lngTopIndexOfRowsY) { mlngTopIndexOfRowsY = lngTopIndexOfRowsY; }
     int32_t gfGetListSpaceHeight() const;
+
+    // Changes the cells of one row in place, in one call: edit(col, cell)
+    // for each column from fromCol to toCol - 1 that lies inside the table;
+    // a row outside the table changes nothing. For windows that fill a whole
+    // list at once; like the setters, it redraws nothing.
+    template <class Edit>
+    void editRowCells(int32_t row, int32_t fromCol, int32_t toCol, Edit&& edit) {
+        if (row < 0 || row >= mlngRows) return;
+        typCellData* cells = mtypCellData.data() + static_cast<size_t>(row) * static_cast<size_t>(cellCols_);
+        for (int32_t c = std::max(fromCol, 0); c < std::min(toCol, mlngCols); ++c) edit(c, cells[c]);
+    }
 
     // ---- events raised to the window ----
     std::function<void(int32_t lngCol, int32_t lngRow)> MGCellClick;
@@ -78,7 +90,12 @@ private:
     // Refresh and pool (uctMyGridView.cpp).
     void psUpdateView();
     void psSetMGRow(int32_t row, int32_t y, int16_t kind);
-    int32_t pfGetIndexOfMGRows();
+    // A spare that gsClear left in the pool's place is handed over uncleared
+    // when `asItWas` is given (and set): the caller clears it unless it can
+    // keep what it shows.
+    int32_t pfGetIndexOfMGRows(bool* asItWas = nullptr);
+    void takeCleared(::uctMGRow& view);
+    void pushRow(::uctMGRow& view, int32_t row, int16_t kind);
     void psReleaseMGRow(int32_t row);
     void psFitBody();
     void setScrollBars(double sumW, double shownH, int32_t left, int32_t top);

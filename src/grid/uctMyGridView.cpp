@@ -156,40 +156,67 @@ void uctMyGrid::setScrollBars(double sumW, double shownH, int32_t left, int32_t 
 void uctMyGrid::psSetMGRow(int32_t row, int32_t y, int16_t kind) {
     gridTrapped("psSetMGRow", [&] {
         typRowInfo& info = mtypRowInfo[static_cast<size_t>(row)];
+        bool asItWas = false;
         if (info.IndexOfMGRows == 0) {
-            const int32_t v = pfGetIndexOfMGRows();
+            const int32_t v = pfGetIndexOfMGRows(&asItWas);
             if (v == 0) return; // no view to be had: the row stays blank
             info.IndexOfMGRows = v;
         }
         ::uctMGRow& view = uctMGRow(info.IndexOfMGRows);
         const int32_t NC = mlngCols, left = mlngLeftIndexOfCols;
+        const double width = colsWidth(0, NC) + 3.0 * Screen::TwipsPerPixelX;
+        // A spare taken again keeps what it shows only when it would render
+        // the same anew: same size, same left column, and (checked once the
+        // values are pushed) the same values.
+        if (asItWas) {
+            asItWas = view.Width() == width && view.Height() == info.Height &&
+                      view.LeftIndexOfCols() == left && view.takeAsRendered();
+            if (!asItWas) takeCleared(view);
+        }
         view.gsSetRowOfCellData(row);
-        view.Move(-colsWidth(0, left), y, colsWidth(0, NC) + 3.0 * Screen::TwipsPerPixelX, info.Height);
-        view.gsSetKind(kind);
-        view.gsSetLeftIndexOfCols(left);
-        const bool selected = row >= mlngFixedTopRow && info.Selected;
-        const typCellData* cells = &mtypCellData[static_cast<size_t>(row) * static_cast<size_t>(cellCols_)];
-        for (int32_t i = 0; i < NC; ++i) {
-            const typCellData& cell = cells[i];
-            view.gsSetBackColor(i, selected ? mvarSelectBackColor : cell.BackColor);
-            view.gsSetForeColor(i, selected ? mvarSelectForeColor : cell.ForeColor);
-            view.gsSetColWidth(i, mtypColInfo[static_cast<size_t>(i)].Width);
-            view.gsSetType(i, cell.Type);
-            view.gsSetAlignment(i, cell.Alignment);
-            view.gsSetText(i, cell.Text);
-            view.gsSetTextFontSize(i, cell.FontSize);
-            view.gsSetTextFontBold(i, cell.FontBold);
-            if (cell.Type == MGCellTypeCheckBox) {
-                view.gsSetValue(i, cell.Value);
-                view.gsSetEnabled(i, cell.Enabled);
-            }
+        view.Move(-colsWidth(0, left), y, width, info.Height);
+        pushRow(view, row, kind);
+        if (asItWas && !view.rendersAsNew()) {
+            takeCleared(view);
+            view.gsSetRowOfCellData(row);
+            pushRow(view, row, kind);
         }
         view.gsUpdate();
         view.setVisible(info.Height != 0);
     });
 }
 
-int32_t uctMyGrid::pfGetIndexOfMGRows() {
+void uctMyGrid::takeCleared(::uctMGRow& view) {
+    view.gsClear();
+    view.gsSetUsedNow(true);
+}
+
+// Pushes the row's kind, left column and cells into its view; the view marks
+// itself dirty only where a value differs from what it shows.
+void uctMyGrid::pushRow(::uctMGRow& view, int32_t row, int16_t kind) {
+    const typRowInfo& info = mtypRowInfo[static_cast<size_t>(row)];
+    view.gsSetKind(kind);
+    view.gsSetLeftIndexOfCols(mlngLeftIndexOfCols);
+    const bool selected = row >= mlngFixedTopRow && info.Selected;
+    const typCellData* cells = &mtypCellData[static_cast<size_t>(row) * static_cast<size_t>(cellCols_)];
+    for (int32_t i = 0; i < mlngCols; ++i) {
+        const typCellData& cell = cells[i];
+        view.gsSetBackColor(i, selected ? mvarSelectBackColor : cell.BackColor);
+        view.gsSetForeColor(i, selected ? mvarSelectForeColor : cell.ForeColor);
+        view.gsSetColWidth(i, mtypColInfo[static_cast<size_t>(i)].Width);
+        view.gsSetType(i, cell.Type);
+        view.gsSetAlignment(i, cell.Alignment);
+        view.gsSetText(i, cell.Text);
+        view.gsSetTextFontSize(i, cell.FontSize);
+        view.gsSetTextFontBold(i, cell.FontBold);
+        if (cell.Type == MGCellTypeCheckBox) {
+            view.gsSetValue(i, cell.Value);
+            view.gsSetEnabled(i, cell.Enabled);
+        }
+    }
+}
+
+int32_t uctMyGrid::pfGetIndexOfMGRows(bool* asItWas) {
     int32_t index = 0;
     gridTrapped("pfGetIndexOfMGRows", [&] {
         int32_t found = 0;
@@ -201,14 +228,22 @@ int32_t uctMyGrid::pfGetIndexOfMGRows() {
             }
         }
         if (found == 0) {
+            // The pool grows by one view: a spare that gsClear left loaded
+            // when there is one (fitted to the grid's columns), else a new one.
             found = mlngLastIndexOf_MGRows + 1;
-            ::uctMGRow& view = uctMGRow.Load(found);
+            if (uctMGRow.exists(found)) {
+                ::uctMGRow& spare = uctMGRow(found);
+                if (spare.Cols() != mlngCols) spare.gsCreateRows(mlngCols);
+                else if (asItWas) *asItWas = true; // the caller decides whether it is cleared
+                else spare.gsClear();
+            } else {
+                uctMGRow.Load(found).gsCreateRows(mlngCols);
+                // The bars, the corner and the moving bar stay above the rows.
+                for (Control* c : {static_cast<Control*>(&vscMG), static_cast<Control*>(&hscMG),
+                                   static_cast<Control*>(&picScrBarCorner), static_cast<Control*>(&picMoveingBar)})
+                    c->ZOrder(0);
+            }
             mlngLastIndexOf_MGRows = found;
-            view.gsCreateRows(mlngCols);
-            // The bars, the corner and the moving bar stay above the rows.
-            for (Control* c : {static_cast<Control*>(&vscMG), static_cast<Control*>(&hscMG),
-                               static_cast<Control*>(&picScrBarCorner), static_cast<Control*>(&picMoveingBar)})
-                c->ZOrder(0);
         }
         ::uctMGRow& view = uctMGRow(found);
         view.setVisible(false);

@@ -7,53 +7,55 @@
 
 namespace {
 
-void writeListColours(uctMyGrid& grid, int32_t col, int32_t gridRow, const ListCell& cell) {
-    if (cell.back) grid.gsSetCellData(col, gridRow, "BackColor", *cell.back);
-    if (cell.fore) grid.gsSetCellData(col, gridRow, "ForeColor", *cell.fore);
-    if (cell.bold) grid.gsSetCellData(col, gridRow, "FontBold", true);
+// Puts a list cell into a grid cell; its text is copied, or moved when the
+// list is not used again.
+template <class Text>
+void putCell(typCellData& cell, Text&& text, const ListCell& from) {
+    cell.Text = std::forward<Text>(text);
+    cell.Alignment = from.alignment;
+    if (from.back) cell.BackColor = *from.back;
+    if (from.fore) cell.ForeColor = *from.fore;
+    if (from.bold) cell.FontBold = true;
+}
+
+int32_t endColumn(const ListRow& row, int32_t toCol) {
+    const auto count = static_cast<int32_t>(row.cells.size());
+    return toCol < 0 ? count : std::min(count, toCol);
 }
 
 } // namespace
 
-void showListTable(uctMyGrid& grid, const ListTable& table) {
+void showListTable(uctMyGrid& grid, ListTable table) {
     const auto cols = static_cast<int32_t>(table.columns.size());
     grid.gsClear();
     grid.gsSetFixedTopRow(true, false);
     grid.gsSetSelectRowColor(forms::vbHighlight, forms::vbHighlightText);
     grid.gsCreateColsRows(cols, static_cast<int32_t>(table.rows.size()) + 1);
-    for (int32_t c = 0; c < cols; ++c) {
-        const ListColumn& col = table.columns[static_cast<size_t>(c)];
-        grid.gsSetColInfo(c, "Width", col.width);
-        grid.gsSetText(c, 0, col.header);
-        grid.gsSetCellData(c, 0, "Alignment", static_cast<int32_t>(AlignCentre));
-        if (col.headerBold) grid.gsSetCellData(c, 0, "FontBold", true);
-    }
+    for (int32_t c = 0; c < cols; ++c) grid.gsSetColInfo(c, "Width", table.columns[static_cast<size_t>(c)].width);
+    grid.editRowCells(0, 0, cols, [&table](int32_t c, typCellData& cell) {
+        ListColumn& col = table.columns[static_cast<size_t>(c)];
+        cell.Text = std::move(col.header);
+        cell.Alignment = AlignCentre;
+        if (col.headerBold) cell.FontBold = true;
+    });
     grid.gsSetRowInfo(0, "Height", kListRowHeight);
     for (size_t r = 0; r < table.rows.size(); ++r) {
         const auto gridRow = static_cast<int32_t>(r) + 1;
+        ListRow& row = table.rows[r];
         grid.gsSetRowInfo(gridRow, "Height", kListRowHeight);
-        grid.gsSetRowInfo(gridRow, "RowItemData", table.rows[r].itemData);
-        // New cells are empty and left-aligned already.
-        const std::vector<ListCell>& cells = table.rows[r].cells;
-        for (size_t c = 0; c < cells.size(); ++c) {
-            const ListCell& cell = cells[c];
-            const auto col = static_cast<int32_t>(c);
-            if (!cell.text.empty()) grid.gsSetText(col, gridRow, cell.text);
-            if (cell.alignment != AlignLeft) grid.gsSetCellData(col, gridRow, "Alignment", cell.alignment);
-            writeListColours(grid, col, gridRow, cell);
-        }
+        grid.gsSetRowInfo(gridRow, "RowItemData", row.itemData);
+        grid.editRowCells(gridRow, 0, endColumn(row, -1), [&row](int32_t c, typCellData& cell) {
+            ListCell& from = row.cells[static_cast<size_t>(c)];
+            putCell(cell, std::move(from.text), from);
+        });
     }
 }
 
 void writeListCells(uctMyGrid& grid, int32_t gridRow, const ListRow& row, int32_t fromCol, int32_t toCol) {
-    const size_t end = toCol < 0 ? row.cells.size() : std::min(row.cells.size(), static_cast<size_t>(toCol));
-    for (size_t c = static_cast<size_t>(fromCol); c < end; ++c) {
-        const ListCell& cell = row.cells[c];
-        const auto col = static_cast<int32_t>(c);
-        grid.gsSetText(col, gridRow, cell.text);
-        grid.gsSetCellData(col, gridRow, "Alignment", cell.alignment);
-        writeListColours(grid, col, gridRow, cell);
-    }
+    grid.editRowCells(gridRow, fromCol, endColumn(row, toCol), [&row](int32_t c, typCellData& cell) {
+        const ListCell& from = row.cells[static_cast<size_t>(c)];
+        putCell(cell, from.text, from);
+    });
 }
 
 void showBuildError(const std::string& procedure, const text::RuntimeError& e) {

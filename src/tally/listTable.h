@@ -47,7 +47,8 @@ struct ListTable {
 // Clears the grid and fills it with the table: header row 0 (every header
 // cell centred), then each row with its height, item data and cells. The
 // caller applies its remembered row and top row and then calls gsUpdate.
-void showListTable(uctMyGrid& grid, const ListTable& table);
+// The table's texts move into the grid.
+void showListTable(uctMyGrid& grid, ListTable table);
 
 // Writes the cells of `row` in columns fromCol..toCol-1 (to its last
 // column when toCol is -1) into grid row `gridRow`, leaving the other

@@ -1,5 +1,6 @@
 // The individual ranking list (tab 3) and the best-course list (tab 4).
 #include "core/helpers.h"
+#include "core/players.h"
 #include "platform/text/Numbers.h"
 #include "tally/resultCells.h"
 #include "tally/resultLists.h"
@@ -26,21 +27,23 @@ ListTable rankingList(const typGameInfo& game, const VbArray<typRankRow>& rows, 
 
     const std::optional<forms::Color> band =
         bandVariant != 0 ? std::optional<forms::Color>(kRankingBand) : std::nullopt;
+    const PlayerIndex players;
+    const auto gameDate = text::parseDate(game.Date);
     table.rows.reserve(rows.size());
     for (size_t k = 0; k < rows.size(); ++k) {
         const typRankRow& r = rows[k];
         const std::optional<forms::Color> shade = rowBand(k, band);
         const bool played = r.Strokes != 0;
         ListRow& row = newResultRow(table, k, text::Str(r.Rank));
-        addPlayerCells(row, game, r.IDNo, shade);
+        const ListedPlayer player(players, r.IDNo);
+        addPlayerCells(row, gameDate, player, shade);
         for (int c = 0; c < game.Round; ++c)
-            row.cells.push_back(resultCell(numberOrDash(r.RoundScore(c)), AlignCentre, kListGrey));
-        row.cells.push_back(resultCell(numberOrDash(r.Strokes), AlignCentre, shade));
+            addResultCell(row, numberOrDash(r.RoundScore(c)), AlignCentre, kListGrey);
+        addResultCell(row, numberOrDash(r.Strokes), AlignCentre, shade);
         if (hc)
-            row.cells.push_back(
-                resultCell(played ? handicapShareText(game, r.Handicap, r.RoundsDone) : "-", AlignCentre, shade));
-        row.cells.push_back(resultCell(played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, true));
-        row.cells.push_back(resultCell(birthdayText(game, r.IDNo), AlignCentre, shade));
+            addResultCell(row, played ? handicapShareText(game, r.Handicap, r.RoundsDone) : "-", AlignCentre, shade);
+        addResultCell(row, played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, true);
+        addResultCell(row, birthdayText(game, player.born), AlignCentre, shade);
     }
     return table;
 }
@@ -56,19 +59,22 @@ ListTable bestCourseList(const typGameInfo& game, const VbArray<typBestCourseRow
     table.columns.push_back({"合計", 900, true});
     table.columns.push_back({"生年月日", 1300});
 
+    const PlayerIndex players;
+    const auto gameDate = text::parseDate(game.Date);
     table.rows.reserve(rows.size());
     for (size_t k = 0; k < rows.size(); ++k) {
         const typBestCourseRow& r = rows[k];
         const std::optional<forms::Color> shade = rowBand(k, kBestCourseBand);
         const bool played = r.Strokes != 0;
         ListRow& row = newResultRow(table, k, text::Str(r.Rank));
-        addPlayerCells(row, game, r.IDNo, shade);
-        row.cells.push_back(resultCell(played ? game.RoundName(r.RoundNo - 1) : "-", AlignCentre, kListGrey));
-        for (int h = 0; h < game.Hole; ++h) row.cells.push_back(resultCell(holeCellText(r.Holes(h)), AlignCentre, shade));
-        row.cells.push_back(resultCell(numberOrDash(r.Strokes), AlignCentre, kListGrey));
-        if (hc) row.cells.push_back(resultCell(played ? gfFormatTenths(r.Handicap) : "-", AlignCentre, shade));
-        row.cells.push_back(resultCell(played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, true));
-        row.cells.push_back(resultCell(birthdayText(game, r.IDNo), AlignCentre, shade));
+        const ListedPlayer player(players, r.IDNo);
+        addPlayerCells(row, gameDate, player, shade);
+        addResultCell(row, played ? game.RoundName(r.RoundNo - 1) : "-", AlignCentre, kListGrey);
+        for (int h = 0; h < game.Hole; ++h) addResultCell(row, holeCellText(r.Holes(h)), AlignCentre, shade);
+        addResultCell(row, numberOrDash(r.Strokes), AlignCentre, kListGrey);
+        if (hc) addResultCell(row, played ? gfFormatTenths(r.Handicap) : "-", AlignCentre, shade);
+        addResultCell(row, played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, true);
+        addResultCell(row, birthdayText(game, player.born), AlignCentre, shade);
     }
     return table;
 }

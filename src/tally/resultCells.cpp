@@ -7,13 +7,8 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 
-ListCell resultCell(std::string text, int32_t alignment, std::optional<forms::Color> back, bool bold) {
-    ListCell c;
-    c.text = std::move(text);
-    c.alignment = alignment;
-    c.back = back;
-    c.bold = bold;
-    return c;
+void addResultCell(ListRow& row, std::string text, int32_t alignment, std::optional<forms::Color> back, bool bold) {
+    row.cells.emplace_back(std::move(text), alignment, back, std::nullopt, bold);
 }
 
 bool showsHandicap(const typGameInfo& game) { return game.HandiCapKind == 1 || game.HandiCapKind == 2; }
@@ -27,12 +22,16 @@ ListRow& newResultRow(ListTable& table, size_t k, std::string first) {
     ListRow& row = table.rows.emplace_back();
     row.itemData = static_cast<int32_t>(k) + 1;
     row.cells.reserve(table.columns.size());
-    row.cells.push_back(resultCell(std::move(first), AlignCentre, forms::vbButtonFace));
+    addResultCell(row, std::move(first), AlignCentre, forms::vbButtonFace);
     return row;
 }
 
-void addPlayerCells(ListRow& row, const typGameInfo& game, int32_t id, std::optional<forms::Color> band) {
-    row.cells.push_back(resultCell(gfGetPlayerName(id), AlignLeft, band));
-    row.cells.push_back(resultCell(gfGetPlayerAge(id, game.Date), AlignCentre, band));
-    row.cells.push_back(resultCell(gfGetPlayerGender(id, 0), AlignCentre, band));
+ListedPlayer::ListedPlayer(const PlayerIndex& players, int32_t id)
+    : record(players.find(id)), born(playerBirthDate(record)) {}
+
+void addPlayerCells(ListRow& row, const std::optional<text::Date>& gameDate, const ListedPlayer& player,
+                    std::optional<forms::Color> band) {
+    addResultCell(row, player.record ? player.record->Name : std::string(), AlignLeft, band);
+    addResultCell(row, player.record ? wholeAgeText(player.born, gameDate) : std::string(), AlignCentre, band);
+    addResultCell(row, playerGenderText(player.record, 0), AlignCentre, band);
 }

@@ -36,6 +36,8 @@ ListTable teamList(const typGameInfo& game, const VbArray<typRankRow>& members) 
     int32_t teamNo = 0, memberNo = 0;
     const std::string* previous = nullptr; // the identifier of the row before
     bool banded = true;                    // flips on the first team: that one stays plain
+    const PlayerIndex players;
+    const auto gameDate = text::parseDate(game.Date);
     table.rows.reserve(members.size());
     for (size_t i = 0; i < members.size(); ++i) {
         const typRankRow& r = members[i];
@@ -51,17 +53,16 @@ ListTable teamList(const typGameInfo& game, const VbArray<typRankRow>& members) 
         const std::optional<forms::Color> shade = banded ? std::optional<forms::Color>(kTeamListBand) : std::nullopt;
         const bool played = r.Strokes != 0;
         ListRow& row = newResultRow(table, i, newTeam ? text::Str(teamNo) : "");
-        row.cells.push_back(resultCell(newTeam ? r.TeamID : "", AlignCentre, shade));
-        row.cells.push_back(resultCell("M" + text::Str(memberNo), AlignCentre, kListGrey));
-        addPlayerCells(row, game, r.IDNo, shade);
-        row.cells.push_back(resultCell(gfGetPlayerBelongName(r.IDNo), AlignLeft, shade));
-        row.cells.push_back(resultCell(roundsText(r.RoundsDone), AlignCentre, kListGrey));
-        row.cells.push_back(resultCell(numberOrDash(r.Strokes), AlignCentre, shade));
+        addResultCell(row, newTeam ? r.TeamID : "", AlignCentre, shade);
+        addResultCell(row, "M" + text::Str(memberNo), AlignCentre, kListGrey);
+        addPlayerCells(row, gameDate, ListedPlayer(players, r.IDNo), shade);
+        addResultCell(row, gfGetPlayerBelongName(r.IDNo), AlignLeft, shade);
+        addResultCell(row, roundsText(r.RoundsDone), AlignCentre, kListGrey);
+        addResultCell(row, numberOrDash(r.Strokes), AlignCentre, shade);
         if (hc)
-            row.cells.push_back(
-                resultCell(played ? handicapShareText(game, r.Handicap, r.RoundsDone) : "-", AlignCentre, shade));
-        row.cells.push_back(resultCell(played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, byTotal));
-        row.cells.push_back(resultCell(courseAverageText(r.Total, r.RoundsDone, "0.00"), AlignCentre, kListGrey, !byTotal));
+            addResultCell(row, played ? handicapShareText(game, r.Handicap, r.RoundsDone) : "-", AlignCentre, shade);
+        addResultCell(row, played ? gfFormatTenths(r.Total) : "-", AlignCentre, kListGrey, byTotal);
+        addResultCell(row, courseAverageText(r.Total, r.RoundsDone, "0.00"), AlignCentre, kListGrey, !byTotal);
     }
     return table;
 }
@@ -84,16 +85,15 @@ ListTable teamResultList(const typGameInfo& game, const VbArray<typTeamRankRow>&
         const std::optional<forms::Color> shade =
             k % 2 == 1 ? std::optional<forms::Color>(kTeamResultBand) : std::nullopt;
         ListRow& row = newResultRow(table, k, text::Str(t.Rank));
-        row.cells.push_back(resultCell(t.TeamID, AlignCentre, shade));
-        row.cells.push_back(resultCell(text::Str(t.Members), AlignCentre, shade));
-        row.cells.push_back(resultCell(roundsText(t.RoundsDone), AlignCentre, kListGrey));
-        row.cells.push_back(
-            resultCell(t.RoundsDone == 0 ? "-" : gfFormatTenths(t.Total), AlignCentre, kListGrey, byTotal));
-        row.cells.push_back(resultCell(courseAverageText(t.Total, t.RoundsDone, "0.000"), AlignCentre, kListGrey, !byTotal));
+        addResultCell(row, t.TeamID, AlignCentre, shade);
+        addResultCell(row, text::Str(t.Members), AlignCentre, shade);
+        addResultCell(row, roundsText(t.RoundsDone), AlignCentre, kListGrey);
+        addResultCell(row, t.RoundsDone == 0 ? "-" : gfFormatTenths(t.Total), AlignCentre, kListGrey, byTotal);
+        addResultCell(row, courseAverageText(t.Total, t.RoundsDone, "0.000"), AlignCentre, kListGrey, !byTotal);
         for (int32_t c = 0; c < memberColumns; ++c) {
             const bool member = c < t.Members;
-            row.cells.push_back(resultCell(member ? memberResultText(game, members.item(t.FirstMember + c)) : "",
-                                           AlignCentre, shade));
+            addResultCell(row, member ? memberResultText(game, members.item(t.FirstMember + c)) : "",
+                                           AlignCentre, shade);
         }
     }
     return table;

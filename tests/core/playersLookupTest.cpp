@@ -3,6 +3,7 @@
 
 #include "core/globals.h"
 #include "core/gameRecords.h"
+#include "core/helpers.h"
 #include "core/players.h"
 
 namespace {
@@ -84,6 +85,36 @@ TEST_F(PlayerLookupTest, AffiliationAndPlace) {
     EXPECT_EQ(gfGetPlayerBelongShort(12), "");
     EXPECT_EQ(gfGetPlayerLocation(3), "北海道札幌");
     EXPECT_EQ(gfGetPlayerLocation(8), "Otaru");
+}
+
+// The index a list makes once finds what the look-ups find, the first of two
+// players with one ID included, and gives the same texts.
+TEST_F(PlayerLookupTest, AnIndexFindsWhatTheLookUpsFind) {
+    const auto gameDate = text::parseDate("2010/06/14");
+    auto check = [&gameDate](std::initializer_list<int32_t> ids) {
+        const PlayerIndex index;
+        for (int32_t id : ids) {
+            const typPlayerInfo* p = index.find(id);
+            EXPECT_EQ(p, findPlayer(id)) << id;
+            EXPECT_EQ(p ? p->Name : "", gfGetPlayerName(id)) << id;
+            EXPECT_EQ(playerGenderText(p, 0), gfGetPlayerGender(id, 0)) << id;
+            EXPECT_EQ(playerBirthdayText(p), gfGetPlayerBirthday(id)) << id;
+            if (p) {
+                EXPECT_EQ(wholeAgeText(playerBirthDate(p), gameDate), gfGetPlayerAge(id, "2010/06/14")) << id;
+            }
+        }
+    };
+    check({3, 8, 9, 12, 99, 0, -1, 13});
+    // IDs far apart or below zero (a hand-edited registry) are found all the same.
+    gtypPlayers.append(player(2000000000, "Far", 1, "", 0, ""));
+    gtypPlayers.append(player(-4, "Below", 2, "1960/01/01", 0, ""));
+    gtypPlayers.append(player(-4, "Below again", 1, "", 0, ""));
+    check({3, 8, 12, 99, 2000000000, -4, -1, 1999999999});
+    const PlayerIndex index;
+    EXPECT_EQ(index.find(-4)->Name, "Below");
+    EXPECT_EQ(index.find(3)->Name, "山田太郎");
+    EXPECT_EQ(wholeAgeText(playerBirthDate(index.find(3)), gameDate), "59");
+    EXPECT_EQ(wholeAgeText(playerBirthDate(index.find(3)), std::nullopt), "-");
 }
 
 TEST_F(PlayerLookupTest, CountsEntrantsAndTeams) {

@@ -235,3 +235,20 @@ TEST_F(GridTest, TheListSpaceLeavesOutTheHorizontalBar) {
     ASSERT_TRUE(grid.hscMG.Visible());
     EXPECT_EQ(grid.gfGetListSpaceHeight(), 3000 - 315);
 }
+
+// A whole row's cells in one call: only columns and rows inside the table.
+TEST_F(GridTest, EditingARowsCellsStaysInsideTheTable) {
+    fill(3, 4);
+    std::vector<int32_t> seen;
+    grid.editRowCells(2, -1, 5, [&seen](int32_t c, typCellData& cell) {
+        seen.push_back(c);
+        cell.Text = "x" + std::to_string(c);
+        cell.FontBold = true;
+    });
+    EXPECT_EQ(seen, (std::vector<int32_t>{0, 1, 2}));
+    EXPECT_EQ(grid.gfGetCellData(1, 2, "Text"), MGValue("x1"));
+    EXPECT_TRUE(grid.Cell(2, 2).FontBold);
+    EXPECT_EQ(grid.gfGetCellData(1, 3, "Text"), MGValue("1,3"));
+    for (int32_t row : {-1, 5}) grid.editRowCells(row, 0, 3, [&seen](int32_t c, typCellData&) { seen.push_back(c); });
+    EXPECT_EQ(seen.size(), 3u);
+}

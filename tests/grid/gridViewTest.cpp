@@ -4,6 +4,7 @@
 
 #include "platform/forms/Simulation.h"
 
+#include <functional>
 #include <set>
 
 using namespace forms;
@@ -205,4 +206,98 @@ TEST_F(GridTest, AHundredThousandRowsScrollWithTheSamePool) {
     EXPECT_EQ(view(50001).Top(), 300);
     EXPECT_EQ(grid.PoolSize(), 10);
     EXPECT_TRUE(desk.messages().empty());
+}
+
+// A window rebuilds its list by clearing and refilling the grid. The pool
+// starts again from nothing, but the row views it held come back into it in
+// the same order instead of being made anew, each showing its new row as a
+// view fresh from the pool would.
+TEST_F(GridTest, ARefilledGridTakesItsRowViewsAgain) {
+    fill(3, 40);
+    grid.gsUpdate();
+    std::vector<uctMGRow*> before;
+    for (int32_t i = 1; i <= grid.PoolSize(); ++i) before.push_back(&grid.uctMGRow(i));
+    grid.gsClear();
+    EXPECT_EQ(grid.PoolSize(), 0);
+    for (uctMGRow* v : before) EXPECT_FALSE(v->Visible());
+
+    fill(3, 40);
+    grid.gsSetText(1, 4, "changed");
+    grid.gsUpdate();
+    ASSERT_EQ(grid.PoolSize(), 10);
+    for (int32_t i = 1; i <= 10; ++i) EXPECT_EQ(&grid.uctMGRow(i), before[static_cast<size_t>(i - 1)]) << i;
+    EXPECT_EQ(view(4).lblObj(1).Caption(), "changed");
+    EXPECT_EQ(view(5).lblObj(1).Caption(), "1,5");
+    EXPECT_EQ(inUse(), 10);
+
+    // Another number of columns: the views are rebuilt for it.
+    fill(5, 40, 1000);
+    grid.gsUpdate();
+    EXPECT_EQ(view(1).Cols(), 5);
+    EXPECT_EQ(view(1).lblObj(4).Caption(), "4,1");
+    EXPECT_TRUE(desk.messages().empty());
+}
+
+// A view that would look the same when cleared and rendered again is kept as
+// it is; any difference (a value, the row's height, the first column shown,
+// a tick the user left on its box) makes it clear and render anew.
+TEST_F(GridTest, ARefillRepaintsOnlyTheRowsThatWouldLookDifferent) {
+    auto refill = [this](const std::function<void()>& change) {
+        fill(4, 20);
+        for (int32_t r = 1; r <= 20; ++r) grid.gsSetCellData(3, r, "Type", 5);
+        change();
+        grid.gsUpdate();
+    };
+    refill([] {});
+    const std::string mark = "unpainted";
+    auto markAll = [&] {
+        for (int32_t r = 1; r <= 9; ++r) view(r).lblObj(1).setCaption(mark);
+    };
+    auto repainted = [&] {
+        std::set<int32_t> rows;
+        for (int32_t r = 1; r <= 9; ++r)
+            if (view(r).lblObj(1).Caption() != mark) rows.insert(r);
+        return rows;
+    };
+
+    markAll();
+    refill([] {});
+    EXPECT_EQ(repainted(), std::set<int32_t>{});
+
+    markAll();
+    refill([this] {
+        grid.gsSetText(2, 3, "other");
+        grid.gsSetRowInfo(5, "Height", 330);
+        grid.gsSetCellData(0, 7, "BackColor", RGB(240, 255, 240));
+        grid.gsSetCellData(3, 8, "Type", 0);
+    });
+    // Row 5 is taller, so the rows below it move but draw the same. Row 8
+    // has no check box any more, and its view shows none.
+    EXPECT_EQ(repainted(), (std::set<int32_t>{3, 5, 7, 8}));
+    EXPECT_FALSE(view(8).chkObj.Visible());
+    EXPECT_TRUE(view(9).chkObj.Visible());
+
+    // A tick the user gave and the window does not keep: the box shows the
+    // cell's value again.
+    sim::click(view(6).chkObj);
+    ASSERT_EQ(view(6).chkObj.Value(), vbChecked);
+    markAll();
+    refill([] {});
+    EXPECT_EQ(view(6).chkObj.Value(), vbUnchecked);
+    EXPECT_EQ(repainted(), (std::set<int32_t>{3, 5, 6, 7, 8}));
+}
+
+// Scrolling the columns hides the header's left drag strips of the columns
+// scrolled out without painting the header; a refill paints it anew, which
+// shows every strip again (those scrolled out lie left of the edge).
+TEST_F(GridTest, ARefillAfterScrollingColumnsPaintsTheHeaderAnew) {
+    fill(6, 20);
+    grid.gsUpdate();
+    sim::scroll(grid.hscMG, 2);
+    EXPECT_FALSE(view(0).lblBarOfColMoveL(1).Visible());
+    fill(6, 20);
+    grid.gsUpdate();
+    const uctMGRow& header = view(0);
+    EXPECT_EQ(header.LeftIndexOfCols(), 2);
+    for (int32_t j = 0; j < 6; ++j) EXPECT_TRUE(header.lblBarOfColMoveL(j).Visible()) << j;
 }

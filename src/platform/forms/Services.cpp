@@ -55,36 +55,37 @@ Clock& clock() {
 
 bool isHalfWidth(char32_t ch) { return ch < 0x80 || (ch >= 0xFF61 && ch <= 0xFF9F); }
 
-// Lines of a text split at CR LF, LF or CR.
-std::vector<std::u32string> lines(std::string_view text) {
-    std::vector<std::u32string> out(1);
-    const std::u32string all = text::toUtf32(text);
-    for (size_t i = 0; i < all.size(); ++i) {
-        if (all[i] == '\r' || all[i] == '\n') {
-            if (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n') ++i;
-            out.emplace_back();
+// Walks the lines of a text split at CR LF, LF or CR, giving each line's
+// width in the fixed-pitch metric: half an em for a half-width character,
+// one em for any other. Measuring labels is frequent, so nothing is copied.
+template <class EachLine>
+void walkLines(std::string_view text, double em, EachLine&& eachLine) {
+    double w = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t ch = text::nextCodePoint(text, i);
+        if (ch == '\r' || ch == '\n') {
+            if (ch == '\r' && i < text.size() && text[i] == '\n') ++i;
+            eachLine(w);
+            w = 0;
         } else {
-            out.back().push_back(all[i]);
+            w += isHalfWidth(ch) ? em / 2 : em;
         }
     }
-    return out;
+    eachLine(w);
 }
 
 } // namespace
 
 double FixedPitchMetrics::textWidth(const Font& font, std::string_view text) {
-    const double em = font.Size * 20;
     double widest = 0;
-    for (const auto& line : lines(text)) {
-        double w = 0;
-        for (char32_t ch : line) w += isHalfWidth(ch) ? em / 2 : em;
-        widest = std::max(widest, w);
-    }
+    walkLines(text, font.Size * 20, [&widest](double w) { widest = std::max(widest, w); });
     return widest * font.Stretch / 100;
 }
 
 double FixedPitchMetrics::textHeight(const Font& font, std::string_view text) {
-    return font.Size * 20 * static_cast<double>(lines(text).size());
+    int lines = 0;
+    walkLines(text, font.Size * 20, [&lines](double) { ++lines; });
+    return font.Size * 20 * static_cast<double>(lines);
 }
 
 void setBackend(Backend* b) { state().backend = b; }

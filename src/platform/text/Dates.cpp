@@ -3,6 +3,7 @@
 #include "platform/text/Strings.h"
 
 #include <array>
+#include <charconv>
 
 namespace text {
 
@@ -89,14 +90,13 @@ bool isTime(std::string_view s) {
     return sec && *sec <= 59 && i == s.size();
 }
 
-std::string twoDigits(int v) {
-    std::string s = std::to_string(v);
-    return s.size() < 2 ? "0" + s : s;
-}
-
-std::string padded(int v, std::size_t width) {
-    std::string s = std::to_string(v);
-    return s.size() < width ? std::string(width - s.size(), '0') + s : s;
+// Appends v with zeros in front up to `width` characters.
+void appendPadded(std::string& out, int v, std::size_t width) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    const auto length = static_cast<std::size_t>(end - digits);
+    if (length < width) out.append(width - length, '0');
+    out.append(digits, length);
 }
 
 } // namespace
@@ -110,8 +110,7 @@ int daysInMonth(int year, int month) {
 }
 
 std::optional<Date> parseDate(std::string_view input) {
-    const std::string trimmed = Trim(input);
-    std::string_view s = trimmed;
+    std::string_view s = TrimmedView(input);
     if (const auto blank = s.find(' '); blank != std::string_view::npos) {
         const std::string time = LTrim(s.substr(blank));
         if (!isTime(time)) return std::nullopt;
@@ -156,10 +155,10 @@ std::string FormatDate(const Date& d, std::string_view format) {
         std::size_t n = 1;
         while (i + n < format.size() && format[i + n] == c) ++n;
         switch (c) {
-        case 'y': out += n >= 3 ? padded(d.Year, 4) : twoDigits(d.Year % 100); break;
-        case 'm': out += n >= 2 ? twoDigits(d.Month) : std::to_string(d.Month); break;
-        case 'd': out += n >= 2 ? twoDigits(d.Day) : std::to_string(d.Day); break;
-        case 'e': out += n >= 2 ? twoDigits(eraYear) : std::to_string(eraYear); break;
+        case 'y': appendPadded(out, n >= 3 ? d.Year : d.Year % 100, n >= 3 ? 4 : 2); break;
+        case 'm': appendPadded(out, d.Month, n >= 2 ? 2 : 1); break;
+        case 'd': appendPadded(out, d.Day, n >= 2 ? 2 : 1); break;
+        case 'e': appendPadded(out, eraYear, n >= 2 ? 2 : 1); break;
         case 'g':
             if (n == 1)
                 out += era->letter;
