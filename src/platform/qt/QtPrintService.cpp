@@ -15,8 +15,12 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <deque>
+#include <unordered_map>
+#include <vector>
 
 namespace qtui {
 
@@ -79,7 +83,17 @@ QStringList linesOf(std::string_view text) { return qs(text).split(QStringLitera
 // Drawing on a painter whose device has `dots` dots per twip.
 class Painting {
 public:
-    Painting(QPainter& painter, double dots) : p_(painter), k_(dots) {}
+    struct Fonted {
+        forms::Font key;
+        QFont font;
+        qreal ascent;
+    };
+    using Fonts = std::deque<Fonted>; // stable addresses: current_ points into it
+
+    // `fonts` keeps the fonts made for the device's resolution; by default
+    // the painting's own.
+    Painting(QPainter& painter, double dots, Fonts* fonts = nullptr)
+        : p_(painter), k_(dots), fonts_(fonts ? *fonts : ownFonts_) {}
 
     void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) {
         if (s.empty()) return;
@@ -113,11 +127,6 @@ public:
         p_.drawImage(QRectF(x * k_, y * k_, w * k_, h * k_), image);
     }
 
-    struct Fonted {
-        forms::Font key;
-        QFont font;
-        qreal ascent;
-    };
     // Forgets what the painter was given: after it begins again.
     void reset() {
         current_ = nullptr;
@@ -148,19 +157,24 @@ private:
     }
     QPainter& p_;
     double k_;
-    std::deque<Fonted> fonts_; // stable addresses: current_ points into it
+    Fonts ownFonts_;
+    Fonts& fonts_;
     const Fonted* current_ = nullptr;
     QPen pen_{Qt::NoPen};
 };
 
-// Writes an RGB32 picture as a 24-bit Windows bitmap in one go: rows bottom
-// up, each padded to 4 bytes, 96 dots per inch.
+// Writes an RGB32 picture as a 24-bit Windows bitmap: rows bottom up, each
+// padded to 4 bytes, 96 dots per inch. The rows are turned into the file's
+// layout a block at a time, so the block stays in the cache while written.
 bool writeBmp(const QImage& image, const QString& path) {
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "an RGB32 pixel is stored blue, green, red, unused");
     const int w = image.width(), h = image.height();
-    const int row = (w * 3 + 3) & ~3;
+    const qsizetype row = (static_cast<qsizetype>(w) * 3 + 3) & ~qsizetype(3);
     const quint32 bits = static_cast<quint32>(row) * static_cast<quint32>(h);
-    QByteArray out(static_cast<qsizetype>(54 + bits), '\0');
-    auto* b = reinterpret_cast<uchar*>(out.data());
+    constexpr qsizetype BlockBytes = 256 * 1024;
+    const int rowsPerBlock = static_cast<int>(std::max<qsizetype>(1, BlockBytes / row));
+    std::vector<uchar> block(static_cast<std::size_t>(54 + rowsPerBlock * row));
+    uchar* b = block.data();
     const auto put32 = [b](int at, quint32 v) {
         for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uchar>(v >> (8 * i));
     };
@@ -176,18 +190,24 @@ bool writeBmp(const QImage& image, const QString& path) {
     put32(34, bits);
     put32(38, 3780); // 96 dots per inch in dots per metre
     put32(42, 3780);
-    for (int y = 0; y < h; ++y) {
-        const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(h - 1 - y));
-        uchar* dst = b + 54 + static_cast<qsizetype>(y) * row;
-        for (int x = 0; x < w; ++x) {
-            const QRgb p = src[x];
-            *dst++ = static_cast<uchar>(qBlue(p));
-            *dst++ = static_cast<uchar>(qGreen(p));
-            *dst++ = static_cast<uchar>(qRed(p));
-        }
-    }
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(out) == out.size() && file.flush();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) return false;
+    qsizetype header = 54;
+    for (int y = 0; y < h;) {
+        const int rows = std::min(rowsPerBlock, h - y);
+        for (int r = 0; r < rows; ++r, ++y) {
+            const uchar* src = image.constScanLine(h - 1 - y);
+            uchar* dst = b + header + static_cast<qsizetype>(r) * row;
+            // Each pixel's first three bytes; the fourth is overwritten by the next.
+            for (int x = 0; x + 1 < w; ++x, src += 4, dst += 3) std::memcpy(dst, src, 4);
+            std::memcpy(dst, src, 3);
+            std::memset(dst + 3, 0, static_cast<std::size_t>(row - static_cast<qsizetype>(w) * 3));
+        }
+        const qsizetype size = header + static_cast<qsizetype>(rows) * row;
+        if (file.write(reinterpret_cast<const char*>(b), size) != size) return false;
+        header = 0;
+    }
+    return file.flush();
 }
 
 // A picture in memory at screen resolution (15 twips a pixel). Its painter
@@ -235,7 +255,13 @@ private:
     }
     QImage image_;
     QPainter painter_;
-    Painting painting_{painter_, 1.0 / forms::TwipsPerPixel};
+    // Every picture has the screen's resolution: the fonts made for one
+    // serve the next.
+    static Painting::Fonts& pictureFonts() {
+        thread_local Painting::Fonts fonts;
+        return fonts;
+    }
+    Painting painting_{painter_, 1.0 / forms::TwipsPerPixel, &pictureFonts()};
 };
 
 QPageLayout::Orientation orientationOf(const forms::PageSetup& setup) {
@@ -246,9 +272,12 @@ QPageLayout::Orientation orientationOf(const forms::PageSetup& setup) {
 
 // ---- the document metric ----
 
+// A font's metric and the widths measured with it: a page's labels are
+// measured again for every picture and print of it.
 struct DocumentMetrics::Cached {
     forms::Font key;
     QFontMetricsF metrics;
+    std::unordered_map<std::string, double> widths;
 };
 
 DocumentMetrics::DocumentMetrics() : reference_(std::make_unique<QImage>(1, 1, QImage::Format_RGB32)) {
@@ -260,19 +289,25 @@ DocumentMetrics::DocumentMetrics() : reference_(std::make_unique<QImage>(1, 1, Q
 
 DocumentMetrics::~DocumentMetrics() = default;
 
-const DocumentMetrics::Cached& DocumentMetrics::metricsOf(const forms::Font& font) {
+DocumentMetrics::Cached& DocumentMetrics::metricsOf(const forms::Font& font) {
     for (const auto& c : cache_)
         if (c->key == font) return *c;
     if (cache_.size() >= 64) cache_.clear();
-    cache_.push_back(std::make_unique<Cached>(Cached{font, QFontMetricsF(printFont(font), reference_.get())}));
+    cache_.push_back(std::make_unique<Cached>(Cached{font, QFontMetricsF(printFont(font), reference_.get()), {}}));
     return *cache_.back();
 }
 
 double DocumentMetrics::textWidth(const forms::Font& font, std::string_view text) {
-    const QFontMetricsF& fm = metricsOf(font).metrics;
-    if (text.find('\r') == std::string_view::npos) return fm.horizontalAdvance(qs(text));
+    Cached& c = metricsOf(font);
+    const std::string key(text);
+    if (auto it = c.widths.find(key); it != c.widths.end()) return it->second;
     qreal widest = 0;
-    for (const QString& line : linesOf(text)) widest = std::max(widest, fm.horizontalAdvance(line));
+    if (text.find('\r') == std::string_view::npos) widest = c.metrics.horizontalAdvance(qs(text));
+    else
+        for (const QString& line : linesOf(text)) widest = std::max(widest, c.metrics.horizontalAdvance(line));
+    constexpr std::size_t KeptWidths = 50000;
+    if (c.widths.size() >= KeptWidths) c.widths.clear();
+    c.widths.emplace(key, widest);
     return widest;
 }
 

@@ -24,7 +24,7 @@ public:
 
 private:
     struct Cached;
-    const Cached& metricsOf(const forms::Font& font);
+    Cached& metricsOf(const forms::Font& font);
     std::unique_ptr<QImage> reference_;
     std::vector<std::unique_ptr<Cached>> cache_;
 };
