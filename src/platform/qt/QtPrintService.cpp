@@ -13,12 +13,18 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRunnable>
+#include <QSemaphore>
 #include <QStandardPaths>
+#include <QStaticText>
+#include <QThread>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -87,23 +93,45 @@ public:
         forms::Font key;
         QFont font;
         qreal ascent;
+        // Texts laid out in this font, to be drawn again as they are.
+        std::unordered_map<QString, QStaticText> texts;
     };
     using Fonts = std::deque<Fonted>; // stable addresses: current_ points into it
 
-    // `fonts` keeps the fonts made for the device's resolution; by default
-    // the painting's own.
-    Painting(QPainter& painter, double dots, Fonts* fonts = nullptr)
-        : p_(painter), k_(dots), fonts_(fonts ? *fonts : ownFonts_) {}
+    // `shared` keeps the fonts made for the device's resolution across
+    // paintings, with the texts laid out in them: reports repeat many texts
+    // from row to row and page to page. Without it the painting has fonts of
+    // its own and lays out every text anew.
+    Painting(QPainter& painter, double dots, Fonts* shared = nullptr)
+        : p_(painter), k_(dots), fonts_(shared ? *shared : ownFonts_), keepTexts_(shared != nullptr) {}
 
     void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) {
         if (s.empty()) return;
-        const Fonted& f = fontFor(font);
+        Fonted& f = fontFor(font);
         if (&f != current_) {
             p_.setFont(f.font);
             current_ = &f;
         }
         use(QPen(paperColor(color)));
-        p_.drawText(QPointF(x * k_, y * k_ + f.ascent), qs(s));
+        // A kept layout would break a text at a lone CR or LF; drawText
+        // shows it on one line.
+        if (!keepTexts_ || s.find_first_of("\r\n\t") != std::string_view::npos) {
+            p_.drawText(QPointF(x * k_, y * k_ + f.ascent), qs(s));
+            return;
+        }
+        // The last page or two: a long run of new texts starts afresh.
+        constexpr std::size_t KeptTexts = 1000;
+        if (f.texts.size() >= KeptTexts) f.texts.clear();
+        QString q = qs(s);
+        auto it = f.texts.find(q);
+        if (it == f.texts.end()) {
+            QStaticText laid(q);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), f.font);
+            it = f.texts.emplace(std::move(q), std::move(laid)).first;
+        }
+        // Placed by the top of its line, the same pixels as drawText.
+        p_.drawStaticText(QPointF(x * k_, y * k_), it->second);
     }
     void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) {
         use(qpen(pen));
@@ -121,9 +149,7 @@ public:
         p_.drawEllipse(QPointF(cx * k_, cy * k_), rx * k_, ry * k_);
         p_.setBrush(Qt::NoBrush);
     }
-    void picture(const std::string& path, double x, double y, double w, double h) {
-        const QImage image(qs(path));
-        if (image.isNull()) throw text::RuntimeError(text::err::FileNotFound);
+    void picture(const QImage& image, double x, double y, double w, double h) {
         p_.drawImage(QRectF(x * k_, y * k_, w * k_, h * k_), image);
     }
 
@@ -147,21 +173,29 @@ private:
     }
     static QBrush qbrush(const forms::Brush& brush) { return QBrush(paperColor(brush.color), brushStyle(brush.style)); }
     // A report uses a handful of fonts: a short list is searched fast.
-    const Fonted& fontFor(const forms::Font& font) {
-        for (const Fonted& f : fonts_)
+    Fonted& fontFor(const forms::Font& font) {
+        for (Fonted& f : fonts_)
             if (f.key == font) return f;
         QFont q = printFont(font);
         const QFontMetricsF fm(q, p_.device());
-        fonts_.push_back({font, q, fm.ascent()});
+        fonts_.push_back({font, q, fm.ascent(), {}});
         return fonts_.back();
     }
     QPainter& p_;
     double k_;
     Fonts ownFonts_;
     Fonts& fonts_;
+    bool keepTexts_;
     const Fonted* current_ = nullptr;
     QPen pen_{Qt::NoPen};
 };
+
+// A picture file drawn on a page; a file that cannot be read fails the drawing.
+QImage pictureFile(const std::string& path) {
+    QImage image(qs(path));
+    if (image.isNull()) throw text::RuntimeError(text::err::FileNotFound);
+    return image;
+}
 
 // Writes an RGB32 picture as a 24-bit Windows bitmap: rows bottom up, each
 // padded to 4 bytes, 96 dots per inch. The rows are turned into the file's
@@ -210,58 +244,113 @@ bool writeBmp(const QImage& image, const QString& path) {
     return file.flush();
 }
 
-// A picture in memory at screen resolution (15 twips a pixel). Its painter
-// starts with the first drawing after creation or a save, so a saved
-// picture is shared with the display as it is, never copied.
+// A picture in memory at screen resolution (15 twips a pixel). Its drawings
+// are kept and drawn when it is saved; a save begun is drawn and written by
+// a helper thread when one is free, so the pictures of a page are made at
+// once. A saved picture is shared with the display as it is, never copied.
 class PictureDevice : public forms::PictureDevice {
 public:
-    PictureDevice(int width, int height) : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
-        image_.fill(Qt::white);
+    PictureDevice(int width, int height, QThreadPool* helpers)
+        : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32), helpers_(helpers) {
         const int dotsPerMeter = static_cast<int>(std::lround(96 / 0.0254));
         image_.setDotsPerMeterX(dotsPerMeter);
         image_.setDotsPerMeterY(dotsPerMeter);
     }
+    ~PictureDevice() override { finishJob(); }
+    PictureDevice(const PictureDevice&) = delete;
+    PictureDevice& operator=(const PictureDevice&) = delete;
+
     double dotsPerTwip() const override { return 1.0 / forms::TwipsPerPixel; }
     void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) override {
-        painting().text(x, y, s, font, color);
+        keep([x, y, s = std::string(s), font, color](Painting& p) { p.text(x, y, s, font, color); });
     }
     void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) override {
-        painting().line(x1, y1, x2, y2, pen);
+        keep([=](Painting& p) { p.line(x1, y1, x2, y2, pen); });
     }
     void box(double x1, double y1, double x2, double y2, const forms::Pen& pen, const forms::Brush& brush) override {
-        painting().box(x1, y1, x2, y2, pen, brush);
+        keep([=](Painting& p) { p.box(x1, y1, x2, y2, pen, brush); });
     }
     void ellipse(double cx, double cy, double rx, double ry, const forms::Pen& pen, const forms::Brush& brush) override {
-        painting().ellipse(cx, cy, rx, ry, pen, brush);
+        keep([=](Painting& p) { p.ellipse(cx, cy, rx, ry, pen, brush); });
     }
+    // The file is read now: a missing one fails this drawing, not the save.
     void picture(const std::string& path, double x, double y, double w, double h) override {
-        painting().picture(path, x, y, w, h);
+        keep([image = pictureFile(path), x, y, w, h](Painting& p) { p.picture(image, x, y, w, h); });
     }
     bool saveBmp(const std::string& path) override {
-        if (painter_.isActive()) painter_.end();
+        finishJob();
         const QString file = qs(path);
-        if (!writeBmp(image_, file)) return false;
+        if (!drawAndWrite(file)) return false;
         rememberSavedPicture(file, image_);
         return true;
     }
+    void beginSave(const std::string& path) override {
+        finishJob();
+        file_ = qs(path);
+        written_ = false;
+        if (!helpers_) return;
+        job_.reset(QRunnable::create([this] {
+            written_ = drawAndWrite(file_);
+            done_.release();
+        }));
+        job_->setAutoDelete(false);
+        helpers_->start(job_.get());
+    }
+    bool endSave() override {
+        // A save no helper has taken yet is made here.
+        if (!job_ || helpers_->tryTake(job_.get())) {
+            job_.reset();
+            written_ = drawAndWrite(file_);
+        }
+        finishJob();
+        if (written_) rememberSavedPicture(file_, image_);
+        return written_;
+    }
 
 private:
-    Painting& painting() {
-        if (!painter_.isActive()) {
-            painter_.begin(&image_);
-            painting_.reset();
+    // Draws what was kept and writes the file.
+    bool drawAndWrite(const QString& file) {
+        try {
+            if (!white_) {
+                image_.fill(Qt::white);
+                white_ = true;
+            }
+            if (!pending_.empty()) {
+                QPainter painter(&image_);
+                Painting painting(painter, 1.0 / forms::TwipsPerPixel, &pictureFonts());
+                for (const auto& drawing : pending_) drawing(painting);
+                pending_.clear();
+            }
+            return writeBmp(image_, file);
+        } catch (const std::exception&) { // out of memory: not written
+            return false;
         }
-        return painting_;
     }
-    QImage image_;
-    QPainter painter_;
+    // Waits for the helper's save, when one runs.
+    void finishJob() {
+        if (!job_) return;
+        if (!helpers_->tryTake(job_.get())) done_.acquire();
+        job_.reset();
+    }
+    void keep(std::function<void(Painting&)> drawing) {
+        finishJob();
+        pending_.push_back(std::move(drawing));
+    }
     // Every picture has the screen's resolution: the fonts made for one
-    // serve the next.
+    // serve the next (fonts belong to the thread that made them).
     static Painting::Fonts& pictureFonts() {
         thread_local Painting::Fonts fonts;
         return fonts;
     }
-    Painting painting_{painter_, 1.0 / forms::TwipsPerPixel, &pictureFonts()};
+
+    QImage image_;
+    bool white_ = false;
+    std::vector<std::function<void(Painting&)>> pending_;
+    QThreadPool* helpers_;
+    std::unique_ptr<QRunnable> job_; // the helper's save, while not ended
+    QSemaphore done_;
+    QString file_;
+    bool written_ = false;
 };
 
 QPageLayout::Orientation orientationOf(const forms::PageSetup& setup) {
@@ -383,7 +472,7 @@ public:
         if (session_.drawing()) session_.painting().ellipse(cx, cy, rx, ry, pen, brush);
     }
     void picture(const std::string& path, double x, double y, double w, double h) override {
-        if (session_.drawing()) session_.painting().picture(path, x, y, w, h);
+        if (session_.drawing()) session_.painting().picture(pictureFile(path), x, y, w, h);
     }
 
 private:
@@ -502,7 +591,19 @@ void QtPrintService::endJob() {
 }
 
 std::unique_ptr<forms::PictureDevice> QtPrintService::openPicture(int widthPixels, int heightPixels) {
-    return std::make_unique<PictureDevice>(widthPixels, heightPixels);
+    return std::make_unique<PictureDevice>(widthPixels, heightPixels, helpers());
+}
+
+// The helpers that draw and write pictures keep their threads, and so the
+// fonts made on them, for the service's life. With one CPU there are none:
+// pictures are made on the caller's thread.
+QThreadPool* QtPrintService::helpers() {
+    if (!helpers_) {
+        helpers_ = std::make_unique<QThreadPool>();
+        helpers_->setExpiryTimeout(-1);
+        helpers_->setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 0, 2));
+    }
+    return helpers_->maxThreadCount() > 0 ? helpers_.get() : nullptr;
 }
 
 } // namespace qtui
