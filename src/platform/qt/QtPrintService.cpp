@@ -244,6 +244,13 @@ bool writeBmp(const QImage& image, const QString& path) {
     return file.flush();
 }
 
+// Every picture has the screen's resolution: the fonts made for one serve
+// the next (fonts belong to the thread that made them).
+Painting::Fonts& pictureFonts() {
+    thread_local Painting::Fonts fonts;
+    return fonts;
+}
+
 // A picture in memory at screen resolution (15 twips a pixel). Its drawings
 // are kept and drawn when it is saved; a save begun is drawn and written by
 // a helper thread when one is free, so the pictures of a page are made at
@@ -335,12 +342,6 @@ private:
     void keep(std::function<void(Painting&)> drawing) {
         finishJob();
         pending_.push_back(std::move(drawing));
-    }
-    // Every picture has the screen's resolution: the fonts made for one
-    // serve the next (fonts belong to the thread that made them).
-    static Painting::Fonts& pictureFonts() {
-        thread_local Painting::Fonts fonts;
-        return fonts;
     }
 
     QImage image_;
@@ -497,7 +498,12 @@ void QtPrintService::knowDefault() {
     followDefaultPrinter();
 }
 
-QtPrintService::~QtPrintService() = default;
+// The helpers' fonts go with their threads; this thread's go now, while the
+// application that fonts need is still there.
+QtPrintService::~QtPrintService() {
+    helpers_.reset();
+    pictureFonts().clear();
+}
 
 void QtPrintService::choosePrinter(const std::string& printerName) {
     lookUpDefault_ = false;
