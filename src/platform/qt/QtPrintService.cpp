@@ -322,11 +322,10 @@ private:
                 image_.fill(Qt::white);
                 white_ = true;
             }
-            if (!pending_.empty()) {
+            if (drawn_ < pending_.size()) {
                 QPainter painter(&image_);
                 Painting painting(painter, 1.0 / forms::TwipsPerPixel, &pictureFonts());
-                for (const auto& drawing : pending_) drawing(painting);
-                pending_.clear();
+                for (; drawn_ < pending_.size(); ++drawn_) pending_[drawn_](painting);
             }
             return writeBmp(image_, file);
         } catch (const std::exception&) { // out of memory: not written
@@ -346,7 +345,11 @@ private:
 
     QImage image_;
     bool white_ = false;
+    // The drawings, those up to drawn_ done. They are let go with the
+    // device, on the thread that made them: memory freed on another thread
+    // would hold up this one's allocations while it draws the next picture.
     std::vector<std::function<void(Painting&)>> pending_;
+    std::size_t drawn_ = 0;
     QThreadPool* helpers_;
     std::unique_ptr<QRunnable> job_; // the helper's save, while not ended
     QSemaphore done_;
@@ -362,11 +365,12 @@ QPageLayout::Orientation orientationOf(const forms::PageSetup& setup) {
 
 // ---- the document metric ----
 
-// A font's metric and the widths measured with it: a page's labels are
-// measured again for every picture and print of it.
+// A font's metric, its line height and the widths measured with it: a
+// page's labels are measured again for every picture and print of it.
 struct DocumentMetrics::Cached {
     forms::Font key;
     QFontMetricsF metrics;
+    double lineHeight;
     std::unordered_map<std::string, double> widths;
 };
 
@@ -383,7 +387,8 @@ DocumentMetrics::Cached& DocumentMetrics::metricsOf(const forms::Font& font) {
     for (const auto& c : cache_)
         if (c->key == font) return *c;
     if (cache_.size() >= 64) cache_.clear();
-    cache_.push_back(std::make_unique<Cached>(Cached{font, QFontMetricsF(printFont(font), reference_.get()), {}}));
+    const QFontMetricsF metrics(printFont(font), reference_.get());
+    cache_.push_back(std::make_unique<Cached>(Cached{font, metrics, metrics.ascent() + metrics.descent(), {}}));
     return *cache_.back();
 }
 
@@ -402,10 +407,9 @@ double DocumentMetrics::textWidth(const forms::Font& font, std::string_view text
 }
 
 double DocumentMetrics::textHeight(const forms::Font& font, std::string_view text) {
-    const QFontMetricsF& fm = metricsOf(font).metrics;
     double lines = 1;
     for (std::size_t at = text.find("\r\n"); at != std::string_view::npos; at = text.find("\r\n", at + 2)) ++lines;
-    return (fm.ascent() + fm.descent()) * lines;
+    return metricsOf(font).lineHeight * lines;
 }
 
 // ---- print sessions ----
