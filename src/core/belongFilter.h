@@ -9,4 +9,5 @@ class ComboBox;
 // its ID. The affiliation whose ID is `remembered` is chosen as it is added,
 // so that its Click fills the list; when none is, "すべて" is chosen (a
 // remembered -1 or 0 names no affiliation and so comes back as "すべて").
-void fillBelongFilter(forms::ComboBox& cobBelong, double remembered);
+// With `listedOnly` only the affiliations flagged Listed = 1 are offered.
+void fillBelongFilter(forms::ComboBox& cobBelong, double remembered, bool listedOnly = false);

@@ -9,6 +9,10 @@
 #include <vector>
 
 #include "core/gameRecords.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include "platform/text/RuntimeError.h"
 
 // The rules of one course of a game and the pieces every ranking builds its
@@ -71,20 +75,34 @@ bool holeCounts(std::string_view hole);
 struct CourseStrokes {
     std::array<int32_t, 18> strokes; // holes 1..hole
     long long sum;                   // their strokes added up
-    // The holes of s strokes, s 1 to 9, in the 6 bits from bit 6 x s; bits 0
-    // to 5: those of more. Packed in one number, so that counting a hole
-    // is an addition in a register, not in memory.
+    // The holes of s strokes, s 1 to 5 (the counts a season row keeps), in
+    // the kCountBits bits from bit kCountBits x (s - 1). Packed in one
+    // number, so that counting a hole is an addition in a register, not in
+    // memory; and the counts of up to kCountedHolesMax holes, several courses
+    // of one player, add up in one number too.
     uint64_t counts;
     // Every hole was a plain stroke text (plainStrokes): each is at most
     // kPlainStrokesMax, the sum at most 18 x kPlainStrokesMax.
     bool plain;
 
+    static constexpr unsigned kCountBits = 12;
+    static constexpr int32_t kCountedHolesMax = (1 << kCountBits) - 1;
+    static constexpr std::size_t kCountedStrokes = 5;
+
+    // What one hole of v strokes, v 0 to 9, adds to counts.
+    static constexpr std::array<uint64_t, 10> kCountOf = [] {
+        std::array<uint64_t, 10> of{};
+        for (unsigned s = 1; s <= kCountedStrokes; ++s) of[s] = uint64_t{1} << (kCountBits * (s - 1));
+        return of;
+    }();
     // Counts one hole of v strokes, v 1 to 9.
-    void countDigit(unsigned v) { counts += uint64_t{1} << (6 * v); }
+    void countDigit(unsigned v) { counts += kCountOf[v]; }
     // Counts one hole of v strokes.
     void count(int32_t v) { countDigit(v >= 1 && v <= 9 ? static_cast<unsigned>(v) : 0); }
-    // The holes of s strokes, s 1 to 9.
-    int32_t holesOf(unsigned s) const { return static_cast<int32_t>(counts >> (6 * s) & 63); }
+    // The holes of s strokes, s 1 to kCountedStrokes, in packed counts.
+    static int32_t holesOf(uint64_t counts, unsigned s) {
+        return static_cast<int32_t>(counts >> (kCountBits * (s - 1)) & kCountedHolesMax);
+    }
 };
 
 // The general part of courseStrokes, from hole `from` (0-based) on: any
@@ -148,9 +166,27 @@ template <class Cells>
     int32_t* out = course.strokes.data();
     int32_t sum = 0;
     uint64_t counts = 0;
-    const int taken = cells.takeDigits(hole, [&](unsigned v) {
+    int taken = 0;
+#if defined(__SSE2__)
+    // Eight single digits at a time where the cells can give them so.
+    if constexpr (requires(__m128i& chars) { cells.takeEightDigits(chars); }) {
+        __m128i chars;
+        while (hole - taken >= 8 && cells.takeEightDigits(chars)) {
+            const __m128i zero = _mm_setzero_si128();
+            const __m128i values = _mm_and_si128(chars, _mm_set1_epi16(0x000F)); // a digit's value in each 16-bit lane
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi16(values, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4), _mm_unpackhi_epi16(values, zero));
+            const __m128i sums = _mm_sad_epu8(values, zero); // the values of each half added up
+            sum += _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
+            for (int k = 0; k < 8; ++k) counts += CourseStrokes::kCountOf[static_cast<std::size_t>(out[k])];
+            out += 8;
+            taken += 8;
+        }
+    }
+#endif
+    taken += cells.takeDigits(hole - taken, [&](unsigned v) {
         *out++ = static_cast<int32_t>(v);
-        counts += uint64_t{1} << (6 * v);
+        counts += CourseStrokes::kCountOf[v];
         sum += static_cast<int32_t>(v);
     });
     course.sum = sum;

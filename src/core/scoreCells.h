@@ -8,6 +8,10 @@
 
 #include "platform/text/Strings.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // The cells of a score pack's Holes text, in order: the text (blanks at both
 // ends removed) split at every ",". Once the text is used up every further
 // cell is "", so "2,3," gives "2", "3", "", "", ... and "" gives only "".
@@ -72,6 +76,25 @@ public:
         at_ = at;
         return n - static_cast<int>(left);
     }
+
+#if defined(__SSE2__)
+    // Takes the next eight cells when each is a single digit 1 to 9 followed
+    // by "," (as takeDigits would take them) and gives their sixteen
+    // characters; false, with nothing taken, when they are not or fewer
+    // characters are left.
+    bool takeEightDigits(__m128i& chars) {
+        if (end_ - at_ < 16) return false;
+        const __m128i text = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at_));
+        // Less "1," in each pair of characters: a digit 1 to 9 leaves 0 to 8,
+        // a "," leaves 0; anything else more.
+        const __m128i less = _mm_sub_epi8(text, _mm_set1_epi16(0x2C31));
+        const __m128i most = _mm_set1_epi16(0x0008);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(less, most), most)) != 0xFFFF) return false;
+        chars = text;
+        at_ += 16;
+        return true;
+    }
+#endif
 
     // Where the cursor stands, and a cursor over the same text from there.
     const char* position() const { return at_; }

@@ -16,6 +16,7 @@
 #include "core/iniFile.h"
 #include "core/scoreCells.h"
 #include "platform/files/FileOps.h"
+#include "platform/files/LineMasks.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
@@ -31,9 +32,6 @@ int32_t scoreNumber(std::string_view name) { return sectionNumber(name, "Score",
 // The keys of a pack, in the order they are converted.
 enum PackKey { kIDNo, kHoles, kTeamID, kHandicap, kPackKeys };
 
-// Each key with its "=", as the program writes it.
-constexpr std::array<std::string_view, kPackKeys> kWrittenKeys = {"IDNo=", "Holes=", "TeamID=", "Handicap="};
-
 // Which of them a key is, or kPackKeys for any other key (names are exact).
 PackKey packKey(std::string_view key) {
     switch (key.size()) {
@@ -44,6 +42,24 @@ PackKey packKey(std::string_view key) {
     default: return kPackKeys;
     }
 }
+
+// The first characters of a line (at most eight), as one number of its
+// first eight bytes (the first byte lowest), and which of those bytes they
+// fill.
+struct LineStart {
+    uint64_t value = 0, mask = 0;
+    template <std::size_t N>
+    constexpr LineStart(const char (&text)[N]) {
+        static_assert(N - 1 <= sizeof value);
+        for (std::size_t k = 0; k + 1 < N; ++k) {
+            value |= uint64_t{static_cast<unsigned char>(text[k])} << (8 * k);
+            mask |= uint64_t{0xFF} << (8 * k);
+        }
+    }
+};
+// The starts of the lines of score sections as the program writes them.
+constexpr LineStart kScoreStart{"[Score"}, kIDNoStart{"IDNo="}, kHolesStart{"Holes="}, kTeamIDStart{"TeamID="},
+    kHandicapStart{"Handicap"};
 
 // What a game file holds for its packs, gathered in one walk over its lines
 // as the in-memory tables would answer: the count, the first MaxScoreNo of
@@ -69,8 +85,8 @@ public:
     }
 
     // The file's lines, visited in order: the general walk, except for the
-    // score sections as the program writes them (visitWrittenScores).
-    // False when the file is no INI file.
+    // lines as the program writes them (visitWrittenLines). False when the
+    // file is no INI file.
     template <class Decode>
     bool walk(std::string_view bytes, Decode decode) {
         const auto visit = [this](const IniLine& line) __attribute__((always_inline)) {
@@ -79,18 +95,19 @@ public:
             else
                 keyLine(line.name, line.value);
         };
-        std::size_t at = writtenScoresStart(bytes);
-        if (!forEachIniLine(bytes.substr(0, at), decode, visit)) return false;
+        // A file the program wrote starts with a section line; any other
+        // start (a byte-order mark, a key line) takes the general walk.
+        if (!bytes.starts_with('[')) return forEachIniLine(bytes, decode, visit);
         // From here on every line follows a section line.
+        std::size_t at = 0;
         while (at < bytes.size()) {
-            const std::size_t stop = visitWrittenScores(bytes, at, decode);
+            const std::size_t stop = visitWrittenLines(bytes, at, decode);
             if (stop == bytes.size()) break;
-            // Nothing taken (two lines of another form in a row, or such a
-            // line where the scores begin): the file is of another make, and
-            // the general walk takes the rest.
+            // Nothing taken (two lines of another form in a row): the file
+            // is of another make, and the general walk takes the rest.
             if (stop == at) return forEachIniLine(bytes.substr(at), decode, visit, KeysBeforeSections::Fail, true);
-            // One line of another form (a blank line, a key of its own): the
-            // general walk takes that line alone.
+            // One line of another form (a blank line, a section name in
+            // Japanese): the general walk takes that line alone.
             const std::size_t next = lineAfter(bytes, stop);
             forEachIniLine(bytes.substr(stop, next - stop), decode, visit, KeysBeforeSections::Fail, true);
             at = next;
@@ -113,14 +130,6 @@ private:
     // Where the walk is as to the first "Management" section.
     enum class Where { Before, In, After };
 
-    // Where the score sections begin: the first line that starts with
-    // "[Score", or the end.
-    static std::size_t writtenScoresStart(std::string_view bytes) {
-        if (bytes.starts_with("[Score")) return 0;
-        const std::size_t at = bytes.find("\n[Score");
-        return at == std::string_view::npos ? bytes.size() : at + 1;
-    }
-
     // Where the next line starts after the one at `at`: past its CR LF, LF
     // or CR, or at the end.
     static std::size_t lineAfter(std::string_view bytes, std::size_t at) {
@@ -130,93 +139,128 @@ private:
     }
 
     // Visits the lines from `at` (a line start) on while they are what the
-    // program writes in score sections: "[Score<digits>]", and "IDNo=",
-    // "Holes=", "TeamID=" or "Handicap=" followed by a value, each line
-    // ended by CR LF. Such a line is visited exactly as the general walk
-    // would visit it, but found without passing every byte of the file
-    // through the walk's line masks. A value with bytes above 0x7F (a team
-    // name in Japanese) is decoded alone: its key is ASCII, and "=", CR and
-    // LF are never the second byte of a character, so that reads as the
-    // whole line decoded. Returns where it stopped: the start of the first
-    // other line, or the end.
+    // program writes: section lines "[<name>]", key lines "<name>=<value>"
+    // with an ASCII name, each ended by CR LF. Such a line is visited exactly
+    // as the general walk would visit it, but found without passing every
+    // byte of the file through the walk's line masks: the score sections'
+    // lines ("[Score<digits>]", "IDNo=", "Holes=", "TeamID=", "Handicap=")
+    // are told apart by one load of their first eight bytes. A value with
+    // bytes above 0x7F (a title or team name in Japanese) is decoded alone,
+    // and only when it is used: its key is ASCII, and "=", CR and LF are
+    // never the second byte of a character, so that reads as the whole line
+    // decoded. Returns where it stopped: the start of the first other line
+    // (or of one in the last few bytes, left to the general walk), or the
+    // end.
     template <class Decode>
-    std::size_t visitWrittenScores(std::string_view bytes, std::size_t at, Decode& decode) {
+    std::size_t visitWrittenLines(std::string_view bytes, std::size_t at, Decode& decode) {
         const char* const end = bytes.data() + bytes.size();
         const char* p = bytes.data() + at;
-        const auto startsWith = [&end](const char* from, std::string_view text) {
-            return static_cast<std::size_t>(end - from) >= text.size() && std::memcmp(from, text.data(), text.size()) == 0;
-        };
-        while (p != end) {
+        const auto crLf = [&end](const char* from) { return end - from >= 2 && from[0] == '\r' && from[1] == '\n'; };
+        const auto stopped = [&] { return static_cast<std::size_t>(p - bytes.data()); };
+        while (end - p >= kLineHead) {
+            const uint64_t head = firstEight(p);
+            bool high = false;
             if (*p == '[') {
-                if (!startsWith(p, "[Score")) break;
-                const char* close = p + 6;
-                while (close != end && *close >= '0' && *close <= '9') ++close;
-                if (!startsWith(close, "]\r\n")) break;
+                // The name runs to the first "]", which ends the line.
+                const char* close = p + 1;
+                if (startsAs(head, kScoreStart)) {
+                    for (close = p + 6; close != end && *close >= '0' && *close <= '9';) ++close;
+                } else {
+                    close = lineTextEnd(p, end, high) - 1;
+                    if (high || close == p || std::find(p + 1, close, ']') != close) return stopped();
+                }
+                if (close == end || *close != ']' || !crLf(close + 1)) return stopped();
                 enter({p + 1, static_cast<std::size_t>(close - p - 1)});
                 p = close + 3;
                 continue;
             }
-            const PackKey key = writtenKey(p, end);
-            if (key == kPackKeys) break;
-            const char* const value = p + kWrittenKeys[key].size();
-            bool high = false;
+            PackKey key = kPackKeys;
+            std::size_t name = 0; // the key's length with its "="
+            switch (*p) {
+            case 'I':
+                if (startsAs(head, kIDNoStart)) key = kIDNo, name = 5;
+                break;
+            case 'H':
+                if (startsAs(head, kHolesStart))
+                    key = kHoles, name = 6;
+                else if (startsAs(head, kHandicapStart) && p[8] == '=')
+                    key = kHandicap, name = 9;
+                break;
+            case 'T':
+                if (startsAs(head, kTeamIDStart)) key = kTeamID, name = 7;
+                break;
+            default: break;
+            }
+            if (key == kPackKeys) {
+                // Any other key line: its name up to the first "=".
+                const char* const stop = lineTextEnd(p, end, high);
+                const char* const eq = std::find(p, stop, '=');
+                if (eq == stop || !crLf(stop)) break;
+                const std::string_view keyName(p, static_cast<std::size_t>(eq - p));
+                const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+                if (high && !std::all_of(keyName.begin(), keyName.end(), ascii)) break;
+                const std::string_view value(eq + 1, static_cast<std::size_t>(stop - eq - 1));
+                if (usesValue(keyName)) keyLine(keyName, high ? decode(value) : value);
+                p = stop + 2;
+                continue;
+            }
+            const char* const value = p + name;
             const char* const stop = lineTextEnd(value, end, high);
-            if (!startsWith(stop, "\r\n")) break;
+            if (!crLf(stop)) break;
             if (current_) {
                 const std::string_view text(value, static_cast<std::size_t>(stop - value));
                 setKey(key, high ? decode(text) : text);
             }
             p = stop + 2;
         }
-        return static_cast<std::size_t>(p - bytes.data());
+        return stopped();
     }
 
-    // The key a line written by the program starts with ("Holes=" and so
-    // on), or kPackKeys.
-    static PackKey writtenKey(const char* line, const char* end) {
-        const auto is = [&](PackKey key) {
-            const std::string_view name = kWrittenKeys[key];
-            return static_cast<std::size_t>(end - line) >= name.size() && std::equal(name.begin(), name.end(), line);
-        };
-        switch (*line) {
-        case 'I': return is(kIDNo) ? kIDNo : kPackKeys;
-        case 'H': return is(kHoles) ? kHoles : is(kHandicap) ? kHandicap : kPackKeys;
-        case 'T': return is(kTeamID) ? kTeamID : kPackKeys;
-        default: return kPackKeys;
-        }
-    }
+    // The room a line start needs here: its first eight bytes, and the "="
+    // after "Handicap".
+    static constexpr std::ptrdiff_t kLineHead = 9;
 
-    // The first CR or LF from `from` on, or `end`, eight bytes at a time, as
-    // a stored line of strokes runs to some forty; `high` tells whether a
-    // byte above 0x7F comes before it.
+    // The eight bytes at `from`, as one number (the first byte lowest).
+    static uint64_t firstEight(const char* from) {
+        uint64_t head = 0;
+        std::memcpy(&head, from, sizeof head);
+        if constexpr (std::endian::native == std::endian::big) head = __builtin_bswap64(head);
+        return head;
+    }
+    // Whether the eight bytes of firstEight start with `start`.
+    static bool startsAs(uint64_t head, LineStart start) { return (head & start.mask) == start.value; }
+
+    // The first CR or LF from `from` on, or `end`, a block of the line
+    // masks' at a time, as a stored line of strokes runs to some forty bytes
+    // (a game of many courses, to hundreds); `high` tells whether a byte
+    // above 0x7F comes before it.
     static const char* lineTextEnd(const char* from, const char* end, bool& high) {
-        constexpr uint64_t kOnes = 0x0101010101010101, kTop = 0x8080808080808080;
-        const auto zeroBytes = [](uint64_t v) { return (v - kOnes) & ~v & kTop; };
-        uint64_t highs = 0;
-        for (; end - from >= 8; from += 8) {
-            uint64_t chars = 0;
-            std::memcpy(&chars, from, 8);
-            // The lowest flagged byte is the first break: flags above a
-            // true zero byte may be false, never below it.
-            const uint64_t breaks = zeroBytes(chars ^ (kOnes * '\r')) | zeroBytes(chars ^ (kOnes * '\n'));
-            if (breaks) {
-                const int before = std::countr_zero(breaks) / 8;
-                high = (highs | (chars & kTop & ((uint64_t{1} << (8 * before)) - 1))) != 0;
-                return from + before;
+        constexpr std::ptrdiff_t kBlock = files::detail::kLineBlock;
+        uint32_t highs = 0;
+        for (; end - from >= kBlock; from += kBlock) {
+            const files::detail::LineMasks masks = files::detail::lineMasks(from);
+            if (const uint32_t breaks = masks.cr | masks.lf) {
+                high = (highs | (masks.high & ((breaks & (0 - breaks)) - 1))) != 0;
+                return from + std::countr_zero(breaks);
             }
-            highs |= chars & kTop;
+            highs |= masks.high;
         }
         for (; from != end && *from != '\r' && *from != '\n'; ++from) highs |= static_cast<unsigned char>(*from) & 0x80;
         high = highs != 0;
         return from;
     }
 
+    // Whether a key line of this name is looked at: a pack key in a score
+    // section, the count in the first "Management" section.
+    bool usesValue(std::string_view name) const {
+        return current_ ? packKey(name) != kPackKeys : management_ == Where::In && name == "MaxScoreNo";
+    }
     // A key line in the walk's order.
     void keyLine(std::string_view name, std::string_view value) {
+        if (!usesValue(name)) return;
         if (current_) {
-            const PackKey key = packKey(name);
-            if (key != kPackKeys) setKey(key, value);
-        } else if (management_ == Where::In && name == "MaxScoreNo") {
+            setKey(packKey(name), value);
+        } else {
             count_ = value;
             management_ = Where::After;
         }
@@ -380,8 +424,6 @@ void gsUnpackScoreData() {
             ++used;
             row.IDNo = pack.IDNo;
             row.RoundNo = static_cast<int16_t>(r);
-            row.TeamID = pack.TeamID;
-            row.Handicap = pack.Handicap;
             std::string* cell = row.Holes.data();
             std::string* const filled = cell + holeCells;
             // Mostly single digits, taken a few at a time, each in place of
@@ -396,6 +438,9 @@ void gsUnpackScoreData() {
             });
             for (; cell != filled; ++cell) cell->assign(cells.next());
             for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell) cell->clear();
+            // After the cells: the row is filled front to back.
+            row.TeamID = pack.TeamID;
+            row.Handicap = pack.Handicap;
             // A row has no cell for a hole past the 18th.
             if (hole > holeCells) text::raise(text::err::Subscript);
         }

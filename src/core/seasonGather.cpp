@@ -1,5 +1,6 @@
 // Gathering the selected games into season rows, and ordering those rows.
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,25 +16,44 @@
 
 namespace {
 
-// Adds one complete course's holes to a row: hole positions, stroke counts
-// (1 to 5 strokes), holes played and strokes. Returns the course's strokes.
-// Checked: each sum within 32 bits (the overflow error otherwise);
-// unchecked: the caller knows the sums stay small. hole is 1..18 (a
-// playable shape), so every hole index is in range.
+// Adds one complete course's holes to a row: hole positions, holes played
+// and strokes (its stroke counts go in with addStrokeCounts). Returns the
+// course's strokes. Checked: each sum within 32 bits (the overflow error
+// otherwise); unchecked: the caller knows the sums stay small, and hole
+// positions are added four at a time. hole is 1..18 (a playable shape), so
+// every hole index is in range.
 template <bool kChecked>
 int32_t addCourse(typSeasonScore& row, const CourseStrokes& course, int16_t hole) {
-    for (int h = 0; h < hole; ++h) {
-        int32_t& position = row.HoleScore[static_cast<std::size_t>(h)];
-        const int32_t v = course.strokes[static_cast<std::size_t>(h)];
-        position = kChecked ? checkedSum(position, v) : position + v;
+    int32_t* const positions = row.HoleScore.data();
+    int h = 0;
+    if constexpr (!kChecked) {
+        using Four = int32_t __attribute__((vector_size(4 * sizeof(int32_t))));
+        for (; h + 4 <= hole; h += 4) {
+            Four position, strokes;
+            std::memcpy(&position, positions + h, sizeof position);
+            std::memcpy(&strokes, course.strokes.data() + h, sizeof strokes);
+            position += strokes;
+            std::memcpy(positions + h, &position, sizeof position);
+        }
     }
-    for (std::size_t k = 0; k < row.StrokeCount.size(); ++k) row.StrokeCount[k] += course.holesOf(k + 1);
+    for (; h < hole; ++h) {
+        const int32_t v = course.strokes[static_cast<std::size_t>(h)];
+        positions[h] = kChecked ? checkedSum(positions[h], v) : positions[h] + v;
+    }
     row.HolesDone += hole;
     // Every hole adds 1 or more, so the course's sum goes beyond 32 bits
     // exactly when one of its partial sums does.
     const int32_t strokes = kChecked ? checkedSum(0, course.sum) : static_cast<int32_t>(course.sum);
     row.Strokes = kChecked ? checkedSum(row.Strokes, strokes) : row.Strokes + strokes;
     return strokes;
+}
+
+// Adds the stroke counts of one or more complete courses of a player (their
+// CourseStrokes::counts added up) to a row: the holes played in 1 to 5
+// strokes.
+void addStrokeCounts(typSeasonScore& row, uint64_t counts) {
+    for (unsigned s = 1; s <= CourseStrokes::kCountedStrokes; ++s)
+        row.StrokeCount[s - 1] += CourseStrokes::holesOf(counts, s);
 }
 
 // Total = Strokes x 10 + Handicap, in tenths (the overflow error outside 32
@@ -59,9 +79,12 @@ public:
         // below 2^31. A course with any other hole text may be as large as
         // 32 bits allow: from it on every sum is checked.
         bool small = true;
+        // The counts of at most 10 courses of 18 holes: no field runs over.
+        uint64_t counts = 0;
         for (int c = 0; c < game_.Round; ++c) {
             if (!courseStrokes(hole, cells, course_)) continue;
             small = small && course_.plain;
+            counts += course_.counts;
             // Each course is added once, to a row that starts at 0.
             row.RoundScore[static_cast<std::size_t>(c)] =
                 small ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
@@ -70,6 +93,7 @@ public:
             if (game_.HandiCapKind == 2) row.Handicap = pack.Handicap;
         }
         if (row.RoundsDone == 0) return false;
+        addStrokeCounts(row, counts);
         // Per game: the share of the courses completed. Any kind but 1 and 2
         // counts no handicap.
         if (game_.HandiCapKind == 2) row.Handicap = gameHandicapShare(row.Handicap, row.RoundsDone, game_.Round);
@@ -86,8 +110,8 @@ public:
         return gameRow(pack, row);
     }
 
-    // The player's best complete course (its numbers only): the lowest
-    // total, the earliest of equal ones. False when the player has no
+    // The player's best complete course (its numbers only; the row's date
+    // and game stay): the lowest total, the earliest of equal ones. False when the player has no
     // complete course.
     bool bestCourseRow(const ScorePackReader::PackView& pack, typSeasonScore& best) {
         ScoreCells cells(pack.Holes);
@@ -100,11 +124,15 @@ public:
             row.Games = c + 1; // the course's RoundNo
             // Into an empty row: only a course of other texts may go beyond 32 bits.
             course_.plain ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
+            addStrokeCounts(row, course_.counts);
             row.Handicap = courseHandicap(game_.HandiCapKind, pack.Handicap, game_.Round);
             setTotal(row);
             std::string key = (row.Strokes == 0 ? "100" : "099") + keyNumber(row.Total + 100000LL, "000000");
             if (!found || key < bestKey) {
-                best = row;
+                // best keeps its date and game.
+                row.Date = std::move(best.Date);
+                row.GameIndex = best.GameIndex;
+                best = std::move(row);
                 bestKey = std::move(key);
                 found = true;
             }
@@ -127,19 +155,28 @@ bool pfReadSeasonScore(int32_t g, int16_t kind, const std::vector<PackView>& pac
     if (kind < 1 || kind > 14) return false;
     return season::trapped("pfReadSeasonScore", [&] {
         GameRows builder(gtypGame);
+        // Every row of the game starts as a copy of this one.
+        typSeasonScore blank;
+        blank.Date = gtypGame.Date;
+        blank.GameIndex = g;
         for (const PackView& pack : packs) {
-            // Built apart and then appended: its sums are added up where
-            // the memory is at hand, not in the long array.
-            typSeasonScore row;
-            const bool wanted = kind == 5   ? builder.bestCourseRow(pack, row)
-                                : kind == 2 ? builder.wholeGameRow(pack, row)
-                                            : builder.gameRow(pack, row);
-            if (!wanted) continue;
-            row.Date = gtypGame.Date;
-            row.GameIndex = g;
-            row.IDNo = pack.IDNo;
-            row.TeamID = pack.TeamID;
-            gtypSeasonScores.push_back(std::move(row));
+            // Built where it stays, so that its memory is written once; a
+            // row not wanted, or one whose sums overflow, is taken off again.
+            typSeasonScore& row = gtypSeasonScores.emplace_back(blank);
+            try {
+                const bool wanted = kind == 5   ? builder.bestCourseRow(pack, row)
+                                    : kind == 2 ? builder.wholeGameRow(pack, row)
+                                                : builder.gameRow(pack, row);
+                if (!wanted) {
+                    gtypSeasonScores.pop_back();
+                    continue;
+                }
+                row.IDNo = pack.IDNo;
+                row.TeamID = pack.TeamID;
+            } catch (...) {
+                gtypSeasonScores.pop_back();
+                throw;
+            }
         }
         return false;
     });

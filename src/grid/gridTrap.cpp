@@ -6,11 +6,10 @@
 #include <new>
 #include <string>
 
-bool gridTrapped(const char* method, const std::function<void()>& body, bool resetPointer) {
+void reportGridTrap(const char* method, std::exception_ptr failure, bool resetPointer) {
     std::string description;
     try {
-        body();
-        return false;
+        std::rethrow_exception(failure);
     } catch (const text::RuntimeError& e) {
         description = e.Description;
     } catch (const std::bad_alloc&) {
@@ -20,5 +19,4 @@ bool gridTrapped(const char* method, const std::function<void()>& body, bool res
     }
     if (resetPointer) forms::Screen::setMousePointer(forms::vbDefault);
     forms::MsgBox(std::string("uctMyGrid::") + method + "():" + description, forms::vbOKOnly);
-    return true;
 }

@@ -166,7 +166,7 @@ void uctMyGrid::gsSetRowInfo(int32_t lngRow, const std::string& strKind, const M
     gridTrapped("gsSetRowInfo", [&] {
         if (lngRow < 0 || lngRow >= mlngRows) return;
         typRowInfo& info = mtypRowInfo[static_cast<size_t>(lngRow)];
-        const std::string kind = text::Trim(strKind);
+        const std::string_view kind = text::TrimmedView(strKind);
         if (kind == "Selected") info.Selected = varVal.toBool();
         else if (kind == "Height") info.Height = snapped(varVal, Screen::TwipsPerPixelY);
         else if (kind == "RowItemData") info.RowItemData = varVal.toInt32();
@@ -201,7 +201,7 @@ void uctMyGrid::gsSetCellData(int32_t lngCol, int32_t lngRow, const std::string&
     gridTrapped("gsSetCellData", [&] {
         if (!inTable(lngCol, lngRow)) return;
         typCellData& cell = cellAt(lngCol, lngRow);
-        const std::string kind = text::Trim(strKind);
+        const std::string_view kind = text::TrimmedView(strKind);
         if (kind == "Text") cell.Text = varVal.toText();
         else if (kind == "Type") cell.Type = varVal.toInt16();
         else if (kind == "Alignment") cell.Alignment = varVal.toInt32();

@@ -110,6 +110,45 @@ private:
 
 // ---- the controls ----
 
+// CurrentX of a line `lineWidth` wide by the label's alignment.
+void placeLine(Surface& t, const forms::Label& label, double lineWidth) {
+    const double spare = label.Width() - lineWidth;
+    switch (label.Alignment()) {
+    case forms::vbRightJustify: t.setCurrentX(label.Left() + spare); break;
+    case forms::vbCenter: t.setCurrentX(label.Left() + spare / 2); break;
+    default: t.setCurrentX(label.Left()); break;
+    }
+}
+
+// The narrowest a caption is condensed to, in percent of its width.
+constexpr int LeastStretch = 75;
+
+// A cell of one line whose caption is somewhat too wide for it (the printed
+// fonts draw Latin letters and digits wider than the fonts the reports were
+// laid out for) prints the caption whole, condensed just enough to fit,
+// rather than broken onto a second line across the row below. A caption
+// with a line break, a label of several lines and a caption far too wide
+// break as usual. `full` is the width of the caption, which has no line
+// break and is wider than the label. False when it is not printed this way.
+bool printedCondensed(Surface& t, const forms::Label& label, double full) {
+    const std::string& caption = label.Caption();
+    const double width = label.Width();
+    forms::Font font = t.font();
+    if (width <= 0 || width * 100 < full * LeastStretch || label.Height() >= 2 * t.TextHeight(caption)) return false;
+    font.Stretch = static_cast<int>(std::floor(font.Stretch * width / full));
+    for (; font.Stretch >= LeastStretch; --font.Stretch) {
+        t.setFont(font);
+        const double condensed = t.TextWidth(caption);
+        if (condensed > width) continue;
+        placeLine(t, label, condensed);
+        psPrintText(t, caption);
+        t.setFont(label.font());
+        return true;
+    }
+    t.setFont(label.font());
+    return false;
+}
+
 // The caption breaks at CR LF and wherever the next character would pass the
 // label's width; it is measured with the label's own size, so the lines are
 // the same at every scale. The first line always prints, a later one only
@@ -146,9 +185,12 @@ void psDrawLabel(Surface& t, const forms::Label& label) {
         // The rest of the caption, when it fits and has no break, is the
         // line that growing a piece character by character would reach.
         const std::string_view rest = piece(start, h - start + 1);
-        if (rest.find("\r\n") == std::string_view::npos && (lineWidth = t.TextWidth(rest)) <= width) {
+        const bool unbroken = rest.find("\r\n") == std::string_view::npos;
+        if (unbroken && (lineWidth = t.TextWidth(rest)) <= width) {
             n = h - start + 1;
             line = rest;
+        } else if (start == 1 && unbroken && printedCondensed(t, label, lineWidth)) {
+            return;
         } else {
             bool broken = false;
             for (;;) {
@@ -168,12 +210,7 @@ void psDrawLabel(Surface& t, const forms::Label& label) {
             }
         }
         start += std::max(n, 0L);
-        const double spare = width - lineWidth;
-        switch (label.Alignment()) {
-        case forms::vbRightJustify: t.setCurrentX(left + spare); break;
-        case forms::vbCenter: t.setCurrentX(left + spare / 2); break;
-        default: t.setCurrentX(left); break;
-        }
+        placeLine(t, label, lineWidth);
         psPrintText(t, line);
         // An empty line still advances, so a label narrower than one
         // character ends at its bottom edge.

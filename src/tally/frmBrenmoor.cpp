@@ -64,11 +64,10 @@ bool gameDateValid() { return text::IsDate(text::Trim(gtypGame.Date)); }
 } // namespace
 
 frmBrenmoor::frmBrenmoor(std::function<void()> closed, PrintScores printScores)
-    : Form("frmBrenmoor", Font{"ＭＳ Ｐゴシック", 11.25}), picTop(*this, "picTop"),
-      lblDateCaption(picTop, "lblDateCaption"), lblDate(picTop, "lblDate"),
-      lblTittleCaption(picTop, "lblTittleCaption"), lblTittle(picTop, "lblTittle"),
-      btnGameInfo(picTop, "btnGameInfo"), btnCategory(picTop, "btnCategory"), picTopR(*this, "picTopR"),
-      lblEntryNum(picTopR, "lblEntryNum"), picBody(*this, "picBody"), tabBody(picBody, "tabBody"),
+    : Form("frmBrenmoor", Font{"ＭＳ Ｐゴシック", 11.25}), picTopR(*this, "picTopR"),
+      lblEntryNum(picTopR, "lblEntryNum"), picTop(*this, "picTop"), lblDateCaption(picTop, "lblDateCaption"),
+      lblDate(picTop, "lblDate"), lblTittleCaption(picTop, "lblTittleCaption"), lblTittle(picTop, "lblTittle"),
+      btnGameInfo(picTop, "btnGameInfo"), btnCategory(picTop, "btnCategory"), picBody(*this, "picBody"), tabBody(picBody, "tabBody"),
       uctGridList0(picBody, "uctGridList0"), uctGridList(picBody, "uctGridList"),
       uctGridList2(picBody, "uctGridList2"), uctGridList4(picBody, "uctGridList4"),
       uctGridList6(picBody, "uctGridList6"), uctGridList7(picBody, "uctGridList7"),
@@ -89,14 +88,18 @@ void frmBrenmoor::designControls() {
 
     placePanel(picTop, 10275, 615);
     placeLabel(lblDateCaption, "日付：", 300, 60, 615, 375);
-    placeLabel(lblDate, "", 960, 60, 1350, 375);
+    // Wide enough for the longest date ("平成22年10月10日(日)").
+    placeLabel(lblDate, "", 960, 60, 3375, 375);
     placeLabel(lblTittleCaption, "タイトル：", 60, 300, 855, 375);
     placeLabel(lblTittle, "", 960, 300, 3375, 375);
     placeButton(btnGameInfo, "ゲーム設定", 6780, 1575);
     placeButton(btnCategory, "部門別の設定", 8520, 1575);
 
     placePanel(picTopR, 4335, 615);
+    // Right-aligned: at the design width the top-left band covers the start
+    // of this one, and its buttons stay whole on top.
     placeLabel(lblEntryNum, "", 360, 300, 3855, 255);
+    lblEntryNum.setAlignment(vbRightJustify);
 
     placePanel(picBody, kDesignClientWidth - 8 * TwipsPerPixel, kDesignClientHeight - 2 * 615);
     for (uctMyGrid* g : {&uctGridList0, &uctGridList, &uctGridList2, &uctGridList4, &uctGridList6, &uctGridList7})

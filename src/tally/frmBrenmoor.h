@@ -31,12 +31,13 @@ public:
     using PrintScores = std::function<void(forms::Form& owner)>;
     explicit frmBrenmoor(std::function<void()> closed = {}, PrintScores printScores = {});
 
-    // Top band.
+    // Top band (the right panel first, so that the left one lies on top
+    // where a narrow window makes them overlap).
+    forms::PictureBox picTopR;
+    forms::Label lblEntryNum;
     forms::PictureBox picTop;
     forms::Label lblDateCaption, lblDate, lblTittleCaption, lblTittle;
     forms::CommandButton btnGameInfo, btnCategory;
-    forms::PictureBox picTopR;
-    forms::Label lblEntryNum;
     // The lists.
     forms::PictureBox picBody;
     forms::TabStrip tabBody;
@@ -59,6 +60,13 @@ public:
     // The form state, read by tests.
     int16_t changed() const { return mintChanged; }
     int16_t tabIndex() const { return mintTabIndex; }
+
+    // The score table built anew, and only the rows of the player of score
+    // row lngIndex rewritten (after a score entry or a team change); the
+    // participant list built anew.
+    void psSetList1();
+    void psSetList1_After_ScoreEntry(int32_t lngIndex);
+    void psSetList0();
 
 protected:
     void Form_Load() override;
@@ -96,11 +104,8 @@ private:
 
     // The score table, score entry, the participant list and the game header
     // (frmBrenmoorScores.cpp).
-    void psSetList1();
-    void psSetList1_After_ScoreEntry(int32_t lngIndex);
     void psScoreEntry(int16_t intMode);
     void btnScore_Click();
-    void psSetList0();
     void btnGameInfo_Click();
     // What every build of the two editable lists ends with: the remembered
     // row and top row applied once, one repaint, the count label.

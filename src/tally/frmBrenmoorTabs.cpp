@@ -129,7 +129,9 @@ void frmBrenmoor::psSelectScoreRow() {
     for (int32_t i = 0; i <= glngScoresMax(); ++i) {
         const typScoreData& row = gtypScores[static_cast<size_t>(i)];
         if (row.IDNo == mtypSelScore.IDNo && row.RoundNo == mtypSelScore.RoundNo) {
-            uctGridList.gsSetSelectRow(i + 1);
+            // Selecting a selected row would unselect it (a score entry
+            // rewrites the rows in place, selection and all).
+            if (!uctGridList.gfGetRowSelected(i + 1)) uctGridList.gsSetSelectRow(i + 1);
             return;
         }
     }
@@ -140,7 +142,7 @@ void frmBrenmoor::psSelectMemberRow() {
         const int32_t index = uctGridList0.gfGetRowItemData(r) - 1;
         if (index < 0 || index > glngScoresMax()) continue;
         if (gtypScores[static_cast<size_t>(index)].IDNo == mlngSelMemberID) {
-            uctGridList0.gsSetSelectRow(r);
+            if (!uctGridList0.gfGetRowSelected(r)) uctGridList0.gsSetSelectRow(r);
             return;
         }
     }

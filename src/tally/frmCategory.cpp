@@ -15,7 +15,7 @@ const char* const kNoBoundText = " 指定なし";
 
 // "  65 歳": the age right-aligned in four characters.
 std::string ageItemText(int age) {
-    char digits[8];
+    char digits[12]; // wide enough for any int
     std::snprintf(digits, sizeof digits, "%4d", age);
     return std::string(digits) + " 歳";
 }

@@ -57,7 +57,7 @@ void frmScore::psCalScore() {
 }
 
 void frmScore::psCalScoreFromGrid() {
-    CourseLists courses{};
+    CourseLists courses;
     for (int r = 0; r < std::min<int>(gtypGame.Round, 10); ++r)
         for (int h = 0; h < std::min<int>(gtypGame.Hole, 18); ++h)
             courses[static_cast<std::size_t>(r)][static_cast<std::size_t>(h)] = txtScoreR(r)[h].Text();

@@ -5,6 +5,16 @@
 
 #include <algorithm>
 
+namespace {
+
+void writeListColours(uctMyGrid& grid, int32_t col, int32_t gridRow, const ListCell& cell) {
+    if (cell.back) grid.gsSetCellData(col, gridRow, "BackColor", *cell.back);
+    if (cell.fore) grid.gsSetCellData(col, gridRow, "ForeColor", *cell.fore);
+    if (cell.bold) grid.gsSetCellData(col, gridRow, "FontBold", true);
+}
+
+} // namespace
+
 void showListTable(uctMyGrid& grid, const ListTable& table) {
     const auto cols = static_cast<int32_t>(table.columns.size());
     grid.gsClear();
@@ -23,7 +33,15 @@ void showListTable(uctMyGrid& grid, const ListTable& table) {
         const auto gridRow = static_cast<int32_t>(r) + 1;
         grid.gsSetRowInfo(gridRow, "Height", kListRowHeight);
         grid.gsSetRowInfo(gridRow, "RowItemData", table.rows[r].itemData);
-        writeListCells(grid, gridRow, table.rows[r]);
+        // New cells are empty and left-aligned already.
+        const std::vector<ListCell>& cells = table.rows[r].cells;
+        for (size_t c = 0; c < cells.size(); ++c) {
+            const ListCell& cell = cells[c];
+            const auto col = static_cast<int32_t>(c);
+            if (!cell.text.empty()) grid.gsSetText(col, gridRow, cell.text);
+            if (cell.alignment != AlignLeft) grid.gsSetCellData(col, gridRow, "Alignment", cell.alignment);
+            writeListColours(grid, col, gridRow, cell);
+        }
     }
 }
 
@@ -34,9 +52,7 @@ void writeListCells(uctMyGrid& grid, int32_t gridRow, const ListRow& row, int32_
         const auto col = static_cast<int32_t>(c);
         grid.gsSetText(col, gridRow, cell.text);
         grid.gsSetCellData(col, gridRow, "Alignment", cell.alignment);
-        if (cell.back) grid.gsSetCellData(col, gridRow, "BackColor", *cell.back);
-        if (cell.fore) grid.gsSetCellData(col, gridRow, "ForeColor", *cell.fore);
-        if (cell.bold) grid.gsSetCellData(col, gridRow, "FontBold", true);
+        writeListColours(grid, col, gridRow, cell);
     }
 }
 

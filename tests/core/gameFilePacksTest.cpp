@@ -199,9 +199,15 @@ TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
     };
     std::string twoTeams = replaced("TeamID=A", "TeamID=\x82\xa0"); // あ
     twoTeams.replace(twoTeams.find("TeamID=B"), 8, "TeamID=\x82\xa2");  // い
+    const auto headWith = [&](std::string_view from, std::string_view to) {
+        std::string text = head;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
     struct Case {
         const char* what;
         std::string scores;
+        std::optional<std::string> header = std::nullopt;
     } cases[] = {
         {"as written", written},
         {"LF line ends", replaced("\r\nIDNo=12\r\n", "\nIDNo=12\n")},
@@ -225,11 +231,21 @@ TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
         {"another Management section", written + "[Management]\r\nMaxScoreNo=1\r\n"},
         {"a section number past the count", replaced("[Score3]", "[Score4]")},
         {"an equals sign in a value", replaced("TeamID=A", "TeamID=A=B")},
+        {"Japanese far into a long value", replaced("TeamID=A", "TeamID=ABCDEFGHIJKLMNOPQRSTUVWXYZ\x82\xa0")},
+        {"a longer key of the same start", replaced("Handicap=0", "Handicaps=0\r\nHandicap=1")},
+        {"a key cut short at the very end", written + "Handi"},
+        {"a byte-order mark", written, "\xEF\xBB\xBF" + head},
+        {"the count twice", written, headWith("MaxScoreNo=3", "MaxScoreNo=2\r\nMaxScoreNo=3")},
+        {"the count in another section first", written, "[Other]\r\nMaxScoreNo=1\r\n" + head},
+        {"a second Management section", written, head + "[Management]\r\nMaxScoreNo=1\r\n"},
+        {"Japanese after the count", written, headWith("MaxScoreNo=3", "MaxScoreNo=2\x82\xa0")}, // あ
+        {"a header line without an equals sign", written, headWith("Tittle=", "Tittle ")},
+        {"text after the header's bracket", written, headWith("[Management]", "[Management] x")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string path = data.gamePath(1);
-        testsupport::writeBytes(path, head + c.scores);
+        testsupport::writeBytes(path, c.header.value_or(head) + c.scores);
         gtypGame.FileName = "game00001.lmg";
         const auto tables = packsFromTables(path);
         EXPECT_EQ(gsReadScoreData(), !tables.has_value());

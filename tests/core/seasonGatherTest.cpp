@@ -82,6 +82,40 @@ TEST_F(SeasonGather, CommonRowsSumHolesCoursesAndStrokeCounts) {
     EXPECT_EQ(glngScoresMax(), 2);
 }
 
+TEST_F(SeasonGather, TheLargestShapeSumsEveryHoleOfEveryCourse) {
+    // 18 holes x 10 courses: 301 holes in one only, 180 of them; 302 the
+    // strokes 1 to 5 in turn on each course, and a 7 on hole 18 of course 10.
+    std::string ones, turns;
+    for (int c = 0; c < 10; ++c)
+        for (int h = 0; h < 18; ++h) {
+            ones += "1,";
+            turns += std::to_string(c == 9 && h == 17 ? 7 : h % 5 + 1) + ",";
+        }
+    testsupport::GameEntry big = game("2010/08/01", "大きな大会", 18, 10, 0);
+    big.scores = {{301, ones, "", 0}, {302, turns, "", 0}};
+    data.writeManager("5");
+    data.writeGame(5, big);
+    gsReadGameList();
+    glngSeasonGames = {4};
+
+    for (int16_t kind : {1, 5}) {
+        SCOPED_TRACE(kind);
+        gather(kind);
+        ASSERT_EQ(glngSeasonScoresMax(), 1);
+        const int courses = kind == 5 ? 1 : 10;
+        const typSeasonScore& a = gtypSeasonScores.item(0);
+        EXPECT_EQ(list(a.HoleScore), std::vector<int32_t>(18, courses));
+        EXPECT_EQ(list(a.StrokeCount), (std::vector<int32_t>{18 * courses, 0, 0, 0, 0}));
+        const typSeasonScore& b = gtypSeasonScores.item(1);
+        std::vector<int32_t> holes;
+        for (int h = 0; h < 18; ++h) holes.push_back(courses * (h % 5 + 1) + (kind == 1 && h == 17 ? 4 : 0));
+        EXPECT_EQ(list(b.HoleScore), holes);
+        EXPECT_EQ(list(b.StrokeCount), kind == 5 ? (std::vector<int32_t>{4, 4, 4, 3, 3})
+                                                 : (std::vector<int32_t>{40, 40, 39, 30, 30}));
+        EXPECT_EQ(b.Strokes, kind == 5 ? 51 : 514);
+    }
+}
+
 TEST_F(SeasonGather, WholeGamesOnlyDropsAGameWithAnIncompleteCourse) {
     gather(2);
     EXPECT_EQ(show(gtypSeasonScores), (std::vector<std::string>{

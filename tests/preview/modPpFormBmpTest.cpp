@@ -103,6 +103,62 @@ TEST_F(Renderer, BreaksCaptionsAtCrLfAndTheLabelsWidthAndCutsAtItsBottom) {
     }
 }
 
+// A one-line cell whose caption is a little too wide prints it whole,
+// condensed just enough; anything else breaks as before. "abcdefgh" is 960
+// twips at 12 pt; a line is 240 high.
+TEST_F(Renderer, CondensesAOneLineCaptionALittleTooWideForItsCell) {
+    struct Case {
+        const char* caption;
+        double width, height;
+        int16_t alignment;
+        std::vector<std::string> lines;
+        int stretch;   // of every line
+        double firstX; // where the first line starts
+    };
+    const std::vector<Case> cases = {
+        {"abcdefgh", 900, 255, forms::vbLeftJustify, {"abcdefgh"}, 93, 1000},      // 892.8 wide
+        {"abcdefgh", 900, 255, forms::vbRightJustify, {"abcdefgh"}, 93, 1007},     // ends at the edge, rounded
+        {"abcdefgh", 900, 255, forms::vbCenter, {"abcdefgh"}, 93, 1004},
+        {"abcdefgh", 720, 255, forms::vbLeftJustify, {"abcdefgh"}, 75, 1000},      // the narrowest
+        {"abcdefgh", 700, 255, forms::vbLeftJustify, {"abcde", "fgh"}, 100, 1000}, // far too wide: breaks
+        {"abcdefgh", 900, 480, forms::vbLeftJustify, {"abcdefg", "h"}, 100, 1000}, // room for two lines
+        {"abcdefgh\r\nx", 900, 255, forms::vbLeftJustify, {"abcdefg", "h"}, 100, 1000}, // a line break
+        {"abcdefgh", 960, 255, forms::vbLeftJustify, {"abcdefgh"}, 100, 1000},     // fits as it is
+        {"abc", 0, 255, forms::vbLeftJustify, {"", ""}, 100, 1000},               // no width at all
+    };
+    for (const Case& c : cases) {
+        rec.drawings.clear();
+        Page p;
+        p.label("lblA", 1000, 2000, c.width, c.height, c.caption, c.alignment);
+        gsDrawForm(p, nullptr, 1.0, 1);
+        const auto t = rec.of(Kind::Text);
+        std::vector<std::string> got;
+        for (const Drawing& d : t) {
+            got.push_back(d.text);
+            EXPECT_EQ(d.font.Stretch, c.stretch) << c.caption << " in " << c.width;
+        }
+        EXPECT_EQ(got, c.lines) << c.caption << " in " << c.width;
+        ASSERT_FALSE(t.empty());
+        EXPECT_EQ(t[0].x, c.firstX) << c.caption << " in " << c.width;
+        EXPECT_EQ(t[0].y, 2000);
+    }
+}
+
+TEST_F(Renderer, CondensesTheSameAtEveryZoomAndLeavesTheNextLabelsFontAlone) {
+    page.label("lblA", 1000, 0, 900, 255, "abcdefgh");
+    page.label("lblB", 1000, 300, 2000, 255, "abcdefgh");
+    forms::PictureBox pic(page, "picBmp");
+    forms::Picture picture(11340, 14985);
+    pic.setSurface(&picture);
+    gintPrinting = 0;
+    gsDrawForm(page, &pic, 0.5, 0);
+    const auto t = texts();
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[0].font.Stretch, 93);
+    EXPECT_DOUBLE_EQ(t[0].font.Size, 6);
+    EXPECT_EQ(t[1].font.Stretch, 100);
+}
+
 TEST_F(Renderer, AlignsRightAndCentreWithinTheLabel) {
     page.label("lblR", 1000, 0, 1000, 255, "ab", forms::vbRightJustify);
     page.label("lblC", 1000, 300, 1000, 255, "ab", forms::vbCenter);

@@ -188,12 +188,4 @@ TEST_F(EntryList, DirectPrintDrawsEveryPage) {
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const Drawing& d) { return d.y == 840 + 567 && d.pen.width == 6; }));
 }
 
-TEST_F(EntryList, ReportsNotBuiltYetSaySo) {
-    for (auto member : {gfPrintSeasonGameRanking, gfPrintSeasonPersonalRoundScore}) {
-        desk.boxes.clear();
-        EXPECT_TRUE(member(0, nullptr));
-        EXPECT_EQ(desk.lastMessage().prompt, "この機能はまだ利用できません。");
-    }
-}
-
 } // namespace

@@ -80,7 +80,7 @@ double FixedPitchMetrics::textWidth(const Font& font, std::string_view text) {
         for (char32_t ch : line) w += isHalfWidth(ch) ? em / 2 : em;
         widest = std::max(widest, w);
     }
-    return widest;
+    return widest * font.Stretch / 100;
 }
 
 double FixedPitchMetrics::textHeight(const Font& font, std::string_view text) {

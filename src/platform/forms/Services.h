@@ -55,8 +55,9 @@ public:
 };
 
 // The headless metric: a half-width character (ASCII, half-width katakana)
-// is half an em wide, any other one em; a line is one em high; em = the font
-// size in points × 20 twips. Lines break at CR LF, LF or CR.
+// is half an em wide, any other one em, both narrowed by the font's stretch;
+// a line is one em high; em = the font size in points × 20 twips. Lines
+// break at CR LF, LF or CR.
 class FixedPitchMetrics : public FontMetrics {
 public:
     double textWidth(const Font& font, std::string_view text) override;

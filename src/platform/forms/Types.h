@@ -34,6 +34,9 @@ struct Font {
     bool Italic = false;
     bool Underline = false;
     bool Strikethrough = false;
+    // The width of the glyphs in percent of their design width: below 100
+    // the text is drawn condensed (and measures narrower).
+    int Stretch = 100;
     bool operator==(const Font&) const = default;
 };
 

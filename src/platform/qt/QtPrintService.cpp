@@ -71,7 +71,7 @@ Qt::BrushStyle brushStyle(int16_t fillStyle) {
 }
 
 // A printed font: the desktop's substitute family at the size in points,
-// unhinted, so its widths scale with its size.
+// unhinted, so its widths scale with its size (and with its stretch).
 QFont printFont(const forms::Font& font) {
     QFont q(substituteFamily(font.Name));
     q.setPointSizeF(std::max(0.1, font.Size));
@@ -79,6 +79,7 @@ QFont printFont(const forms::Font& font) {
     q.setItalic(font.Italic);
     q.setUnderline(font.Underline);
     q.setStrikeOut(font.Strikethrough);
+    if (font.Stretch != 100) q.setStretch(std::clamp(font.Stretch, 1, 4000));
     q.setHintingPreference(QFont::PreferNoHinting);
     return q;
 }

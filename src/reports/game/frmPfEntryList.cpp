@@ -23,12 +23,7 @@ constexpr Column ColNo{300, 435, forms::vbCenter}, ColTeam{840, 555, forms::vbCe
 frmPfEntryList::frmPfEntryList() : ReportWindow("frmPfEntryList", static_cast<int>(RuleX.size())) { design(); }
 
 void frmPfEntryList::design() {
-    designLabel(lblScorePage, {9375, 0, 1680, "", forms::vbRightJustify, true, true});
-    designLabel(lblSeasonTittle, {300, 240, 10785, "", forms::vbLeftJustify, true});
-    designLabel(lblScoreTittle, {300, 540, 9135, "", forms::vbLeftJustify, true});
-    designLabel(lblEntryNum, {9420, 540, 1575, "", forms::vbRightJustify, false, true});
-    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
-    designLine(linTop, 240, 840, 11040, 840, forms::vbButtonText, 2);
+    designFrame({9375, 1680, 300, 10785, 9135, 9420, 1575});
     designColumnRules(RuleX);
 
     designHeader(lblNoNo, ColNo, "No.");
@@ -47,8 +42,7 @@ void frmPfEntryList::design() {
     designCell(lblLocation[0], ColLocation);
     designCell(lblBelong[0], ColBelong);
 
-    designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 240, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
+    designRowRules(240);
     designLine(linYokoFutoS[0], 240, 1920, 11040, 1920, forms::RGB(255, 0, 0), 2, false);
     designLine(linHoso[0], 240, 2280, 11040, 2280, forms::RGB(0, 0, 255), 1, false);
 }

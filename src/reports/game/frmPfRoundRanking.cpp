@@ -52,7 +52,7 @@ void frmPfRoundRanking::design() {
     designCell(lblBirthday[0], 10080, 975, forms::vbCenter);
 
     designLine(linFutoYoko[0], 180, 1200, 11100, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 180, 1920, 11100, 1920, forms::RGB(0, 0, 255), 1, false); // not used
+    designLine(linHosoYoko[0], 180, 1920, 11100, 1920, forms::RGB(0, 0, 255), 1, false); // the list uses linHoso1
     designLine(linHoso1[0], 180, 1560, 11100, 1560, forms::RGB(0, 0, 255), 1, false);
 }
 

@@ -1,14 +1,11 @@
 #include "reports/game/frmPfScore.h"
 
-#include "core/courseRules.h"
 #include "core/gameRecords.h"
-#include "core/helpers.h"
 #include "core/players.h"
 #include "reports/game/modPfPreparePrint.h"
 #include "reports/game/reportCells.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
-#include "platform/text/Strings.h"
 
 #include <array>
 
@@ -21,7 +18,7 @@ constexpr int32_t HolesLeft = 3120, HolesBand = 5220;
 
 } // namespace
 
-frmPfScore::frmPfScore() : ReportWindow("frmPfScore", static_cast<int>(RuleX.size())) { design(); }
+frmPfScore::frmPfScore() : ScoreCardReport("frmPfScore", static_cast<int>(RuleX.size())) { design(); }
 
 void frmPfScore::design() {
     designLabel(lblScorePage, {9510, 0, 1605, "", forms::vbRightJustify, true, true, forms::vbBlack, true, 195});
@@ -51,97 +48,36 @@ void frmPfScore::design() {
     designCell(lblSyokei[0], 9600, 495, forms::vbCenter);
     designCell(lblGoukei[0], 10200, 855, forms::vbCenter, true);
 
-    designLine(linScoreTate[0], 3700, 840, 3700, 1200, forms::RGB(255, 0, 0), 1, false);
+    designLine(linScoreTate[0], HolesLeft, 840, HolesLeft, 1200, forms::RGB(255, 0, 0), 1, false);
     designLine(linFutoYoko[0], 180, 1200, 11100, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 180, 1920, 11100, 1920, forms::RGB(0, 0, 255), 1, false); // not used
+    designLine(linHosoYoko[0], 180, 1920, 11100, 1920, forms::RGB(0, 0, 255), 1, false); // the sheet uses linHoso1
     designLine(linHoso1[0], 2640, 1560, 10140, 1560, forms::RGB(0, 0, 255), 1, false);
-}
-
-void frmPfScore::setUpHoles() {
-    const int16_t holes = gtypGame.Hole;
-    w_ = columnWidth(HolesBand, holes);
-    for (int i = 1; i < holes; ++i) loadRule(linScoreTate, HolesLeft + i * w_, linTop.Y1(), HolesLeft + i * w_, 1200);
-    for (int k = 0; k < holes; ++k) {
-        loadLabel(lblScore, HolesLeft + k * w_, linTop.Y1() + TextOffset, w_, text::Format(k + 1, "0"));
-    }
-    if (gtypGame.HandiCapKind == 0) lblHcTittle.setCaption("");
-    if (gtypGame.HandiCapKind == 0 || gtypGame.HandiCapKind == 2) lblSyokeiTittle.setCaption("");
 }
 
 bool frmPfScore::pfDataSet() {
     return trappedPass("frmPfScore::pfDataSet(): ", [this] {
         startWalk("参加 " + text::Format(gintEntryCount, "0") + "名", "スコア表");
-        setUpHoles();
+        setUpHoles(HolesLeft, HolesBand, gtypGame.Hole);
+        if (gtypGame.HandiCapKind == 0) lblHcTittle.setCaption("");
+        if (gtypGame.HandiCapKind == 0 || gtypGame.HandiCapKind == 2) lblSyokeiTittle.setCaption("");
         const int32_t blockHeight = gtypGame.Round * RowHeight;
         int16_t number = 0;
         for (int32_t r = 0; r <= glngScoresMax(); ++r) {
             const bool onPage = beginRow();
-            const bool startsPlayer = gtypScores.item(r).RoundNo == 1;
-            if (startsPlayer) number = text::CInt(number + 1.0);
-            if (onPage && startsPlayer) layOutBlock(r, number);
+            const typScoreData& row = gtypScores.item(r);
+            if (row.RoundNo == 1) {
+                number = text::CInt(number + 1.0);
+                if (onPage)
+                    layOutBlock(gtypScores, r, gtypGame, [&](double middle) {
+                        cell(lblNo, text::Format(number, "0")).setTop(middle);
+                        cell(lblName, gfGetPlayerName(row.IDNo)).setTop(middle);
+                        cell(lblAge, ageGenderText(row.IDNo)).setTop(middle);
+                    });
+            }
             const bool last = r == glngScoresMax();
             // A page ends only before a block that would not fit.
             const bool nextStartsPlayer = !last && gtypScores.item(r + 1).RoundNo == 1;
             endRow(last, RowHeight, nextStartsPlayer ? blockHeight : 0);
         }
-        for (int i = 1; i <= linScoreTate.UBound(); ++i) linScoreTate[i].setY2(linTate[0].Y2());
     });
-}
-
-// The block of the player whose first course row is `first`, at the cursor.
-void frmPfScore::layOutBlock(int32_t first, int16_t number) {
-    const int16_t rounds = gtypGame.Round, kind = gtypGame.HandiCapKind;
-    const int32_t top = rowTop();
-    rowRule(true);
-    for (int i = 1; i < rounds; ++i) {
-        const forms::Line& design = linHoso1[0];
-        loadRule(linHoso1, design.X1(), top + i * RowHeight, design.X2(), top + i * RowHeight);
-    }
-    const auto at = [](forms::Label& label, double y) -> forms::Label& {
-        label.setTop(y);
-        return label;
-    };
-    const typScoreData& head = gtypScores.item(first);
-    const int32_t middle = top + (rounds - 1) / 2 * RowHeight + TextOffset;
-    at(cell(lblNo, text::Format(number, "0")), middle);
-    at(cell(lblName, gfGetPlayerName(head.IDNo)), middle);
-    at(cell(lblAge, ageGenderText(head.IDNo)), middle);
-    const std::string team = text::Trim(head.TeamID);
-    if (!team.empty() && rounds > 1) at(cell(lblName, "[ " + team + " ]"), middle + RowHeight).setForeColor(forms::RGB(100, 100, 100));
-
-    int32_t complete = 0;
-    long long total = 0;
-    for (int j = 0; j < rounds; ++j) {
-        const typScoreData& row = gtypScores.item(first + j);
-        const int32_t y = top + j * RowHeight + TextOffset;
-        at(cell(lblRound, gtypGame.RoundName(row.RoundNo - 1)), y);
-        long long strokes = 0;
-        bool missing = false;
-        for (int k = 0; k < gtypGame.Hole; ++k) {
-            const std::string& hole = row.Holes(k);
-            forms::Label& c = at(cell(lblScore, holeCellText(hole)), y);
-            c.setLeft(HolesLeft + k * w_);
-            c.setWidth(w_);
-            if (holeCounts(hole)) strokes += holeStrokes(hole);
-            else missing = true;
-        }
-        missing = missing || strokes == 0;
-        at(cell(lblJituDa, missing ? "-" : text::Format(strokes, "0")), y);
-        long long value = strokes * 10;
-        std::string hits;
-        if (kind == 1) {
-            hits = gfFormatTenths(row.Handicap);
-            if (!missing) value += row.Handicap;
-        } else if (kind == 2 && row.RoundNo == 1) {
-            hits = gfFormatTenths(row.Handicap);
-        }
-        at(cell(lblHits, hits), y);
-        at(cell(lblSyokei, kind != 1 ? "" : missing ? "-" : gfFormatTenths(value)), y);
-        if (!missing) {
-            total += value;
-            ++complete;
-        }
-    }
-    if (kind == 2 && complete > 0) total += gameHandicapShare(head.Handicap, complete, rounds);
-    at(cell(lblGoukei, complete == 0 ? "-" : gfFormatTenths(total)), middle);
 }

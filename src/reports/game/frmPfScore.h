@@ -1,5 +1,5 @@
 #pragma once
-#include "reports/game/reportWindow.h"
+#include "reports/game/scoreCardReport.h"
 
 // The score sheet of the current game: a block of one line per course for
 // every player in entry order, with the course name, every hole, the raw
@@ -9,7 +9,7 @@
 // Reads gtypGame (Hole, Round, HandiCapKind, RoundName), gtypScores, the
 // registries, the titles, gstrPrintGameDate, gintEntryCount and the paging
 // globals; writes gintMaxPageNo.
-class frmPfScore : public ReportWindow {
+class frmPfScore : public ScoreCardReport {
 public:
     frmPfScore();
 
@@ -21,29 +21,10 @@ public:
     forms::Label lblHcTittle{*this, "lblHcTittle"};
     forms::Label lblSyokeiTittle{*this, "lblSyokeiTittle"};
     forms::Label Label13{*this, "Label13"};
-    // Row templates.
-    forms::ControlArray<forms::Label> lblNo{*this, "lblNo", {0}};
-    forms::ControlArray<forms::Label> lblName{*this, "lblName", {0}};
+    // The age and gender beside the name.
     forms::ControlArray<forms::Label> lblAge{*this, "lblAge", {0}};
-    forms::ControlArray<forms::Label> lblRound{*this, "lblRound", {0}};
-    // Hole numbers of the header (1 .. Hole) and then the strokes.
-    forms::ControlArray<forms::Label> lblScore{*this, "lblScore", {0}};
-    forms::ControlArray<forms::Label> lblJituDa{*this, "lblJituDa", {0}};
-    forms::ControlArray<forms::Label> lblHits{*this, "lblHits", {0}};
-    forms::ControlArray<forms::Label> lblSyokei{*this, "lblSyokei", {0}};
-    forms::ControlArray<forms::Label> lblGoukei{*this, "lblGoukei", {0}};
-    // Rules between the hole columns and between the course lines of a block.
-    forms::ControlArray<forms::Line> linScoreTate{*this, "linScoreTate", {0}};
-    forms::ControlArray<forms::Line> linHoso1{*this, "linHoso1", {0}};
-
-    // The hole column width of the last load.
-    int32_t holeWidth() const { return w_; }
 
 private:
     void design() override;
     bool pfDataSet() override;
-    void setUpHoles();
-    void layOutBlock(int32_t first, int16_t number);
-
-    int32_t w_ = 0;
 };

@@ -1,13 +1,9 @@
 #include "reports/game/frmPfTeamList.h"
 
 #include "core/gameRecords.h"
-#include "core/helpers.h"
-#include "core/players.h"
 #include "reports/game/modPfPreparePrint.h"
 #include "reports/game/reportCells.h"
 #include "platform/text/Format.h"
-#include "platform/text/Numbers.h"
-#include "platform/text/Strings.h"
 
 #include <array>
 
@@ -18,17 +14,11 @@ constexpr std::array<double, 11> RuleX{240, 660, 3960, 6720, 5040, 1740, 7500, 5
 
 } // namespace
 
-frmPfTeamList::frmPfTeamList() : ReportWindow("frmPfTeamList", static_cast<int>(RuleX.size())) { design(); }
+frmPfTeamList::frmPfTeamList() : TeamListReport("frmPfTeamList", static_cast<int>(RuleX.size())) { design(); }
 
 void frmPfTeamList::design() {
-    designLabel(lblScorePage, {9210, 0, 1845, "", forms::vbRightJustify, true, true});
-    designLabel(lblSeasonTittle, {300, 240, 10785, "", forms::vbLeftJustify, true});
-    designLabel(lblScoreTittle, {300, 540, 8955, "", forms::vbLeftJustify, true});
-    designLabel(lblEntryNum, {9420, 540, 1575, "", forms::vbRightJustify, false, true});
-    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
-    designLine(linTop, 240, 840, 11040, 840, forms::vbButtonText, 2);
-    for (std::size_t i = 0; i < RuleX.size(); ++i)
-        designLine(linTate[static_cast<int>(i)], RuleX[i], 840, RuleX[i], 1200, forms::vbBlack, i == 4 ? 1 : 2);
+    designFrame({9210, 1845, 300, 10785, 8955, 9420, 1575});
+    designColumnRules(RuleX, {4});
 
     const auto header = [this](forms::Label& label, double left, double width, const char* caption, bool bold = false) {
         designLabel(label, {left, 900, width, caption, forms::vbCenter, bold});
@@ -56,54 +46,14 @@ void frmPfTeamList::design() {
     designCell(lblRoundAve[0], 6780, 675, forms::vbCenter, true);
     designCell(lblBelong[0], 7560, 3435, forms::vbLeftJustify);
 
-    designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 1200, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
+    designRowRules(1200);
 }
 
 bool frmPfTeamList::pfDataSet() {
     return trappedPass("frmPfTeamList::pfDataSet(): ", [this] {
         startWalk("参加 " + text::Format(gintTeamCount, "0") + "ﾁｰﾑ、" + text::Format(glngRankRowsMax() + 1, "0") + "名",
                   "チーム一覧表");
-        // The column the teams are ranked by stays bold.
-        const bool byAverage = gtypGame.TeamHowtoRank != 0;
-        (byAverage ? lblTotalT : lblRAveT).setFontBold(false);
-        (byAverage ? lblGoukei : lblRoundAve)[0].setFontBold(false);
         if (gtypGame.HandiCapKind == 0) lblHcTittle.setCaption("");
-
-        int16_t team = 0, member = 0;
-        std::string current;
-        for (int32_t i = 0; i <= glngRankRowsMax(); ++i) {
-            const typRankRow& row = gtypRankRows.item(i);
-            const bool onPage = beginRow();
-            // Teams that differ only by blanks around them are one team.
-            const std::string teamText = text::Trim(row.TeamID);
-            const bool startsTeam = teamText != current;
-            if (startsTeam) {
-                team = text::CInt(team + 1.0);
-                member = 0;
-                current = teamText;
-            }
-            member = text::CInt(member + 1.0);
-            if (onPage) layOutRow(row, startsTeam, team, member);
-            endRow(i == glngRankRowsMax());
-        }
+        layOutMembers<typRankRow>(gtypRankRows, gtypGame.TeamHowtoRank != 0, gstrPrintGameDate, rankHandicapText);
     });
-}
-
-void frmPfTeamList::layOutRow(const typRankRow& row, bool startsTeam, int16_t team, int16_t member) {
-    const bool heads = startsTeam || firstRowOfPage();
-    rowRule(heads);
-    if (heads) {
-        cell(lblNo, text::Format(team, "0"));
-        cell(lblTeamID, text::Trim(row.TeamID));
-    }
-    cell(lblMNo, "M" + text::Format(member, "0"));
-    cell(lblName, gfGetPlayerName(row.IDNo));
-    cell(lblAge, ageGenderText(row.IDNo));
-    cell(lblRoundNum, row.RoundsDone < 1 ? "-" : text::Format(row.RoundsDone, "0"));
-    cell(lblRHits, numberOrDash(row.Strokes));
-    cell(lblHits, rankHandicapText(row));
-    cell(lblGoukei, row.Strokes == 0 ? "-" : gfFormatTenths(row.Total));
-    cell(lblRoundAve, courseAverageText(row.Total, row.RoundsDone, "0.00"));
-    cell(lblBelong, gfGetPlayerBelongName(row.IDNo));
 }

@@ -7,6 +7,13 @@
 #include "reports/game/frmPfTeamList.h"
 #include "reports/game/frmPfTeamRanking.h"
 #include "reports/season/frmPfSeasonEntryList.h"
+#include "reports/season/frmPfSeasonGameRanking.h"
+#include "reports/season/frmPfSeasonPersonalGameInfo.h"
+#include "reports/season/frmPfSeasonPersonalGameScore.h"
+#include "reports/season/frmPfSeasonPersonalRoundScore.h"
+#include "reports/season/frmPfSeasonRoundRanking.h"
+#include "reports/season/frmPfSeasonTeamList.h"
+#include "reports/season/frmPfSeasonTeamRanking.h"
 #include "reports/season/frmPfSeasonTotalRanking.h"
 
 #include "core/globals.h"
@@ -49,58 +56,56 @@ bool preparePrint(const std::string& name, ReportWindow& frm, int16_t mode, form
     }
 }
 
-// A report whose window is not part of the program yet says so.
-bool notYet() {
-    forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title));
-    return true;
+// The same on a window of its own.
+template <class Window>
+bool preparePrint(const std::string& name, int16_t mode, forms::Form* owner, int32_t topMm = 10) {
+    Window frm;
+    return preparePrint(name, frm, mode, owner, topMm);
 }
 
 } // namespace
 
 bool gfPrintEntryList(int16_t mode, forms::Form* owner) {
-    frmPfEntryList frm;
-    return preparePrint("gfPrintEntryList", frm, mode, owner, 10);
+    return preparePrint<frmPfEntryList>("gfPrintEntryList", mode, owner);
 }
 
-bool gfPrintScore(int16_t mode, forms::Form* owner) {
-    frmPfScore frm;
-    return preparePrint("gfPrintScore", frm, mode, owner, 10);
-}
-
+bool gfPrintScore(int16_t mode, forms::Form* owner) { return preparePrint<frmPfScore>("gfPrintScore", mode, owner); }
 bool gfPrintPersonRanking(int16_t mode, forms::Form* owner) {
-    frmPfPersonRanking frm;
-    return preparePrint("gfPrintPersonRanking", frm, mode, owner, 10);
+    return preparePrint<frmPfPersonRanking>("gfPrintPersonRanking", mode, owner);
 }
-
 bool gfPrintRoundRanking(int16_t mode, forms::Form* owner) {
-    frmPfRoundRanking frm;
-    return preparePrint("gfPrintRoundRanking", frm, mode, owner, 10);
+    return preparePrint<frmPfRoundRanking>("gfPrintRoundRanking", mode, owner);
 }
-
 bool gfPrintTeamList(int16_t mode, forms::Form* owner) {
-    frmPfTeamList frm;
-    return preparePrint("gfPrintTeamList", frm, mode, owner, 10);
+    return preparePrint<frmPfTeamList>("gfPrintTeamList", mode, owner);
 }
-
 bool gfPrintTeamRanking(int16_t mode, forms::Form* owner) {
-    frmPfTeamRanking frm;
-    return preparePrint("gfPrintTeamRanking", frm, mode, owner, 5);
+    return preparePrint<frmPfTeamRanking>("gfPrintTeamRanking", mode, owner, 5);
 }
-
 bool gfPrintSeasonEntryList(int16_t mode, forms::Form* owner) {
-    frmPfSeasonEntryList frm;
-    return preparePrint("gfPrintSeasonEntryList", frm, mode, owner, 10);
+    return preparePrint<frmPfSeasonEntryList>("gfPrintSeasonEntryList", mode, owner);
 }
-
 bool gfPrintSeasonTotalRanking(int16_t mode, forms::Form* owner) {
-    frmPfSeasonTotalRanking frm;
-    return preparePrint("gfPrintSeasonTotalRanking", frm, mode, owner, 10);
+    return preparePrint<frmPfSeasonTotalRanking>("gfPrintSeasonTotalRanking", mode, owner);
 }
-
-bool gfPrintSeasonGameRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonRoundRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonTeamList(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonTeamRanking(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonPersonalGameScore(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonPersonalGameInfo(int16_t, forms::Form*) { return notYet(); }
-bool gfPrintSeasonPersonalRoundScore(int16_t, forms::Form*) { return notYet(); }
+bool gfPrintSeasonGameRanking(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonGameRanking>("gfPrintSeasonGameRanking", mode, owner);
+}
+bool gfPrintSeasonRoundRanking(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonRoundRanking>("gfPrintSeasonRoundRanking", mode, owner);
+}
+bool gfPrintSeasonTeamList(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonTeamList>("gfPrintSeasonTeamList", mode, owner);
+}
+bool gfPrintSeasonTeamRanking(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonTeamRanking>("gfPrintSeasonTeamRanking", mode, owner);
+}
+bool gfPrintSeasonPersonalGameScore(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonPersonalGameScore>("gfPrintSeasonPersonalGameScore", mode, owner);
+}
+bool gfPrintSeasonPersonalGameInfo(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonPersonalGameInfo>("gfPrintSeasonPersonalGameInfo", mode, owner);
+}
+bool gfPrintSeasonPersonalRoundScore(int16_t mode, forms::Form* owner) {
+    return preparePrint<frmPfSeasonPersonalRoundScore>("gfPrintSeasonPersonalRoundScore", mode, owner);
+}

@@ -29,9 +29,11 @@ forms::Label& loadLabel(forms::ControlArray<forms::Label>& labels, double left, 
     return label;
 }
 
-std::string ageGenderText(int32_t id) {
-    return "(" + gfGetPlayerAge(id, gstrPrintGameDate) + "," + gfGetPlayerGender(id, 1) + ")";
+std::string ageGenderText(int32_t id, const std::string& date) {
+    return "(" + gfGetPlayerAge(id, date) + "," + gfGetPlayerGender(id, 1) + ")";
 }
+
+std::string ageGenderText(int32_t id) { return ageGenderText(id, gstrPrintGameDate); }
 
 int32_t columnWidth(int32_t band, int32_t n) { return text::CLng(text::divide(band, n)); }
 

@@ -18,8 +18,10 @@ forms::Label& loadLabel(forms::ControlArray<forms::Label>& labels, double left, 
                         const std::string& caption);
 
 
-// "(67,M)": the player's age at the game date and the Latin gender mark;
-// "(,)" for an ID no player has.
+// "(67,M)": the player's age at `date` (the game date when not given) and
+// the Latin gender mark; "(-,M)" without a birth date, "(,)" for an ID no
+// player has.
+std::string ageGenderText(int32_t id, const std::string& date);
 std::string ageGenderText(int32_t id);
 
 

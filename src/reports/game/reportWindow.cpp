@@ -3,9 +3,12 @@
 #include "core/globals.h"
 #include "core/players.h"
 #include "platform/forms/Services.h"
+#include "reports/game/reportCells.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/RuntimeError.h"
+
+#include <algorithm>
 
 ReportWindow::ReportWindow(std::string name, int columnRules)
     : Form(std::move(name), forms::Font{"ＭＳ Ｐゴシック", 9.75}), linTate(*this, "linTate", columnRules) {
@@ -45,12 +48,29 @@ void ReportWindow::designHeader(forms::Label& label, const Column& c, const std:
     designLabel(label, {c.left, 900, c.width, caption, forms::vbCenter});
 }
 
-void ReportWindow::designColumnRules(std::span<const double> x) {
-    for (std::size_t i = 0; i < x.size(); ++i)
-        designLine(linTate[static_cast<int>(i)], x[i], 840, x[i], 1200, forms::vbBlack, 2);
+void ReportWindow::designColumnRules(std::span<const double> x, std::initializer_list<int> thin) {
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const bool isThin = std::find(thin.begin(), thin.end(), static_cast<int>(i)) != thin.end();
+        designLine(linTate[static_cast<int>(i)], x[i], 840, x[i], 1200, forms::vbBlack, isThin ? 1 : 2);
+    }
+}
+
+void ReportWindow::designFrame(const FrameDesign& d) {
+    designLabel(lblScorePage, {d.pageTitleLeft, 0, d.pageTitleWidth, "", forms::vbRightJustify, true, true});
+    designLabel(lblSeasonTittle, {d.titleLeft, 240, d.title1Width, "", forms::vbLeftJustify, true});
+    designLabel(lblScoreTittle, {d.titleLeft, 540, d.title2Width, "", forms::vbLeftJustify, true});
+    designLabel(lblEntryNum, {d.countLeft, 540, d.countWidth, "", forms::vbRightJustify, false, true});
+    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
+    designLine(linTop, d.tableLeft, 840, d.tableRight, 840, forms::vbButtonText, 2);
+}
+
+void ReportWindow::designRowRules(double thinLeft) {
+    designLine(linFutoYoko[0], linTop.X1(), 1200, linTop.X2(), 1200, forms::RGB(255, 0, 0), 2, false);
+    designLine(linHosoYoko[0], thinLeft, 1560, linTop.X2(), 1560, forms::RGB(0, 0, 255), 1, false);
 }
 
 void ReportWindow::Form_Load() {
+    columnRules_.clear();
     design();
     gintMaxPageNo = 0;
     failed_ = pfDataSet();
@@ -95,11 +115,12 @@ bool ReportWindow::beginRow() {
 }
 
 void ReportWindow::rowRule(bool thick) {
-    forms::Line& rule = newElement(thick ? linFutoYoko : linHosoYoko);
+    forms::Line& rule = ruleAt(thick ? linFutoYoko : linHosoYoko, y_);
     if (thick) rule.setPoints(linTop.X1(), y_, linTop.X2(), y_);
-    else rule.setPoints(rule.X1(), y_, rule.X2(), y_);
-    rule.setBorderColor(forms::vbBlack);
-    rule.setVisible(true);
+}
+
+forms::Line& ReportWindow::ruleAt(forms::ControlArray<forms::Line>& rules, double y) {
+    return loadRule(rules, rules[0].X1(), y, rules[0].X2(), y);
 }
 
 forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, const std::string& caption) {
@@ -110,6 +131,29 @@ forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, cons
     label.setCaption(caption);
     label.setVisible(true);
     return label;
+}
+
+forms::Label& ReportWindow::cell(forms::ControlArray<forms::Label>& column, const std::string& caption, double left,
+                                 double width) {
+    forms::Label& label = cell(column, caption);
+    label.setLeft(left);
+    label.setWidth(width);
+    return label;
+}
+
+forms::Line& ReportWindow::columnRule(forms::ControlArray<forms::Line>& rules, double x) {
+    forms::Line& rule = loadRule(rules, x, rules[0].Y1(), x, rules[0].Y2());
+    columnRules_.push_back(&rule);
+    return rule;
+}
+
+int32_t ReportWindow::bandColumns(forms::ControlArray<forms::Line>& rules, forms::ControlArray<forms::Label>& headers,
+                                  double left, double band, int32_t count, const std::string& prefix) {
+    const int32_t w = columnWidth(static_cast<int32_t>(band), count);
+    for (int32_t k = 1; k < count; ++k) columnRule(rules, left + k * w);
+    for (int32_t k = 0; k < count; ++k)
+        loadLabel(headers, left + k * w, linTop.Y1() + TextOffset, w, prefix + text::Format(k + 1, "0"));
+    return w;
 }
 
 void ReportWindow::entrantCells(const EntrantColumns& columns, int32_t IDNo, const std::string& refDate) {
@@ -128,6 +172,7 @@ void ReportWindow::endRow(bool lastRow, int32_t height, int32_t nextHeight) {
 void ReportWindow::endPage() {
     if (onPage_) {
         for (auto& rule : linTate) rule.setY2(y_);
+        for (forms::Line* rule : columnRules_) rule->setY2(y_);
         rowRule(true);
     }
     onPage_ = false;

@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
+#include <vector>
 
 // A report window: a page-sized form of labels and rules that is never
 // shown. Each load lays out one page, gintPrintPageNo, walking every row of
@@ -82,8 +84,21 @@ protected:
     }
     void designHeader(forms::Label& label, const Column& c, const std::string& caption);
     // The column rules linTate(i) at x(i), black, from the top rule down to
-    // the header row's foot; the walk lengthens them on every page.
-    void designColumnRules(std::span<const double> x);
+    // the header row's foot, 2 wide except those listed in `thin`; the walk
+    // lengthens them on every page.
+    void designColumnRules(std::span<const double> x, std::initializer_list<int> thin = {});
+    // The page frame: the page title and the count sized to their texts from
+    // their left edges, the two title lines, the page number at the foot and
+    // the top rule from `tableLeft` to `tableRight` at 840.
+    struct FrameDesign {
+        double pageTitleLeft, pageTitleWidth;
+        double titleLeft, title1Width, title2Width;
+        double countLeft, countWidth;
+        double tableLeft = 240, tableRight = 11040;
+    };
+    void designFrame(const FrameDesign& d);
+    // The row rule templates, the thin one from `thinLeft`.
+    void designRowRules(double thinLeft);
 
     // ---- the page walk ----
     // Runs `body` and reports a run-time error as "<prefix>" & description;
@@ -104,8 +119,24 @@ protected:
     // The rule at the row's top: thick (linFutoYoko, the table's full width)
     // or thin (linHosoYoko, the template's x).
     void rowRule(bool thick);
+    // A horizontal rule of another array at `y`, with its template's x,
+    // black and visible.
+    forms::Line& ruleAt(forms::ControlArray<forms::Line>& rules, double y);
     // A cell of the row: a new element of the column, black and visible.
     forms::Label& cell(forms::ControlArray<forms::Label>& column, const std::string& caption);
+    // A cell of a column laid out at run time, at its own left and width.
+    forms::Label& cell(forms::ControlArray<forms::Label>& column, const std::string& caption, double left,
+                       double width);
+    // Set-up before the walk, on every load (the counting load too): a rule
+    // between columns laid out at run time, from its template's Y1, which
+    // reaches down to the end of the requested page with the linTate.
+    forms::Line& columnRule(forms::ControlArray<forms::Line>& rules, double x);
+    // `count` columns sharing `band` twips from `left`, each as wide as the
+    // band divided by the count (rounded half to even; no columns is a
+    // division by zero): the rules between them and a header caption over
+    // each, `prefix` and its 1-based number. Returns the column width.
+    int32_t bandColumns(forms::ControlArray<forms::Line>& rules, forms::ControlArray<forms::Label>& headers,
+                        double left, double band, int32_t count, const std::string& prefix);
     // The cells of a player that the entry lists print: name, age at
     // refDate, gender, region and affiliation.
     struct EntrantColumns {
@@ -127,6 +158,7 @@ private:
     }
 
     std::string pageTitleWord_;
+    std::vector<forms::Line*> columnRules_;
     int32_t y_ = 0;
     bool onPage_ = false, firstRow_ = false, failed_ = false;
 };

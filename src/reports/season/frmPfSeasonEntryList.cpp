@@ -23,12 +23,7 @@ frmPfSeasonEntryList::frmPfSeasonEntryList() : ReportWindow("frmPfSeasonEntryLis
 
 void frmPfSeasonEntryList::design() {
     setCaption("参加一覧印刷フォーム");
-    designLabel(lblScorePage, {9375, 0, 1680, "", forms::vbRightJustify, true, true});
-    designLabel(lblSeasonTittle, {300, 240, 10785, "", forms::vbLeftJustify, true});
-    designLabel(lblScoreTittle, {300, 540, 9075, "", forms::vbLeftJustify, true});
-    designLabel(lblEntryNum, {9480, 540, 1575, "", forms::vbRightJustify, false, true});
-    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
-    designLine(linTop, 240, 840, 11040, 840, forms::vbButtonText, 2);
+    designFrame({9375, 1680, 300, 10785, 9075, 9480, 1575});
     designColumnRules(RuleX);
 
     designHeader(lblNoNo, ColNo, "No.");

@@ -55,12 +55,7 @@ frmPfSeasonTotalRanking::frmPfSeasonTotalRanking()
 
 void frmPfSeasonTotalRanking::design() {
     setCaption("シーズン通算成績表");
-    designLabel(lblScorePage, {9075, 0, 2040, "", forms::vbRightJustify, true, true});
-    designLabel(lblSeasonTittle, {240, 240, 10890, "", forms::vbLeftJustify, true});
-    designLabel(lblScoreTittle, {240, 540, 9735, "", forms::vbLeftJustify, true});
-    designLabel(lblEntryNum, {10200, 540, 855, "", forms::vbRightJustify, false, true});
-    designLabel(lblPage, {5198, 14760, 915, "", forms::vbCenter});
-    designLine(linTop, 180, 840, 11100, 840, forms::vbButtonText, 2);
+    designFrame({9075, 2040, 240, 10890, 9735, 10200, 855, 180, 11100});
     for (std::size_t i = 0; i < RuleX.size(); ++i) {
         const bool thin = i == 2 || i == 4 || i == 5;
         designLine(linTate[static_cast<int>(i)], RuleX[i], 840, RuleX[i], 1200, forms::vbBlack, thin ? 1 : 2);

@@ -11,6 +11,7 @@
 #include "core/resultRecords.h"
 #include "core/season.h"
 #include "platform/forms/Services.h"
+#include "reports/game/frmSelectPrintMember.h"
 #include "reports/game/modPfPreparePrint.h"
 #include "tally/frmCategory.h"
 
@@ -24,12 +25,6 @@ namespace {
 constexpr std::array<int16_t, 6> kTotalRankingKinds{10, 2, 11, 12, 13, 14};
 // The total ranking's kind follows the basis in force at the press.
 constexpr int16_t kKindByBasis = -1;
-
-// Until the program has its player chooser the choice counts as cancelled.
-void showPrintMemberChooser(forms::Form&) {
-    forms::MsgBox("この機能はまだ利用できません。", forms::vbOKOnly, std::string(forms::App::Title));
-    gintDlgRet = -1;
-}
 
 // The personal reports size their columns by the largest shape among the
 // player's games.
@@ -163,7 +158,8 @@ int32_t frmPrintTotalGames::pfSelectPrintMember() {
         if (index >= 0) gtypPlayers.item(index).Entered = 1;
     }
     forms::Screen::setMousePointer(forms::vbDefault);
-    showPrintMemberChooser(*this);
+    frmSelectPrintMember dialog;
+    dialog.Show(forms::vbModal, this);
     forms::Screen::setMousePointer(forms::vbHourglass);
     return gintDlgRet == -1 ? -1 : glngDlgIndex;
 }

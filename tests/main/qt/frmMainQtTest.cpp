@@ -121,6 +121,8 @@ TEST_F(MainWindowQt, PictureWithGamesAndARealDoubleClickOpensTheGame) {
     QtDesktop::doubleClick(row->lblObj(4));
     ASSERT_NE(f.tallyWindow(), nullptr);
     EXPECT_EQ(gtypGame.FileName, "game00003.lmg");
+    QTest::qWait(50);
+    qtui::saveScreenshotIfAsked(*f.tallyWindow(), "frmMain_opened_game");
     EXPECT_FALSE(f.Visible());
     // Closing the clean game brings the main window back.
     f.tallyWindow()->Unload();

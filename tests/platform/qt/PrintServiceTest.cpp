@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -34,6 +35,42 @@ TEST_F(PrintService, TheDocumentMetricScalesWithTheSizeAndNeverRoundsToPixels) {
     EXPECT_NEAR(m.textHeight(small, ""), 205, 15.0); // one line, about an em
     EXPECT_DOUBLE_EQ(m.textHeight(small, "a\r\nb"), 2 * m.textHeight(small, "a"));
     EXPECT_DOUBLE_EQ(m.textWidth(small, "ab\r\na"), m.textWidth(small, "ab"));
+}
+
+// A condensed font measures and draws narrower in proportion, so text
+// condensed to fit a width by the metric stays inside it on paper.
+TEST_F(PrintService, ACondensedFontMeasuresAndDrawsNarrowerInProportion) {
+    qtui::DocumentMetrics m;
+    forms::Font font{"ＭＳ Ｐゴシック", 9.75};
+    const double full = m.textWidth(font, "S25/04/01");
+    font.Stretch = 88;
+    EXPECT_NEAR(m.textWidth(font, "S25/04/01"), 0.88 * full, 2.0);
+    EXPECT_DOUBLE_EQ(m.textHeight(font, "S25/04/01"), m.textHeight(forms::Font{"ＭＳ Ｐゴシック", 9.75}, "x"));
+
+    qtui::QtPrintService service(home.file("unused.pdf"));
+    forms::setPrintService(&service);
+    // The rightmost inked column of "MMMM" at 36 pt drawn at the left edge.
+    const auto inkRight = [&](int stretch) {
+        const std::string bmp = home.file("text.bmp");
+        {
+            forms::Picture picture(9000, 1500);
+            picture.setFont(forms::Font{"ＭＳ Ｐゴシック", 36, false, false, false, false, stretch});
+            picture.Print("MMMM");
+            EXPECT_TRUE(picture.SavePicture(bmp));
+        }
+        const QImage image(QString::fromStdString(bmp));
+        int right = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128) right = std::max(right, x);
+        return right;
+    };
+    const int wide = inkRight(100), narrow = inkRight(50);
+    forms::setPrintService(nullptr);
+    const double measured = m.textWidth(forms::Font{"ＭＳ Ｐゴシック", 36, false, false, false, false, 50}, "MMMM");
+    EXPECT_GT(wide, 100);
+    EXPECT_NEAR(narrow, wide / 2.0, 4);
+    EXPECT_LE(narrow, measured / forms::TwipsPerPixel);
 }
 
 TEST_F(PrintService, APictureIsWhiteAndSavesAsABitmap) {

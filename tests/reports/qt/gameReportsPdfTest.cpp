@@ -66,21 +66,22 @@ TEST_F(GameReportsPdf, IndividualRanking) {
     gsCalPersonalRanking();
     ASSERT_FALSE(gfPrintPersonRanking(1, nullptr));
     expectOnePortraitPage();
-    expectTexts(page(1), {"総合順位表（1/1）", "参加 8名", "順位", "生年月日", "S25/04/0", "東", "選手8", "(59,F)"});
+    expectTexts(page(1), {"総合順位表（1/1）", "参加 8名", "順位", "生年月日", "S25/04/01", "東", "選手8", "(59,F)"});
 }
 
 TEST_F(GameReportsPdf, BestCourse) {
     gsCalBestCourse();
     ASSERT_FALSE(gfPrintRoundRanking(1, nullptr));
     expectOnePortraitPage();
-    expectTexts(page(1), {"ベスト・コース（1/1）", "参加 8名", "①", "S25/04/0", "選手1"});
+    expectTexts(page(1), {"ベスト・コース（1/1）", "参加 8名", "①", "S25/04/01", "選手1"});
 }
 
 TEST_F(GameReportsPdf, TeamList) {
     gsCalTeamList();
     ASSERT_FALSE(gfPrintTeamList(1, nullptr));
     expectOnePortraitPage();
-    expectTexts(page(1), {"チーム一覧表（1/1）", "参加 4ﾁｰﾑ、7名", "C平均", "M1", "北山パークゴルフ協会"});
+    // The narrow headers print whole.
+    expectTexts(page(1), {"チーム一覧表（1/1）", "参加 4ﾁｰﾑ、7名", "No. ﾁｰﾑ MNo.", "C平均", "M1", "北山パークゴルフ協会"});
 }
 
 TEST_F(GameReportsPdf, TeamRanking) {

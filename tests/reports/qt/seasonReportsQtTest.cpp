@@ -145,7 +145,7 @@ TEST_F(SeasonQt, TheTotalRankingPrintsEachBasisOnA4Portrait) {
     EXPECT_NE(meta.find("595 x 842 pts (A4)"), std::string::npos) << meta;
     const std::string text = page(1);
     for (const char* s : {"総合通算順位表［ｺｰｽ平均］（1/1）", "- 1 -", "参加 6名", "* 2010年 春季リーグ * 札幌中央公園コース",
-                          "順位", "ｺｰｽ平均", "生年月日", "所属", "山田太郎", "(61,M)", "(58,F)", "札幌", "17.500", "S23/11/"})
+                          "順位", "ｺｰｽ平均", "生年月日", "所属", "山田太郎", "(61,M)", "(58,F)", "札幌", "17.500", "S23/11/23", "S27/03/08"})
         EXPECT_NE(text.find(squeezed(s)), std::string::npos) << s << "\n" << text;
 }
 
