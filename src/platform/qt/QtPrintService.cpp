@@ -177,6 +177,14 @@ private:
     Fonted& fontFor(const forms::Font& font) {
         for (Fonted& f : fonts_)
             if (f.key == font) return f;
+        // Condensed captions bring many variants of a font: the kept ones
+        // start afresh now and then (no other painting of this thread is
+        // drawing meanwhile).
+        constexpr std::size_t KeptFonts = 256;
+        if (fonts_.size() >= KeptFonts) {
+            fonts_.clear();
+            current_ = nullptr;
+        }
         QFont q = printFont(font);
         const QFontMetricsF fm(q, p_.device());
         fonts_.push_back({font, q, fm.ascent(), {}});
