@@ -262,8 +262,8 @@ Painting::Fonts& pictureFonts() {
 
 // A picture in memory at screen resolution (15 twips a pixel). Its drawings
 // are kept and drawn when it is saved; a save begun is drawn and written by
-// a helper thread when one is free, so the pictures of a page are made at
-// once. A saved picture is shared with the display as it is, never copied.
+// the helper thread when it is free, so the pictures of a page are made
+// two at a time. A saved picture is shared with the display as it is, never copied.
 class PictureDevice : public forms::PictureDevice {
 public:
     PictureDevice(int width, int height, QThreadPool* helpers)
@@ -613,14 +613,16 @@ std::unique_ptr<forms::PictureDevice> QtPrintService::openPicture(int widthPixel
     return std::make_unique<PictureDevice>(widthPixels, heightPixels, helpers());
 }
 
-// The helpers that draw and write pictures keep their threads, and so the
-// fonts made on them, for the service's life. With one CPU there are none:
-// pictures are made on the caller's thread.
+// The helper that draws and writes pictures keeps its thread, and so the
+// fonts made on it, for the service's life. One helper beside the caller's
+// thread: a third thread drawing text at the same time gains nothing, as
+// Qt looks fonts up under one lock. With one CPU there is none: pictures
+// are made on the caller's thread.
 QThreadPool* QtPrintService::helpers() {
     if (!helpers_) {
         helpers_ = std::make_unique<QThreadPool>();
         helpers_->setExpiryTimeout(-1);
-        helpers_->setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 0, 2));
+        helpers_->setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 0, 1));
     }
     return helpers_->maxThreadCount() > 0 ? helpers_.get() : nullptr;
 }
