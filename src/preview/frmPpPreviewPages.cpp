@@ -9,8 +9,10 @@
 #include "platform/text/RuntimeError.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
+#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -56,7 +58,8 @@ void frmPpPreview::psGetPrinterInfo() {
     mlngAreaTop = text::CLng(a.top);
 }
 
-// Lays out page gintPrintPageNo once and saves it at the three zoom steps.
+// Lays out page gintPrintPageNo once and saves it at the three zoom steps;
+// a picture may be written while the next one is drawn.
 void frmPpPreview::psMakePageBmp() {
     forms::Form& report = *gfrmPrintForm;
     report.Load();
@@ -65,18 +68,26 @@ void frmPpPreview::psMakePageBmp() {
         ~Unloading() { f.Unload(); }
     } unloading{report};
     gintPrinting = 0;
+    std::array<std::unique_ptr<forms::Picture>, 3> pictures;
     for (int z = 0; z < 3; ++z) {
         const double zoom = gdblZoom.at(static_cast<std::size_t>(z));
-        forms::Picture picture(mlngAreaWidth * zoom, mlngAreaHeight * zoom);
+        auto& picture = pictures.at(static_cast<std::size_t>(z));
+        picture = std::make_unique<forms::Picture>(mlngAreaWidth * zoom, mlngAreaHeight * zoom);
         picBmp.Move(0, 0, snapped(mlngAreaWidth * zoom), snapped(mlngAreaHeight * zoom));
-        picBmp.setSurface(&picture);
+        picBmp.setSurface(picture.get());
         gsDrawForm(report, &picBmp, zoom, 0);
         picBmp.setSurface(nullptr);
-        const std::string file = pfBmpFileName(z, gintPrintPageNo);
-        if (!picture.SavePicture(file))
+        picture->BeginSave(pfBmpFileName(z, gintPrintPageNo));
+    }
+    // The last begun is the likeliest still waiting to be made: ended first.
+    std::array<bool, 3> written{};
+    for (int z = 2; z >= 0; --z) written.at(static_cast<std::size_t>(z)) = pictures.at(static_cast<std::size_t>(z))->EndSave();
+    for (int z = 0; z < 3; ++z)
+        if (!written.at(static_cast<std::size_t>(z))) {
+            const std::string file = pfBmpFileName(z, gintPrintPageNo);
             throw text::RuntimeError(text::err::PermissionDenied,
                                      text::describeError(text::err::PermissionDenied) + "\r\n" + file);
-    }
+        }
 }
 
 // The three pictures of the shown page exist, drawn now when one is
@@ -197,11 +208,18 @@ void frmPpPreview::psSetScrollValue() {
     if (cw <= 0 || ch <= 0) return;
     const double vw = VScroll1.Width(), hh = HScroll1.Height();
     const auto range = [&](forms::ScrollBar& bar, double paper, double room, double client, double offset) {
+        const int16_t max = clamp16(paper - room), small = std::max<int16_t>(1, clamp16(client / 50)),
+                      large = std::max<int16_t>(1, clamp16(client / 3));
+        // Another page at the same zoom and size: the bar stays as it is
+        // (switching it off and on would only draw it again).
+        if (bar.Enabled() && bar.Min() == 0 && bar.Max() == max && bar.SmallChange() == small &&
+            bar.LargeChange() == large && bar.Value() == std::min(clamp16(-offset), max))
+            return;
         skipping([&] { bar.setEnabled(false); });
         skipping([&] { bar.setMin(0); });
-        skipping([&] { bar.setMax(clamp16(paper - room)); });
-        skipping([&] { bar.setSmallChange(std::max<int16_t>(1, clamp16(client / 50))); });
-        skipping([&] { bar.setLargeChange(std::max<int16_t>(1, clamp16(client / 3))); });
+        skipping([&] { bar.setMax(max); });
+        skipping([&] { bar.setSmallChange(small); });
+        skipping([&] { bar.setLargeChange(large); });
         skipping([&] { bar.setValue(std::min(clamp16(-offset), bar.Max())); });
         skipping([&] { bar.setEnabled(true); });
     };

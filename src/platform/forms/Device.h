@@ -67,6 +67,14 @@ class PictureDevice : public Device {
 public:
     // Saves the picture as a Windows bitmap; false when it cannot be written.
     virtual bool saveBmp(const std::string& path) = 0;
+    // A save in two steps, for pictures drawn no further: a device may write
+    // the file meanwhile (while the next picture is drawn). endSave tells
+    // whether it was written.
+    virtual void beginSave(const std::string& path) { savePath_ = path; }
+    virtual bool endSave() { return saveBmp(savePath_); }
+
+private:
+    std::string savePath_;
 };
 
 } // namespace forms

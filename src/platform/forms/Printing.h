@@ -119,6 +119,11 @@ public:
     double ScaleWidth() override { return width_; }
     double ScaleHeight() override { return height_; }
     bool SavePicture(const std::string& path) { return device_->saveBmp(path); }
+    // SavePicture in two steps, for a picture drawn no further: the file may
+    // be written while the program goes on, up to EndSave, which tells
+    // whether it was.
+    void BeginSave(const std::string& path) { device_->beginSave(path); }
+    bool EndSave() { return device_->endSave(); }
 
 protected:
     Device& output() override { return *device_; }

@@ -99,7 +99,7 @@ void Canvas::invalidate(const QRect& area) {
     }
 }
 
-void Canvas::draw() {
+void Canvas::draw(const QRegion& needed) {
     const qreal ratio = devicePixelRatioF();
     if (drawn_.size() != size() * ratio || drawn_.devicePixelRatio() != ratio) {
         drawn_ = QPixmap(size() * ratio);
@@ -107,18 +107,21 @@ void Canvas::draw() {
         stale_ = rect();
     }
     stale_ &= rect();
-    if (stale_.isEmpty()) return;
+    // Only what is painted now is brought up to date: the rest of a large
+    // canvas (a page scrolled out of view) waits until it is uncovered.
+    const QRegion now = stale_ & needed;
+    if (now.isEmpty()) return;
     QPainter p(&drawn_);
-    p.setClipRegion(stale_);
+    p.setClipRegion(now);
     paintBackground(p);
     const bool enabled = isEnabled();
     for (const auto& item : items_)
-        if (item->control && item->shown && stale_.intersects(item->area)) paintItem(p, *item, palette(), enabled);
-    stale_ = QRegion();
+        if (item->control && item->shown && now.intersects(item->area)) paintItem(p, *item, palette(), enabled);
+    stale_ -= now;
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {
-    draw();
+    draw(event->region());
     QPainter p(this);
     const QRect r = event->rect();
     const qreal ratio = drawn_.devicePixelRatio();

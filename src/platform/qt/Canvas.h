@@ -65,8 +65,8 @@ private:
     void hover(Item* item);
     int16_t pointerOver(const Item* item) const;
 
-    // Brings the out-of-date parts of drawn_ up to date.
-    void draw();
+    // Brings the out-of-date parts of drawn_ within `needed` up to date.
+    void draw(const QRegion& needed);
 
     std::vector<std::unique_ptr<Item>> items_; // back to front
     QPixmap drawn_; // what the canvas shows

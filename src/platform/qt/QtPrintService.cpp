@@ -13,11 +13,20 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRunnable>
+#include <QSemaphore>
 #include <QStandardPaths>
+#include <QStaticText>
+#include <QThread>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <deque>
+#include <functional>
+#include <unordered_map>
+#include <vector>
 
 namespace qtui {
 
@@ -81,17 +90,49 @@ QStringList linesOf(std::string_view text) { return qs(text).split(QStringLitera
 // Drawing on a painter whose device has `dots` dots per twip.
 class Painting {
 public:
-    Painting(QPainter& painter, double dots) : p_(painter), k_(dots) {}
+    struct Fonted {
+        forms::Font key;
+        QFont font;
+        qreal ascent;
+        // Texts laid out in this font, to be drawn again as they are.
+        std::unordered_map<QString, QStaticText> texts;
+    };
+    using Fonts = std::deque<Fonted>; // stable addresses: current_ points into it
+
+    // `shared` keeps the fonts made for the device's resolution across
+    // paintings, with the texts laid out in them: reports repeat many texts
+    // from row to row and page to page. Without it the painting has fonts of
+    // its own and lays out every text anew.
+    Painting(QPainter& painter, double dots, Fonts* shared = nullptr)
+        : p_(painter), k_(dots), fonts_(shared ? *shared : ownFonts_), keepTexts_(shared != nullptr) {}
 
     void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) {
         if (s.empty()) return;
-        const Fonted& f = fontFor(font);
+        Fonted& f = fontFor(font);
         if (&f != current_) {
             p_.setFont(f.font);
             current_ = &f;
         }
         use(QPen(paperColor(color)));
-        p_.drawText(QPointF(x * k_, y * k_ + f.ascent), qs(s));
+        // A kept layout would break a text at a lone CR or LF; drawText
+        // shows it on one line.
+        if (!keepTexts_ || s.find_first_of("\r\n\t") != std::string_view::npos) {
+            p_.drawText(QPointF(x * k_, y * k_ + f.ascent), qs(s));
+            return;
+        }
+        // The last page or two: a long run of new texts starts afresh.
+        constexpr std::size_t KeptTexts = 1000;
+        if (f.texts.size() >= KeptTexts) f.texts.clear();
+        QString q = qs(s);
+        auto it = f.texts.find(q);
+        if (it == f.texts.end()) {
+            QStaticText laid(q);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), f.font);
+            it = f.texts.emplace(std::move(q), std::move(laid)).first;
+        }
+        // Placed by the top of its line, the same pixels as drawText.
+        p_.drawStaticText(QPointF(x * k_, y * k_), it->second);
     }
     void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) {
         use(qpen(pen));
@@ -109,17 +150,10 @@ public:
         p_.drawEllipse(QPointF(cx * k_, cy * k_), rx * k_, ry * k_);
         p_.setBrush(Qt::NoBrush);
     }
-    void picture(const std::string& path, double x, double y, double w, double h) {
-        const QImage image(qs(path));
-        if (image.isNull()) throw text::RuntimeError(text::err::FileNotFound);
+    void picture(const QImage& image, double x, double y, double w, double h) {
         p_.drawImage(QRectF(x * k_, y * k_, w * k_, h * k_), image);
     }
 
-    struct Fonted {
-        forms::Font key;
-        QFont font;
-        qreal ascent;
-    };
     // Forgets what the painter was given: after it begins again.
     void reset() {
         current_ = nullptr;
@@ -140,29 +174,50 @@ private:
     }
     static QBrush qbrush(const forms::Brush& brush) { return QBrush(paperColor(brush.color), brushStyle(brush.style)); }
     // A report uses a handful of fonts: a short list is searched fast.
-    const Fonted& fontFor(const forms::Font& font) {
-        for (const Fonted& f : fonts_)
+    Fonted& fontFor(const forms::Font& font) {
+        for (Fonted& f : fonts_)
             if (f.key == font) return f;
+        // Condensed captions bring many variants of a font: the kept ones
+        // start afresh now and then (no other painting of this thread is
+        // drawing meanwhile).
+        constexpr std::size_t KeptFonts = 256;
+        if (fonts_.size() >= KeptFonts) {
+            fonts_.clear();
+            current_ = nullptr;
+        }
         QFont q = printFont(font);
         const QFontMetricsF fm(q, p_.device());
-        fonts_.push_back({font, q, fm.ascent()});
+        fonts_.push_back({font, q, fm.ascent(), {}});
         return fonts_.back();
     }
     QPainter& p_;
     double k_;
-    std::deque<Fonted> fonts_; // stable addresses: current_ points into it
+    Fonts ownFonts_;
+    Fonts& fonts_;
+    bool keepTexts_;
     const Fonted* current_ = nullptr;
     QPen pen_{Qt::NoPen};
 };
 
-// Writes an RGB32 picture as a 24-bit Windows bitmap in one go: rows bottom
-// up, each padded to 4 bytes, 96 dots per inch.
+// A picture file drawn on a page; a file that cannot be read fails the drawing.
+QImage pictureFile(const std::string& path) {
+    QImage image(qs(path));
+    if (image.isNull()) throw text::RuntimeError(text::err::FileNotFound);
+    return image;
+}
+
+// Writes an RGB32 picture as a 24-bit Windows bitmap: rows bottom up, each
+// padded to 4 bytes, 96 dots per inch. The rows are turned into the file's
+// layout a block at a time, so the block stays in the cache while written.
 bool writeBmp(const QImage& image, const QString& path) {
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "an RGB32 pixel is stored blue, green, red, unused");
     const int w = image.width(), h = image.height();
-    const int row = (w * 3 + 3) & ~3;
+    const qsizetype row = (static_cast<qsizetype>(w) * 3 + 3) & ~qsizetype(3);
     const quint32 bits = static_cast<quint32>(row) * static_cast<quint32>(h);
-    QByteArray out(static_cast<qsizetype>(54 + bits), '\0');
-    auto* b = reinterpret_cast<uchar*>(out.data());
+    constexpr qsizetype BlockBytes = 256 * 1024;
+    const int rowsPerBlock = static_cast<int>(std::max<qsizetype>(1, BlockBytes / row));
+    std::vector<uchar> block(static_cast<std::size_t>(54 + rowsPerBlock * row));
+    uchar* b = block.data();
     const auto put32 = [b](int at, quint32 v) {
         for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uchar>(v >> (8 * i));
     };
@@ -178,66 +233,137 @@ bool writeBmp(const QImage& image, const QString& path) {
     put32(34, bits);
     put32(38, 3780); // 96 dots per inch in dots per metre
     put32(42, 3780);
-    for (int y = 0; y < h; ++y) {
-        const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(h - 1 - y));
-        uchar* dst = b + 54 + static_cast<qsizetype>(y) * row;
-        for (int x = 0; x < w; ++x) {
-            const QRgb p = src[x];
-            *dst++ = static_cast<uchar>(qBlue(p));
-            *dst++ = static_cast<uchar>(qGreen(p));
-            *dst++ = static_cast<uchar>(qRed(p));
-        }
-    }
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(out) == out.size() && file.flush();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) return false;
+    qsizetype header = 54;
+    for (int y = 0; y < h;) {
+        const int rows = std::min(rowsPerBlock, h - y);
+        for (int r = 0; r < rows; ++r, ++y) {
+            const uchar* src = image.constScanLine(h - 1 - y);
+            uchar* dst = b + header + static_cast<qsizetype>(r) * row;
+            // Each pixel's first three bytes; the fourth is overwritten by the next.
+            for (int x = 0; x + 1 < w; ++x, src += 4, dst += 3) std::memcpy(dst, src, 4);
+            std::memcpy(dst, src, 3);
+            std::memset(dst + 3, 0, static_cast<std::size_t>(row - static_cast<qsizetype>(w) * 3));
+        }
+        const qsizetype size = header + static_cast<qsizetype>(rows) * row;
+        if (file.write(reinterpret_cast<const char*>(b), size) != size) return false;
+        header = 0;
+    }
+    return file.flush();
 }
 
-// A picture in memory at screen resolution (15 twips a pixel). Its painter
-// starts with the first drawing after creation or a save, so a saved
-// picture is shared with the display as it is, never copied.
+// Every picture has the screen's resolution: the fonts made for one serve
+// the next (fonts belong to the thread that made them).
+Painting::Fonts& pictureFonts() {
+    thread_local Painting::Fonts fonts;
+    return fonts;
+}
+
+// A picture in memory at screen resolution (15 twips a pixel). Its drawings
+// are kept and drawn when it is saved; a save begun is drawn and written by
+// the helper thread when it is free, so the pictures of a page are made
+// two at a time. A saved picture is shared with the display as it is, never copied.
 class PictureDevice : public forms::PictureDevice {
 public:
-    PictureDevice(int width, int height) : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
-        image_.fill(Qt::white);
+    PictureDevice(int width, int height, QThreadPool* helpers)
+        : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32), helpers_(helpers) {
         const int dotsPerMeter = static_cast<int>(std::lround(96 / 0.0254));
         image_.setDotsPerMeterX(dotsPerMeter);
         image_.setDotsPerMeterY(dotsPerMeter);
     }
+    ~PictureDevice() override { finishJob(); }
+    PictureDevice(const PictureDevice&) = delete;
+    PictureDevice& operator=(const PictureDevice&) = delete;
+
     double dotsPerTwip() const override { return 1.0 / forms::TwipsPerPixel; }
     void text(double x, double y, std::string_view s, const forms::Font& font, forms::Color color) override {
-        painting().text(x, y, s, font, color);
+        keep([x, y, s = std::string(s), font, color](Painting& p) { p.text(x, y, s, font, color); });
     }
     void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) override {
-        painting().line(x1, y1, x2, y2, pen);
+        keep([=](Painting& p) { p.line(x1, y1, x2, y2, pen); });
     }
     void box(double x1, double y1, double x2, double y2, const forms::Pen& pen, const forms::Brush& brush) override {
-        painting().box(x1, y1, x2, y2, pen, brush);
+        keep([=](Painting& p) { p.box(x1, y1, x2, y2, pen, brush); });
     }
     void ellipse(double cx, double cy, double rx, double ry, const forms::Pen& pen, const forms::Brush& brush) override {
-        painting().ellipse(cx, cy, rx, ry, pen, brush);
+        keep([=](Painting& p) { p.ellipse(cx, cy, rx, ry, pen, brush); });
     }
+    // The file is read now: a missing one fails this drawing, not the save.
     void picture(const std::string& path, double x, double y, double w, double h) override {
-        painting().picture(path, x, y, w, h);
+        keep([image = pictureFile(path), x, y, w, h](Painting& p) { p.picture(image, x, y, w, h); });
     }
     bool saveBmp(const std::string& path) override {
-        if (painter_.isActive()) painter_.end();
+        finishJob();
         const QString file = qs(path);
-        if (!writeBmp(image_, file)) return false;
+        if (!drawAndWrite(file)) return false;
         rememberSavedPicture(file, image_);
         return true;
     }
+    void beginSave(const std::string& path) override {
+        finishJob();
+        file_ = qs(path);
+        written_ = false;
+        if (!helpers_) return;
+        job_.reset(QRunnable::create([this] {
+            written_ = drawAndWrite(file_);
+            done_.release();
+        }));
+        job_->setAutoDelete(false);
+        helpers_->start(job_.get());
+    }
+    bool endSave() override {
+        // A save no helper has taken yet is made here.
+        if (!job_ || helpers_->tryTake(job_.get())) {
+            job_.reset();
+            written_ = drawAndWrite(file_);
+        }
+        finishJob();
+        if (written_) rememberSavedPicture(file_, image_);
+        return written_;
+    }
 
 private:
-    Painting& painting() {
-        if (!painter_.isActive()) {
-            painter_.begin(&image_);
-            painting_.reset();
+    // Draws what was kept and writes the file.
+    bool drawAndWrite(const QString& file) {
+        try {
+            if (!white_) {
+                image_.fill(Qt::white);
+                white_ = true;
+            }
+            if (drawn_ < pending_.size()) {
+                QPainter painter(&image_);
+                Painting painting(painter, 1.0 / forms::TwipsPerPixel, &pictureFonts());
+                for (; drawn_ < pending_.size(); ++drawn_) pending_[drawn_](painting);
+            }
+            return writeBmp(image_, file);
+        } catch (const std::exception&) { // out of memory: not written
+            return false;
         }
-        return painting_;
     }
+    // Waits for the helper's save, when one runs.
+    void finishJob() {
+        if (!job_) return;
+        if (!helpers_->tryTake(job_.get())) done_.acquire();
+        job_.reset();
+    }
+    void keep(std::function<void(Painting&)> drawing) {
+        finishJob();
+        pending_.push_back(std::move(drawing));
+    }
+
     QImage image_;
-    QPainter painter_;
-    Painting painting_{painter_, 1.0 / forms::TwipsPerPixel};
+    bool white_ = false;
+    // The drawings, those up to drawn_ done. They are let go with the
+    // device, on the thread that made them: memory freed on another thread
+    // would hold up this one's allocations while it draws the next picture.
+    std::vector<std::function<void(Painting&)>> pending_;
+    std::size_t drawn_ = 0;
+    QThreadPool* helpers_;
+    std::unique_ptr<QRunnable> job_; // the helper's save, while not ended
+    QSemaphore done_;
+    QString file_;
+    bool written_ = false;
 };
 
 QPageLayout::Orientation orientationOf(const forms::PageSetup& setup) {
@@ -248,9 +374,13 @@ QPageLayout::Orientation orientationOf(const forms::PageSetup& setup) {
 
 // ---- the document metric ----
 
+// A font's metric, its line height and the widths measured with it: a
+// page's labels are measured again for every picture and print of it.
 struct DocumentMetrics::Cached {
     forms::Font key;
     QFontMetricsF metrics;
+    double lineHeight;
+    std::unordered_map<std::string, double> widths;
 };
 
 DocumentMetrics::DocumentMetrics() : reference_(std::make_unique<QImage>(1, 1, QImage::Format_RGB32)) {
@@ -262,27 +392,33 @@ DocumentMetrics::DocumentMetrics() : reference_(std::make_unique<QImage>(1, 1, Q
 
 DocumentMetrics::~DocumentMetrics() = default;
 
-const DocumentMetrics::Cached& DocumentMetrics::metricsOf(const forms::Font& font) {
+DocumentMetrics::Cached& DocumentMetrics::metricsOf(const forms::Font& font) {
     for (const auto& c : cache_)
         if (c->key == font) return *c;
     if (cache_.size() >= 64) cache_.clear();
-    cache_.push_back(std::make_unique<Cached>(Cached{font, QFontMetricsF(printFont(font), reference_.get())}));
+    const QFontMetricsF metrics(printFont(font), reference_.get());
+    cache_.push_back(std::make_unique<Cached>(Cached{font, metrics, metrics.ascent() + metrics.descent(), {}}));
     return *cache_.back();
 }
 
 double DocumentMetrics::textWidth(const forms::Font& font, std::string_view text) {
-    const QFontMetricsF& fm = metricsOf(font).metrics;
-    if (text.find('\r') == std::string_view::npos) return fm.horizontalAdvance(qs(text));
+    Cached& c = metricsOf(font);
+    const std::string key(text);
+    if (auto it = c.widths.find(key); it != c.widths.end()) return it->second;
     qreal widest = 0;
-    for (const QString& line : linesOf(text)) widest = std::max(widest, fm.horizontalAdvance(line));
+    if (text.find('\r') == std::string_view::npos) widest = c.metrics.horizontalAdvance(qs(text));
+    else
+        for (const QString& line : linesOf(text)) widest = std::max(widest, c.metrics.horizontalAdvance(line));
+    constexpr std::size_t KeptWidths = 50000;
+    if (c.widths.size() >= KeptWidths) c.widths.clear();
+    c.widths.emplace(key, widest);
     return widest;
 }
 
 double DocumentMetrics::textHeight(const forms::Font& font, std::string_view text) {
-    const QFontMetricsF& fm = metricsOf(font).metrics;
     double lines = 1;
     for (std::size_t at = text.find("\r\n"); at != std::string_view::npos; at = text.find("\r\n", at + 2)) ++lines;
-    return (fm.ascent() + fm.descent()) * lines;
+    return metricsOf(font).lineHeight * lines;
 }
 
 // ---- print sessions ----
@@ -350,7 +486,7 @@ public:
         if (session_.drawing()) session_.painting().ellipse(cx, cy, rx, ry, pen, brush);
     }
     void picture(const std::string& path, double x, double y, double w, double h) override {
-        if (session_.drawing()) session_.painting().picture(path, x, y, w, h);
+        if (session_.drawing()) session_.painting().picture(pictureFile(path), x, y, w, h);
     }
 
 private:
@@ -375,7 +511,12 @@ void QtPrintService::knowDefault() {
     followDefaultPrinter();
 }
 
-QtPrintService::~QtPrintService() = default;
+// The helpers' fonts go with their threads; this thread's go now, while the
+// application that fonts need is still there.
+QtPrintService::~QtPrintService() {
+    helpers_.reset();
+    pictureFonts().clear();
+}
 
 void QtPrintService::choosePrinter(const std::string& printerName) {
     lookUpDefault_ = false;
@@ -469,7 +610,21 @@ void QtPrintService::endJob() {
 }
 
 std::unique_ptr<forms::PictureDevice> QtPrintService::openPicture(int widthPixels, int heightPixels) {
-    return std::make_unique<PictureDevice>(widthPixels, heightPixels);
+    return std::make_unique<PictureDevice>(widthPixels, heightPixels, helpers());
+}
+
+// The helper that draws and writes pictures keeps its thread, and so the
+// fonts made on it, for the service's life. One helper beside the caller's
+// thread: a third thread drawing text at the same time gains nothing, as
+// Qt looks fonts up under one lock. With one CPU there is none: pictures
+// are made on the caller's thread.
+QThreadPool* QtPrintService::helpers() {
+    if (!helpers_) {
+        helpers_ = std::make_unique<QThreadPool>();
+        helpers_->setExpiryTimeout(-1);
+        helpers_->setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 0, 1));
+    }
+    return helpers_->maxThreadCount() > 0 ? helpers_.get() : nullptr;
 }
 
 } // namespace qtui

@@ -9,6 +9,7 @@
 #include <string>
 
 class QImage;
+class QThreadPool;
 
 namespace qtui {
 
@@ -24,7 +25,7 @@ public:
 
 private:
     struct Cached;
-    const Cached& metricsOf(const forms::Font& font);
+    Cached& metricsOf(const forms::Font& font);
     std::unique_ptr<QImage> reference_;
     std::vector<std::unique_ptr<Cached>> cache_;
 };
@@ -68,6 +69,7 @@ private:
     friend class DocumentDevice;
     void documentEnded();
     std::unique_ptr<Session> newSession();
+    QThreadPool* helpers();
     void knowDefault();
 
     DocumentMetrics metrics_;
@@ -78,6 +80,7 @@ private:
     int jobs_ = 0;
     std::unique_ptr<Session> session_;
     std::map<std::pair<std::string, int>, forms::PageArea> areas_;
+    std::unique_ptr<QThreadPool> helpers_;
 };
 
 } // namespace qtui

@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/Printing.h"
+#include "platform/qt/Convert.h"
 #include "platform/qt/QtPrintService.h"
 #include "platform/qt/RecentPictures.h"
 #include "platform/qt/testing/QtDesktop.h"
 #include "support/TempHome.h"
 
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -103,6 +108,78 @@ TEST_F(PrintService, ASavedPictureIsShownFromMemoryOnlyWhileItsFileIsUnchanged) 
     other.fill(Qt::blue);
     ASSERT_TRUE(other.save(path, "BMP"));
     EXPECT_EQ(qtui::pictureFromFile(path).size(), QSize(7, 5));
+}
+
+// What a page text looks like drawn straight with QPainter: the pixels a
+// picture must give, however it keeps and reuses its texts.
+QImage drawnDirectly(const QSize& size, const forms::Font& font, const QString& text, QPointF topLeftTwips) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int dotsPerMeter = static_cast<int>(std::lround(96 / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QFont q(qtui::substituteFamily(font.Name));
+    q.setPointSizeF(font.Size);
+    q.setHintingPreference(QFont::PreferNoHinting);
+    QPainter p(&image);
+    p.setFont(q);
+    p.setPen(Qt::black);
+    const QPointF at = topLeftTwips / 15;
+    p.drawText(QPointF(at.x(), at.y() + QFontMetricsF(q, &image).ascent()), text);
+    return image;
+}
+
+TEST_F(PrintService, PicturesSavedTogetherAreTheSameAsOneByOneAndTheirTextsAsDrawnDirectly) {
+    qtui::QtPrintService service(home.file("unused.pdf"));
+    forms::setPrintService(&service);
+    const forms::Font font{"ＭＳ Ｐゴシック", 9.75};
+    const std::string text = "参加一覧（1/2）選手ABC ①";
+    // Three sizes, as the preview's zoom steps; each drawn twice over, so the
+    // second round shows texts laid out before, at other places.
+    const auto draw = [&](forms::Picture& picture, double shift) {
+        picture.setFont(font);
+        picture.setCurrentX(150 + shift);
+        picture.setCurrentY(300 + shift);
+        picture.Print(text);
+    };
+    const double sizes[] = {3000, 2250, 1500};
+    std::vector<std::string> alone, together;
+    for (int round = 0; round < 2; ++round) {
+        std::vector<std::unique_ptr<forms::Picture>> pictures;
+        for (int i = 0; i < 3; ++i) {
+            const std::string n = std::to_string(round) + std::to_string(i);
+            forms::Picture single(sizes[i], sizes[i]);
+            draw(single, 37.5 * round);
+            ASSERT_TRUE(single.SavePicture(home.file("alone" + n + ".bmp")));
+            alone.push_back(home.file("alone" + n + ".bmp"));
+            pictures.push_back(std::make_unique<forms::Picture>(sizes[i], sizes[i]));
+            draw(*pictures.back(), 37.5 * round);
+            pictures.back()->BeginSave(home.file("together" + n + ".bmp"));
+            together.push_back(home.file("together" + n + ".bmp"));
+        }
+        for (int i = 2; i >= 0; --i) EXPECT_TRUE(pictures[static_cast<std::size_t>(i)]->EndSave());
+    }
+    // A picture whose file cannot be written says so; the others are written.
+    std::vector<std::unique_ptr<forms::Picture>> pictures;
+    const std::vector<std::string> paths = {home.file("ok1.bmp"), home.file("no-such-folder/x.bmp"), home.file("ok2.bmp")};
+    for (const std::string& path : paths) {
+        pictures.push_back(std::make_unique<forms::Picture>(1500, 1500));
+        draw(*pictures.back(), 0);
+        pictures.back()->BeginSave(path);
+    }
+    EXPECT_TRUE(pictures[0]->EndSave());
+    EXPECT_FALSE(pictures[1]->EndSave());
+    EXPECT_TRUE(pictures[2]->EndSave());
+    forms::setPrintService(nullptr);
+
+    for (std::size_t i = 0; i < alone.size(); ++i) {
+        ASSERT_EQ(testsupport::readBytes(together[i]), testsupport::readBytes(alone[i])) << together[i];
+        const int side = static_cast<int>(sizes[i % 3] / 15);
+        const QImage saved = QImage(QString::fromStdString(alone[i])).convertToFormat(QImage::Format_RGB32);
+        const QImage expected = drawnDirectly(QSize(side, side), font, QString::fromStdString(text),
+                                              QPointF(150, 300) + QPointF(37.5, 37.5) * static_cast<double>(i / 3));
+        EXPECT_TRUE(saved == expected) << alone[i];
+    }
 }
 
 TEST_F(PrintService, EachPrintedPageHasTheOrientationSetBeforeIt) {
