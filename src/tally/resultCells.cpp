@@ -8,7 +8,7 @@
 #include "platform/text/Numbers.h"
 
 void addResultCell(ListRow& row, std::string text, int32_t alignment, std::optional<forms::Color> back, bool bold) {
-    row.cells.emplace_back(std::move(text), alignment, back, std::nullopt, bold);
+    row.cells.push_back(ListCell{std::move(text), alignment, back, std::nullopt, bold});
 }
 
 bool showsHandicap(const typGameInfo& game) { return game.HandiCapKind == 1 || game.HandiCapKind == 2; }
