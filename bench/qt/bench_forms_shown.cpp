@@ -5,6 +5,8 @@
 #include "platform/forms/Forms.h"
 #include "platform/qt/QtBackend.h"
 
+#include "qtApplication.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -22,18 +24,6 @@ namespace {
 
 constexpr int Labels = 2000;
 
-QApplication& application() {
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench_forms_shown";
-        static char* argv[] = {name, nullptr};
-        auto* a = new QApplication(argc, argv);
-        qtui::prepareApplication();
-        return a;
-    }();
-    return *app;
-}
 
 // A grid of labels, 40 across.
 class ManyLabels : public forms::Form {
@@ -52,7 +42,7 @@ public:
 
 struct Installed {
     Installed() {
-        application();
+        benchsupport::application();
         forms::setBackend(&backend);
     }
     ~Installed() {

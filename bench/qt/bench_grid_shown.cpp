@@ -6,6 +6,8 @@
 #include "platform/forms/Services.h"
 #include "platform/qt/QtBackend.h"
 
+#include "qtApplication.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -17,30 +19,10 @@ namespace {
 using gridbench::BenchForm;
 using gridbench::fill;
 
-// The application and the backend, for the whole run.
-void prepareQt() {
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench_grid_shown";
-        static char* argv[] = {name, nullptr};
-        auto* a = new QApplication(argc, argv);
-        qtui::prepareApplication();
-        static qtui::QtBackend backend;
-        forms::setBackend(&backend);
-        return a;
-    }();
-    (void)app;
-}
 
-// Everything posted so far, paints and deferred deletions included.
-void settle() {
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void BM_ShownGridUpdateAfterFill(benchmark::State& state) {
-    prepareQt();
+    benchsupport::application();
     BenchForm form;
     form.Show();
     uctMyGrid& grid = form.uctGrid;
@@ -48,10 +30,10 @@ void BM_ShownGridUpdateAfterFill(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         fill(grid, rows);
-        settle();
+        benchsupport::settle();
         state.ResumeTiming();
         grid.gsUpdate();
-        settle();
+        benchsupport::settle();
     }
     state.counters["row_views"] = grid.PoolSize();
     form.Hide();
@@ -59,16 +41,16 @@ void BM_ShownGridUpdateAfterFill(benchmark::State& state) {
 BENCHMARK(BM_ShownGridUpdateAfterFill)->Arg(100)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_ShownGridScrollStep(benchmark::State& state) {
-    prepareQt();
+    benchsupport::application();
     BenchForm form;
     form.Show();
     uctMyGrid& grid = form.uctGrid;
     fill(grid, static_cast<int32_t>(state.range(0)));
     grid.gsUpdate();
-    settle();
+    benchsupport::settle();
     for (auto _ : state) {
         gridbench::scrollOneRow(grid);
-        settle();
+        benchsupport::settle();
     }
     state.counters["row_views"] = grid.PoolSize();
     form.Hide();

@@ -20,6 +20,8 @@
 #include "reports/game/modPfPreparePrint.h"
 #include "reports/reportFixture.h"
 
+#include "qtApplication.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -31,18 +33,6 @@ namespace {
 
 constexpr int Pages = 20;
 
-QApplication& application() {
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench_preview_paging";
-        static char* argv[] = {name, nullptr};
-        auto* a = new QApplication(argc, argv);
-        qtui::prepareApplication();
-        return a;
-    }();
-    return *app;
-}
 
 using forms::doubles::Drawing;
 
@@ -84,7 +74,7 @@ void drawFloor(const std::vector<Drawing>& page) {
 }
 
 void BM_PreviewNextPage(benchmark::State& state) {
-    application();
+    benchsupport::application();
     reportfixture::makeGame(Pages * 37);
     const auto pages = recordedPages();
     const auto folder = std::filesystem::temp_directory_path() / "lumora-bench-preview";

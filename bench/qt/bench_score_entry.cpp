@@ -18,6 +18,8 @@
 #include "support/TempHome.h"
 #include "tally/frmScore.h"
 
+#include "qtApplication.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -27,30 +29,13 @@
 
 namespace {
 
-void prepareQt() {
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench_score_entry";
-        static char* argv[] = {name, nullptr};
-        auto* a = new QApplication(argc, argv);
-        qtui::prepareApplication();
-        return a;
-    }();
-    (void)app;
-}
 
-// Paints and deferred deletions.
-void settle() {
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // The Qt backend, recorded message boxes, a settings file in a temporary
 // home, and an 18 x 10 game of 24 players, every hole entered.
 struct Desk {
     Desk() : data(home) {
-        prepareQt();
+        benchsupport::application();
         forms::setBackend(&backend);
         forms::setPresenter(&boxes);
         typPlayerInfo p;
@@ -81,7 +66,7 @@ struct Desk {
     ~Desk() {
         forms::setPresenter(nullptr);
         forms::setBackend(nullptr);
-        settle();
+        benchsupport::settle();
     }
     testsupport::TempHome home;
     testsupport::DataFolder data;
@@ -100,7 +85,7 @@ void openIn(benchmark::State& state, const char* howTo) {
             if (shown) shown->Unload();
             shown.reset();
             model.reset();
-            settle();
+            benchsupport::settle();
         },
         [&] {
             gintDlgRet = 0;
@@ -157,10 +142,10 @@ void BM_QuickKeystrokeRecalculation(benchmark::State& state) {
     f.txtEasyScoreR[0].setSelStart(17);
     plain.txtPlain.setText(std::string(17, '4'));
     plain.txtPlain.setSelStart(17);
-    settle();
+    benchsupport::settle();
     bool digit = true;
     benchsupport::timeAgainst(
-        state, "vs_plain_key", [] { settle(); }, [&] { typeKey(plain, digit); },
+        state, "vs_plain_key", [] { benchsupport::settle(); }, [&] { typeKey(plain, digit); },
         [&] {
             typeKey(f, digit);
             digit = !digit;

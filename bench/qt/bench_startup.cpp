@@ -13,6 +13,8 @@
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
 
+#include "qtApplication.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -29,23 +31,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void prepareQt() {
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench_startup";
-        static char* argv[] = {name, nullptr};
-        auto* a = new QApplication(argc, argv);
-        qtui::prepareApplication();
-        return a;
-    }();
-    (void)app;
-}
 
-void settle() {
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // Files written moments ago are checked byte by byte by the profile layer
 // until their time is safely past; a user's stored data is older than that.
@@ -99,12 +85,12 @@ double startOnce() {
     });
     const auto start = Clock::now();
     Main();
-    settle();
+    benchsupport::settle();
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     if (!window || !window->Visible()) throw std::runtime_error("the main window did not open");
     window->Unload();
     window.reset();
-    settle();
+    benchsupport::settle();
     return seconds;
 }
 
@@ -119,7 +105,7 @@ void useHome(const testsupport::TempHome& home) {
 
 struct Desktop {
     Desktop() {
-        prepareQt();
+        benchsupport::application();
         forms::setBackend(&backend);
         forms::setPresenter(&boxes);
         forms::setClock(&clock);

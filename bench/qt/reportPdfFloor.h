@@ -5,6 +5,7 @@
 #include "platform/forms/testing/RecordingPrinter.h"
 #include "platform/qt/Convert.h"
 #include "platform/qt/QtBackend.h"
+#include "qtApplication.h"
 
 #include <QApplication>
 #include <QPageLayout>
@@ -17,18 +18,6 @@
 
 namespace benchsupport {
 
-inline QApplication& application() {
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "lumora_bench";
-        static char* argv[] = {name, nullptr};
-        auto* a = new QApplication(argc, argv);
-        qtui::prepareApplication();
-        return a;
-    }();
-    return *app;
-}
 
 using forms::doubles::Drawing;
 
