@@ -2,6 +2,7 @@
 // own port and folders, a cups-pdf queue as its default printer, and the
 // spooled document read back with poppler's tools. The queue is paused, so
 // the job stays in the spool and nothing leaves the test's folders.
+#include "support/CommandOutput.h"
 #include "../previewFixture.h"
 
 #include "platform/forms/Printing.h"
@@ -38,20 +39,8 @@ namespace sim = forms::sim;
 
 namespace {
 
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
-
-std::string squeezed(std::string s) {
-    std::erase(s, ' ');
-    return s;
-}
+using testsupport::run;
+using testsupport::squeezed;
 
 // A port on the loopback interface that nothing listens on now.
 int freePort() {

@@ -1,6 +1,7 @@
 // The preview as a real window over real page pictures: pictures for people
 // to look at (LUMORA_SCREENSHOTS=<folder>), and printing a range from it
 // into one PDF file read back with pdftotext.
+#include "support/CommandOutput.h"
 #include "../previewFixture.h"
 
 #include "platform/forms/Simulation.h"
@@ -26,20 +27,8 @@ namespace sim = forms::sim;
 
 namespace {
 
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
-
-std::string squeezed(std::string s) {
-    std::erase(s, ' ');
-    return s;
-}
+using testsupport::run;
+using testsupport::squeezed;
 
 struct Installed {
     explicit Installed(forms::PrintService& s) { forms::setPrintService(&s); }

@@ -4,6 +4,7 @@
 #include "platform/forms/testing/TestDesktop.h"
 #include "platform/qt/QtPrintService.h"
 #include "platform/qt/testing/QtDesktop.h"
+#include "support/CommandOutput.h"
 #include "support/TempHome.h"
 
 #include <cstdio>
@@ -15,21 +16,8 @@
 // back with poppler's tools.
 namespace reportpdf {
 
-inline std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
-
-// A text without blanks: pdftotext guesses blanks from gaps.
-inline std::string squeezed(std::string s) {
-    std::erase(s, ' ');
-    return s;
-}
+using testsupport::run;
+using testsupport::squeezed;
 
 // The PDF file that the test's prints go to; kept in $LUMORA_SCREENSHOTS,
 // named after the test, for people to look at.

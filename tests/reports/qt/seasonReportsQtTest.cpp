@@ -13,6 +13,7 @@
 #include "platform/qt/testing/QtDesktop.h"
 #include "reports/game/modPfPreparePrint.h"
 #include "reports/season/frmPrintTotalGames.h"
+#include "support/CommandOutput.h"
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
 
@@ -24,20 +25,8 @@
 
 namespace {
 
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
-
-std::string squeezed(std::string s) {
-    std::erase(s, ' ');
-    return s;
-}
+using testsupport::run;
+using testsupport::squeezed;
 
 // A season of two stored games of 9 x 2 and `players` registered players
 // (ID 101 up), player k taking 2 + k % 4 strokes a hole.
