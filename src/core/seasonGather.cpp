@@ -75,31 +75,16 @@ public:
     // False when the player has no complete course: the row stays empty.
     bool gameRow(const ScorePackReader::PackView& pack, typSeasonScore& row) {
         ScoreCells cells(pack.Holes);
-        const int16_t hole = game_.Hole;
-        // While every course so far is plain, the row's sums need no check:
-        // a plain hole is at most kPlainStrokesMax, so a hole position over
-        // at most 10 courses, or the strokes of at most 180 holes, stay far
-        // below 2^31. A course with any other hole text may be as large as
-        // 32 bits allow: from it on every sum is checked.
-        bool small = true;
-        // The counts of at most 10 courses of 18 holes: no field runs over.
-        uint64_t counts = 0;
-        for (int c = 0; c < game_.Round; ++c) {
-            if (!courseStrokes(hole, cells, course_)) continue;
-            small = small && course_.plain;
-            counts += course_.counts;
-            // Each course is added once, to a row that starts at 0.
-            row.RoundScore[static_cast<std::size_t>(c)] =
-                small ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
-            ++row.RoundsDone;
-            if (game_.HandiCapKind == 1) row.Handicap = checkedSum(row.Handicap, pack.Handicap);
-            if (game_.HandiCapKind == 2) row.Handicap = pack.Handicap;
-        }
+        if (cells.digitsAhead(game_.Hole * game_.Round))
+            addDigitCourses(cells.position(), row);
+        else
+            addCompleteCourses(cells, row);
         if (row.RoundsDone == 0) return false;
-        addStrokeCounts(row, counts);
-        // Per game: the share of the courses completed. Any kind but 1 and 2
-        // counts no handicap.
-        if (game_.HandiCapKind == 2) row.Handicap = gameHandicapShare(row.Handicap, row.RoundsDone, game_.Round);
+        // Per course, or per game: the share of the courses completed. Any
+        // kind but 1 and 2 counts no handicap.
+        if (game_.HandiCapKind == 1)
+            for (int c = 0; c < row.RoundsDone; ++c) row.Handicap = checkedSum(row.Handicap, pack.Handicap);
+        if (game_.HandiCapKind == 2) row.Handicap = gameHandicapShare(pack.Handicap, row.RoundsDone, game_.Round);
         setTotal(row);
         return true;
     }
@@ -108,8 +93,10 @@ public:
     // it is complete; false, with nothing summed or rounded, when one is not.
     bool wholeGameRow(const ScorePackReader::PackView& pack, typSeasonScore& row) {
         ScoreCells cells(pack.Holes);
-        for (int n = game_.Hole * game_.Round; n > 0; --n)
-            if (!holeCounts(cells.next())) return false;
+        const int n = game_.Hole * game_.Round;
+        if (!cells.digitsAhead(n))
+            for (int k = n; k > 0; --k)
+                if (!holeCounts(cells.next())) return false;
         return gameRow(pack, row);
     }
 
@@ -144,6 +131,51 @@ public:
     }
 
 private:
+    // The usual pack, every cell of the game a single digit 1 to 9 and its
+    // "," from `text` on (ScoreCells::digitsAhead): every course is complete
+    // and plain, and its sums stay far below 2^31.
+    void addDigitCourses(const char* text, typSeasonScore& row) const {
+        uint64_t counts = 0;
+        for (int c = 0; c < game_.Round; ++c) {
+            int32_t strokes = 0;
+            for (int h = 0; h < game_.Hole; ++h, text += 2) {
+                const unsigned v = static_cast<unsigned char>(*text) - unsigned{'0'};
+                row.HoleScore[static_cast<std::size_t>(h)] += static_cast<int32_t>(v);
+                strokes += static_cast<int32_t>(v);
+                counts += CourseStrokes::kCountOf[v];
+            }
+            // Each course is added once, to a row that starts at 0.
+            row.RoundScore[static_cast<std::size_t>(c)] = strokes;
+            row.Strokes += strokes;
+        }
+        row.RoundsDone = game_.Round;
+        row.HolesDone = game_.Hole * game_.Round;
+        addStrokeCounts(row, counts);
+    }
+
+    // Any pack: each complete course read from the cells and added.
+    void addCompleteCourses(ScoreCells& cells, typSeasonScore& row) {
+        const int16_t hole = game_.Hole;
+        // While every course so far is plain, the row's sums need no check:
+        // a plain hole is at most kPlainStrokesMax, so a hole position over
+        // at most 10 courses, or the strokes of at most 180 holes, stay far
+        // below 2^31. A course with any other hole text may be as large as
+        // 32 bits allow: from it on every sum is checked.
+        bool small = true;
+        // The counts of at most 10 courses of 18 holes: no field runs over.
+        uint64_t counts = 0;
+        for (int c = 0; c < game_.Round; ++c) {
+            if (!courseStrokes(hole, cells, course_)) continue;
+            small = small && course_.plain;
+            counts += course_.counts;
+            // Each course is added once, to a row that starts at 0.
+            row.RoundScore[static_cast<std::size_t>(c)] =
+                small ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
+            ++row.RoundsDone;
+        }
+        addStrokeCounts(row, counts);
+    }
+
     const typGameInfo& game_;
     CourseStrokes course_;
 };
