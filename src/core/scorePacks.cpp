@@ -70,8 +70,15 @@ class PackSections {
 public:
     struct Keys {
         std::array<std::string_view, kPackKeys> values{};
+        // The numbers the walk read already (IDNo and Handicap as the
+        // program writes them), a bit per PackKey in `read`.
+        std::array<int32_t, kPackKeys> numbers{};
         unsigned found = 0; // a bit per PackKey
+        unsigned read = 0;
         bool present = false;
+
+        // The key's value read as a stored number.
+        int32_t number(PackKey key) const { return read >> key & 1 ? numbers[key] : text::readInt32(values[key]); }
     };
 
     // Ready for the next file; the room of a file with very many sections
@@ -205,8 +212,29 @@ private:
                 continue;
             }
             const char* const value = p + name;
-            const char* const stop = lineTextEnd(value, end, high);
-            if (!crLf(stop)) break;
+            // A number as the program writes it is read here, where its
+            // digits are passed anyway.
+            if (key == kIDNo || key == kHandicap) {
+                int32_t number = 0;
+                if (const char* const stop = plainNumberEnd(value, end, number)) {
+                    if (current_ && firstOf(key)) current_->numbers[key] = number, current_->read |= 1u << key;
+                    p = stop + 2;
+                    continue;
+                }
+            }
+            // Mostly a value as long as the one of the same key before (the
+            // strokes of one game, one-letter teams): that end is checked
+            // rather than searched for, so that finding where the next line
+            // starts does not wait for this line's bytes.
+            std::size_t& length = lengths_[key];
+            const char* stop = nullptr;
+            if (endsAt(value, length, end, high)) {
+                stop = value + length;
+            } else {
+                stop = lineTextEnd(value, end, high);
+                if (!crLf(stop)) break;
+                length = static_cast<std::size_t>(stop - value);
+            }
             if (current_) {
                 const std::string_view text(value, static_cast<std::size_t>(stop - value));
                 setKey(key, high ? decode(text) : text);
@@ -215,6 +243,46 @@ private:
         }
         return stopped();
     }
+
+    // The end (the CR of its CR LF) of a line text from `from` that is a
+    // number as the program writes it: an optional "-" and 1 to 9 digits,
+    // read into `number` as text::readInt32 reads them; null for any other
+    // text.
+    static const char* plainNumberEnd(const char* from, const char* end, int32_t& number) {
+        const bool negative = from != end && *from == '-';
+        const char* const digits = from + (negative ? 1 : 0);
+        const char* at = digits;
+        int32_t v = 0;
+        for (unsigned d; at != end && (d = static_cast<unsigned char>(*at) - unsigned{'0'}) <= 9; ++at)
+            v = v * 10 + static_cast<int32_t>(d);
+        if (at == digits || at - digits > 9 || end - at < 2 || at[0] != '\r' || at[1] != '\n') return nullptr;
+        number = negative ? -v : v;
+        return at;
+    }
+
+    // Whether the line text from `from` is `length` bytes long and ended by
+    // CR LF (no CR or LF before); `high` then tells whether a byte above
+    // 0x7F is in it.
+    static bool endsAt(const char* from, std::size_t length, const char* end, bool& high) {
+        constexpr std::size_t kBlock = files::detail::kLineBlock;
+        // Room for the blocks read, which take in the CR LF.
+        if (static_cast<std::size_t>(end - from) < length + kBlock) return false;
+        uint32_t highs = 0;
+        std::size_t k = 0;
+        for (; k + kBlock <= length; k += kBlock) {
+            const files::detail::LineMasks masks = files::detail::lineMasks(from + k);
+            if (masks.cr | masks.lf) return false;
+            highs |= masks.high;
+        }
+        const files::detail::LineMasks masks = files::detail::lineMasks(from + k);
+        const uint32_t before = (uint32_t{1} << (length - k)) - 1;
+        if (((masks.cr | masks.lf) & before) != 0 || from[length] != '\r' || from[length + 1] != '\n') return false;
+        high = (highs | (masks.high & before)) != 0;
+        return true;
+    }
+
+    // The length of the last value of each pack key.
+    std::array<std::size_t, kPackKeys> lengths_{};
 
     // The room a line start needs here: its first eight bytes, and the "="
     // after "Handicap".
@@ -265,11 +333,15 @@ private:
             management_ = Where::After;
         }
     }
-    // The key's first value in the current section counts.
-    void setKey(PackKey key, std::string_view value) {
-        if (current_->found >> key & 1) return;
-        current_->values[key] = value;
+    // The key's first value in the current section counts: true, with the
+    // key marked found, when this is it.
+    bool firstOf(PackKey key) {
+        if (current_->found >> key & 1) return false;
         current_->found |= 1u << key;
+        return true;
+    }
+    void setKey(PackKey key, std::string_view value) {
+        if (firstOf(key)) current_->values[key] = value;
     }
 
     void enter(std::string_view name) {
@@ -358,8 +430,8 @@ ScorePackReader::Result ScorePackReader::readViews(const std::string& path, std:
             // edit): the file is damaged, and no empty player stands in.
             if (!section.present) return Result::NotRead;
             const auto& values = section.values;
-            packs.push_back({text::readInt32(values[kIDNo]), text::TrimmedView(values[kHoles]),
-                             text::TrimmedView(values[kTeamID]), text::readInt32(values[kHandicap])});
+            packs.push_back({section.number(kIDNo), text::TrimmedView(values[kHoles]), text::TrimmedView(values[kTeamID]),
+                             section.number(kHandicap)});
         }
     } catch (const std::exception&) {
         return Result::NotRead;
