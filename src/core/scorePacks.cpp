@@ -511,7 +511,10 @@ void gsUnpackScoreData() {
                 ++cell;
             });
             for (; cell != filled; ++cell) cell->assign(cells.next());
-            for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell) cell->clear();
+            // Cells past the game's holes: mostly empty already, in rows
+            // reused from a game of the same shape.
+            for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell)
+                if (!cell->empty()) cell->clear();
             // After the cells: the row is filled front to back.
             row.TeamID = pack.TeamID;
             row.Handicap = pack.Handicap;
