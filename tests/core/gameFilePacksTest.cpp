@@ -245,7 +245,9 @@ TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
         // writes; line ends are first looked for where the same key's line
         // ended before.
         {"numbers of other forms", replaced("IDNo=12", "IDNo=0012\r\nHandicap=+5")},
+        {"numbers of seven and eight digits", replaced("IDNo=12", "IDNo=9876543\r\nHandicap=-12345678")},
         {"a number of ten digits", replaced("IDNo=31", "IDNo=1234567890")},
+        {"a number followed by a character above 0x7F", replaced("IDNo=31", "IDNo=31\x82\xa0")},
         {"a sign without digits", replaced("Handicap=5", "Handicap=-")},
         {"a number with a blank after it", replaced("Handicap=5", "Handicap=5 ")},
         {"a number with a fraction", replaced("Handicap=-15", "Handicap=-1.5")},
