@@ -455,13 +455,19 @@ ScorePackReader::Result ScorePackReader::readViews(const std::string& path, std:
 }
 
 void ScorePackReader::assignPacks(const std::vector<PackView>& views, std::vector<typScorePack>& packs) {
-    // The packs keep their texts' storage.
+    // The packs keep their texts' storage. The views are of the reader's
+    // buffers, never of the packs, so a plain copy does (assign would check
+    // for that on every text).
+    const auto put = [](std::string& to, std::string_view from) {
+        to.resize(from.size());
+        if (!from.empty()) std::memcpy(to.data(), from.data(), from.size());
+    };
     packs.resize(views.size());
     for (std::size_t k = 0; k < views.size(); ++k) {
         typScorePack& pack = packs[k];
         pack.IDNo = views[k].IDNo;
-        pack.Holes.assign(views[k].Holes);
-        pack.TeamID.assign(views[k].TeamID);
+        put(pack.Holes, views[k].Holes);
+        put(pack.TeamID, views[k].TeamID);
         pack.Handicap = views[k].Handicap;
     }
 }
