@@ -198,7 +198,7 @@ void uctMyGrid::pushRow(::uctMGRow& view, int32_t row, int16_t kind) {
     view.gsSetKind(kind);
     view.gsSetLeftIndexOfCols(mlngLeftIndexOfCols);
     const bool selected = row >= mlngFixedTopRow && info.Selected;
-    const typCellData* cells = &mtypCellData[static_cast<size_t>(row) * static_cast<size_t>(cellCols_)];
+    const typCellData* cells = rowCells(row);
     for (int32_t i = 0; i < mlngCols; ++i) {
         const typCellData& cell = cells[i];
         view.gsSetBackColor(i, selected ? mvarSelectBackColor : cell.BackColor);
