@@ -81,7 +81,7 @@ typCellData* uctMyGrid::rowCells(int32_t row) {
     if (row == 0 && headerFace_) {
         for (int32_t i = 0; i < cellCols_; ++i) cells[static_cast<size_t>(i)].BackColor = vbButtonFace;
     }
-    if (rowFill_) rowFill_(row, cells.get());
+    if (rowFill_ && row >= mlngFixedTopRow && row < rowFillEnd_) rowFill_(row, cells.get());
     made = std::move(cells);
     return made.get();
 }
@@ -171,7 +171,10 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
     });
 }
 
-void uctMyGrid::gsSetRowFill(RowFill fill) { rowFill_ = std::move(fill); }
+void uctMyGrid::gsSetRowFill(RowFill fill) {
+    rowFill_ = std::move(fill);
+    rowFillEnd_ = mlngRows;
+}
 
 void uctMyGrid::gsRefillRows(int32_t lngFromRow, int32_t lngToRow) {
     for (int32_t r = std::max(lngFromRow, 0); r <= lngToRow && r < mlngRows; ++r)

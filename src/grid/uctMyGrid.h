@@ -49,12 +49,13 @@ public:
     void gsSetTopIndexOfRowsY(int32_t lngTopIndexOfRowsY) { mlngTopIndexOfRowsY = lngTopIndexOfRowsY; }
     int32_t gfGetListSpaceHeight() const;
 
-    // Writes the cells of one row, fresh as gsCreateColsRows makes them, the
-    // first time that row is needed. It must not fail: a list works out
+    // Writes the cells of one body row, fresh as gsCreateColsRows makes them,
+    // the first time that row is needed. It must not fail: a list works out
     // beforehand whatever can. gsClear drops it.
     using RowFill = std::function<void(int32_t lngRow, typCellData* cells)>;
-    // Rows made from now on are filled by `fill`; rows made before keep
-    // their cells.
+    // The body rows of the table as it is now are filled by `fill` when they
+    // are made; rows made before keep their cells, rows added later start
+    // fresh.
     void gsSetRowFill(RowFill fill);
     // Forgets the cells of rows lngFromRow to lngToRow, which the fill makes
     // again when they are next needed; selection, height and item data stay.
@@ -89,6 +90,10 @@ public:
     ::uctMGRow* RowView(int32_t row) const;
     int32_t ShownFirstRow() const { return mlngShownFirstRow; }
     int32_t ShownLastRow() const { return mlngShownLastRow; }
+    // Whether the row's cells are made (see gsSetRowFill).
+    bool RowMade(int32_t row) const {
+        return row >= 0 && row < mlngRows && mtypCellData[static_cast<size_t>(row)] != nullptr;
+    }
 
     // ---- child controls ----
     forms::PictureBox picBody;
@@ -156,6 +161,7 @@ private:
     typCellData freshCell_;
     bool headerFace_ = false;
     RowFill rowFill_;
+    int32_t rowFillEnd_ = 0; // the rows it fills end here
     std::vector<typColInfo> mtypColInfo;
     std::vector<typRowInfo> mtypRowInfo;
     // Display state.

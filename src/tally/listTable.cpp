@@ -44,7 +44,6 @@ void showListRows(uctMyGrid& grid, ListRows list) {
     for (int32_t r = 0; r <= rows; ++r) grid.gsSetRowInfo(r, "Height", kListRowHeight);
     for (int32_t r = 1; r <= rows; ++r) grid.gsSetRowInfo(r, "RowItemData", list.itemData[static_cast<size_t>(r - 1)]);
     grid.gsSetRowFill([cells = std::move(list.cells), cols](int32_t row, typCellData* out) {
-        if (row < 1) return; // the header is the columns'
         std::vector<ListCell> made = cells(row - 1);
         for (int32_t c = 0; c < std::min(cols, static_cast<int32_t>(made.size())); ++c)
             putCell(out[c], std::move(made[static_cast<size_t>(c)]));
