@@ -66,19 +66,22 @@ void uctMGRow::gsUpdate() {
         const double W = cell.Width;
 
         // Borders: a body row has grey bottom and right lines; a header is raised.
-        Line &top = linTop(i), &bottom = linBottom(i), &left = linLeft(i), &right = linRight(i);
-        top.setPoints(x, 0, x + W - px, 0);
+        Line &bottom = linBottom(i), &right = linRight(i);
         bottom.setPoints(x, SH - py, x + W, SH - py);
-        left.setPoints(x, 0, x, SH - py);
         right.setPoints(x + W - px, 0, x + W - px, SH);
-        top.setBorderColor(vbWhite);
-        left.setBorderColor(vbWhite);
         bottom.setBorderColor(body ? vbGrayText : vbBlack);
         right.setBorderColor(body ? vbGrayText : vbBlack);
-        top.setVisible(!body);
-        left.setVisible(!body);
         bottom.setVisible(true);
         right.setVisible(true);
+        if (i < headerPartCols()) {
+            Line &top = linTop(i), &left = linLeft(i);
+            top.setPoints(x, 0, x + W - px, 0);
+            left.setPoints(x, 0, x, SH - py);
+            top.setBorderColor(vbWhite);
+            left.setBorderColor(vbWhite);
+            top.setVisible(!body);
+            left.setVisible(!body);
+        }
 
         Shape& back = shpCellBack(i);
         back.Move(x, 0, W, SH);
