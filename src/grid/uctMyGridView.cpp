@@ -67,6 +67,13 @@ double uctMyGrid::colsWidth(int32_t from, int32_t to) const {
 void uctMyGrid::psUpdateView() {
     const int32_t NC = mlngCols, NR = mlngRows, F = mlngFixedTopRow;
     if (NC <= 0 || NR <= 0) return;
+    // A hidden grid shows no rows: its views go back to the pool, and the
+    // refresh that shows it again (gsUpdate) takes them anew.
+    if (!Visible()) {
+        for (int32_t i = mlngShownFirstRow; i <= mlngShownLastRow && i < NR; ++i) psReleaseMGRow(i);
+        if (F == 1) psReleaseMGRow(0);
+        return;
+    }
     const double W = picBody.ScaleWidth(), H = picBody.ScaleHeight();
     auto clampRow = [NR, F](int32_t& row) {
         if (row > NR - 1) row = NR - 1;
