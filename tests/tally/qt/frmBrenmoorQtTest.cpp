@@ -101,3 +101,40 @@ TEST_F(TallyQt, PicturesAtDesignSizeAndMaximised) {
         EXPECT_EQ(gfReadIniFile(gstrIniFile, "WindowSize", "Score_Width"), text::Str(static_cast<long long>(normalWidth)));
     }
 }
+
+// A long score table at its top, scrolled to its middle and to its end, and
+// the participant list at its end: rows are worked out as they come into view.
+TEST_F(TallyQt, PicturesOfALongTableScrolled) {
+    testsupport::GameEntry game;
+    game.title = "春季第2戦";
+    game.seriesId = 1;
+    game.hole = 18;
+    game.round = 3;
+    game.handiCapKind = 2;
+    game.roundNames = {"A", "B", "C"};
+    for (int i = 0; i < 40; ++i) {
+        std::string holes;
+        for (int cell = 0; cell < 54; ++cell) holes += std::to_string(1 + (cell * 5 + i * 3) % 6) + ",";
+        game.scores.push_back({1 + i % 7, holes, i % 3 ? "" : "T" + std::to_string(i / 3), i * 5});
+    }
+    data.writeGame(1, game);
+    gsReadGameList();
+    gtypGame = gtypGames[0];
+    frmBrenmoor f;
+    ASSERT_TRUE(desk.show(f));
+    qtui::saveScreenshotIfAsked(f, "frmBrenmoor-long-top");
+    const int16_t last = f.uctGridList.vscMG.Max();
+    f.uctGridList.vscMG.setValue(static_cast<int16_t>(last / 2));
+    QTest::qWait(20);
+    qtui::saveScreenshotIfAsked(f, "frmBrenmoor-long-middle");
+    f.uctGridList.vscMG.setValue(last);
+    QTest::qWait(20);
+    qtui::saveScreenshotIfAsked(f, "frmBrenmoor-long-end");
+    EXPECT_EQ(f.uctGridList.RowView(120)->lblObj(5).Caption(), f.uctGridList.Cell(5, 120).Text);
+    f.tabBody.SelectTab(1);
+    f.uctGridList0.vscMG.setValue(f.uctGridList0.vscMG.Max());
+    QTest::qWait(20);
+    qtui::saveScreenshotIfAsked(f, "frmBrenmoor-long-participants-end");
+    EXPECT_EQ(f.uctGridList0.RowView(40)->lblObj(0).Caption(), "40");
+    f.Unload();
+}
