@@ -21,7 +21,7 @@ uctMGRow::uctMGRow(Container& parent, std::string name, int index)
       shpCellBack(*this, "shpCellBack", {0}),
       lblObj(*this, "lblObj", {0}),
       linTop(*this, "linTop", {0}),
-      linBottom(*this, "linBottom", {0}),
+      linBottom(*this, "linBottom"),
       linRight(*this, "linRight", {0}),
       linLeft(*this, "linLeft", {0}),
       lblBarOfColMoveL(*this, "lblBarOfColMoveL", {0}),
@@ -43,7 +43,8 @@ uctMGRow::uctMGRow(Container& parent, std::string name, int index)
     label.Move(0, 0, DesignLabelWidth, label.Height());
     label.setVisible(false);
 
-    for (auto* lines : {&linTop, &linBottom, &linRight, &linLeft}) (*lines)(0).setVisible(false);
+    for (auto* lines : {&linTop, &linRight, &linLeft}) (*lines)(0).setVisible(false);
+    linBottom.setVisible(false);
     for (auto* bars : {&lblBarOfColMoveL, &lblBarOfColMoveR}) {
         Label& bar = (*bars)(0);
         bar.setBackStyle(0);
@@ -107,7 +108,6 @@ void uctMGRow::gsClear() {
     };
     for (int32_t i = 0; i < mlngCols; ++i) {
         clearLabel(lblObj(i));
-        linBottom(i).setVisible(false);
         linRight(i).setVisible(false);
         mtypRowCells[static_cast<size_t>(i)] = cleared;
     }
@@ -117,6 +117,7 @@ void uctMGRow::gsClear() {
         linTop(i).setVisible(false);
         linLeft(i).setVisible(false);
     }
+    linBottom.setVisible(false);
     // A white surface: whatever was painted is gone.
     setBackColor(vbWhite);
     for (int32_t i = 0; i < mlngCols; ++i) shpCellBack(i).setVisible(false);
@@ -147,7 +148,6 @@ void uctMGRow::gsCreateRows(int32_t lngCols) {
     for (int32_t i = 1; i < mlngCols; ++i) {
         shpCellBack.Unload(i);
         lblObj.Unload(i);
-        linBottom.Unload(i);
         linRight.Unload(i);
         if (!headerParts_) continue;
         linTop.Unload(i);
@@ -161,7 +161,6 @@ void uctMGRow::gsCreateRows(int32_t lngCols) {
         // The background goes behind everything else of the row.
         shpCellBack.Load(i).ZOrder(1);
         lblObj.Load(i);
-        linBottom.Load(i);
         linRight.Load(i);
     }
     chkObj.ZOrder(0);

@@ -94,12 +94,15 @@ public:
     std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData)> CellDblClick;
     std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> CellCheckBoxClick;
 
-    // Child controls, per column except the one check box of the row; the
-    // header's parts (linTop, linLeft and the strips) for every column only
-    // while the view has been a header since its columns were made.
+    // Child controls, per column except the row's one bottom line under all
+    // its cells and its one check box; the header's parts (linTop, linLeft
+    // and the strips) for every column only while the view has been a
+    // header since its columns were made.
     forms::ControlArray<forms::Shape> shpCellBack; // the painted cell backgrounds
     forms::ControlArray<forms::Label> lblObj;
-    forms::ControlArray<forms::Line> linTop, linBottom, linRight, linLeft;
+    forms::ControlArray<forms::Line> linTop;
+    forms::Line linBottom;
+    forms::ControlArray<forms::Line> linRight, linLeft;
     forms::ControlArray<forms::Label> lblBarOfColMoveL, lblBarOfColMoveR;
     forms::CheckBox chkObj;
 

@@ -60,18 +60,18 @@ void uctMGRow::gsUpdate() {
     const bool body = mintKind == MGRowKindBody;
     // The whole surface white; each cell then fills its own rectangle.
     setBackColor(vbWhite);
-    double x = 0;
+    // Borders: a body row has grey bottom and right lines; a header is
+    // raised. The cells' bottom borders join into one line under them all.
+    const Color border = body ? vbGrayText : vbBlack;
+    double x = 0, end = 0;
     for (int32_t i = 0; i < mlngCols; ++i) {
         const typRowCell& cell = mtypRowCells[static_cast<size_t>(i)];
         const double W = cell.Width;
+        end = x + W;
 
-        // Borders: a body row has grey bottom and right lines; a header is raised.
-        Line &bottom = linBottom(i), &right = linRight(i);
-        bottom.setPoints(x, SH - py, x + W, SH - py);
+        Line& right = linRight(i);
         right.setPoints(x + W - px, 0, x + W - px, SH);
-        bottom.setBorderColor(body ? vbGrayText : vbBlack);
-        right.setBorderColor(body ? vbGrayText : vbBlack);
-        bottom.setVisible(true);
+        right.setBorderColor(border);
         right.setVisible(true);
         if (i < headerPartCols()) {
             Line &top = linTop(i), &left = linLeft(i);
@@ -103,6 +103,9 @@ void uctMGRow::gsUpdate() {
         else if (cell.Type == MGCellTypeCheckBox) renderCheckBox(i, x, narrow);
         x = pfSnapToPixelX(x + W);
     }
+    linBottom.setPoints(0, SH - py, end, SH - py);
+    linBottom.setBorderColor(border);
+    linBottom.setVisible(mlngCols > 0);
     mblnChanged = false;
     if (rendersSinceClear_ < 2) ++rendersSinceClear_;
 }

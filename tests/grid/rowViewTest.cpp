@@ -101,8 +101,11 @@ TEST_F(RowViewTest, ABodyCellShowsItsLabelBackgroundAndGreyBorders) {
     EXPECT_TRUE(back.Visible());
     EXPECT_EQ(back.FillColor(), RGB(240, 255, 240));
     EXPECT_EQ((std::vector<double>{back.Left(), back.Width(), back.Height()}), (std::vector<double>{1500, 1500, 300}));
-    EXPECT_TRUE(row.linBottom(1).Visible());
-    EXPECT_EQ(row.linBottom(1).BorderColor(), vbGrayText);
+    // One bottom line under all three cells.
+    EXPECT_TRUE(row.linBottom.Visible());
+    EXPECT_EQ(row.linBottom.BorderColor(), vbGrayText);
+    EXPECT_EQ((std::vector<double>{row.linBottom.X1(), row.linBottom.X2(), row.linBottom.Y1()}),
+              (std::vector<double>{0, 4500, 300 - 15}));
     EXPECT_EQ(row.linRight(1).X1(), 3000 - 15);
     // A view that has only been a body row has no header parts past the first column.
     EXPECT_FALSE(row.linTop(0).Visible());
