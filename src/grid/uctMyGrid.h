@@ -19,7 +19,8 @@
 // never redraws on its own when its data change. Row 0 can be a fixed header
 // row. Only the rows that reach into the display area hold a row view, taken
 // from a pool that grows to a screenful and is reused while scrolling, so a
-// long table costs no more to show than a short one.
+// long table costs no more to show than a short one; a hidden grid holds
+// none.
 //
 // A row's cells are made when something first needs them (a setter, a
 // getter, a row view showing the row). A window with a long list hands the

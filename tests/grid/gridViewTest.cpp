@@ -55,10 +55,14 @@ TEST_F(GridTest, AHiddenGridShowsNoRowsUntilItIsRefreshedShown) {
     grid.gsUpdate();
     EXPECT_EQ(inUse(), 0);
     EXPECT_EQ(grid.RowView(0), nullptr);
-    // Filled again while hidden: still no views, and no rows worked out for them.
+    // Filled again while hidden: no views, but the scroll bars follow the table.
+    fill(3, 3);
+    grid.gsUpdate();
+    EXPECT_FALSE(grid.vscMG.Visible());
     fill(3, 100);
     grid.gsUpdate();
     EXPECT_EQ(inUse(), 0);
+    EXPECT_TRUE(grid.vscMG.Visible());
     grid.setVisible(true);
     grid.gsUpdate();
     EXPECT_EQ(inUse(), 10);
