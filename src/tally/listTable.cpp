@@ -18,15 +18,6 @@ void putCell(typCellData& cell, ListCell&& from) {
 
 } // namespace
 
-ListTable wholeList(ListRows list) {
-    ListTable table;
-    table.columns = std::move(list.columns);
-    table.rows.reserve(list.itemData.size());
-    for (size_t r = 0; r < list.itemData.size(); ++r)
-        table.rows.push_back({list.itemData[r], list.cells(static_cast<int32_t>(r))});
-    return table;
-}
-
 void showListRows(uctMyGrid& grid, ListRows list) {
     const auto cols = static_cast<int32_t>(list.columns.size());
     const auto rows = static_cast<int32_t>(list.itemData.size());

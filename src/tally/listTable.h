@@ -56,9 +56,6 @@ struct ListRows {
     std::function<std::vector<ListCell>(int32_t index)> cells;
 };
 
-// Every row of the list at once.
-ListTable wholeList(ListRows list);
-
 // Clears the grid and fills it with the list: header row 0 (every header
 // cell centred), then each row with its height and item data; the cells of
 // a row are asked of the list when the grid first needs the row. The caller

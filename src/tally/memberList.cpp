@@ -33,7 +33,3 @@ ListRows memberRows(const typGameInfo& game, const VbArray<typScoreData>& rows) 
     };
     return list;
 }
-
-ListTable memberList(const typGameInfo& game, const VbArray<typScoreData>& rows) {
-    return wholeList(memberRows(game, rows));
-}

@@ -179,10 +179,6 @@ ListRows scoreRows(const typGameInfo& game, const VbArray<typScoreData>& rows) {
     return list;
 }
 
-ListTable scoreTable(const typGameInfo& game, const VbArray<typScoreData>& rows) {
-    return wholeList(scoreRows(game, rows));
-}
-
 int32_t scoreFirstRow(const VbArray<typScoreData>& rows, int32_t index) {
     int32_t i = index;
     while (i > 0 && rows.item(i).RoundNo != 1) --i;

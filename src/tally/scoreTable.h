@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <vector>
 
 #include "core/gameRecords.h"
 #include "tally/listTable.h"
@@ -15,9 +14,6 @@
 
 inline constexpr forms::Color kScoreShade = forms::RGB(255, 240, 240);
 
-// The first column a score entry rewrites (the first hole).
-inline constexpr int32_t kScoreHoleCol = 5;
-
 // The handicap kind the table is laid out for: any kind other than 1 and 2
 // counts as none.
 int16_t scoreTableKind(const typGameInfo& game);
@@ -30,8 +26,6 @@ inline int32_t scoreHandicapCol(const typGameInfo& game) { return game.Hole + 6;
 // gender. Fails as the whole table would (checkScoreTotals) before any row
 // is asked for; a row asked for later reads `rows` as they are then.
 ListRows scoreRows(const typGameInfo& game, const VbArray<typScoreData>& rows);
-// The whole table at once.
-ListTable scoreTable(const typGameInfo& game, const VbArray<typScoreData>& rows);
 
 // The index of the first score row (course 1) of the player of row `index`.
 int32_t scoreFirstRow(const VbArray<typScoreData>& rows, int32_t index);

@@ -3,8 +3,7 @@
 #include "core/globals.h"
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
-#include "tally/memberList.h"
-#include "tally/scoreTable.h"
+#include "tally/wholeList.h"
 
 #include <gtest/gtest.h>
 

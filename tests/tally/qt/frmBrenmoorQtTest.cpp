@@ -36,13 +36,7 @@ protected:
         data.writePlayers(players);
         loadPlayers();
         loadGroups();
-        testsupport::GameEntry game;
-        game.title = "春季第1戦";
-        game.seriesId = 1;
-        game.hole = 9;
-        game.round = 3;
-        game.handiCapKind = 1;
-        game.roundNames = {"A", "B", "C"};
+        testsupport::GameEntry game = gameOf("春季第1戦", 9, 1);
         const char* teams[] = {"A", "A", "B", "", "B", "A", ""};
         for (int i = 0; i < 7; ++i) {
             std::string holes;
@@ -57,6 +51,18 @@ protected:
         data.writeManager("1");
         gsReadGameList();
         gtypGame = gtypGames[0];
+    }
+
+    // A game of series 1 over courses A, B and C.
+    static testsupport::GameEntry gameOf(const char* title, int hole, int handiCapKind) {
+        testsupport::GameEntry game;
+        game.title = title;
+        game.seriesId = 1;
+        game.hole = hole;
+        game.round = 3;
+        game.handiCapKind = handiCapKind;
+        game.roundNames = {"A", "B", "C"};
+        return game;
     }
 
     testsupport::TempHome home;
@@ -105,13 +111,7 @@ TEST_F(TallyQt, PicturesAtDesignSizeAndMaximised) {
 // A long score table at its top, scrolled to its middle and to its end, and
 // the participant list at its end: rows are worked out as they come into view.
 TEST_F(TallyQt, PicturesOfALongTableScrolled) {
-    testsupport::GameEntry game;
-    game.title = "春季第2戦";
-    game.seriesId = 1;
-    game.hole = 18;
-    game.round = 3;
-    game.handiCapKind = 2;
-    game.roundNames = {"A", "B", "C"};
+    testsupport::GameEntry game = gameOf("春季第2戦", 18, 2);
     for (int i = 0; i < 40; ++i) {
         std::string holes;
         for (int cell = 0; cell < 54; ++cell) holes += std::to_string(1 + (cell * 5 + i * 3) % 6) + ",";
