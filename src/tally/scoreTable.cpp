@@ -192,7 +192,6 @@ void checkScoreTotals(const typGameInfo& game, const VbArray<typScoreData>& rows
     for (int32_t k = from, sumsFrom = scoreFirstRow(rows, from); k <= to; ++k) {
         const typScoreData& row = rows.item(k);
         if (row.RoundNo == 1) sumsFrom = k;
-        if (row.RoundNo == game.Round && k - sumsFrom + 1 > game.Round && k - game.Round + 1 >= 0)
-            totalText(game, kind, rows, sumsFrom, k);
+        if (row.RoundNo == game.Round && k - sumsFrom + 1 > game.Round) totalText(game, kind, rows, sumsFrom, k);
     }
 }
