@@ -171,13 +171,13 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
     });
 }
 
-void uctMyGrid::gsSetRowFill(RowFill fill) {
+void uctMyGrid::setRowFill(RowFill fill) {
     rowFill_ = std::move(fill);
     rowFillEnd_ = mlngRows;
 }
 
-void uctMyGrid::gsRefillRows(int32_t lngFromRow, int32_t lngToRow) {
-    for (int32_t r = std::max(lngFromRow, 0); r <= lngToRow && r < mlngRows; ++r)
+void uctMyGrid::refillRows(int32_t fromRow, int32_t toRow) {
+    for (int32_t r = std::max(fromRow, 0); r <= toRow && r < mlngRows; ++r)
         mtypCellData[static_cast<size_t>(r)].reset();
 }
 

@@ -53,14 +53,14 @@ public:
     // Writes the cells of one body row, fresh as gsCreateColsRows makes them,
     // the first time that row is needed. It must not fail: a list works out
     // beforehand whatever can. gsClear drops it.
-    using RowFill = std::function<void(int32_t lngRow, typCellData* cells)>;
+    using RowFill = std::function<void(int32_t row, typCellData* cells)>;
     // The body rows of the table as it is now are filled by `fill` when they
     // are made; rows made before keep their cells, rows added later start
     // fresh.
-    void gsSetRowFill(RowFill fill);
-    // Forgets the cells of rows lngFromRow to lngToRow, which the fill makes
-    // again when they are next needed; selection, height and item data stay.
-    void gsRefillRows(int32_t lngFromRow, int32_t lngToRow);
+    void setRowFill(RowFill fill);
+    // Forgets the cells of rows fromRow to toRow, which the fill makes again
+    // when they are next needed; selection, height and item data stay.
+    void refillRows(int32_t fromRow, int32_t toRow);
 
     // Changes the cells of one row in place, in one call: edit(col, cell)
     // for each column from fromCol to toCol - 1 that lies inside the table;
@@ -91,7 +91,7 @@ public:
     ::uctMGRow* RowView(int32_t row) const;
     int32_t ShownFirstRow() const { return mlngShownFirstRow; }
     int32_t ShownLastRow() const { return mlngShownLastRow; }
-    // Whether the row's cells are made (see gsSetRowFill).
+    // Whether the row's cells are made (see setRowFill).
     bool RowMade(int32_t row) const {
         return row >= 0 && row < mlngRows && mtypCellData[static_cast<size_t>(row)] != nullptr;
     }

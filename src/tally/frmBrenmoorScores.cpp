@@ -38,7 +38,7 @@ void frmBrenmoor::psSetList1_After_ScoreEntry(int32_t lngIndex) {
         int32_t last = first;
         while (last < glngScoresMax() && gtypScores[static_cast<size_t>(last) + 1].IDNo == player) ++last;
         checkScoreTotals(gtypGame, gtypScores, first, last);
-        uctGridList.gsRefillRows(first + 1, last + 1);
+        uctGridList.refillRows(first + 1, last + 1);
         finishScoreList();
     } catch (const text::RuntimeError& e) {
         Screen::setMousePointer(vbDefault);

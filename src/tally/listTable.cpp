@@ -34,7 +34,7 @@ void showListRows(uctMyGrid& grid, ListRows list) {
     });
     for (int32_t r = 0; r <= rows; ++r) grid.gsSetRowInfo(r, "Height", kListRowHeight);
     for (int32_t r = 1; r <= rows; ++r) grid.gsSetRowInfo(r, "RowItemData", list.itemData[static_cast<size_t>(r - 1)]);
-    grid.gsSetRowFill([cells = std::move(list.cells), cols](int32_t row, typCellData* out) {
+    grid.setRowFill([cells = std::move(list.cells), cols](int32_t row, typCellData* out) {
         std::vector<ListCell> made = cells(row - 1);
         for (int32_t c = 0; c < std::min(cols, static_cast<int32_t>(made.size())); ++c)
             putCell(out[c], std::move(made[static_cast<size_t>(c)]));
@@ -46,7 +46,7 @@ void showListTable(uctMyGrid& grid, ListTable table) {
     list.columns = std::move(table.columns);
     list.itemData.reserve(table.rows.size());
     for (const ListRow& row : table.rows) list.itemData.push_back(row.itemData);
-    // The grid may make a row again (gsRefillRows): its cells are copied out.
+    // The grid may make a row again (refillRows): its cells are copied out.
     list.cells = [rows = std::make_shared<std::vector<ListRow>>(std::move(table.rows))](int32_t index) {
         return (*rows)[static_cast<size_t>(index)].cells;
     };

@@ -45,7 +45,7 @@ void fillTable(uctMyGrid& grid, bool lazy, int* fills) {
             grid.editRowCells(r, 0, kCols, [r](int32_t c, typCellData& cell) { cellOf(c, r, cell); });
         return;
     }
-    grid.gsSetRowFill([fills](int32_t r, typCellData* cells) {
+    grid.setRowFill([fills](int32_t r, typCellData* cells) {
         ++*fills;
         for (int32_t c = 0; c < kCols; ++c) cellOf(c, r, cells[c]);
     });
@@ -171,7 +171,7 @@ TEST_F(GridRowFillTest, OnlyTheRowsNeededAreWorkedOut) {
     EXPECT_EQ(view(9).lblObj(1).Caption(), "1,9");
 
     // A row forgotten is worked out again when next needed, with what it holds then.
-    grid.gsRefillRows(2, 3);
+    grid.refillRows(2, 3);
     EXPECT_FALSE(grid.RowMade(2));
     EXPECT_TRUE(grid.RowMade(4));
     grid.gsUpdate();
