@@ -21,7 +21,7 @@ uctMGRow::uctMGRow(Container& parent, std::string name, int index)
       shpCellBack(*this, "shpCellBack", {0}),
       lblObj(*this, "lblObj", {0}),
       linTop(*this, "linTop", {0}),
-      linBottom(*this, "linBottom", {0}),
+      linBottom(*this, "linBottom"),
       linRight(*this, "linRight", {0}),
       linLeft(*this, "linLeft", {0}),
       lblBarOfColMoveL(*this, "lblBarOfColMoveL", {0}),
@@ -43,7 +43,8 @@ uctMGRow::uctMGRow(Container& parent, std::string name, int index)
     label.Move(0, 0, DesignLabelWidth, label.Height());
     label.setVisible(false);
 
-    for (auto* lines : {&linTop, &linBottom, &linRight, &linLeft}) (*lines)(0).setVisible(false);
+    for (auto* lines : {&linTop, &linRight, &linLeft}) (*lines)(0).setVisible(false);
+    linBottom.setVisible(false);
     for (auto* bars : {&lblBarOfColMoveL, &lblBarOfColMoveR}) {
         Label& bar = (*bars)(0);
         bar.setBackStyle(0);
@@ -100,16 +101,23 @@ void uctMGRow::gsClear() {
     mlngLeftIndexOfCols = 0;
     mintKind = MGRowKindBody;
     const typRowCell cleared{0, mlngDefaultWidth, "", 0, vbWhite, vbBlack, mvarDefaultFontSize, false, 0, true};
+    auto clearLabel = [](Label& l) {
+        l.setCaption("");
+        l.setVisible(false);
+        l.setEnabled(false);
+    };
     for (int32_t i = 0; i < mlngCols; ++i) {
-        for (auto* labels : {&lblObj, &lblBarOfColMoveL, &lblBarOfColMoveR}) {
-            Label& l = (*labels)(i);
-            l.setCaption("");
-            l.setVisible(false);
-            l.setEnabled(false);
-        }
-        for (auto* lines : {&linTop, &linBottom, &linLeft, &linRight}) (*lines)(i).setVisible(false);
+        clearLabel(lblObj(i));
+        linRight(i).setVisible(false);
         mtypRowCells[static_cast<size_t>(i)] = cleared;
     }
+    for (int32_t i = 0; i < headerPartCols(); ++i) {
+        clearLabel(lblBarOfColMoveL(i));
+        clearLabel(lblBarOfColMoveR(i));
+        linTop(i).setVisible(false);
+        linLeft(i).setVisible(false);
+    }
+    linBottom.setVisible(false);
     // A white surface: whatever was painted is gone.
     setBackColor(vbWhite);
     for (int32_t i = 0; i < mlngCols; ++i) shpCellBack(i).setVisible(false);
@@ -140,31 +148,46 @@ void uctMGRow::gsCreateRows(int32_t lngCols) {
     for (int32_t i = 1; i < mlngCols; ++i) {
         shpCellBack.Unload(i);
         lblObj.Unload(i);
-        linTop.Unload(i);
-        linBottom.Unload(i);
         linRight.Unload(i);
+        if (!headerParts_) continue;
+        linTop.Unload(i);
         linLeft.Unload(i);
         lblBarOfColMoveL.Unload(i);
         lblBarOfColMoveR.Unload(i);
     }
+    headerParts_ = false;
     mtypRowCells.resize(static_cast<size_t>(lngCols));
     for (int32_t i = 1; i < lngCols; ++i) {
         // The background goes behind everything else of the row.
         shpCellBack.Load(i).ZOrder(1);
         lblObj.Load(i);
-        linTop.Load(i);
-        linBottom.Load(i);
         linRight.Load(i);
-        linLeft.Load(i);
-        lblBarOfColMoveL.Load(i);
-        lblBarOfColMoveR.Load(i);
     }
     chkObj.ZOrder(0);
     mlngCols = lngCols;
     gsClear();
 }
 
-void uctMGRow::gsSetKind(int16_t intKind) { store(mintKind, intKind); }
+void uctMGRow::gsSetKind(int16_t intKind) {
+    if (intKind != MGRowKindBody) loadHeaderParts();
+    store(mintKind, intKind);
+}
+
+// The header's lines join the others below the right borders, which stay
+// on top where they meet the top line; the strips come to the top as a
+// header renders them.
+void uctMGRow::loadHeaderParts() {
+    if (headerParts_) return;
+    for (int32_t i = 1; i < mlngCols; ++i) {
+        linTop.Load(i);
+        linLeft.Load(i);
+        lblBarOfColMoveL.Load(i);
+        lblBarOfColMoveR.Load(i);
+    }
+    for (int32_t i = 0; i < mlngCols; ++i) linRight(i).ZOrder(0);
+    chkObj.ZOrder(0);
+    headerParts_ = true;
+}
 
 void uctMGRow::gsSetRowOfCellData(int32_t lngRow) { store(mlngRowOfCellData, lngRow); }
 

@@ -5,6 +5,7 @@
 #include "platform/forms/Graphics.h"
 #include "platform/forms/Label.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -39,6 +40,11 @@ constexpr int16_t MGRowKindHeader = 2;          // the fixed header without colu
 // Cell backgrounds are filled rectangles on the view's surface; the view
 // keeps them as one solid rectangle shape per column behind the other
 // controls, so the picture stays across window repaints.
+//
+// The parts only a header shows (its white top and left lines and the drag
+// strips) are made for the columns after the first when the view first
+// becomes a header: most views only ever show body rows, and a screenful of
+// views is made whenever a window opens.
 class uctMGRow : public forms::UserControl {
 public:
     uctMGRow(forms::Container& parent, std::string name, int index = -1);
@@ -88,10 +94,15 @@ public:
     std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData)> CellDblClick;
     std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> CellCheckBoxClick;
 
-    // Child controls, per column except the one check box of the row.
+    // Child controls, per column except the row's one bottom line under all
+    // its cells and its one check box; the header's parts (linTop, linLeft
+    // and the strips) for every column only while the view has been a
+    // header since its columns were made.
     forms::ControlArray<forms::Shape> shpCellBack; // the painted cell backgrounds
     forms::ControlArray<forms::Label> lblObj;
-    forms::ControlArray<forms::Line> linTop, linBottom, linRight, linLeft;
+    forms::ControlArray<forms::Line> linTop;
+    forms::Line linBottom;
+    forms::ControlArray<forms::Line> linRight, linLeft;
     forms::ControlArray<forms::Label> lblBarOfColMoveL, lblBarOfColMoveR;
     forms::CheckBox chkObj;
 
@@ -102,6 +113,10 @@ private:
     double pfSnapToPixelX(double v) const;
     int32_t pfGetColIndexOfX(double x) const;
     void clearRow();
+    void loadHeaderParts();
+    // The columns that have the header's parts: all once loaded, else the
+    // design's first.
+    int32_t headerPartCols() const { return headerParts_ ? mlngCols : std::min(mlngCols, 1); }
     void renderLabel(int32_t i, double x, double inner, bool narrow, const std::string& shown);
     void renderCheckBox(int32_t i, double x, bool narrow);
     void placeByAlignment(forms::Control& c, int32_t alignment, double x, double width);
@@ -132,6 +147,7 @@ private:
     bool mblnResizing = false;
     int16_t mintSettingCheck = 0;
     int32_t checkBoxCol_ = -1; // the column whose cell owns the check box
+    bool headerParts_ = false; // the header's parts are loaded for every column
     // Renders since the last Clearing; 2 also once anything else changed
     // what the controls show (a tick by the user, another left column).
     int32_t rendersSinceClear_ = 0;

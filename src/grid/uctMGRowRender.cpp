@@ -60,25 +60,28 @@ void uctMGRow::gsUpdate() {
     const bool body = mintKind == MGRowKindBody;
     // The whole surface white; each cell then fills its own rectangle.
     setBackColor(vbWhite);
-    double x = 0;
+    // Borders: a body row has grey bottom and right lines; a header is
+    // raised. The cells' bottom borders join into one line under them all.
+    const Color border = body ? vbGrayText : vbBlack;
+    double x = 0, end = 0;
     for (int32_t i = 0; i < mlngCols; ++i) {
         const typRowCell& cell = mtypRowCells[static_cast<size_t>(i)];
         const double W = cell.Width;
+        end = x + W;
 
-        // Borders: a body row has grey bottom and right lines; a header is raised.
-        Line &top = linTop(i), &bottom = linBottom(i), &left = linLeft(i), &right = linRight(i);
-        top.setPoints(x, 0, x + W - px, 0);
-        bottom.setPoints(x, SH - py, x + W, SH - py);
-        left.setPoints(x, 0, x, SH - py);
+        Line& right = linRight(i);
         right.setPoints(x + W - px, 0, x + W - px, SH);
-        top.setBorderColor(vbWhite);
-        left.setBorderColor(vbWhite);
-        bottom.setBorderColor(body ? vbGrayText : vbBlack);
-        right.setBorderColor(body ? vbGrayText : vbBlack);
-        top.setVisible(!body);
-        left.setVisible(!body);
-        bottom.setVisible(true);
+        right.setBorderColor(border);
         right.setVisible(true);
+        if (i < headerPartCols()) {
+            Line &top = linTop(i), &left = linLeft(i);
+            top.setPoints(x, 0, x + W - px, 0);
+            left.setPoints(x, 0, x, SH - py);
+            top.setBorderColor(vbWhite);
+            left.setBorderColor(vbWhite);
+            top.setVisible(!body);
+            left.setVisible(!body);
+        }
 
         Shape& back = shpCellBack(i);
         back.Move(x, 0, W, SH);
@@ -100,6 +103,9 @@ void uctMGRow::gsUpdate() {
         else if (cell.Type == MGCellTypeCheckBox) renderCheckBox(i, x, narrow);
         x = pfSnapToPixelX(x + W);
     }
+    linBottom.setPoints(0, SH - py, end, SH - py);
+    linBottom.setBorderColor(border);
+    linBottom.setVisible(mlngCols > 0);
     mblnChanged = false;
     if (rendersSinceClear_ < 2) ++rendersSinceClear_;
 }

@@ -9,6 +9,7 @@
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace forms;
@@ -68,9 +69,21 @@ bool uctMyGrid::inTable(int32_t col, int32_t row) const {
 
 typCellData& uctMyGrid::cellAt(int32_t col, int32_t row) {
     text::checkIndex(col, 0, cellCols_ - 1);
-    const long long i = static_cast<long long>(row) * cellCols_ + col;
-    text::checkIndex(i, 0, static_cast<long long>(mtypCellData.size()) - 1);
-    return mtypCellData[static_cast<size_t>(i)];
+    text::checkIndex(row, 0, static_cast<long long>(mtypCellData.size()) - 1);
+    return rowCells(row)[col];
+}
+
+typCellData* uctMyGrid::rowCells(int32_t row) {
+    std::unique_ptr<typCellData[]>& made = mtypCellData[static_cast<size_t>(row)];
+    if (made) return made.get();
+    auto cells = std::make_unique<typCellData[]>(static_cast<size_t>(cellCols_));
+    std::fill_n(cells.get(), cellCols_, freshCell_);
+    if (row == 0 && headerFace_) {
+        for (int32_t i = 0; i < cellCols_; ++i) cells[static_cast<size_t>(i)].BackColor = vbButtonFace;
+    }
+    if (rowFill_ && row >= mlngFixedTopRow && row < rowFillEnd_) rowFill_(row, cells.get());
+    made = std::move(cells);
+    return made.get();
 }
 
 const typCellData& uctMyGrid::Cell(int32_t col, int32_t row) const {
@@ -103,12 +116,14 @@ void uctMyGrid::gsClear() {
             uctMGRow(i).gsSetUsedNow(false);
         }
         mlngLastIndexOf_MGRows = 0;
-        // The tables keep their memory: a window refills its grid with a
-        // table of about the same size.
+        // The tables of rows and columns keep their memory: a window
+        // refills its grid with a table of about the same size.
         mtypCellData.clear();
         mtypColInfo.clear();
         mtypRowInfo.clear();
         cellCols_ = 0;
+        headerFace_ = false;
+        rowFill_ = nullptr;
         mlngCols = mlngRows = 0;
         mlngFixedTopRow = 0;
         mblnResizeEnabled = false;
@@ -135,16 +150,15 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
         if (lngRows < 1) return;
 
         // The cells are kept row by row, so only the number of rows can change
-        // while cells exist.
+        // while cells exist. Rows are made when first needed (rowCells).
         if (!mtypCellData.empty() && lngCols != cellCols_) text::raise(text::err::Subscript);
-        const size_t before = mtypCellData.size();
-        typCellData fresh;
-        fresh.FontSize = tmpl.gfGetDefaultFontSize();
-        mtypCellData.resize(static_cast<size_t>(lngCols) * static_cast<size_t>(lngRows), fresh);
-        cellCols_ = lngCols;
-        if (before == 0 && mlngFixedTopRow == 1) {
-            for (int32_t i = 0; i < lngCols; ++i) mtypCellData[static_cast<size_t>(i)].BackColor = vbButtonFace;
+        if (mtypCellData.empty()) {
+            freshCell_ = typCellData{};
+            freshCell_.FontSize = tmpl.gfGetDefaultFontSize();
+            headerFace_ = mlngFixedTopRow == 1;
         }
+        mtypCellData.resize(static_cast<size_t>(lngRows));
+        cellCols_ = lngCols;
 
         // Rows that go away give their views back first.
         for (int32_t i = lngRows; i < r; ++i) psReleaseMGRow(i);
@@ -155,6 +169,16 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
         mlngCols = lngCols;
         mlngRows = lngRows;
     });
+}
+
+void uctMyGrid::setRowFill(RowFill fill) {
+    rowFill_ = std::move(fill);
+    rowFillEnd_ = mlngRows;
+}
+
+void uctMyGrid::refillRows(int32_t fromRow, int32_t toRow) {
+    for (int32_t r = std::max(fromRow, 0); r <= toRow && r < mlngRows; ++r)
+        mtypCellData[static_cast<size_t>(r)].reset();
 }
 
 void uctMyGrid::gsSetColInfo(int32_t lngCol, const std::string& strKind, const MGValue& varVal) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,13 @@
 // never redraws on its own when its data change. Row 0 can be a fixed header
 // row. Only the rows that reach into the display area hold a row view, taken
 // from a pool that grows to a screenful and is reused while scrolling, so a
-// long table costs no more to show than a short one.
+// long table costs no more to show than a short one; a hidden grid holds
+// none.
+//
+// A row's cells are made when something first needs them (a setter, a
+// getter, a row view showing the row). A window with a long list hands the
+// grid a row fill instead of setting every cell: the fill writes the cells
+// of one row when they are made, so only the rows looked at are worked out.
 class uctMyGrid : public forms::UserControl {
 public:
     uctMyGrid(forms::Container& parent, std::string name, int index = -1);
@@ -43,6 +50,18 @@ public:
     void gsSetTopIndexOfRowsY(int32_t lngTopIndexOfRowsY) { mlngTopIndexOfRowsY = lngTopIndexOfRowsY; }
     int32_t gfGetListSpaceHeight() const;
 
+    // Writes the cells of one body row, fresh as gsCreateColsRows makes them,
+    // the first time that row is needed. It must not fail: a list works out
+    // beforehand whatever can. gsClear drops it.
+    using RowFill = std::function<void(int32_t row, typCellData* cells)>;
+    // The body rows of the table as it is now are filled by `fill` when they
+    // are made; rows made before keep their cells, rows added later start
+    // fresh.
+    void setRowFill(RowFill fill);
+    // Forgets the cells of rows fromRow to toRow, which the fill makes again
+    // when they are next needed; selection, height and item data stay.
+    void refillRows(int32_t fromRow, int32_t toRow);
+
     // Changes the cells of one row in place, in one call: edit(col, cell)
     // for each column from fromCol to toCol - 1 that lies inside the table;
     // a row outside the table changes nothing. For windows that fill a whole
@@ -50,7 +69,7 @@ public:
     template <class Edit>
     void editRowCells(int32_t row, int32_t fromCol, int32_t toCol, Edit&& edit) {
         if (row < 0 || row >= mlngRows) return;
-        typCellData* cells = mtypCellData.data() + static_cast<size_t>(row) * static_cast<size_t>(cellCols_);
+        typCellData* cells = rowCells(row);
         for (int32_t c = std::max(fromCol, 0); c < std::min(toCol, mlngCols); ++c) edit(c, cells[c]);
     }
 
@@ -72,6 +91,10 @@ public:
     ::uctMGRow* RowView(int32_t row) const;
     int32_t ShownFirstRow() const { return mlngShownFirstRow; }
     int32_t ShownLastRow() const { return mlngShownLastRow; }
+    // Whether the row's cells are made (see setRowFill).
+    bool RowMade(int32_t row) const {
+        return row >= 0 && row < mlngRows && mtypCellData[static_cast<size_t>(row)] != nullptr;
+    }
 
     // ---- child controls ----
     forms::PictureBox picBody;
@@ -116,6 +139,8 @@ private:
     double resizeLimit() const;
 
     typCellData& cellAt(int32_t col, int32_t row);
+    // The cells of a row of the table, made when the row has none yet.
+    typCellData* rowCells(int32_t row);
     bool inTable(int32_t col, int32_t row) const;
     int32_t snapped(const MGValue& v, double twipsPerPixel) const;
 
@@ -128,10 +153,16 @@ private:
     forms::Color mvarSelectBackColor = forms::vbHighlight;
     forms::Color mvarSelectForeColor = forms::vbHighlightText;
     int32_t mlngResizingCol = -1;
-    // The cell table, row by row; cellCols_ is the number of columns it
-    // was created with (0 while it is empty).
-    std::vector<typCellData> mtypCellData;
+    // The cell table: each row's cells, null until the row is first needed;
+    // cellCols_ is the number of columns it was created with (0 while it is
+    // empty). A row is made of freshCell_, row 0 in the button face when the
+    // table was created with its header fixed, then filled by rowFill_.
+    std::vector<std::unique_ptr<typCellData[]>> mtypCellData;
     int32_t cellCols_ = 0;
+    typCellData freshCell_;
+    bool headerFace_ = false;
+    RowFill rowFill_;
+    int32_t rowFillEnd_ = 0; // the rows it fills end here
     std::vector<typColInfo> mtypColInfo;
     std::vector<typRowInfo> mtypRowInfo;
     // Display state.

@@ -67,6 +67,14 @@ double uctMyGrid::colsWidth(int32_t from, int32_t to) const {
 void uctMyGrid::psUpdateView() {
     const int32_t NC = mlngCols, NR = mlngRows, F = mlngFixedTopRow;
     if (NC <= 0 || NR <= 0) return;
+    // A hidden grid lays out its rows and scroll bars as ever, but its rows
+    // give their views back: the refresh that shows it again (gsUpdate)
+    // takes them anew, so a list on a hidden tab costs no views.
+    const bool shown = Visible();
+    auto place = [this, shown](int32_t row, double y, int16_t kind) {
+        if (shown) psSetMGRow(row, static_cast<int32_t>(y), kind);
+        else psReleaseMGRow(row);
+    };
     const double W = picBody.ScaleWidth(), H = picBody.ScaleHeight();
     auto clampRow = [NR, F](int32_t& row) {
         if (row > NR - 1) row = NR - 1;
@@ -81,7 +89,7 @@ void uctMyGrid::psUpdateView() {
 
     double y = 0;
     if (F == 1) {
-        psSetMGRow(0, 0, mblnResizeEnabled ? MGRowKindHeaderResizable : MGRowKindHeader);
+        place(0, 0, mblnResizeEnabled ? MGRowKindHeaderResizable : MGRowKindHeader);
         y = rowHeight(0);
     }
     // The rows that reach into the body: top to end - 1. Rows shown before
@@ -94,7 +102,7 @@ void uctMyGrid::psUpdateView() {
     for (int32_t i = mlngShownFirstRow; i <= top - 1 && i <= mlngShownLastRow; ++i) psReleaseMGRow(i);
     for (int32_t i = std::max(end, mlngShownFirstRow); i <= NR - 1 && i <= mlngShownLastRow; ++i) psReleaseMGRow(i);
     for (int32_t i = top; i < end; ++i) {
-        psSetMGRow(i, static_cast<int32_t>(y), MGRowKindBody);
+        place(i, y, MGRowKindBody);
         y += rowHeight(i);
     }
     mlngShownFirstRow = top;
@@ -198,7 +206,7 @@ void uctMyGrid::pushRow(::uctMGRow& view, int32_t row, int16_t kind) {
     view.gsSetKind(kind);
     view.gsSetLeftIndexOfCols(mlngLeftIndexOfCols);
     const bool selected = row >= mlngFixedTopRow && info.Selected;
-    const typCellData* cells = &mtypCellData[static_cast<size_t>(row) * static_cast<size_t>(cellCols_)];
+    const typCellData* cells = rowCells(row);
     for (int32_t i = 0; i < mlngCols; ++i) {
         const typCellData& cell = cells[i];
         view.gsSetBackColor(i, selected ? mvarSelectBackColor : cell.BackColor);

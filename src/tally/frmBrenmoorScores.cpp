@@ -17,7 +17,7 @@ using namespace forms;
 
 void frmBrenmoor::psSetList1() {
     try {
-        showListTable(uctGridList, scoreTable(gtypGame, gtypScores));
+        showListRows(uctGridList, scoreRows(gtypGame, gtypScores));
         finishScoreList();
     } catch (const text::RuntimeError& e) {
         showBuildError("psSetList1", e);
@@ -31,15 +31,14 @@ void frmBrenmoor::psSetList1_After_ScoreEntry(int32_t lngIndex) {
         mtypSelScore.IDNo = 0;
         psKeepScoreRow();
         mlngScoreTopIndex = uctGridList.gfGetTopIndexOfRowsY();
+        // The player's rows are made again from the scores when next shown;
+        // the other rows, the shading and the selection stay.
         const int32_t first = scoreFirstRow(gtypScores, lngIndex);
-        const std::vector<ListRow> rows = scorePlayerRows(gtypGame, gtypScores, first);
-        for (size_t k = 0; k < rows.size(); ++k) {
-            const int32_t gridRow = first + static_cast<int32_t>(k) + 1;
-            // The team text of a later course row; the name stays.
-            if (gtypScores[static_cast<size_t>(first) + k].RoundNo != 1)
-                writeListCells(uctGridList, gridRow, rows[k], 1, 2);
-            writeListCells(uctGridList, gridRow, rows[k], kScoreHoleCol);
-        }
+        const int32_t player = gtypScores.item(first).IDNo;
+        int32_t last = first;
+        while (last < glngScoresMax() && gtypScores[static_cast<size_t>(last) + 1].IDNo == player) ++last;
+        checkScoreTotals(gtypGame, gtypScores, first, last);
+        uctGridList.refillRows(first + 1, last + 1);
         finishScoreList();
     } catch (const text::RuntimeError& e) {
         Screen::setMousePointer(vbDefault);
@@ -74,7 +73,7 @@ void frmBrenmoor::btnScore_Click() { psScoreEntry(0); }
 
 void frmBrenmoor::psSetList0() {
     try {
-        showListTable(uctGridList0, memberList(gtypGame, gtypScores));
+        showListRows(uctGridList0, memberRows(gtypGame, gtypScores));
         finishMemberList();
     } catch (const text::RuntimeError& e) {
         showBuildError("psSetList0", e);

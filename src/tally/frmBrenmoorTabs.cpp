@@ -39,7 +39,9 @@ uctMyGrid* frmBrenmoor::gridOfTab(int tab) {
 }
 
 void frmBrenmoor::showTabList(uctMyGrid& grid, PictureBox* panel) {
+    // A hidden grid shows no rows until it is refreshed.
     grid.setVisible(true);
+    grid.gsUpdate();
     if (panel) panel->setVisible(true);
 }
 

@@ -4,58 +4,53 @@
 #include "platform/forms/Services.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
-// Puts a list cell into a grid cell; its text is copied, or moved when the
-// list is not used again.
-template <class Text>
-void putCell(typCellData& cell, Text&& text, const ListCell& from) {
-    cell.Text = std::forward<Text>(text);
+void putCell(typCellData& cell, ListCell&& from) {
+    cell.Text = std::move(from.text);
     cell.Alignment = from.alignment;
     if (from.back) cell.BackColor = *from.back;
     if (from.fore) cell.ForeColor = *from.fore;
     if (from.bold) cell.FontBold = true;
 }
 
-int32_t endColumn(const ListRow& row, int32_t toCol) {
-    const auto count = static_cast<int32_t>(row.cells.size());
-    return toCol < 0 ? count : std::min(count, toCol);
-}
-
 } // namespace
 
-void showListTable(uctMyGrid& grid, ListTable table) {
-    const auto cols = static_cast<int32_t>(table.columns.size());
+void showListRows(uctMyGrid& grid, ListRows list) {
+    const auto cols = static_cast<int32_t>(list.columns.size());
+    const auto rows = static_cast<int32_t>(list.itemData.size());
     grid.gsClear();
     grid.gsSetFixedTopRow(true, false);
     grid.gsSetSelectRowColor(forms::vbHighlight, forms::vbHighlightText);
-    grid.gsCreateColsRows(cols, static_cast<int32_t>(table.rows.size()) + 1);
-    for (int32_t c = 0; c < cols; ++c) grid.gsSetColInfo(c, "Width", table.columns[static_cast<size_t>(c)].width);
-    grid.editRowCells(0, 0, cols, [&table](int32_t c, typCellData& cell) {
-        ListColumn& col = table.columns[static_cast<size_t>(c)];
+    grid.gsCreateColsRows(cols, rows + 1);
+    for (int32_t c = 0; c < cols; ++c) grid.gsSetColInfo(c, "Width", list.columns[static_cast<size_t>(c)].width);
+    grid.editRowCells(0, 0, cols, [&list](int32_t c, typCellData& cell) {
+        ListColumn& col = list.columns[static_cast<size_t>(c)];
         cell.Text = std::move(col.header);
         cell.Alignment = AlignCentre;
         if (col.headerBold) cell.FontBold = true;
     });
-    grid.gsSetRowInfo(0, "Height", kListRowHeight);
-    for (size_t r = 0; r < table.rows.size(); ++r) {
-        const auto gridRow = static_cast<int32_t>(r) + 1;
-        ListRow& row = table.rows[r];
-        grid.gsSetRowInfo(gridRow, "Height", kListRowHeight);
-        grid.gsSetRowInfo(gridRow, "RowItemData", row.itemData);
-        grid.editRowCells(gridRow, 0, endColumn(row, -1), [&row](int32_t c, typCellData& cell) {
-            ListCell& from = row.cells[static_cast<size_t>(c)];
-            putCell(cell, std::move(from.text), from);
-        });
-    }
+    for (int32_t r = 0; r <= rows; ++r) grid.gsSetRowInfo(r, "Height", kListRowHeight);
+    for (int32_t r = 1; r <= rows; ++r) grid.gsSetRowInfo(r, "RowItemData", list.itemData[static_cast<size_t>(r - 1)]);
+    grid.setRowFill([cells = std::move(list.cells), cols](int32_t row, typCellData* out) {
+        std::vector<ListCell> made = cells(row - 1);
+        for (int32_t c = 0; c < std::min(cols, static_cast<int32_t>(made.size())); ++c)
+            putCell(out[c], std::move(made[static_cast<size_t>(c)]));
+    });
 }
 
-void writeListCells(uctMyGrid& grid, int32_t gridRow, const ListRow& row, int32_t fromCol, int32_t toCol) {
-    grid.editRowCells(gridRow, fromCol, endColumn(row, toCol), [&row](int32_t c, typCellData& cell) {
-        const ListCell& from = row.cells[static_cast<size_t>(c)];
-        putCell(cell, from.text, from);
-    });
+void showListTable(uctMyGrid& grid, ListTable table) {
+    ListRows list;
+    list.columns = std::move(table.columns);
+    list.itemData.reserve(table.rows.size());
+    for (const ListRow& row : table.rows) list.itemData.push_back(row.itemData);
+    // The grid may make a row again (refillRows): its cells are copied out.
+    list.cells = [rows = std::make_shared<std::vector<ListRow>>(std::move(table.rows))](int32_t index) {
+        return (*rows)[static_cast<size_t>(index)].cells;
+    };
+    showListRows(grid, std::move(list));
 }
 
 void showBuildError(const std::string& procedure, const text::RuntimeError& e) {

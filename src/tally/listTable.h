@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +14,8 @@ class uctMyGrid;
 // the game's records and showListTable puts them into a grid with the
 // window's list conventions (fixed header row without column dragging,
 // highlight colours, header and data rows 350 twips, row item data). Tests
-// read the data without any window.
+// read the data without any window. A long list is worked out row by row
+// (ListRows): only the rows the grid needs are built.
 
 inline constexpr int32_t kListRowHeight = 350;
 inline constexpr forms::Color kListGrey = forms::RGB(240, 240, 240);
@@ -44,16 +46,23 @@ struct ListTable {
     std::vector<ListRow> rows; // the data rows, shown from grid row 1
 };
 
-// Clears the grid and fills it with the table: header row 0 (every header
-// cell centred), then each row with its height, item data and cells. The
-// caller applies its remembered row and top row and then calls gsUpdate.
-// The table's texts move into the grid.
-void showListTable(uctMyGrid& grid, ListTable table);
+// A list worked out row by row: its columns, the item data of every row,
+// and the cells of data row `index` (0 to the row count - 1), one per
+// column. A builder works out whatever can fail before it hands the list
+// over, so that the cells never fail.
+struct ListRows {
+    std::vector<ListColumn> columns;
+    std::vector<int32_t> itemData; // one per row
+    std::function<std::vector<ListCell>(int32_t index)> cells;
+};
 
-// Writes the cells of `row` in columns fromCol..toCol-1 (to its last
-// column when toCol is -1) into grid row `gridRow`, leaving the other
-// columns, the height and the item data as they are.
-void writeListCells(uctMyGrid& grid, int32_t gridRow, const ListRow& row, int32_t fromCol = 0, int32_t toCol = -1);
+// Clears the grid and fills it with the list: header row 0 (every header
+// cell centred), then each row with its height and item data; the cells of
+// a row are asked of the list when the grid first needs the row. The caller
+// applies its remembered row and top row and then calls gsUpdate.
+void showListRows(uctMyGrid& grid, ListRows list);
+// The same for a list worked out whole; its texts move into the grid.
+void showListTable(uctMyGrid& grid, ListTable table);
 
 // A list builder's failure, as every list reports it: "<procedure>() : " and
 // the error's description, critical icon, OK, "エラー". The window stays usable.

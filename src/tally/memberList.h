@@ -12,4 +12,5 @@ inline constexpr forms::Color kMemberShade = forms::RGB(240, 240, 255);
 // The "チーム" column: a click there sets the player's team.
 inline constexpr int32_t kMemberTeamCol = 1;
 
-ListTable memberList(const typGameInfo& game, const VbArray<typScoreData>& rows);
+// A row reads `rows` as they are when it is asked for.
+ListRows memberRows(const typGameInfo& game, const VbArray<typScoreData>& rows);

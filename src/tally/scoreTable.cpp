@@ -47,43 +47,117 @@ ListCell teamCell(const typScoreData& row, std::optional<forms::Color> back) {
     return c;
 }
 
-// Fills the cells from the first hole on of `out` for score row `row`, and
-// adds a complete course to `sums`. `shade` is the row's shading (unset
-// leaves the cells' background as it is).
-void courseCells(const typGameInfo& game, int16_t kind, const typScoreData& row, std::optional<forms::Color> shade,
-                 PlayerSums& sums, std::vector<ListCell>& out) {
+// What one course row adds to its player's total: complete when every hole
+// is entered and the strokes are not 0; tenths, with the row's handicap
+// under kind 1.
+struct CourseFigures {
     long long strokes = 0;
+    bool complete = false;
+    long long value = 0;
+};
+
+CourseFigures courseFigures(const typGameInfo& game, int16_t kind, const typScoreData& row) {
+    CourseFigures f;
     int32_t empty = 0;
     for (int h = 0; h < game.Hole; ++h) {
-        const std::string& stored = row.Holes(h);
-        const int32_t value = wholeValue(stored);
-        if (value > 0) strokes += value;
+        const int32_t value = wholeValue(row.Holes(h));
+        if (value > 0) f.strokes += value;
         else ++empty;
-        out.push_back(centred(holeCellText(stored, value), shade));
     }
-    const bool complete = strokes != 0 && empty == 0;
-    if (complete) ++sums.complete;
-    out.push_back(centred(complete ? text::Str(strokes) : "-", kListGrey));
-    long long value = strokes * 10;
+    f.complete = f.strokes != 0 && empty == 0;
+    f.value = f.strokes * 10 + (kind == 1 && f.complete ? row.Handicap : 0);
+    return f;
+}
+
+// Fills the cells from the first hole on of `out` for score row `row`.
+// `shade` is the row's shading (unset leaves the cells' background as it is).
+void courseCells(const typGameInfo& game, int16_t kind, const typScoreData& row, std::optional<forms::Color> shade,
+                 std::vector<ListCell>& out) {
+    for (int h = 0; h < game.Hole; ++h) out.push_back(centred(holeCellText(row.Holes(h)), shade));
+    const CourseFigures f = courseFigures(game, kind, row);
+    out.push_back(centred(f.complete ? text::Str(f.strokes) : "-", kListGrey));
     if (kind == 1) {
         out.push_back(centred(gfFormatTenths(row.Handicap), shade));
-        if (complete) value += row.Handicap;
-        out.push_back(centred(complete ? gfFormatTenths(value) : "-", kListGrey));
+        out.push_back(centred(f.complete ? gfFormatTenths(f.value) : "-", kListGrey));
     } else if (kind == 2) {
         out.push_back(centred(row.RoundNo == 1 ? gfFormatTenths(row.Handicap) : "", shade));
     }
-    if (complete) sums.total += value;
     ListCell total = centred("", kListGrey);
     total.bold = true;
     out.push_back(std::move(total));
 }
 
-// The player's total, written once the last course row is reached.
-std::string totalText(int16_t kind, const typScoreData& last, const PlayerSums& sums, int16_t round) {
+// The player's total as the row `last` of the last course closes it: the
+// complete courses of rows from..last (from the player's first course on).
+// With kind 2 the game handicap's share can fail to fit, in a damaged file
+// whose player has more courses than the game.
+std::string totalText(const typGameInfo& game, int16_t kind, const VbArray<typScoreData>& rows, int32_t from,
+                      int32_t last) {
+    PlayerSums sums;
+    for (int32_t m = from; m <= last; ++m) {
+        const CourseFigures f = courseFigures(game, kind, rows[static_cast<size_t>(m)]);
+        if (!f.complete) continue;
+        ++sums.complete;
+        sums.total += f.value;
+    }
     if (sums.complete == 0) return "-";
     long long total = sums.total;
-    if (kind == 2) total += gameHandicapShare(last.Handicap, sums.complete, round);
+    if (kind == 2) total += gameHandicapShare(rows[static_cast<size_t>(last)].Handicap, sums.complete, game.Round);
     return gfFormatTenths(total);
+}
+
+// Where a score row stands, from the course numbers alone: the player's
+// number on a first course row (0 on the others), the shading, and the
+// row from which courses count toward a total closed on this row.
+struct RowPlace {
+    int32_t ordinal = 0;
+    bool shaded = false;
+    int32_t sumsFrom = 0;
+};
+
+std::vector<RowPlace> rowPlaces(const VbArray<typScoreData>& rows) {
+    std::vector<RowPlace> places(rows.size());
+    RowPlace place{0, true, 0};
+    int32_t ordinal = 0;
+    for (size_t j = 0; j < rows.size(); ++j) {
+        if (rows[j].RoundNo == 1) place = {++ordinal, !place.shaded, static_cast<int32_t>(j)};
+        else place.ordinal = 0;
+        places[j] = place;
+    }
+    return places;
+}
+
+// Row `j` of the score table; its total closes on row j + Round - 1.
+std::vector<ListCell> scoreRow(const typGameInfo& game, int16_t kind, size_t columns,
+                               const VbArray<typScoreData>& rows, const std::vector<RowPlace>& places, int32_t j) {
+    const typScoreData& row = rows.item(j);
+    const RowPlace& place = places[static_cast<size_t>(j)];
+    const std::optional<forms::Color> shade = place.shaded ? std::optional(kScoreShade) : std::nullopt;
+    std::vector<ListCell> out;
+    out.reserve(columns);
+    const bool first = row.RoundNo == 1;
+    out.push_back(centred(first ? text::Str(place.ordinal) : "", forms::vbButtonFace));
+    if (first) {
+        ListCell name;
+        name.text = gfGetPlayerName(row.IDNo);
+        name.back = shade;
+        out.push_back(std::move(name));
+        out.push_back(centred(gfGetPlayerAge(row.IDNo, game.Date), shade));
+        out.push_back(centred(gfGetPlayerGender(row.IDNo, 0), shade));
+    } else {
+        out.push_back(teamCell(row, shade));
+        out.push_back(centred("", shade));
+        out.push_back(centred("", shade));
+    }
+    out.push_back(centred(row.RoundNo >= 1 && row.RoundNo <= 10 ? game.RoundName(row.RoundNo - 1) : "", kListGrey));
+    courseCells(game, kind, row, shade, out);
+    const long long last = static_cast<long long>(j) + game.Round - 1;
+    if (game.Round >= 1 && last < static_cast<long long>(rows.size()) &&
+        rows[static_cast<size_t>(last)].RoundNo == game.Round) {
+        const auto k = static_cast<int32_t>(last);
+        out.back().text = totalText(game, kind, rows, places[static_cast<size_t>(k)].sumsFrom, k);
+    }
+    return out;
 }
 
 } // namespace
@@ -92,44 +166,17 @@ int16_t scoreTableKind(const typGameInfo& game) {
     return game.HandiCapKind == 1 || game.HandiCapKind == 2 ? game.HandiCapKind : 0;
 }
 
-ListTable scoreTable(const typGameInfo& game, const VbArray<typScoreData>& rows) {
+ListRows scoreRows(const typGameInfo& game, const VbArray<typScoreData>& rows) {
     const int16_t kind = scoreTableKind(game);
-    ListTable table;
-    table.columns = scoreColumns(game, kind);
-    table.rows.reserve(rows.size());
-    PlayerSums sums;
-    int32_t ordinal = 0;
-    bool shaded = true;
-    for (size_t j = 0; j < rows.size(); ++j) {
-        const typScoreData& row = rows[j];
-        ListRow& out = table.rows.emplace_back();
-        out.itemData = static_cast<int32_t>(j) + 1;
-        out.cells.reserve(table.columns.size());
-        const bool first = row.RoundNo == 1;
-        if (first) shaded = !shaded;
-        const std::optional<forms::Color> shade = shaded ? std::optional(kScoreShade) : std::nullopt;
-        out.cells.push_back(centred(first ? text::Str(++ordinal) : "", forms::vbButtonFace));
-        if (first) {
-            ListCell name;
-            name.text = gfGetPlayerName(row.IDNo);
-            name.back = shade;
-            out.cells.push_back(std::move(name));
-            out.cells.push_back(centred(gfGetPlayerAge(row.IDNo, game.Date), shade));
-            out.cells.push_back(centred(gfGetPlayerGender(row.IDNo, 0), shade));
-            sums = {};
-        } else {
-            out.cells.push_back(teamCell(row, shade));
-            out.cells.push_back(centred("", shade));
-            out.cells.push_back(centred("", shade));
-        }
-        out.cells.push_back(centred(row.RoundNo >= 1 && row.RoundNo <= 10 ? game.RoundName(row.RoundNo - 1) : "",
-                                    kListGrey));
-        courseCells(game, kind, row, shade, sums, out.cells);
-        const auto firstRow = static_cast<long long>(j) - game.Round + 1;
-        if (row.RoundNo == game.Round && firstRow >= 0)
-            table.rows[static_cast<size_t>(firstRow)].cells.back().text = totalText(kind, row, sums, game.Round);
-    }
-    return table;
+    checkScoreTotals(game, rows, 0, rows.ubound());
+    ListRows list;
+    list.columns = scoreColumns(game, kind);
+    list.itemData.resize(rows.size());
+    for (size_t j = 0; j < rows.size(); ++j) list.itemData[j] = static_cast<int32_t>(j) + 1;
+    list.cells = [game, kind, columns = list.columns.size(), &rows, places = rowPlaces(rows)](int32_t j) {
+        return scoreRow(game, kind, columns, rows, places, j);
+    };
+    return list;
 }
 
 int32_t scoreFirstRow(const VbArray<typScoreData>& rows, int32_t index) {
@@ -138,22 +185,13 @@ int32_t scoreFirstRow(const VbArray<typScoreData>& rows, int32_t index) {
     return i;
 }
 
-std::vector<ListRow> scorePlayerRows(const typGameInfo& game, const VbArray<typScoreData>& rows, int32_t first) {
+void checkScoreTotals(const typGameInfo& game, const VbArray<typScoreData>& rows, int32_t from, int32_t to) {
     const int16_t kind = scoreTableKind(game);
-    std::vector<ListRow> out;
-    const int32_t player = rows.item(first).IDNo;
-    PlayerSums sums;
-    for (auto i = static_cast<size_t>(first); i < rows.size() && rows[i].IDNo == player; ++i) {
-        const typScoreData& row = rows[i];
-        ListRow& line = out.emplace_back();
-        line.itemData = static_cast<int32_t>(i) + 1;
-        line.cells.resize(kScoreHoleCol);
-        if (row.RoundNo == 1) sums = {};
-        else line.cells[1] = teamCell(row, std::nullopt);
-        courseCells(game, kind, row, std::nullopt, sums, line.cells);
-        const auto firstRow = static_cast<long long>(out.size()) - game.Round;
-        if (row.RoundNo == game.Round && firstRow >= 0)
-            out[static_cast<size_t>(firstRow)].cells.back().text = totalText(kind, row, sums, game.Round);
+    if (kind != 2 || from > to) return;
+    // A total cannot fail while its player has no more courses than the game.
+    for (int32_t k = from, sumsFrom = scoreFirstRow(rows, from); k <= to; ++k) {
+        const typScoreData& row = rows.item(k);
+        if (row.RoundNo == 1) sumsFrom = k;
+        if (row.RoundNo == game.Round && k - sumsFrom + 1 > game.Round) totalText(game, kind, rows, sumsFrom, k);
     }
-    return out;
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <vector>
 
 #include "core/gameRecords.h"
 #include "tally/listTable.h"
@@ -15,9 +14,6 @@
 
 inline constexpr forms::Color kScoreShade = forms::RGB(255, 240, 240);
 
-// The first column a score entry rewrites (the first hole).
-inline constexpr int32_t kScoreHoleCol = 5;
-
 // The handicap kind the table is laid out for: any kind other than 1 and 2
 // counts as none.
 int16_t scoreTableKind(const typGameInfo& game);
@@ -25,16 +21,16 @@ int16_t scoreTableKind(const typGameInfo& game);
 // game has a handicap kind.
 inline int32_t scoreHandicapCol(const typGameInfo& game) { return game.Hole + 6; }
 
-// The whole table of `rows` (item data = row index + 1). Looks the players
-// up by ID in the registry for name, age at the game's date and gender.
-ListTable scoreTable(const typGameInfo& game, const VbArray<typScoreData>& rows);
+// The table of `rows`, row by row (item data = row index + 1). Looks the
+// players up by ID in the registry for name, age at the game's date and
+// gender. Fails as the whole table would (checkScoreTotals) before any row
+// is asked for; a row asked for later reads `rows` as they are then.
+ListRows scoreRows(const typGameInfo& game, const VbArray<typScoreData>& rows);
 
 // The index of the first score row (course 1) of the player of row `index`.
 int32_t scoreFirstRow(const VbArray<typScoreData>& rows, int32_t index);
 
-// The rows of one player as the full table shows them, from its first row
-// `first` while the ID stays the player's; only the columns that a score or
-// team change rewrites are meant to be used (column 1 of the later course
-// rows and the columns from kScoreHoleCol on), so the hole and handicap
-// cells carry no shading: the shading of the last full build stays.
-std::vector<ListRow> scorePlayerRows(const typGameInfo& game, const VbArray<typScoreData>& rows, int32_t first);
+// Fails as the totals closed on rows from..to would: with a game handicap
+// (kind 2), a damaged file's player with more complete courses than the
+// game can have a share that does not fit. Only such players are worked out.
+void checkScoreTotals(const typGameInfo& game, const VbArray<typScoreData>& rows, int32_t from, int32_t to);

@@ -47,6 +47,30 @@ TEST_F(GridTest, ScrollingOneRowMovesExactlyOneView) {
     EXPECT_EQ(&view(1), before[1]);
 }
 
+TEST_F(GridTest, AHiddenGridShowsNoRowsUntilItIsRefreshedShown) {
+    fill(3, 100);
+    grid.gsUpdate();
+    ASSERT_EQ(grid.PoolSize(), 10);
+    grid.setVisible(false);
+    grid.gsUpdate();
+    EXPECT_EQ(inUse(), 0);
+    EXPECT_EQ(grid.RowView(0), nullptr);
+    // Filled again while hidden: no views, but the scroll bars follow the table.
+    fill(3, 3);
+    grid.gsUpdate();
+    EXPECT_FALSE(grid.vscMG.Visible());
+    fill(3, 100);
+    grid.gsUpdate();
+    EXPECT_EQ(inUse(), 0);
+    EXPECT_TRUE(grid.vscMG.Visible());
+    grid.setVisible(true);
+    grid.gsUpdate();
+    EXPECT_EQ(inUse(), 10);
+    EXPECT_EQ(grid.PoolSize(), 10);
+    EXPECT_EQ(view(0).Cell(1).Text, "H1");
+    EXPECT_EQ(view(9).Cell(1).Text, "1,9");
+}
+
 TEST_F(GridTest, WhichScrollBarsShow) {
     struct Case {
         const char* what;

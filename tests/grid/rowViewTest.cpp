@@ -2,6 +2,8 @@
 // cell types, alignments, narrow columns and row kinds.
 #include "grid/uctMGRow.h"
 
+#include <algorithm>
+
 #include "platform/forms/Form.h"
 #include "platform/forms/testing/TestDesktop.h"
 
@@ -99,11 +101,16 @@ TEST_F(RowViewTest, ABodyCellShowsItsLabelBackgroundAndGreyBorders) {
     EXPECT_TRUE(back.Visible());
     EXPECT_EQ(back.FillColor(), RGB(240, 255, 240));
     EXPECT_EQ((std::vector<double>{back.Left(), back.Width(), back.Height()}), (std::vector<double>{1500, 1500, 300}));
-    EXPECT_FALSE(row.linTop(1).Visible());
-    EXPECT_TRUE(row.linBottom(1).Visible());
-    EXPECT_EQ(row.linBottom(1).BorderColor(), vbGrayText);
+    // One bottom line under all three cells.
+    EXPECT_TRUE(row.linBottom.Visible());
+    EXPECT_EQ(row.linBottom.BorderColor(), vbGrayText);
+    EXPECT_EQ((std::vector<double>{row.linBottom.X1(), row.linBottom.X2(), row.linBottom.Y1()}),
+              (std::vector<double>{0, 4500, 300 - 15}));
     EXPECT_EQ(row.linRight(1).X1(), 3000 - 15);
-    EXPECT_FALSE(row.lblBarOfColMoveR(1).Visible());
+    // A view that has only been a body row has no header parts past the first column.
+    EXPECT_FALSE(row.linTop(0).Visible());
+    EXPECT_FALSE(row.linTop.exists(1));
+    EXPECT_FALSE(row.lblBarOfColMoveR.exists(1));
 }
 
 TEST_F(RowViewTest, AlignmentCodesPlaceTheLabel) {
@@ -173,6 +180,32 @@ TEST_F(RowViewTest, ANarrowColumnHidesItsLabelButKeepsItsBorders) {
     EXPECT_TRUE(row.lblBarOfColMoveL(2).Visible());
     EXPECT_FALSE(row.lblBarOfColMoveR(2).Visible());
     EXPECT_TRUE(row.lblBarOfColMoveR(1).Visible());
+}
+
+TEST_F(RowViewTest, AViewGetsTheHeadersPartsWhenItFirstBecomesAHeader) {
+    auto below = [this](const Control& a, const Control& b) {
+        const std::vector<Control*>& order = row.children();
+        return std::find(order.begin(), order.end(), &a) < std::find(order.begin(), order.end(), &b);
+    };
+    row.gsSetKind(MGRowKindHeader);
+    row.gsUpdate();
+    for (int32_t c = 0; c < 3; ++c) {
+        EXPECT_TRUE(row.linTop(c).Visible()) << c;
+        EXPECT_TRUE(row.linLeft(c).Visible()) << c;
+        EXPECT_FALSE(row.lblBarOfColMoveL(c).Visible()) << c;
+        // Where the lines meet, the right border is drawn over the top line.
+        EXPECT_TRUE(below(row.linTop(c), row.linRight(c))) << c;
+        EXPECT_TRUE(below(row.lblObj(c), row.linTop(c))) << c;
+    }
+    // Shown as a body row again, the view keeps its parts hidden.
+    row.gsClear();
+    row.gsUpdate();
+    EXPECT_FALSE(row.linTop(2).Visible());
+    // New columns start without them.
+    row.gsCreateRows(4);
+    EXPECT_FALSE(row.linTop.exists(1));
+    row.gsSetKind(MGRowKindHeaderResizable);
+    EXPECT_TRUE(row.lblBarOfColMoveR.exists(3));
 }
 
 TEST_F(RowViewTest, AHeaderRowIsRaisedWithDragStripsAtTheBorders) {

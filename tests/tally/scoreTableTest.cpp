@@ -1,9 +1,9 @@
 // The score table and the participant list as plain data, without a window.
 #include "core/gameRecords.h"
 #include "core/globals.h"
+#include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
-#include "tally/memberList.h"
-#include "tally/scoreTable.h"
+#include "tally/wholeList.h"
 
 #include <gtest/gtest.h>
 
@@ -163,7 +163,7 @@ TEST_F(ListBuilders, ScoreColumnWidthsFollowTheHoles) {
     }
 }
 
-TEST_F(ListBuilders, OnePlayersRowsAreWorkedOutAlone) {
+TEST_F(ListBuilders, EachRowIsWorkedOutAloneFromTheScoresAsTheyAreThen) {
     game.HandiCapKind = 1;
     player(7, kThreeCourses, "X", -25);
     player(8, kThreeCourses, "", 10);
@@ -171,19 +171,45 @@ TEST_F(ListBuilders, OnePlayersRowsAreWorkedOutAlone) {
     EXPECT_EQ(scoreFirstRow(rows, 3), 3);
     EXPECT_EQ(scoreFirstRow(rows, 2), 0);
     const ListTable whole = scoreTable(game, rows);
-    const std::vector<ListRow> one = scorePlayerRows(game, rows, 3);
-    ASSERT_EQ(one.size(), 3u);
-    for (size_t k = 0; k < 3; ++k) {
-        EXPECT_EQ(one[k].itemData, static_cast<int32_t>(k) + 4);
-        for (size_t c = kScoreHoleCol; c < whole.columns.size(); ++c)
-            EXPECT_EQ(one[k].cells[c].text, whole.rows[3 + k].cells[c].text) << k << "," << c;
-        // The shading of the full build stays as it is.
-        EXPECT_FALSE(one[k].cells[kScoreHoleCol].back.has_value());
+    const ListRows list = scoreRows(game, rows);
+    EXPECT_EQ(list.itemData, (std::vector<int32_t>{1, 2, 3, 4, 5, 6}));
+    // In any order, each row as the whole table has it.
+    for (int32_t j : {5, 3, 0, 4, 1, 2}) {
+        const std::vector<ListCell> cells = list.cells(j);
+        ASSERT_EQ(cells.size(), whole.columns.size());
+        for (size_t c = 0; c < cells.size(); ++c) {
+            const ListCell& want = whole.rows[static_cast<size_t>(j)].cells[c];
+            EXPECT_EQ(cells[c].text, want.text) << j << "," << c;
+            EXPECT_EQ(cells[c].back, want.back) << j << "," << c;
+            EXPECT_EQ(cells[c].fore, want.fore) << j << "," << c;
+            EXPECT_EQ(cells[c].bold, want.bold) << j << "," << c;
+        }
     }
-    EXPECT_EQ(one[0].cells.back().text, "84"); // 41 + 43
-    // A team cleared since: the second row's team cell becomes empty.
+    EXPECT_EQ(list.cells(3).back().text, "84"); // 41 + 43
+    // Changed since: the third course completed (36 + 1) and the team cleared.
+    rows[5].Holes[1] = rows[5].Holes[6] = "4";
     rows[1].TeamID = "";
-    EXPECT_EQ(scorePlayerRows(game, rows, 0)[1].cells[1].text, "");
+    EXPECT_EQ(list.cells(3).back().text, "121");
+    EXPECT_EQ(list.cells(1)[1].text, "");
+}
+
+TEST_F(ListBuilders, AGameHandicapShareThatCannotFitFailsBeforeAnyRowIsAskedFor) {
+    game.HandiCapKind = 2;
+    const std::string course = "4,4,4,4,4,4,4,4,4";
+    player(7, {course, course, course, course}, "", 2000000000);
+    player(8, {course, course, course}, "", 2000000000);
+    // A damaged game: player 7 holds four complete courses, the last two numbered 3.
+    rows[3].RoundNo = 3;
+    EXPECT_THROW(scoreRows(game, rows), text::RuntimeError);
+    EXPECT_THROW(checkScoreTotals(game, rows, 0, 3), text::RuntimeError);
+    // Player 8's rows alone, and any course shape without the game handicap, are sound.
+    EXPECT_NO_THROW(checkScoreTotals(game, rows, 4, 6));
+    game.HandiCapKind = 1;
+    EXPECT_NO_THROW(scoreRows(game, rows));
+    // Three courses share the whole handicap: it fits.
+    game.HandiCapKind = 2;
+    rows.erase(rows.begin() + 2);
+    EXPECT_EQ(scoreTable(game, rows).rows[0].cells.back().text, "200000108"); // 3 x 36 strokes + 200000000
 }
 
 TEST_F(ListBuilders, ParticipantsAreOneRowPerPlayer) {

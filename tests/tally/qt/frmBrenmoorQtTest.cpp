@@ -36,13 +36,7 @@ protected:
         data.writePlayers(players);
         loadPlayers();
         loadGroups();
-        testsupport::GameEntry game;
-        game.title = "春季第1戦";
-        game.seriesId = 1;
-        game.hole = 9;
-        game.round = 3;
-        game.handiCapKind = 1;
-        game.roundNames = {"A", "B", "C"};
+        testsupport::GameEntry game = gameOf("春季第1戦", 9, 1);
         const char* teams[] = {"A", "A", "B", "", "B", "A", ""};
         for (int i = 0; i < 7; ++i) {
             std::string holes;
@@ -57,6 +51,18 @@ protected:
         data.writeManager("1");
         gsReadGameList();
         gtypGame = gtypGames[0];
+    }
+
+    // A game of series 1 over courses A, B and C.
+    static testsupport::GameEntry gameOf(const char* title, int hole, int handiCapKind) {
+        testsupport::GameEntry game;
+        game.title = title;
+        game.seriesId = 1;
+        game.hole = hole;
+        game.round = 3;
+        game.handiCapKind = handiCapKind;
+        game.roundNames = {"A", "B", "C"};
+        return game;
     }
 
     testsupport::TempHome home;
@@ -100,4 +106,35 @@ TEST_F(TallyQt, PicturesAtDesignSizeAndMaximised) {
         EXPECT_EQ(gfReadIniFile(gstrIniFile, "WindowSize", "Score_WindowState"), "2");
         EXPECT_EQ(gfReadIniFile(gstrIniFile, "WindowSize", "Score_Width"), text::Str(static_cast<long long>(normalWidth)));
     }
+}
+
+// A long score table at its top, scrolled to its middle and to its end, and
+// the participant list at its end: rows are worked out as they come into view.
+TEST_F(TallyQt, PicturesOfALongTableScrolled) {
+    testsupport::GameEntry game = gameOf("春季第2戦", 18, 2);
+    for (int i = 0; i < 40; ++i) {
+        std::string holes;
+        for (int cell = 0; cell < 54; ++cell) holes += std::to_string(1 + (cell * 5 + i * 3) % 6) + ",";
+        game.scores.push_back({1 + i % 7, holes, i % 3 ? "" : "T" + std::to_string(i / 3), i * 5});
+    }
+    data.writeGame(1, game);
+    gsReadGameList();
+    gtypGame = gtypGames[0];
+    frmBrenmoor f;
+    ASSERT_TRUE(desk.show(f));
+    qtui::saveScreenshotIfAsked(f, "frmBrenmoor-long-top");
+    const int16_t last = f.uctGridList.vscMG.Max();
+    f.uctGridList.vscMG.setValue(static_cast<int16_t>(last / 2));
+    QTest::qWait(20);
+    qtui::saveScreenshotIfAsked(f, "frmBrenmoor-long-middle");
+    f.uctGridList.vscMG.setValue(last);
+    QTest::qWait(20);
+    qtui::saveScreenshotIfAsked(f, "frmBrenmoor-long-end");
+    EXPECT_EQ(f.uctGridList.RowView(120)->lblObj(5).Caption(), f.uctGridList.Cell(5, 120).Text);
+    f.tabBody.SelectTab(1);
+    f.uctGridList0.vscMG.setValue(f.uctGridList0.vscMG.Max());
+    QTest::qWait(20);
+    qtui::saveScreenshotIfAsked(f, "frmBrenmoor-long-participants-end");
+    EXPECT_EQ(f.uctGridList0.RowView(40)->lblObj(0).Caption(), "40");
+    f.Unload();
 }

@@ -1,0 +1,21 @@
+#pragma once
+#include "tally/listTable.h"
+#include "tally/memberList.h"
+#include "tally/scoreTable.h"
+
+// Every row of a list worked out at once, as the grid would show them all.
+inline ListTable wholeList(ListRows list) {
+    ListTable table;
+    table.columns = std::move(list.columns);
+    for (size_t r = 0; r < list.itemData.size(); ++r)
+        table.rows.push_back({list.itemData[r], list.cells(static_cast<int32_t>(r))});
+    return table;
+}
+
+inline ListTable scoreTable(const typGameInfo& game, const VbArray<typScoreData>& rows) {
+    return wholeList(scoreRows(game, rows));
+}
+
+inline ListTable memberList(const typGameInfo& game, const VbArray<typScoreData>& rows) {
+    return wholeList(memberRows(game, rows));
+}
