@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 #include "core/gameRecords.h"
+#include "core/rowText.h"
 #include "core/vbArray.h"
 
 // Result rows of the one-game rankings and of the season computations, and
@@ -43,12 +45,13 @@ struct typTeamRankRow {
     int32_t Rank = 0;
 };
 
-// One row of the season computations.
+// One row of the season computations: plain bytes to copy and drop, as a
+// season gathers tens of thousands of them.
 struct typSeasonScore {
-    std::string Date;
+    RowText Date;
     int32_t GameIndex = 0;
     int32_t IDNo = 0;
-    std::string TeamID;
+    RowText TeamID;
     int32_t Games = 0;
     int32_t RoundsDone = 0;
     int32_t HolesDone = 0;
@@ -71,6 +74,8 @@ struct typSeasonRoundScore {
     int32_t Handicap = 0;
     int32_t GameIndex = 0;
 };
+
+static_assert(std::is_trivially_copyable_v<typSeasonScore> && std::is_trivially_destructible_v<typSeasonScore>);
 
 extern VbArray<typRankRow> gtypRankRows;
 extern VbArray<typBestCourseRow> gtypBestCourseRows;

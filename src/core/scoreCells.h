@@ -84,17 +84,33 @@ public:
     // characters are left.
     bool takeEightDigits(__m128i& chars) {
         if (end_ - at_ < 16) return false;
-        const __m128i text = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at_));
-        // Less "1," in each pair of characters: a digit 1 to 9 leaves 0 to 8,
-        // a "," leaves 0; anything else more.
-        const __m128i less = _mm_sub_epi8(text, _mm_set1_epi16(0x2C31));
-        const __m128i most = _mm_set1_epi16(0x0008);
-        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(less, most), most)) != 0xFFFF) return false;
+        const __m128i text = sixteen(at_);
+        if (!eightDigits(text)) return false;
         chars = text;
         at_ += 16;
         return true;
     }
 #endif
+
+    // Whether the next n cells (0 or more) are each a single digit 1 to 9
+    // followed by ",", as the program writes strokes: the 2 x n characters
+    // from position() on are then "d,d,...,". Nothing is taken.
+    bool digitsAhead(int n) const {
+        if (n <= 0) return true;
+        if (end_ - at_ < 2 * static_cast<std::ptrdiff_t>(n)) return false;
+#if defined(__SSE2__)
+        if (n >= 8) {
+            int k = 0;
+            for (; k + 8 <= n; k += 8)
+                if (!eightDigits(sixteen(at_ + 2 * k))) return false;
+            // The last few again with the cells before them.
+            return k == n || eightDigits(sixteen(at_ + 2 * (n - 8)));
+        }
+#endif
+        for (const char* at = at_; at != at_ + 2 * n; at += 2)
+            if (at[0] < '1' || at[0] > '9' || at[1] != ',') return false;
+        return true;
+    }
 
     // Where the cursor stands, and a cursor over the same text from there.
     const char* position() const { return at_; }
@@ -105,6 +121,19 @@ public:
     }
 
 private:
+#if defined(__SSE2__)
+    static __m128i sixteen(const char* from) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)); }
+    // Whether sixteen characters are eight single digits 1 to 9, each
+    // followed by ",".
+    static bool eightDigits(__m128i text) {
+        // Less "1," in each pair of characters: a digit 1 to 9 leaves 0 to 8,
+        // a "," leaves 0; anything else more.
+        const __m128i less = _mm_sub_epi8(text, _mm_set1_epi16(0x2C31));
+        const __m128i most = _mm_set1_epi16(0x0008);
+        return _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(less, most), most)) == 0xFFFF;
+    }
+#endif
+
     const char* at_;   // the next cell's start
     const char* end_;  // the text's end
     const char* last_; // its last character (the end when it is empty)

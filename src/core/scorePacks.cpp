@@ -70,8 +70,15 @@ class PackSections {
 public:
     struct Keys {
         std::array<std::string_view, kPackKeys> values{};
+        // The numbers the walk read already (IDNo and Handicap as the
+        // program writes them), a bit per PackKey in `read`.
+        std::array<int32_t, kPackKeys> numbers{};
         unsigned found = 0; // a bit per PackKey
+        unsigned read = 0;
         bool present = false;
+
+        // The key's value read as a stored number.
+        int32_t number(PackKey key) const { return read >> key & 1 ? numbers[key] : text::readInt32(values[key]); }
     };
 
     // Ready for the next file; the room of a file with very many sections
@@ -205,8 +212,29 @@ private:
                 continue;
             }
             const char* const value = p + name;
-            const char* const stop = lineTextEnd(value, end, high);
-            if (!crLf(stop)) break;
+            // A number as the program writes it is read here, where its
+            // digits are passed anyway.
+            if (key == kIDNo || key == kHandicap) {
+                int32_t number = 0;
+                if (const char* const stop = plainNumberEnd(value, end, number)) {
+                    if (current_ && firstOf(key)) current_->numbers[key] = number, current_->read |= 1u << key;
+                    p = stop + 2;
+                    continue;
+                }
+            }
+            // Mostly a value as long as the one of the same key before (the
+            // strokes of one game, one-letter teams): that end is checked
+            // rather than searched for, so that finding where the next line
+            // starts does not wait for this line's bytes.
+            std::size_t& length = lengths_[key];
+            const char* stop = nullptr;
+            if (endsAt(value, length, end, high)) {
+                stop = value + length;
+            } else {
+                stop = lineTextEnd(value, end, high);
+                if (!crLf(stop)) break;
+                length = static_cast<std::size_t>(stop - value);
+            }
             if (current_) {
                 const std::string_view text(value, static_cast<std::size_t>(stop - value));
                 setKey(key, high ? decode(text) : text);
@@ -215,6 +243,59 @@ private:
         }
         return stopped();
     }
+
+    // The end (the CR of its CR LF) of a line text from `from` that is a
+    // number as the program writes it: an optional "-" and 1 to 7 digits,
+    // read into `number` as text::readInt32 reads them; null for any other
+    // text, and where fewer than nine bytes follow the sign. The digits are
+    // found and read eight bytes at a time, as their count varies from line
+    // to line (handicaps): a loop over them would mostly end where it was
+    // not expected to.
+    static const char* plainNumberEnd(const char* from, const char* end, int32_t& number) {
+        const bool negative = from != end && *from == '-';
+        const char* const digits = from + (negative ? 1 : 0);
+        if (end - digits < 9) return nullptr;
+        // Less "0" in each byte: a digit leaves 0 to 9; in the lowest byte
+        // of any other character (nothing below it borrows or carries) the
+        // top bit is set in d, or in d + 0x76.
+        const uint64_t d = firstEight(digits) - 0x3030303030303030;
+        const int count = std::countr_zero(((d + 0x7676767676767676) | d) & 0x8080808080808080) / 8;
+        if (count == 0 || count == 8) return nullptr;
+        const char* const stop = digits + count;
+        if (stop[0] != '\r' || stop[1] != '\n') return nullptr;
+        // The digits moved up to the top bytes (zeros before them), then
+        // joined in pairs, fours and eights, the first digit highest.
+        uint64_t v = d << (8 * (8 - count));
+        v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FF;
+        v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFF;
+        v = (v * 10000 + (v >> 32)) & 0xFFFFFFFF;
+        number = negative ? -static_cast<int32_t>(v) : static_cast<int32_t>(v);
+        return stop;
+    }
+
+    // Whether the line text from `from` is `length` bytes long and ended by
+    // CR LF (no CR or LF before); `high` then tells whether a byte above
+    // 0x7F is in it.
+    static bool endsAt(const char* from, std::size_t length, const char* end, bool& high) {
+        constexpr std::size_t kBlock = files::detail::kLineBlock;
+        // Room for the blocks read, which take in the CR LF.
+        if (static_cast<std::size_t>(end - from) < length + kBlock) return false;
+        uint32_t highs = 0;
+        std::size_t k = 0;
+        for (; k + kBlock <= length; k += kBlock) {
+            const files::detail::LineMasks masks = files::detail::lineMasks(from + k);
+            if (masks.cr | masks.lf) return false;
+            highs |= masks.high;
+        }
+        const files::detail::LineMasks masks = files::detail::lineMasks(from + k);
+        const uint32_t before = (uint32_t{1} << (length - k)) - 1;
+        if (((masks.cr | masks.lf) & before) != 0 || from[length] != '\r' || from[length + 1] != '\n') return false;
+        high = (highs | (masks.high & before)) != 0;
+        return true;
+    }
+
+    // The length of the last value of each pack key.
+    std::array<std::size_t, kPackKeys> lengths_{};
 
     // The room a line start needs here: its first eight bytes, and the "="
     // after "Handicap".
@@ -265,11 +346,15 @@ private:
             management_ = Where::After;
         }
     }
-    // The key's first value in the current section counts.
-    void setKey(PackKey key, std::string_view value) {
-        if (current_->found >> key & 1) return;
-        current_->values[key] = value;
+    // The key's first value in the current section counts: true, with the
+    // key marked found, when this is it.
+    bool firstOf(PackKey key) {
+        if (current_->found >> key & 1) return false;
         current_->found |= 1u << key;
+        return true;
+    }
+    void setKey(PackKey key, std::string_view value) {
+        if (firstOf(key)) current_->values[key] = value;
     }
 
     void enter(std::string_view name) {
@@ -281,9 +366,11 @@ private:
         }
         const int32_t k = scoreNumber(name);
         if (k == 0) return;
-        // Mostly the next one.
+        // Mostly the next one: copied from an empty one, which costs less
+        // than the string instruction that clearing it in place compiles to.
+        static const Keys kEmpty;
         if (static_cast<std::size_t>(k) == sections_.size() + 1)
-            sections_.emplace_back();
+            sections_.push_back(kEmpty);
         else if (static_cast<std::size_t>(k) > sections_.size())
             sections_.resize(static_cast<std::size_t>(k));
         Keys& keys = sections_[static_cast<std::size_t>(k) - 1];
@@ -358,8 +445,8 @@ ScorePackReader::Result ScorePackReader::readViews(const std::string& path, std:
             // edit): the file is damaged, and no empty player stands in.
             if (!section.present) return Result::NotRead;
             const auto& values = section.values;
-            packs.push_back({text::readInt32(values[kIDNo]), text::TrimmedView(values[kHoles]),
-                             text::TrimmedView(values[kTeamID]), text::readInt32(values[kHandicap])});
+            packs.push_back({section.number(kIDNo), text::TrimmedView(values[kHoles]), text::TrimmedView(values[kTeamID]),
+                             section.number(kHandicap)});
         }
     } catch (const std::exception&) {
         return Result::NotRead;
@@ -368,13 +455,19 @@ ScorePackReader::Result ScorePackReader::readViews(const std::string& path, std:
 }
 
 void ScorePackReader::assignPacks(const std::vector<PackView>& views, std::vector<typScorePack>& packs) {
-    // The packs keep their texts' storage.
+    // The packs keep their texts' storage. The views are of the reader's
+    // buffers, never of the packs, so a plain copy does (assign would check
+    // for that on every text).
+    const auto put = [](std::string& to, std::string_view from) {
+        to.resize(from.size());
+        if (!from.empty()) std::memcpy(to.data(), from.data(), from.size());
+    };
     packs.resize(views.size());
     for (std::size_t k = 0; k < views.size(); ++k) {
         typScorePack& pack = packs[k];
         pack.IDNo = views[k].IDNo;
-        pack.Holes.assign(views[k].Holes);
-        pack.TeamID.assign(views[k].TeamID);
+        put(pack.Holes, views[k].Holes);
+        put(pack.TeamID, views[k].TeamID);
         pack.Handicap = views[k].Handicap;
     }
 }
@@ -437,7 +530,10 @@ void gsUnpackScoreData() {
                 ++cell;
             });
             for (; cell != filled; ++cell) cell->assign(cells.next());
-            for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell) cell->clear();
+            // Cells past the game's holes: mostly empty already, in rows
+            // reused from a game of the same shape.
+            for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell)
+                if (!cell->empty()) cell->clear();
             // After the cells: the row is filled front to back.
             row.TeamID = pack.TeamID;
             row.Handicap = pack.Handicap;

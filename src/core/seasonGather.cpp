@@ -1,5 +1,8 @@
 // Gathering the selected games into season rows, and ordering those rows.
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -72,31 +75,16 @@ public:
     // False when the player has no complete course: the row stays empty.
     bool gameRow(const ScorePackReader::PackView& pack, typSeasonScore& row) {
         ScoreCells cells(pack.Holes);
-        const int16_t hole = game_.Hole;
-        // While every course so far is plain, the row's sums need no check:
-        // a plain hole is at most kPlainStrokesMax, so a hole position over
-        // at most 10 courses, or the strokes of at most 180 holes, stay far
-        // below 2^31. A course with any other hole text may be as large as
-        // 32 bits allow: from it on every sum is checked.
-        bool small = true;
-        // The counts of at most 10 courses of 18 holes: no field runs over.
-        uint64_t counts = 0;
-        for (int c = 0; c < game_.Round; ++c) {
-            if (!courseStrokes(hole, cells, course_)) continue;
-            small = small && course_.plain;
-            counts += course_.counts;
-            // Each course is added once, to a row that starts at 0.
-            row.RoundScore[static_cast<std::size_t>(c)] =
-                small ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
-            ++row.RoundsDone;
-            if (game_.HandiCapKind == 1) row.Handicap = checkedSum(row.Handicap, pack.Handicap);
-            if (game_.HandiCapKind == 2) row.Handicap = pack.Handicap;
-        }
+        if (cells.digitsAhead(game_.Hole * game_.Round))
+            addDigitCourses(cells.position(), row);
+        else
+            addCompleteCourses(cells, row);
         if (row.RoundsDone == 0) return false;
-        addStrokeCounts(row, counts);
-        // Per game: the share of the courses completed. Any kind but 1 and 2
-        // counts no handicap.
-        if (game_.HandiCapKind == 2) row.Handicap = gameHandicapShare(row.Handicap, row.RoundsDone, game_.Round);
+        // Per course, or per game: the share of the courses completed. Any
+        // kind but 1 and 2 counts no handicap.
+        if (game_.HandiCapKind == 1)
+            for (int c = 0; c < row.RoundsDone; ++c) row.Handicap = checkedSum(row.Handicap, pack.Handicap);
+        if (game_.HandiCapKind == 2) row.Handicap = gameHandicapShare(pack.Handicap, row.RoundsDone, game_.Round);
         setTotal(row);
         return true;
     }
@@ -105,8 +93,10 @@ public:
     // it is complete; false, with nothing summed or rounded, when one is not.
     bool wholeGameRow(const ScorePackReader::PackView& pack, typSeasonScore& row) {
         ScoreCells cells(pack.Holes);
-        for (int n = game_.Hole * game_.Round; n > 0; --n)
-            if (!holeCounts(cells.next())) return false;
+        const int n = game_.Hole * game_.Round;
+        if (!cells.digitsAhead(n))
+            for (int k = n; k > 0; --k)
+                if (!holeCounts(cells.next())) return false;
         return gameRow(pack, row);
     }
 
@@ -141,6 +131,51 @@ public:
     }
 
 private:
+    // The usual pack, every cell of the game a single digit 1 to 9 and its
+    // "," from `text` on (ScoreCells::digitsAhead): every course is complete
+    // and plain, and its sums stay far below 2^31.
+    void addDigitCourses(const char* text, typSeasonScore& row) const {
+        uint64_t counts = 0;
+        for (int c = 0; c < game_.Round; ++c) {
+            int32_t strokes = 0;
+            for (int h = 0; h < game_.Hole; ++h, text += 2) {
+                const unsigned v = static_cast<unsigned char>(*text) - unsigned{'0'};
+                row.HoleScore[static_cast<std::size_t>(h)] += static_cast<int32_t>(v);
+                strokes += static_cast<int32_t>(v);
+                counts += CourseStrokes::kCountOf[v];
+            }
+            // Each course is added once, to a row that starts at 0.
+            row.RoundScore[static_cast<std::size_t>(c)] = strokes;
+            row.Strokes += strokes;
+        }
+        row.RoundsDone = game_.Round;
+        row.HolesDone = game_.Hole * game_.Round;
+        addStrokeCounts(row, counts);
+    }
+
+    // Any pack: each complete course read from the cells and added.
+    void addCompleteCourses(ScoreCells& cells, typSeasonScore& row) {
+        const int16_t hole = game_.Hole;
+        // While every course so far is plain, the row's sums need no check:
+        // a plain hole is at most kPlainStrokesMax, so a hole position over
+        // at most 10 courses, or the strokes of at most 180 holes, stay far
+        // below 2^31. A course with any other hole text may be as large as
+        // 32 bits allow: from it on every sum is checked.
+        bool small = true;
+        // The counts of at most 10 courses of 18 holes: no field runs over.
+        uint64_t counts = 0;
+        for (int c = 0; c < game_.Round; ++c) {
+            if (!courseStrokes(hole, cells, course_)) continue;
+            small = small && course_.plain;
+            counts += course_.counts;
+            // Each course is added once, to a row that starts at 0.
+            row.RoundScore[static_cast<std::size_t>(c)] =
+                small ? addCourse<false>(row, course_, hole) : addCourse<true>(row, course_, hole);
+            ++row.RoundsDone;
+        }
+        addStrokeCounts(row, counts);
+    }
+
     const typGameInfo& game_;
     CourseStrokes course_;
 };
@@ -182,6 +217,18 @@ bool pfReadSeasonScore(int32_t g, int16_t kind, const std::vector<PackView>& pac
     });
 }
 
+// Asks for the whole 2 MB pages within [data, data + bytes) to be backed by
+// huge pages where the system allows it. A season's rows take megabytes
+// (10 MB for 50,000): written for the first time in a process, each 4 kB
+// page costs a fault that takes longer than filling the page with rows.
+void backWithHugePages(const void* data, std::size_t bytes) {
+    constexpr uintptr_t kHuge = uintptr_t{1} << 21;
+    const uintptr_t from = (reinterpret_cast<uintptr_t>(data) + kHuge - 1) & ~(kHuge - 1);
+    const uintptr_t to = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(kHuge - 1);
+    // Only advice: where it is refused the pages are the usual ones.
+    if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+}
+
 // Room at once for a row per player of the selected games, as their headers
 // count them: growing game by game would move the rows gathered so far again
 // and again. A count inflated by a damaged header only reserves address
@@ -195,6 +242,7 @@ void reserveSeasonRows() {
             expected += static_cast<std::size_t>(std::max(gtypGames[static_cast<std::size_t>(g)].MaxScoreNo, 0));
     }
     gtypSeasonScores.reserve(std::min(expected, kReservedRows));
+    backWithHugePages(gtypSeasonScores.data(), gtypSeasonScores.capacity() * sizeof(typSeasonScore));
 }
 
 } // namespace

@@ -241,6 +241,19 @@ TEST_F(GameFileTest, ScoreSectionsReadAsTheInMemoryTablesAnswer) {
         {"Japanese after the count", written, headWith("MaxScoreNo=3", "MaxScoreNo=2\x82\xa0")}, // あ
         {"a header line without an equals sign", written, headWith("Tittle=", "Tittle ")},
         {"text after the header's bracket", written, headWith("[Management]", "[Management] x")},
+        // Numbers are read as the walk passes them only in the form the save
+        // writes; line ends are first looked for where the same key's line
+        // ended before.
+        {"numbers of other forms", replaced("IDNo=12", "IDNo=0012\r\nHandicap=+5")},
+        {"numbers of seven and eight digits", replaced("IDNo=12", "IDNo=9876543\r\nHandicap=-12345678")},
+        {"a number of ten digits", replaced("IDNo=31", "IDNo=1234567890")},
+        {"a number followed by a character above 0x7F", replaced("IDNo=31", "IDNo=31\x82\xa0")},
+        {"a sign without digits", replaced("Handicap=5", "Handicap=-")},
+        {"a number with a blank after it", replaced("Handicap=5", "Handicap=5 ")},
+        {"a number with a fraction", replaced("Handicap=-15", "Handicap=-1.5")},
+        {"a lone CR where the cells ended before", replaced("Holes=1,1,1,1,", "Holes=1,1\r1,1")},
+        {"a lone LF where the cells ended before", replaced("Holes=1,1,1,1,", "Holes=1,1\n1,1")},
+        {"a half-width kana as long as the team before", replaced("TeamID=B", "TeamID=\xb1")}, // ｱ
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

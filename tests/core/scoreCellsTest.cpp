@@ -167,4 +167,30 @@ TEST_F(ScoreCellsTest, RunsOfSingleDigitsEndAtAnyOtherCharacterInAnyPlace) {
     }
 }
 
+TEST_F(ScoreCellsTest, DigitsAheadOnlyWhereEveryCellIsADigitAndItsComma) {
+    // Twenty usual cells, one character of them replaced by another text;
+    // the question asked from the start and from the third cell on.
+    const std::string run = "1,2,3,4,5,6,7,8,9,1,2,3,4,5,6,7,8,9,1,2,";
+    for (std::size_t at = 0; at <= run.size(); ++at) {
+        for (const char* other : {"0", ":", ",", " ", "10", "\x80", ""}) {
+            std::string holes = run;
+            if (at < run.size()) holes.replace(at, 1, other);
+            for (const int skip : {0, 2}) {
+                for (int n = 0; n <= 20 - skip; ++n) {
+                    SCOPED_TRACE('"' + holes + "\" from " + std::to_string(skip) + ", " + std::to_string(n));
+                    ScoreCells cells(holes);
+                    for (int k = 0; k < skip; ++k) cells.next();
+                    // What the answer promises: the next 2 x n characters are "d,d,...,".
+                    const std::string_view ahead(cells.position(),
+                                                 static_cast<std::size_t>(holes.data() + holes.size() - cells.position()));
+                    bool usual = ahead.size() >= 2 * static_cast<std::size_t>(n);
+                    for (int k = 0; usual && k < n; ++k)
+                        usual = ahead[2 * k] >= '1' && ahead[2 * k] <= '9' && ahead[2 * k + 1] == ',';
+                    ASSERT_EQ(cells.digitsAhead(n), usual);
+                }
+            }
+        }
+    }
+}
+
 } // namespace

@@ -130,8 +130,8 @@ protected:
     // A row in one line, for comparing whole tables: ID, date, game index,
     // team, games, courses, holes, strokes, handicap, total and rank.
     static std::string show(const typSeasonScore& r) {
-        return std::to_string(r.IDNo) + " " + (r.Date.empty() ? "-" : r.Date) + " g" + std::to_string(r.GameIndex) +
-               " [" + r.TeamID + "] n" + std::to_string(r.Games) + " c" + std::to_string(r.RoundsDone) + " h" +
+        return std::to_string(r.IDNo) + " " + (r.Date.empty() ? "-" : std::string(r.Date)) + " g" + std::to_string(r.GameIndex) +
+               " [" + std::string(r.TeamID) + "] n" + std::to_string(r.Games) + " c" + std::to_string(r.RoundsDone) + " h" +
                std::to_string(r.HolesDone) + " s" + std::to_string(r.Strokes) + " hc" + std::to_string(r.Handicap) +
                " t" + std::to_string(r.Total) + " #" + std::to_string(r.Rank);
     }

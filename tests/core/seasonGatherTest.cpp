@@ -241,6 +241,21 @@ TEST_F(SeasonGather, AppendsToWhatIsAlreadyGathered) {
     EXPECT_EQ(glngSeasonScoresMax(), 25);
 }
 
+TEST_F(SeasonGather, LongTeamNamesAndDatesAreKeptWhole) {
+    // Texts far longer than the program writes, from a hand-edited file.
+    const std::string team = "北海道パークゴルフ協会連合チーム", date = "2010/06/20 (日曜日) 午前の部";
+    testsupport::GameEntry g4 = game(date.c_str(), "夏季大会", 9, 1, 0);
+    g4.scores = {{101, pack({same("3", 9)}), team, 0}, {102, pack({same("4", 9)}), team + "2", 0}};
+    data.writeGame(4, g4);
+    gsReadGameList();
+    gather(1);
+    ASSERT_FALSE(gfSortSeasonVarnel());
+    std::vector<std::string> last;
+    for (const typSeasonScore& r : gtypSeasonScores)
+        if (r.GameIndex == 3) last.push_back(std::string(r.Date) + "|" + std::string(r.TeamID));
+    EXPECT_EQ(last, (std::vector<std::string>{date + "|" + team, date + "|" + team + "2"}));
+}
+
 TEST_F(SeasonGather, SortOrdersByPlayerThenDateThenGame) {
     glngSeasonGames = {3, 2, 1, 0};
     gather(8);
