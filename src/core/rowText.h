@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -47,7 +48,8 @@ private:
 
     void assign(std::string_view text) {
         if (text.size() <= kInlineSize) {
-            std::memcpy(bytes_, text.data(), text.size());
+            // copy_n, not memcpy: an empty view may have no data at all.
+            std::copy_n(text.data(), text.size(), bytes_);
             size_ = static_cast<unsigned char>(text.size());
         } else {
             const std::string* kept = keep(text);
