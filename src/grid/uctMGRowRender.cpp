@@ -19,16 +19,20 @@ constexpr int AlignMiddle = 0, AlignTop = 1, AlignBottom = 2;
 bool validAlignment(int32_t code) { return code >= 0 && code <= 8; }
 
 // A text wider than its cell is drawn smaller, one pixel of font size at a
-// time, down to a floor: the fonts of this machine are wider than the ones
-// the columns were sized for, and a text cut at the cell's edges
-// ("00H(10x10" for "120H(12x10)") reads as another value. A text too long
-// for any size (a long name) keeps the cell's size and shows its start
-// followed by "…".
+// time, down to a floor, and at the floor condensed a little: the fonts of
+// this machine are wider than the ones the columns were sized for, and a
+// text cut at the cell's edges ("00H(10x10" for "120H(12x10)") reads as
+// another value. Course names such as "Aコース" in a narrow column fit at the
+// floor or just past it, and all of them should read whole alike. A text
+// too long for any of that (a long name) keeps the cell's size and shows its
+// start followed by "…".
 constexpr double FitFloorSize = 7.5; // points (10 pixels)
 constexpr double FitStep = 0.75;     // points: one pixel at 96 dpi
+constexpr int StretchStep = 5;       // percent
 
 struct Fit {
     double size;
+    int stretch;
     std::string shown;
 };
 
@@ -44,11 +48,14 @@ std::string elided(const Font& font, const std::string& text, double inner) {
 }
 
 Fit fitText(const Font& cellFont, const std::string& text, double inner) {
-    for (Font font = cellFont;; font.Size = std::max(FitFloorSize, font.Size - FitStep)) {
-        if (TextWidth(font, text) <= inner) return {font.Size, text};
+    Font font = cellFont;
+    for (;; font.Size = std::max(FitFloorSize, font.Size - FitStep)) {
+        if (TextWidth(font, text) <= inner) return {font.Size, font.Stretch, text};
         if (font.Size <= FitFloorSize) break;
     }
-    return {cellFont.Size, elided(cellFont, text, inner)};
+    for (font.Stretch -= StretchStep; font.Stretch >= Font::LeastStretch; font.Stretch -= StretchStep)
+        if (TextWidth(font, text) <= inner) return {font.Size, font.Stretch, text};
+    return {cellFont.Size, cellFont.Stretch, elided(cellFont, text, inner)};
 }
 
 } // namespace
@@ -92,13 +99,14 @@ void uctMGRow::gsUpdate() {
         const bool narrow = px > inner;
         Label& label = lblObj(i);
         label.setFontBold(cell.FontBold);
-        Fit fit{cell.FontSize, cell.Text};
-        if (cell.Type == MGCellTypeLabel && !narrow) {
-            Font font = label.font();
-            font.Size = cell.FontSize;
-            fit = fitText(font, cell.Text, inner);
-        }
-        label.setFontSize(fit.size);
+        Font font = label.font();
+        font.Size = cell.FontSize;
+        font.Stretch = 100;
+        Fit fit{font.Size, font.Stretch, cell.Text};
+        if (cell.Type == MGCellTypeLabel && !narrow) fit = fitText(font, cell.Text, inner);
+        font.Size = fit.size;
+        font.Stretch = fit.stretch;
+        label.setFont(font);
         if (cell.Type == MGCellTypeLabel) renderLabel(i, x, inner, narrow, fit.shown);
         else if (cell.Type == MGCellTypeCheckBox) renderCheckBox(i, x, narrow);
         x = pfSnapToPixelX(x + W);

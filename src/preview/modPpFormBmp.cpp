@@ -120,9 +120,6 @@ void placeLine(Surface& t, const forms::Label& label, double lineWidth) {
     }
 }
 
-// The narrowest a caption is condensed to, in percent of its width.
-constexpr int LeastStretch = 75;
-
 // A cell of one line whose caption is somewhat too wide for it (the printed
 // fonts draw Latin letters and digits wider than the fonts the reports were
 // laid out for) prints the caption whole, condensed just enough to fit,
@@ -134,9 +131,9 @@ bool printedCondensed(Surface& t, const forms::Label& label, double full) {
     const std::string& caption = label.Caption();
     const double width = label.Width();
     forms::Font font = t.font();
-    if (width <= 0 || width * 100 < full * LeastStretch || label.Height() >= 2 * t.TextHeight(caption)) return false;
+    if (width <= 0 || width * 100 < full * forms::Font::LeastStretch || label.Height() >= 2 * t.TextHeight(caption)) return false;
     font.Stretch = static_cast<int>(std::floor(font.Stretch * width / full));
-    for (; font.Stretch >= LeastStretch; --font.Stretch) {
+    for (; font.Stretch >= forms::Font::LeastStretch; --font.Stretch) {
         t.setFont(font);
         const double condensed = t.TextWidth(caption);
         if (condensed > width) continue;

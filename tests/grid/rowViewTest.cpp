@@ -145,13 +145,15 @@ TEST_F(RowViewTest, ATextWiderThanItsCellIsDrawnSmallerOrShowsItsStart) {
         double size;         // the cell's font size
         const char* caption; // what the label shows
         double shown;        // at that size
+        int stretch;         // and that width in percent
     } cases[] = {
-        {"36H(9x4)", 1150, 2, 10, "36H(9x4)", 10},           // fits as it is
-        {"120H(12x10)", 1150, 2, 10, "120H(12x10)", 9.25},   // 1100 twips in 1060: one step smaller
-        {"12345678901234", 1150, 0, 11.25, "12345678901234", 7.5}, // 1050 twips: fits at the floor
-        {"123456789012345", 1150, 0, 11.25, "1234567…", 11.25},  // not even there: its start
-        {"000000000000000000000", 600, 1, 11.25, "00…", 11.25},
-        {"", 1150, 1, 11.25, "", 11.25},
+        {"36H(9x4)", 1150, 2, 10, "36H(9x4)", 10, 100},             // fits as it is
+        {"120H(12x10)", 1150, 2, 10, "120H(12x10)", 9.25, 100},     // 1100 twips in 1060: one step smaller
+        {"12345678901234", 1150, 0, 11.25, "12345678901234", 7.5, 100}, // 1050 twips: fits at the floor
+        {"123456789012345", 1150, 0, 11.25, "123456789012345", 7.5, 90}, // 1125 there: condensed
+        {"12345678901234567890", 1150, 0, 11.25, "1234567…", 11.25, 100}, // not even so: its start
+        {"000000000000000000000", 600, 1, 11.25, "00…", 11.25, 100},
+        {"", 1150, 1, 11.25, "", 11.25, 100},
     };
     for (const auto& k : cases) {
         row.gsSetColWidth(1, k.width);
@@ -162,6 +164,7 @@ TEST_F(RowViewTest, ATextWiderThanItsCellIsDrawnSmallerOrShowsItsStart) {
         const Label& label = row.lblObj(1);
         EXPECT_EQ(label.Caption(), k.caption) << k.text;
         EXPECT_EQ(label.font().Size, k.shown) << k.text;
+        EXPECT_EQ(label.font().Stretch, k.stretch) << k.text;
         EXPECT_EQ(label.Left(), 1500 + 45) << k.text;
         EXPECT_EQ(label.Width(), k.width - 90) << k.text;
         EXPECT_EQ(label.Top(), (300 - label.Height()) / 2) << k.text;

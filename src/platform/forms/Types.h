@@ -38,6 +38,10 @@ struct Font {
     // the text is drawn condensed (and measures narrower).
     int Stretch = 100;
     bool operator==(const Font&) const = default;
+
+    // The narrowest a text is condensed to where it is drawn condensed to
+    // fit its place; narrower, it no longer reads well.
+    static constexpr int LeastStretch = 75;
 };
 
 // Message boxes: buttons, icons and default-button flags, and the answers.

@@ -81,6 +81,7 @@ QFont toQFont(const forms::Font& font) {
     q.setItalic(font.Italic);
     q.setUnderline(font.Underline);
     q.setStrikeOut(font.Strikethrough);
+    if (font.Stretch != 100) q.setStretch(std::clamp(font.Stretch, 1, 4000));
     if (cache.size() >= 64) cache.clear();
     cache.push_back({font, q});
     return q;
