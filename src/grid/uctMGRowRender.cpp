@@ -4,7 +4,7 @@
 #include "grid/uctMGRow.h"
 
 #include "platform/forms/Services.h"
-#include "platform/text/Strings.h"
+#include "platform/forms/TextFit.h"
 
 #include <algorithm>
 
@@ -17,46 +17,6 @@ constexpr int AlignLeft = 0, AlignRight = 1, AlignCentre = 2;
 constexpr int AlignMiddle = 0, AlignTop = 1, AlignBottom = 2;
 
 bool validAlignment(int32_t code) { return code >= 0 && code <= 8; }
-
-// A text wider than its cell is drawn smaller, one pixel of font size at a
-// time, down to a floor, and at the floor condensed a little: the fonts of
-// this machine are wider than the ones the columns were sized for, and a
-// text cut at the cell's edges ("00H(10x10" for "120H(12x10)") reads as
-// another value. Course names such as "Aコース" in a narrow column fit at the
-// floor or just past it, and all of them should read whole alike. A text
-// too long for any of that (a long name) keeps the cell's size and shows its
-// start followed by "…".
-constexpr double FitFloorSize = 7.5; // points (10 pixels)
-constexpr double FitStep = 0.75;     // points: one pixel at 96 dpi
-constexpr int StretchStep = 5;       // percent
-
-struct Fit {
-    double size;
-    int stretch;
-    std::string shown;
-};
-
-// The longest start of `text` that fits `inner` twips with "…" after it.
-std::string elided(const Font& font, const std::string& text, double inner) {
-    long low = 0, high = text::Len(text) - 1; // the answer lies in [low, high]
-    while (low < high) {
-        const long mid = (low + high + 1) / 2;
-        if (TextWidth(font, text::Left(text, mid) + "…") <= inner) low = mid;
-        else high = mid - 1;
-    }
-    return text::Left(text, low) + "…";
-}
-
-Fit fitText(const Font& cellFont, const std::string& text, double inner) {
-    Font font = cellFont;
-    for (;; font.Size = std::max(FitFloorSize, font.Size - FitStep)) {
-        if (TextWidth(font, text) <= inner) return {font.Size, font.Stretch, text};
-        if (font.Size <= FitFloorSize) break;
-    }
-    for (font.Stretch -= StretchStep; font.Stretch >= Font::LeastStretch; font.Stretch -= StretchStep)
-        if (TextWidth(font, text) <= inner) return {font.Size, font.Stretch, text};
-    return {cellFont.Size, cellFont.Stretch, elided(cellFont, text, inner)};
-}
 
 } // namespace
 
@@ -102,11 +62,10 @@ void uctMGRow::gsUpdate() {
         Font font = label.font();
         font.Size = cell.FontSize;
         font.Stretch = 100;
-        Fit fit{font.Size, font.Stretch, cell.Text};
-        if (cell.Type == MGCellTypeLabel && !narrow) fit = fitText(font, cell.Text, inner);
-        font.Size = fit.size;
-        font.Stretch = fit.stretch;
-        label.setFont(font);
+        // A text wider than its cell shrinks to fit it, or shows its start.
+        FittedText fit{font, cell.Text};
+        if (cell.Type == MGCellTypeLabel && !narrow) fit = fitOneLine(font, cell.Text, inner);
+        label.setFont(fit.font);
         if (cell.Type == MGCellTypeLabel) renderLabel(i, x, inner, narrow, fit.shown);
         else if (cell.Type == MGCellTypeCheckBox) renderCheckBox(i, x, narrow);
         x = pfSnapToPixelX(x + W);

@@ -3,6 +3,7 @@
 #include "tally/frmScore.h"
 
 #include "core/gameRecords.h"
+#include "platform/forms/TextFit.h"
 #include "platform/forms/Types.h"
 #include "platform/text/Format.h"
 #include "tally/scoreLayout.h"
@@ -207,7 +208,13 @@ void frmScore::layoutForGame() {
     for (int r = round; r < 10; ++r)
         for (auto& box : txtScoreR(r)) box.setVisible(false);
     for (auto& box : txtEasyScoreR) box.setText("");
-    for (int r = 0; r < round; ++r) lblRound[r].setCaption(gtypGame.RoundName(r) + ":");
+    // A course's name in its narrow label shrinks to fit, as in the tally's table.
+    for (int r = 0; r < round; ++r) {
+        const forms::FittedText fit =
+            forms::fitOneLine(lblRound[r].font(), gtypGame.RoundName(r) + ":", lblRound[r].Width());
+        lblRound[r].setFont(fit.font);
+        lblRound[r].setCaption(fit.shown);
+    }
     for (int r = round; r < 10; ++r) {
         for (forms::Control* c : {static_cast<forms::Control*>(&lblRound[r]), static_cast<forms::Control*>(&lblRDa[r]),
                                   static_cast<forms::Control*>(&lblHDa[r]), static_cast<forms::Control*>(&lblSDa[r]),

@@ -91,6 +91,25 @@ TEST_F(ScoreEntryTest, OpeningFillsTheBoxesAndTheCaptionFromAnyOfThePlayersRows)
     });
 }
 
+// The course labels are narrow: a course's name shrinks to fit its label,
+// and a name too long for that shows its start.
+TEST_F(ScoreEntryTest, CourseNamesFitTheirNarrowLabels) {
+    game(9, 3, 0);
+    gtypGame.RoundName[0] = "Aコース";
+    gtypGame.RoundName[1] = "さくらの森西コース";
+    frmScore f;
+    desk.runModal(f, [&] {
+        const forms::Label &fits = f.lblRound[0], &tooLong = f.lblRound[1], &plain = f.lblRound[2];
+        EXPECT_EQ(fits.Caption(), "Aコース:");
+        EXPECT_LT(fits.font().Size, plain.font().Size);
+        EXPECT_LE(forms::TextWidth(fits.font(), fits.Caption()), fits.Width());
+        EXPECT_EQ(tooLong.Caption().substr(tooLong.Caption().size() - 3), "…");
+        EXPECT_LE(forms::TextWidth(tooLong.font(), tooLong.Caption()), tooLong.Width());
+        EXPECT_EQ(plain.Caption(), "C:");
+        sim::closeBox(f);
+    });
+}
+
 TEST_F(ScoreEntryTest, EnterWalksTheShownBoxesAndTheHoleBoxesTakeDigitsOnly) {
     game(2, 2, 1);
     setMode("0");
