@@ -34,9 +34,7 @@ void frmBrenmoor::psSetList1_After_ScoreEntry(int32_t lngIndex) {
         // The player's rows are made again from the scores when next shown;
         // the other rows, the shading and the selection stay.
         const int32_t first = scoreFirstRow(gtypScores, lngIndex);
-        const int32_t player = gtypScores.item(first).IDNo;
-        int32_t last = first;
-        while (last < glngScoresMax() && gtypScores[static_cast<size_t>(last) + 1].IDNo == player) ++last;
+        const int32_t last = scoreLastRow(gtypScores, first);
         checkScoreTotals(gtypGame, gtypScores, first, last);
         uctGridList.refillRows(first + 1, last + 1);
         finishScoreList();

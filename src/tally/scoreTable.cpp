@@ -185,6 +185,12 @@ int32_t scoreFirstRow(const VbArray<typScoreData>& rows, int32_t index) {
     return i;
 }
 
+int32_t scoreLastRow(const VbArray<typScoreData>& rows, int32_t first) {
+    int32_t i = first;
+    while (i < rows.ubound() && rows.item(i + 1).RoundNo != 1) ++i;
+    return i;
+}
+
 void checkScoreTotals(const typGameInfo& game, const VbArray<typScoreData>& rows, int32_t from, int32_t to) {
     const int16_t kind = scoreTableKind(game);
     if (kind != 2 || from > to) return;

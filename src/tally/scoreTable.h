@@ -29,6 +29,9 @@ ListRows scoreRows(const typGameInfo& game, const VbArray<typScoreData>& rows);
 
 // The index of the first score row (course 1) of the player of row `index`.
 int32_t scoreFirstRow(const VbArray<typScoreData>& rows, int32_t index);
+// The index of the last score row of the player whose first row is `first`:
+// the row before the next course 1, as the table groups a player's rows.
+int32_t scoreLastRow(const VbArray<typScoreData>& rows, int32_t first);
 
 // Fails as the totals closed on rows from..to would: with a game handicap
 // (kind 2), a damaged file's player with more complete courses than the

@@ -170,6 +170,8 @@ TEST_F(ListBuilders, EachRowIsWorkedOutAloneFromTheScoresAsTheyAreThen) {
     EXPECT_EQ(scoreFirstRow(rows, 5), 3);
     EXPECT_EQ(scoreFirstRow(rows, 3), 3);
     EXPECT_EQ(scoreFirstRow(rows, 2), 0);
+    EXPECT_EQ(scoreLastRow(rows, 0), 2);
+    EXPECT_EQ(scoreLastRow(rows, 3), 5);
     const ListTable whole = scoreTable(game, rows);
     const ListRows list = scoreRows(game, rows);
     EXPECT_EQ(list.itemData, (std::vector<int32_t>{1, 2, 3, 4, 5, 6}));
