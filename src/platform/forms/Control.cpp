@@ -121,9 +121,10 @@ void Control::setMousePointer(int16_t v) {
 
 void Control::ZOrder(int position) {
     auto& kids = parent_->children_;
-    auto it = std::find(kids.begin(), kids.end(), this);
-    if (it == kids.end()) return;
-    kids.erase(it);
+    // From the back: the control moved is mostly the one made last.
+    const auto found = std::find(kids.rbegin(), kids.rend(), this);
+    if (found == kids.rend()) return;
+    kids.erase(std::next(found).base());
     if (position == 0) kids.push_back(this);
     else kids.insert(kids.begin(), this);
     changed(Prop::ZOrder);

@@ -115,9 +115,16 @@ public:
     template <class C, class... A>
     void on(std::function<void(A...)> C::*event, std::type_identity_t<std::function<void(int, A...)>> handler) {
         static_assert(std::is_base_of_v<C, T>, "the event belongs to another kind of control");
-        auto wire = [event, handler](T& element) {
+        // The handler is kept once by the array, which outlives its
+        // elements; each element's event holds only two pointers, small
+        // enough to be stored in place, so loading an element allocates
+        // nothing for its events.
+        using Handler = std::function<void(int, A...)>;
+        const auto* kept = static_cast<const Handler*>(
+            handlers_.emplace_back(std::make_shared<Handler>(std::move(handler))).get());
+        auto wire = [event, kept](T& element) {
             T* e = &element;
-            element.*event = [e, handler](A... args) { handler(e->Index(), std::forward<A>(args)...); };
+            element.*event = [e, kept](A... args) { (*kept)(e->Index(), std::forward<A>(args)...); };
         };
         for (auto& [i, e] : elements_) wire(*e);
         wiring_.push_back(std::move(wire));
@@ -149,6 +156,7 @@ private:
     std::map<int, std::unique_ptr<T>> elements_;
     std::set<int> design_;
     std::vector<std::function<void(T&)>> wiring_;
+    std::vector<std::shared_ptr<const void>> handlers_; // what on() was given
 };
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Values shared by every part of the forms layer: units, colours, fonts, the
 // platform's constants (message-box flags and answers, key codes, mouse
@@ -27,8 +28,29 @@ constexpr Color vbButtonText = 0x80000012;
 constexpr Color vbWindowBackground = 0x80000005;
 constexpr Color vbWindowText = 0x80000008;
 
+// A font's face name. Every control and every drawing carries a font, and a
+// program uses only a few face names: each is kept once, so making a control
+// or copying its font copies a pointer instead of allocating the name anew.
+class FontName {
+public:
+    FontName() : kept_(&designDefault()) {}
+    FontName(std::string_view name) : kept_(&keep(name)) {}
+    FontName(const std::string& name) : FontName(std::string_view(name)) {}
+    FontName(const char* name) : FontName(std::string_view(name)) {}
+
+    const std::string& str() const { return *kept_; }
+    operator const std::string&() const { return *kept_; }
+    // Names kept once compare as their places.
+    bool operator==(const FontName& other) const { return kept_ == other.kept_; }
+
+private:
+    static const std::string& keep(std::string_view name);
+    static const std::string& designDefault();
+    const std::string* kept_;
+};
+
 struct Font {
-    std::string Name = "ＭＳ Ｐゴシック";
+    FontName Name; // "ＭＳ Ｐゴシック" unless given
     double Size = 9; // points
     bool Bold = false;
     bool Italic = false;

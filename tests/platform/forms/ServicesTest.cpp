@@ -75,6 +75,21 @@ TEST(Metrics, AnAutoSizedRightAlignedLabelKeepsItsRightEdge) {
     EXPECT_DOUBLE_EQ(l.Left(), 10600);
 }
 
+// Face names are kept once each: fonts still compare by the name's text,
+// however it was given, and a label's font changes with its name.
+TEST(Metrics, FontNamesCompareByTheirText) {
+    const std::string given = "ＭＳ 明朝";
+    EXPECT_EQ(Font{}.Name.str(), "ＭＳ Ｐゴシック");
+    EXPECT_EQ(Font{}, (Font{"ＭＳ Ｐゴシック"}));
+    EXPECT_EQ((Font{given}), (Font{"ＭＳ 明朝"}));
+    EXPECT_NE((Font{given}), Font{});
+    doubles::TestDesktop desk;
+    AllControls f;
+    f.lblA.setFontName(given);
+    EXPECT_EQ(f.lblA.font().Name.str(), given);
+    EXPECT_EQ(static_cast<const std::string&>(f.lblA.font().Name), given);
+}
+
 TEST(Services, ClockClipboardAndCommandLine) {
     doubles::TestDesktop desk;
     desk.clock.setToday(2009, 10, 12);
