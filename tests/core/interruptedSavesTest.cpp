@@ -4,8 +4,11 @@
 // leaves no temporary file behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <limits>
 #include <random>
 #include <string>
 #include <sys/wait.h>
@@ -50,10 +53,12 @@ void setGame(int32_t id) {
     for (int p = 0; p < 40; ++p) gtypScorePacks.append(typScorePack{id, std::string(27 * 2, ',').replace(0, 2, "4,"), "", 0});
 }
 
-// What the killed process does until it is killed: the three kinds of save,
-// round after round, the game and the setting alternating between two versions.
-[[noreturn]] void saveForever() {
-    for (int round = 1;; ++round) {
+// What a saving process does: the three kinds of save, round after round,
+// the game and the setting alternating between two versions; it stops after
+// `rounds` rounds (the killed process is killed long before). A save that
+// fails ends the process with its own status.
+[[noreturn]] void saveRounds(int rounds) {
+    for (int round = 1; round <= rounds; ++round) {
         const auto n = nextRegistryNumber(groupRegistry);
         if (!n || !writeIniValues(gstrGroupFile, {{"Management", "MaxGroupNo", text::Str(*n)},
                                                   {"group" + text::Str(*n), "Name", "G" + text::Str(*n)},
@@ -65,6 +70,22 @@ void setGame(int32_t id) {
         setGame(version);
         if (gfSaveScoreData().empty()) ::_exit(4);
     }
+    ::_exit(0);
+}
+
+// The time from forking a saving process until it has done three rounds. A
+// forked process pays for its first writes to the memory it shares with its
+// parent page by page, which under a sanitizer or on a slow machine takes
+// longer than a whole round; the kills are spread over twice this time so
+// that saves still complete between them.
+std::chrono::microseconds threeRoundsTime() {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) saveRounds(3);
+    int status = -1;
+    if (child > 0) ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "three rounds of saves failed";
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
 }
 
 // The temporary files in the program's folders.
@@ -95,13 +116,14 @@ TEST(InterruptedSaves, EveryFileIsOneWholeVersionAndTheNextStartTidiesUp) {
         games[v] = readBytes(data.gamePath(1));
     }
 
+    const auto spread = std::max<std::chrono::microseconds::rep>(12000, 2 * threeRoundsTime().count());
     std::mt19937 random(14);
-    std::uniform_int_distribution<int> delayUs(0, 12000);
+    std::uniform_int_distribution<std::chrono::microseconds::rep> delayUs(0, spread);
     int groups = 0, cutShort = 0; // kills after which temporary files lay about
     for (int kill = 0; kill < 120; ++kill) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
-        if (child == 0) saveForever();
+        if (child == 0) saveRounds(std::numeric_limits<int>::max());
         ::usleep(static_cast<useconds_t>(delayUs(random)));
         ::kill(child, SIGKILL);
         int status = 0;
