@@ -19,7 +19,7 @@ typBestCourseRow courseRow(const typScoreData& row) {
     if (const std::optional<int32_t> strokes = completeCourseStrokes(row, gtypGame.Hole)) {
         c.Strokes = *strokes;
         c.Total = checkedSum(c.Handicap, c.Strokes * 10LL);
-        c.Holes = row.Holes;
+        copyHoleTexts(row, c.Holes);
     }
     c.SortKey = keyNumber(c.Strokes > 0 ? 99 : 100, "000") + keyNumber(c.Total + 1000000LL, "0000000");
     if (gtypGame.JudgeBirthday == 1) c.SortKey += birthdayKey(c.IDNo, c.Strokes != 0);

@@ -34,12 +34,14 @@ namespace {
 class RowCells {
 public:
     explicit RowCells(const typScoreData& row) : hole_(row.Holes.data()) {}
-    std::string_view next() { return *hole_++; }
+    std::string_view next() { return (hole_++)->view(); }
     template <class Take>
     int takeDigits(int n, Take take) {
         int taken = 0;
-        for (; taken < n && hole_->size() == 1; ++taken) {
-            const unsigned digit = static_cast<unsigned char>((*hole_)[0]) - unsigned{'1'};
+        for (; taken < n; ++taken) {
+            const std::string_view text = hole_->view();
+            if (text.size() != 1) break;
+            const unsigned digit = static_cast<unsigned char>(text[0]) - unsigned{'1'};
             if (digit > 8) break;
             ++hole_;
             take(digit + 1);
@@ -47,15 +49,15 @@ public:
         return taken;
     }
 
-    const std::string* position() const { return hole_; }
-    RowCells from(const std::string* position) const {
+    const RowText* position() const { return hole_; }
+    RowCells from(const RowText* position) const {
         RowCells cells = *this;
         cells.hole_ = position;
         return cells;
     }
 
 private:
-    const std::string* hole_;
+    const RowText* hole_;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/rowText.h"
 #include "core/vbArray.h"
 
 // The records of a game, the registered players and affiliations, and the
@@ -31,10 +32,15 @@ struct typGameInfo {
 struct typScoreData {
     int32_t IDNo = 0;
     int16_t RoundNo = 0;                  // 1 to Round
-    FixedArray<std::string, 18> Holes{};  // typed strokes; "" = not entered
-    std::string TeamID;                   // "" = no team
+    FixedArray<RowText, 18> Holes{};      // typed strokes; "" = not entered
+    RowText TeamID;                       // "" = no team
     int32_t Handicap = 0;                 // tenths of a stroke
 };
+
+// The row's hole texts into the texts of a result row.
+inline void copyHoleTexts(const typScoreData& row, FixedArray<std::string, 18>& holes) {
+    for (std::size_t k = 0; k < holes.size(); ++k) holes[k] = row.Holes[k].view();
+}
 
 // One player's line of a game file.
 struct typScorePack {

@@ -15,9 +15,9 @@ int32_t wholeValue(std::string_view text) {
     }
 }
 
-std::string holeCellText(const std::string& stored, int32_t value) {
+std::string holeCellText(std::string_view stored, int32_t value) {
     if (value == 1) return "①";
-    if (value > 1) return stored;
+    if (value > 1) return std::string(stored);
     return "-";
 }
 

@@ -18,8 +18,8 @@ int32_t wholeValue(std::string_view text);
 
 // A hole's cell: "①" for a hole played in one stroke, the stored text for
 // more strokes, "-" for a hole without a count.
-std::string holeCellText(const std::string& stored, int32_t value);
-inline std::string holeCellText(const std::string& stored) { return holeCellText(stored, wholeValue(stored)); }
+std::string holeCellText(std::string_view stored, int32_t value);
+inline std::string holeCellText(std::string_view stored) { return holeCellText(stored, wholeValue(stored)); }
 
 // A whole number; "-" for 0.
 std::string numberOrDash(long long value);

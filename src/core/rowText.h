@@ -5,14 +5,16 @@
 #include <string>
 #include <string_view>
 
-// A text of a result row that is held by the tens of thousands (a season
-// row's date and team): sixteen bytes that copy as plain bytes and need no
-// destructor, so rows are made, moved and dropped without touching their
-// texts one by one. A text of up to kInlineSize bytes is kept in place; a
-// longer one points to one kept copy of it, shared by every row with the
-// same text and kept while the program runs (the texts stored there are
-// dates and team names: long ones are rare and few). It reads as the text
-// it was given, exactly.
+// A text of a row that is held by the tens of thousands (a season row's
+// date and team, a score row's hole texts and team): sixteen bytes that copy
+// as plain bytes and need no destructor, so rows are made, moved and dropped
+// without touching their texts one by one. A text of up to kInlineSize bytes
+// is kept in place; a longer one points to one kept copy of it, shared by
+// every row with the same text and kept while the program runs. Long ones
+// are rare and few: dates and team names are short, and hole texts are
+// strokes the program writes as short numbers, so a long one only comes from
+// a damaged or hand-edited game file. It reads as the text it was given,
+// exactly.
 class RowText {
 public:
     static constexpr std::size_t kInlineSize = 15;

@@ -27,6 +27,10 @@ namespace {
 // The cells a score row holds.
 constexpr int32_t kRowHoles = static_cast<int32_t>(sizeof(typScoreData::Holes) / sizeof(typScoreData::Holes[0]));
 
+// The cells of the single digits, whole, so that unpacking one is a copy
+// of its sixteen bytes.
+const std::array<RowText, 10> kDigitCells{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
 int32_t scoreNumber(std::string_view name) { return sectionNumber(name, "Score", kMaxScoreSections); }
 
 // The keys of a pack, in the order they are converted.
@@ -517,23 +521,14 @@ void gsUnpackScoreData() {
             ++used;
             row.IDNo = pack.IDNo;
             row.RoundNo = static_cast<int16_t>(r);
-            std::string* cell = row.Holes.data();
-            std::string* const filled = cell + holeCells;
-            // Mostly single digits, taken a few at a time, each in place of
-            // another where it can; then any other texts one by one.
-            cells.takeDigits(holeCells, [&cell](unsigned digit) {
-                const char c = static_cast<char>('0' + digit);
-                if (cell->size() == 1)
-                    (*cell)[0] = c;
-                else
-                    cell->assign(1, c);
-                ++cell;
-            });
-            for (; cell != filled; ++cell) cell->assign(cells.next());
-            // Cells past the game's holes: mostly empty already, in rows
-            // reused from a game of the same shape.
-            for (std::string* const last = row.Holes.data() + kRowHoles; cell != last; ++cell)
-                if (!cell->empty()) cell->clear();
+            RowText* cell = row.Holes.data();
+            RowText* const filled = cell + holeCells;
+            // Mostly single digits, taken a few at a time, each a copy of
+            // its ready-made cell; then any other texts one by one.
+            cells.takeDigits(holeCells, [&cell](unsigned digit) { *cell++ = kDigitCells[digit]; });
+            for (; cell != filled; ++cell) *cell = cells.next();
+            // Cells past the game's holes.
+            for (RowText* const last = row.Holes.data() + kRowHoles; cell != last; ++cell) cell->clear();
             // After the cells: the row is filled front to back.
             row.TeamID = pack.TeamID;
             row.Handicap = pack.Handicap;
@@ -555,7 +550,10 @@ void gsPackScoreData() {
         pack.Handicap = first.Handicap;
         for (int32_t r = 0; r < round; ++r) {
             const typScoreData& row = gtypScores.item(static_cast<long long>(i) + r);
-            for (int32_t h = 0; h < hole; ++h) pack.Holes += row.Holes(h) + ",";
+            for (int32_t h = 0; h < hole; ++h) {
+                pack.Holes += row.Holes(h).view();
+                pack.Holes += ',';
+            }
         }
         gtypScorePacks.append(std::move(pack));
     }

@@ -24,7 +24,7 @@ bool gsCalSeasonPersonalRoundScore(int32_t lngID) {
                 row.Date = gtypGame.Date;
                 row.IDNo = course.IDNo;
                 row.RoundNo = course.RoundNo;
-                row.Holes = course.Holes;
+                copyHoleTexts(course, row.Holes);
                 row.TeamID = text::Trim(course.TeamID);
                 row.Handicap = course.Handicap;
                 row.GameIndex = g;

@@ -42,7 +42,10 @@ TEST_F(BestCourse, TheEarliestOfEquallyGoodCoursesIsChosen) {
     EXPECT_EQ(r.Handicap, 0);
     EXPECT_EQ(r.Rank, 1);
     EXPECT_EQ(r.SortKey, "0991000450");
-    EXPECT_EQ(r.Holes, gtypScores.item(1).Holes);
+    FixedArray<std::string, 18> course{};
+    copyHoleTexts(gtypScores.item(1), course);
+    EXPECT_EQ(r.Holes, course);
+    EXPECT_EQ(r.Holes[12], "7");
 }
 
 TEST_F(BestCourse, ACompleteCourseBeatsEarlierIncompleteOnes) {

@@ -32,6 +32,9 @@ TEST_F(GameFileTest, UnpacksCellsCourseByCourse) {
         std::string holes;
         Rows rows;
     } cases[] = {
+        // Texts at and past the length held in place; the next case reuses their rows.
+        {"123456789012345,1234567890123456,,x23456789012345678901234567890,",
+         {{"123456789012345", "1234567890123456"}, {"", "x23456789012345678901234567890"}}},
         {"4,3", {{"4", "3"}, {"", ""}}},
         {"4,3,5,4,6,2,", {{"4", "3"}, {"5", "4"}}}, // cells past Hole x Round dropped
         {" 4,,5,4, ", {{"4", ""}, {"5", "4"}}},

@@ -132,6 +132,27 @@ TEST_F(GameFileTest, WritesTidyValues) {
     EXPECT_NE(DataFolder::readText(path).find("\r\nDate=sometime\r\n"), std::string::npos);
 }
 
+TEST_F(GameFileTest, LongHoleAndTeamTextsAreWrittenBackAsRead) {
+    data.writeManager("0");
+    setUpTwoPlayerGame();
+    gtypScorePacks = {typScorePack{7, "4,1234567890123456,5,long hand-edited text,", "A team of many letters", -15},
+                      typScorePack{12, "3,,123456789012345,5,", "", 0}};
+    const std::string path = gfSaveScoreData();
+    const std::string saved = readBytes(path);
+    ASSERT_NE(saved.find("\r\nHoles=4,1234567890123456,5,long hand-edited text,\r\nTeamID=A team of many letters\r\n"),
+              std::string::npos);
+
+    ASSERT_FALSE(gsReadScoreData());
+    gsUnpackScoreData();
+    ASSERT_EQ(glngScoresMax(), 3);
+    EXPECT_EQ(gtypScores[0].Holes[1], "1234567890123456");
+    EXPECT_EQ(gtypScores[1].Holes[1], "long hand-edited text");
+    EXPECT_EQ(gtypScores[1].TeamID, "A team of many letters");
+    gsPackScoreData();
+    EXPECT_EQ(gfSaveScoreData(), path);
+    EXPECT_EQ(readBytes(path), saved);
+}
+
 TEST_F(GameFileTest, AGameWithoutPlayersHasNoScoreSection) {
     gtypGame.MaxScoreNo = 3;
     const std::string path = gfSaveScoreData();

@@ -437,9 +437,9 @@ TEST_F(SeasonGather, LargeStrokeTextsAreSummedWithOverflowChecksAlsoNextToPlainC
 std::vector<std::string> scoreRows() {
     std::vector<std::string> rows;
     for (const typScoreData& r : gtypScores) {
-        std::string line = std::to_string(r.IDNo) + " " + std::to_string(r.RoundNo) + " [" + r.TeamID + "] " +
+        std::string line = std::to_string(r.IDNo) + " " + std::to_string(r.RoundNo) + " [" + std::string(r.TeamID) + "] " +
                            std::to_string(r.Handicap) + ":";
-        for (const std::string& h : r.Holes) line += h + "|";
+        for (const RowText& h : r.Holes) line += std::string(h) + "|";
         rows.push_back(line);
     }
     return rows;

@@ -72,7 +72,7 @@ TEST_F(participantRowsTest, ANewParticipantGetsEmptyNumberedRowsAndTheOthersKeep
         const typScoreData& row = rows[static_cast<size_t>(i)];
         EXPECT_EQ(row.TeamID, "");
         EXPECT_EQ(row.Handicap, 0);
-        for (const std::string& hole : row.Holes) EXPECT_EQ(hole, "");
+        for (const RowText& hole : row.Holes) EXPECT_EQ(hole, "");
     }
     EXPECT_EQ(rows[2].Holes[0], before[2].Holes[0]);
     EXPECT_EQ(rows[6].TeamID, "T20");

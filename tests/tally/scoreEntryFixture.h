@@ -74,7 +74,10 @@ protected:
         for (const auto& row : gtypScores) {
             if (row.IDNo != id || row.RoundNo != course) continue;
             std::string out;
-            for (int h = 0; h < 18; ++h) out += (h ? "," : "") + row.Holes[static_cast<std::size_t>(h)];
+            for (int h = 0; h < 18; ++h) {
+                if (h) out += ',';
+                out += row.Holes[static_cast<std::size_t>(h)].view();
+            }
             while (!out.empty() && out.back() == ',') out.pop_back();
             return out;
         }

@@ -13,7 +13,7 @@ void ScoreCardReport::setUpHoles(double left, double band, int16_t holes) {
 }
 
 void ScoreCardReport::layOutBlock(const typGameInfo& game, const std::function<CourseRow(int16_t)>& line,
-                                  const std::string& teamID, int32_t gameHandicap,
+                                  std::string_view teamID, int32_t gameHandicap,
                                   const std::function<void(double)>& ownCells) {
     const int16_t rounds = game.Round;
     const double top = rowTop();
@@ -47,7 +47,7 @@ void ScoreCardReport::courseLine(const typGameInfo& game, const CourseRow& row, 
         forms::Label& hole = cell(lblScore, "／", left_ + k * w_, w_);
         hole.setTop(top);
         if (k >= game.Hole) continue; // a hole this game does not have
-        const std::string& text = row.Holes(k);
+        const std::string_view text = row.Holes(k);
         hole.setCaption(holeCellText(text));
         if (holeCounts(text)) strokes += holeStrokes(text);
         else missing = true;

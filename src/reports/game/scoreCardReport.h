@@ -3,8 +3,10 @@
 #include "core/vbArray.h"
 #include "reports/game/reportWindow.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <string_view>
 
 // What the score sheet of a game and one player's season score cards share:
 // blocks of one line per course, each line with the course name, the strokes
@@ -40,14 +42,14 @@ protected:
     // One course line of a block, as the score rows keep it.
     struct CourseRow {
         int16_t RoundNo;
-        const FixedArray<std::string, 18>& Holes;
+        FixedArray<std::string_view, 18> Holes;
         int32_t Handicap;
     };
     // The block of `game` at the cursor, its course lines from `line(j)`
     // (j = 0 .. Round - 1), `teamID` the team of its first line and
     // `gameHandicap` its first line's handicap; `ownCells` lays out the
     // block's own cells on the middle line whose text top it is given.
-    void layOutBlock(const typGameInfo& game, const std::function<CourseRow(int16_t)>& line, const std::string& teamID,
+    void layOutBlock(const typGameInfo& game, const std::function<CourseRow(int16_t)>& line, std::string_view teamID,
                      int32_t gameHandicap, const std::function<void(double)>& ownCells);
 
     // The block of the game whose first course row is rows(first).
@@ -59,7 +61,9 @@ protected:
             game,
             [&](int16_t j) {
                 const Row& row = rows.item(static_cast<long long>(first) + j);
-                return CourseRow{row.RoundNo, row.Holes, row.Handicap};
+                CourseRow course{row.RoundNo, {}, row.Handicap};
+                std::copy(row.Holes.begin(), row.Holes.end(), course.Holes.begin());
+                return course;
             },
             head.TeamID, head.Handicap, ownCells);
     }
