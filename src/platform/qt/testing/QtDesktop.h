@@ -82,8 +82,7 @@ public:
     // window system says it is active again, which on a busy machine comes
     // a moment later.
     static QWidget* keyTarget() {
-        QTest::qWaitFor([] { return focused() != nullptr; }, 5000);
-        return focused();
+        return QTest::qWaitFor([] { return focused() != nullptr; }, 5000) ? focused() : nullptr;
     }
 
     // A left click, or a double click (press, release, double-click press,
