@@ -12,6 +12,7 @@
 // this process, warm). The goal for each: vs_raw and cpu_vs_raw at most 3.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -83,6 +84,12 @@ private:
     cpu_set_t saved_;
 };
 
+// The path of this program, "" when it cannot be found.
+std::string thisProgram() {
+    char self[4096] = {};
+    return readlink("/proc/self/exe", self, sizeof self - 1) > 0 ? self : "";
+}
+
 // While it lives, one busy process per allowed CPU, as on a loaded machine.
 // Each is this program started again with kBusyFlag: a child that only
 // forked would share this process's memory copy-on-write, and every page the
@@ -91,15 +98,27 @@ private:
 class BusyMachine {
 public:
     BusyMachine() {
-        char self[4096] = {};
-        if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return;
+        const std::string self = thisProgram();
+        if (self.empty()) return;
         for (std::size_t k = allowedCpus().size(); k > 0; --k) {
+            // The pipe closes unread when the program starts; a child that
+            // could not start it says so through the pipe.
+            int report[2];
+            if (pipe2(report, O_CLOEXEC) != 0) return;
             const pid_t pid = fork();
             if (pid == 0) {
-                execl(self, self, kBusyFlag, static_cast<char*>(nullptr));
+                execl(self.c_str(), self.c_str(), kBusyFlag, static_cast<char*>(nullptr));
+                const char failed = 1;
+                (void)!write(report[1], &failed, 1);
                 _exit(127);
             }
+            close(report[1]);
+            char failed = 0;
+            const bool started = pid > 0 && read(report[0], &failed, 1) == 0;
+            close(report[0]);
             if (pid > 0) pids_.push_back(pid);
+            if (!started) return;
+            ++busy_;
         }
     }
     ~BusyMachine() {
@@ -109,8 +128,12 @@ public:
     BusyMachine(const BusyMachine&) = delete;
     BusyMachine& operator=(const BusyMachine&) = delete;
 
+    // Whether a busy neighbour runs on every allowed CPU.
+    bool loaded() const { return busy_ == allowedCpus().size(); }
+
 private:
     std::vector<pid_t> pids_;
+    std::size_t busy_ = 0;
 };
 
 // The gathering against the raw read, with the CPU time counter.
@@ -130,6 +153,7 @@ void BM_GatherSeason(benchmark::State& state) {
 void BM_GatherSeasonLoaded(benchmark::State& state) {
     season();
     const BusyMachine busy;
+    if (!busy.loaded()) return state.SkipWithError("the busy neighbours could not be started");
     gatherAgainstRaw(state);
 }
 
@@ -148,9 +172,9 @@ int firstCallChild(const char* userFolder, const char* docFolder) {
 // reports what the gathering took there.
 void BM_GatherSeasonFirstCall(benchmark::State& state) {
     const benchsupport::Season& stored = season();
-    char self[4096] = {};
-    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return state.SkipWithError("no path of this program");
-    const std::string command = std::string("'") + self + "' " + kFirstCallFlag + " '" + stored.data.userFolder() +
+    const std::string self = thisProgram();
+    if (self.empty()) return state.SkipWithError("no path of this program");
+    const std::string command = "'" + self + "' " + kFirstCallFlag + " '" + stored.data.userFolder() +
                                 "' '" + stored.data.docFolder() + "'";
     benchsupport::Costs total;
     for (auto _ : state) {
