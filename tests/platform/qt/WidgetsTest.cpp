@@ -489,9 +489,14 @@ void chooseInNextMenu(const QString& text, QStringList* seen = nullptr, const ch
     poll->start(5);
 }
 
+// Opens the edit menu of `edit` and, once it has closed, gives its window
+// the focus back: the offscreen platform does not always hand the
+// activation back from a popup that is gone.
 void openEditMenu(QWidget* edit) {
     QContextMenuEvent menu(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
     QApplication::sendEvent(edit, &menu);
+    edit->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(edit->window()));
 }
 
 // The platform's edit menu; its undo, like Ctrl+Z, is the model's: the text

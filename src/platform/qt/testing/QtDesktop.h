@@ -77,13 +77,6 @@ public:
     static QRect area(const forms::Control& c) { return areaOf(c); }
     // The widget that holds the keyboard focus now.
     static QWidget* focused() { return QApplication::focusWidget(); }
-    // The widget keys go to: the focused one, once there is one again. After
-    // a popup menu closes, its window takes the focus back only when the
-    // window system says it is active again, which on a busy machine comes
-    // a moment later.
-    static QWidget* keyTarget() {
-        return QTest::qWaitFor([] { return focused() != nullptr; }, 5000) ? focused() : nullptr;
-    }
 
     // A left click, or a double click (press, release, double-click press,
     // release, as widgets receive it), in the middle of a control.
@@ -102,7 +95,7 @@ public:
     // commits.
     static void type(std::string_view text) {
         for (const QChar ch : qs(text)) {
-            QWidget* target = keyTarget();
+            QWidget* target = focused();
             switch (ch.unicode()) {
             case '\r': QTest::keyClick(target, Qt::Key_Return); break;
             case '\t': QTest::keyClick(target, Qt::Key_Tab); break;
@@ -120,7 +113,7 @@ public:
             }
         }
     }
-    static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(keyTarget(), key, modifiers); }
+    static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(focused(), key, modifiers); }
 
     // Once the next real message box is up (after forms::setPresenter(nullptr)):
     // runs `look` on it, then presses its button number `press`.
