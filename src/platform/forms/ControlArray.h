@@ -1,11 +1,10 @@
 #pragma once
 #include "platform/forms/Control.h"
 
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -54,43 +53,59 @@ private:
 // element, present and future, and receive the element's Index:
 //   txtScoreR1.on(&TextBox::KeyPress, [this](int Index, int16_t& k) { txtScoreR1_KeyPress(Index, k); });
 // T needs a constructor T(Container& parent, std::string name, int index).
+//
+// Indexes are small and mostly dense (0 .. n), so the elements sit in a
+// vector indexed by Index: finding one is a plain subscript, and loading
+// one allocates nothing but the element itself. Negative indexes name no
+// element.
 template <class T>
 class ControlArray : public ControlArrayBase {
 public:
     ControlArray(Container& parent, std::string name, std::initializer_list<int> designIndexes)
         : ControlArrayBase(parent, std::move(name)) {
-        for (int i : designIndexes) {
-            elements_.emplace(i, std::make_unique<T>(parent_, name_, i));
-            design_.insert(i);
-        }
+        for (int i : designIndexes) makeDesign(i);
     }
     // Elements 0 .. count-1 from design.
     ControlArray(Container& parent, std::string name, int count) : ControlArrayBase(parent, std::move(name)) {
-        for (int i = 0; i < count; ++i) {
-            elements_.emplace(i, std::make_unique<T>(parent_, name_, i));
-            design_.insert(i);
-        }
+        slots_.reserve(static_cast<size_t>(std::max(count, 0)));
+        for (int i = 0; i < count; ++i) makeDesign(i);
+    }
+    // The elements leave from the highest index down: each is then mostly
+    // the last of its container's children, which is where it is looked for.
+    ~ControlArray() override {
+        while (!slots_.empty()) slots_.pop_back();
     }
 
     T& operator[](int index) const {
-        auto it = elements_.find(index);
-        if (it == elements_.end()) missing(name_, index);
-        return *it->second;
+        if (!exists(index)) missing(name_, index);
+        return *slots_[static_cast<size_t>(index)].element;
     }
     T& operator()(int index) const { return (*this)[index]; }
-    bool exists(int index) const { return elements_.count(index) != 0; }
-    int Count() const { return static_cast<int>(elements_.size()); }
-    int LBound() const { return elements_.empty() ? 0 : elements_.begin()->first; }
-    int UBound() const { return elements_.empty() ? -1 : elements_.rbegin()->first; }
+    bool exists(int index) const {
+        return index >= 0 && static_cast<size_t>(index) < slots_.size() && slots_[static_cast<size_t>(index)].element;
+    }
+    int Count() const { return count_; }
+    int LBound() const {
+        for (size_t i = 0; i < slots_.size(); ++i)
+            if (slots_[i].element) return static_cast<int>(i);
+        return 0;
+    }
+    int UBound() const {
+        for (size_t i = slots_.size(); i-- > 0;)
+            if (slots_[i].element) return static_cast<int>(i);
+        return -1;
+    }
     std::vector<int> indexes() const {
         std::vector<int> out;
-        for (const auto& [i, e] : elements_) out.push_back(i);
+        for (size_t i = 0; i < slots_.size(); ++i)
+            if (slots_[i].element) out.push_back(static_cast<int>(i));
         return out;
     }
 
     // Loads element `index` as a hidden copy of element 0.
     T& Load(int index) {
         if (exists(index)) loadedTwice(name_, index);
+        if (index < 0) missing(name_, index);
         const T& source = (*this)[0];
         std::unique_ptr<T> element;
         {
@@ -100,14 +115,17 @@ public:
         initLoaded(*element, source);
         for (const auto& wire : wiring_) wire(*element);
         T& ref = *element;
-        elements_.emplace(index, std::move(element));
+        slot(index).element = std::move(element);
+        ++count_;
         return ref;
     }
     // Unloads an element loaded at run time.
     void Unload(int index) {
         if (!exists(index)) missing(name_, index);
-        if (design_.count(index)) designElement(name_, index);
-        elements_.erase(index);
+        Slot& s = slots_[static_cast<size_t>(index)];
+        if (s.design) designElement(name_, index);
+        s.element.reset();
+        --count_;
     }
 
     // Wires a handler of every element, present and future; the handler gets
@@ -126,35 +144,61 @@ public:
             T* e = &element;
             element.*event = [e, kept](A... args) { (*kept)(e->Index(), std::forward<A>(args)...); };
         };
-        for (auto& [i, e] : elements_) wire(*e);
+        for (T& e : *this) wire(e);
         wiring_.push_back(std::move(wire));
     }
 
+private:
+    struct Slot {
+        std::unique_ptr<T> element;
+        bool design = false;
+    };
+
+public:
     // Iteration in index order over the elements.
     class iterator {
     public:
-        using Inner = typename std::map<int, std::unique_ptr<T>>::const_iterator;
-        explicit iterator(Inner it) : it_(it) {}
-        T& operator*() const { return *it_->second; }
-        T* operator->() const { return it_->second.get(); }
-        iterator& operator++() { ++it_; return *this; }
+        using Inner = typename std::vector<Slot>::const_iterator;
+        iterator(Inner it, Inner end) : it_(it), end_(end) { skipGaps(); }
+        T& operator*() const { return *it_->element; }
+        T* operator->() const { return it_->element.get(); }
+        iterator& operator++() {
+            ++it_;
+            skipGaps();
+            return *this;
+        }
         bool operator==(const iterator& o) const { return it_ == o.it_; }
     private:
-        Inner it_;
+        void skipGaps() {
+            while (it_ != end_ && !it_->element) ++it_;
+        }
+        Inner it_, end_;
     };
-    iterator begin() const { return iterator(elements_.begin()); }
-    iterator end() const { return iterator(elements_.end()); }
+    iterator begin() const { return iterator(slots_.begin(), slots_.end()); }
+    iterator end() const { return iterator(slots_.end(), slots_.end()); }
 
 private:
+    Slot& slot(int index) {
+        if (static_cast<size_t>(index) >= slots_.size()) slots_.resize(static_cast<size_t>(index) + 1);
+        return slots_[static_cast<size_t>(index)];
+    }
+    void makeDesign(int index) {
+        if (index < 0) missing(name_, index);
+        Slot& s = slot(index);
+        s.element = std::make_unique<T>(parent_, name_, index);
+        s.design = true;
+        ++count_;
+    }
     void unloadRuntimeElements() override {
-        for (auto it = elements_.begin(); it != elements_.end();) {
-            if (design_.count(it->first)) ++it;
-            else it = elements_.erase(it);
+        for (Slot& s : slots_) {
+            if (s.design || !s.element) continue;
+            s.element.reset();
+            --count_;
         }
     }
 
-    std::map<int, std::unique_ptr<T>> elements_;
-    std::set<int> design_;
+    std::vector<Slot> slots_;
+    int count_ = 0;
     std::vector<std::function<void(T&)>> wiring_;
     std::vector<std::shared_ptr<const void>> handlers_; // what on() was given
 };
