@@ -62,12 +62,6 @@ uctMGRow::uctMGRow(Container& parent, std::string name, int index)
     Click = [this] { UserControl_Click(); };
     DblClick = [this] { UserControl_DblClick(); };
     chkObj.Click = [this] { chkObj_Click(); };
-    for (int16_t side : {0, 1}) {
-        auto& bars = side == 0 ? lblBarOfColMoveL : lblBarOfColMoveR;
-        bars.on(&Control::MouseDown, [this, side](int i, int16_t, int16_t, double x, double) { resizeBarDown(side, i, x); });
-        bars.on(&Control::MouseMove, [this, side](int i, int16_t, int16_t, double x, double) { resizeBarMove(side, i, x); });
-        bars.on(&Control::MouseUp, [this, side](int i, int16_t, int16_t, double x, double) { resizeBarUp(side, i, x); });
-    }
 
     // Creation.
     mlngMarginX = text::CLng(Screen::TwipsPerPixelX * 3.0);
@@ -157,6 +151,10 @@ void uctMGRow::gsCreateRows(int32_t lngCols) {
     }
     headerParts_ = false;
     mtypRowCells.resize(static_cast<size_t>(lngCols));
+    reserveChildren(3 * static_cast<size_t>(lngCols - 1));
+    shpCellBack.reserve(lngCols);
+    lblObj.reserve(lngCols);
+    linRight.reserve(lngCols);
     for (int32_t i = 1; i < lngCols; ++i) {
         // The background goes behind everything else of the row.
         shpCellBack.Load(i).ZOrder(1);
@@ -178,6 +176,21 @@ void uctMGRow::gsSetKind(int16_t intKind) {
 // header renders them.
 void uctMGRow::loadHeaderParts() {
     if (headerParts_) return;
+    // The strips are wired the first time the view becomes a header: a
+    // strip is shown only on a header, and most views never are one.
+    if (!barsWired_) {
+        for (int16_t side : {0, 1}) {
+            auto& bars = side == 0 ? lblBarOfColMoveL : lblBarOfColMoveR;
+            bars.on(&Control::MouseDown, [this, side](int i, int16_t, int16_t, double x, double) { resizeBarDown(side, i, x); });
+            bars.on(&Control::MouseMove, [this, side](int i, int16_t, int16_t, double x, double) { resizeBarMove(side, i, x); });
+            bars.on(&Control::MouseUp, [this, side](int i, int16_t, int16_t, double x, double) { resizeBarUp(side, i, x); });
+        }
+        barsWired_ = true;
+    }
+    reserveChildren(4 * static_cast<size_t>(std::max(mlngCols - 1, 0)));
+    linTop.reserve(mlngCols);
+    linLeft.reserve(mlngCols);
+    for (auto* bars : {&lblBarOfColMoveL, &lblBarOfColMoveR}) bars->reserve(mlngCols);
     for (int32_t i = 1; i < mlngCols; ++i) {
         linTop.Load(i);
         linLeft.Load(i);

@@ -4,6 +4,7 @@
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Graphics.h"
 #include "platform/forms/Label.h"
+#include "platform/forms/TextFit.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -117,7 +118,7 @@ private:
     // The columns that have the header's parts: all once loaded, else the
     // design's first.
     int32_t headerPartCols() const { return headerParts_ ? mlngCols : std::min(mlngCols, 1); }
-    void renderLabel(int32_t i, double x, double inner, bool narrow, const std::string& shown);
+    void renderLabel(int32_t i, double x, double inner, bool narrow, forms::FittedText fit);
     void renderCheckBox(int32_t i, double x, bool narrow);
     void placeByAlignment(forms::Control& c, int32_t alignment, double x, double width);
 
@@ -148,6 +149,7 @@ private:
     int16_t mintSettingCheck = 0;
     int32_t checkBoxCol_ = -1; // the column whose cell owns the check box
     bool headerParts_ = false; // the header's parts are loaded for every column
+    bool barsWired_ = false;   // the strips' handlers are wired (once a header)
     // Renders since the last Clearing; 2 also once anything else changed
     // what the controls show (a tick by the user, another left column).
     int32_t rendersSinceClear_ = 0;

@@ -58,16 +58,18 @@ void uctMGRow::gsUpdate() {
         const double inner = W - 2.0 * mlngMarginX;
         const bool narrow = px > inner;
         Label& label = lblObj(i);
-        label.setFontBold(cell.FontBold);
         Font font = label.font();
+        font.Bold = cell.FontBold;
         font.Size = cell.FontSize;
         font.Stretch = 100;
-        // A text wider than its cell shrinks to fit it, or shows its start.
-        FittedText fit{font, cell.Text};
-        if (cell.Type == MGCellTypeLabel && !narrow) fit = fitOneLine(font, cell.Text, inner);
-        label.setFont(fit.font);
-        if (cell.Type == MGCellTypeLabel) renderLabel(i, x, inner, narrow, fit.shown);
-        else if (cell.Type == MGCellTypeCheckBox) renderCheckBox(i, x, narrow);
+        if (cell.Type == MGCellTypeLabel) {
+            // A text wider than its cell shrinks to fit it, or shows its start.
+            FittedText fit = narrow ? FittedText{font, cell.Text} : fitOneLine(font, cell.Text, inner);
+            renderLabel(i, x, inner, narrow, std::move(fit));
+        } else {
+            label.setFont(font);
+            if (cell.Type == MGCellTypeCheckBox) renderCheckBox(i, x, narrow);
+        }
         x = pfSnapToPixelX(x + W);
     }
     linBottom.setPoints(0, SH - py, end, SH - py);
@@ -92,10 +94,10 @@ void uctMGRow::placeByAlignment(Control& c, int32_t alignment, double x, double 
     c.Move(x, top, width, h);
 }
 
-void uctMGRow::renderLabel(int32_t i, double x, double inner, bool narrow, const std::string& shown) {
+void uctMGRow::renderLabel(int32_t i, double x, double inner, bool narrow, FittedText fit) {
     const typRowCell& cell = mtypRowCells[static_cast<size_t>(i)];
     Label& label = lblObj(i);
-    label.setCaption(shown);
+    label.setCaptionAndFont(std::move(fit.shown), fit.font);
     if (narrow) {
         label.setVisible(false);
         label.setEnabled(false);

@@ -27,6 +27,11 @@ UserControl* enclosingUserControl(Container& parent) {
 
 } // namespace
 
+void Container::reserveChildren(size_t more) {
+    children_.reserve(children_.size() + more);
+    host_->reserveControls(enclosingUserControl(*this), more);
+}
+
 Control::Control(ControlKind kind, Container& parent, std::string name, int index)
     : kind_(kind), name_(std::move(name)), index_(index), form_(&parent.hostForm()), parent_(&parent),
       owner_(enclosingUserControl(parent)), font_(inheritedFont(parent)) {

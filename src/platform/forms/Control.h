@@ -37,6 +37,9 @@ public:
     // The container as a control; nullptr for the form itself.
     virtual Control* asControl() { return nullptr; }
     const std::vector<Control*>& children() const { return children_; }
+    // Room for `more` controls about to be made inside in one go (a row of
+    // cells), so the lists they join grow once instead of step by step.
+    void reserveChildren(size_t more);
 
 protected:
     explicit Container(Form* host) : host_(host) {}

@@ -2,9 +2,12 @@
 #include "platform/forms/Control.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <new>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -54,26 +57,29 @@ private:
 //   txtScoreR1.on(&TextBox::KeyPress, [this](int Index, int16_t& k) { txtScoreR1_KeyPress(Index, k); });
 // T needs a constructor T(Container& parent, std::string name, int index).
 //
-// Indexes are small and mostly dense (0 .. n), so the elements sit in a
-// vector indexed by Index: finding one is a plain subscript, and loading
-// one allocates nothing but the element itself. Negative indexes name no
-// element.
+// Indexes run from 0 to 32767 and are mostly dense, so an element is found
+// by a plain subscript. The elements themselves sit in blocks that double in
+// size (index 0, 1, 2-3, 4-7, ...), each block made when an index in it is
+// first used: a row of cells loaded one by one costs a few allocations, not
+// one per cell, and an element never moves while it lives.
 template <class T>
 class ControlArray : public ControlArrayBase {
 public:
+    static constexpr int MaxIndex = 32767;
+
     ControlArray(Container& parent, std::string name, std::initializer_list<int> designIndexes)
         : ControlArrayBase(parent, std::move(name)) {
         for (int i : designIndexes) makeDesign(i);
     }
     // Elements 0 .. count-1 from design.
     ControlArray(Container& parent, std::string name, int count) : ControlArrayBase(parent, std::move(name)) {
-        slots_.reserve(static_cast<size_t>(std::max(count, 0)));
+        reserve(count);
         for (int i = 0; i < count; ++i) makeDesign(i);
     }
     // The elements leave from the highest index down: each is then mostly
     // the last of its container's children, which is where it is looked for.
     ~ControlArray() override {
-        while (!slots_.empty()) slots_.pop_back();
+        for (size_t i = slots_.size(); i-- > 0;) destroy(slots_[i]);
     }
 
     T& operator[](int index) const {
@@ -102,30 +108,30 @@ public:
         return out;
     }
 
+    // Makes room for the indexes below `count`, which are about to be
+    // loaded (see also Container::reserveChildren).
+    void reserve(int count) { slots_.reserve(static_cast<size_t>(std::clamp(count, 0, MaxIndex + 1))); }
+
     // Loads element `index` as a hidden copy of element 0.
     T& Load(int index) {
         if (exists(index)) loadedTwice(name_, index);
-        if (index < 0) missing(name_, index);
+        if (index < 0 || index > MaxIndex) missing(name_, index);
         const T& source = (*this)[0];
-        std::unique_ptr<T> element;
+        T* element = nullptr;
         {
             const Loading loading(parent_.hostForm());
-            element = std::make_unique<T>(parent_, name_, index);
+            element = make(index);
         }
         initLoaded(*element, source);
         for (const auto& wire : wiring_) wire(*element);
-        T& ref = *element;
-        slot(index).element = std::move(element);
-        ++count_;
-        return ref;
+        return *element;
     }
     // Unloads an element loaded at run time.
     void Unload(int index) {
         if (!exists(index)) missing(name_, index);
         Slot& s = slots_[static_cast<size_t>(index)];
         if (s.design) designElement(name_, index);
-        s.element.reset();
-        --count_;
+        destroy(s);
     }
 
     // Wires a handler of every element, present and future; the handler gets
@@ -150,7 +156,7 @@ public:
 
 private:
     struct Slot {
-        std::unique_ptr<T> element;
+        T* element = nullptr; // in its block
         bool design = false;
     };
 
@@ -161,7 +167,7 @@ public:
         using Inner = typename std::vector<Slot>::const_iterator;
         iterator(Inner it, Inner end) : it_(it), end_(end) { skipGaps(); }
         T& operator*() const { return *it_->element; }
-        T* operator->() const { return it_->element.get(); }
+        T* operator->() const { return it_->element; }
         iterator& operator++() {
             ++it_;
             skipGaps();
@@ -178,25 +184,43 @@ public:
     iterator end() const { return iterator(slots_.end(), slots_.end()); }
 
 private:
-    Slot& slot(int index) {
-        if (static_cast<size_t>(index) >= slots_.size()) slots_.resize(static_cast<size_t>(index) + 1);
-        return slots_[static_cast<size_t>(index)];
+    // Raw room for one element.
+    struct alignas(T) Room {
+        std::byte bytes[sizeof(T)];
+    };
+
+    // Makes element `index` in its place in its block.
+    T* make(int index) {
+        const auto i = static_cast<unsigned>(index);
+        const auto block = static_cast<size_t>(std::bit_width(i));
+        const unsigned first = block == 0 ? 0 : 1u << (block - 1);
+        if (blocks_.size() <= block) blocks_.resize(block + 1);
+        if (!blocks_[block]) blocks_[block] = std::make_unique_for_overwrite<Room[]>(block == 0 ? 1 : first);
+        if (slots_.size() == i) slots_.emplace_back(); // the common case: the next index
+        else if (slots_.size() < i) slots_.resize(i + 1);
+        T* element = new (&blocks_[block][i - first]) T(parent_, name_, index);
+        slots_[i].element = element;
+        ++count_;
+        return element;
     }
     void makeDesign(int index) {
-        if (index < 0) missing(name_, index);
-        Slot& s = slot(index);
-        s.element = std::make_unique<T>(parent_, name_, index);
-        s.design = true;
-        ++count_;
+        if (index < 0 || index > MaxIndex) missing(name_, index);
+        make(index);
+        slots_[static_cast<size_t>(index)].design = true;
+    }
+    void destroy(Slot& s) {
+        if (!s.element) return;
+        T* element = s.element;
+        s.element = nullptr;
+        --count_;
+        element->~T();
     }
     void unloadRuntimeElements() override {
-        for (Slot& s : slots_) {
-            if (s.design || !s.element) continue;
-            s.element.reset();
-            --count_;
-        }
+        for (Slot& s : slots_)
+            if (!s.design) destroy(s);
     }
 
+    std::vector<std::unique_ptr<Room[]>> blocks_;
     std::vector<Slot> slots_;
     int count_ = 0;
     std::vector<std::function<void(T&)>> wiring_;

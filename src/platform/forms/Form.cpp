@@ -70,6 +70,11 @@ void Form::attach(Control& c) {
     }
 }
 
+void Form::reserveControls(UserControl* owner, size_t more) {
+    auto& list = owner ? owner->controls_ : controls_;
+    list.reserve(list.size() + more);
+}
+
 void Form::detach(Control& c) {
     if (live_) {
         if (Backend* b = backend()) b->controlRemoved(c);

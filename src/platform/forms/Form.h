@@ -208,9 +208,11 @@ private:
     friend class Menu;
     friend class UserControl;
     friend class ControlArrayBase;
+    friend class Container;
 
     bool unloadWith(int16_t mode);
     void attach(Control& c);
+    void reserveControls(UserControl* owner, size_t more);
     void detach(Control& c);
     void pushForm(FormProp what);
     void pushControl(Control& c, Prop what);

@@ -16,6 +16,16 @@ void Label::setCaption(std::string caption) {
     fitToCaption();
 }
 
+void Label::setCaptionAndFont(std::string caption, const Font& font) {
+    const bool newCaption = caption != caption_;
+    if (newCaption) {
+        caption_ = std::move(caption);
+        changed(Prop::Caption);
+    }
+    if (!(font == this->font())) setFont(font); // sizes the label to its new caption
+    else if (newCaption) fitToCaption();
+}
+
 void Label::setAlignment(int16_t v) {
     if (v == alignment_) return;
     alignment_ = v;

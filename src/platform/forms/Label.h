@@ -9,6 +9,8 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);
+    // Both at once, measured once: what setFont then setCaption leave.
+    void setCaptionAndFont(std::string caption, const Font& font);
     int16_t Alignment() const { return alignment_; } // vbLeftJustify, vbRightJustify, vbCenter
     void setAlignment(int16_t v);
     // Sized to the caption (measured with the installed font metrics) when
