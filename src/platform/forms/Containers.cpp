@@ -56,7 +56,11 @@ void PictureBox::copyFrom(const Control& source) {
 }
 
 UserControl::UserControl(Container& parent, std::string name, int index)
-    : Control(ControlKind::UserControl, parent, std::move(name), index), Container(&parent.hostForm()) {}
+    : Control(ControlKind::UserControl, parent, std::move(name), index), Container(&parent.hostForm()) {
+    // A user control is made of a handful of controls at least (a row view
+    // of a grid has nine before its cells): room for them in one step.
+    reserveChildren(16);
+}
 
 UserControl::~UserControl() = default;
 

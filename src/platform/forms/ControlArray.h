@@ -2,6 +2,7 @@
 #include "platform/forms/Control.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <functional>
@@ -59,8 +60,8 @@ private:
 //
 // Indexes run from 0 to 32767 and are mostly dense, so an element is found
 // by a plain subscript. The elements themselves sit in blocks that double in
-// size (index 0, 1, 2-3, 4-7, ...), each block made when an index in it is
-// first used: a row of cells loaded one by one costs a few allocations, not
+// size (index 1, 2-3, 4-7, ...; index 0 in the array itself), each block made
+// when an index in it is first used: a row of cells loaded one by one costs a few allocations, not
 // one per cell, and an element never moves while it lives.
 template <class T>
 class ControlArray : public ControlArrayBase {
@@ -189,16 +190,23 @@ private:
         std::byte bytes[sizeof(T)];
     };
 
-    // Makes element `index` in its place in its block.
+    // The room of element `index`: element 0, which nearly every array has,
+    // in the array itself; the others in their block, made on first use.
+    Room* roomOf(unsigned i) {
+        if (i == 0) return &first_;
+        const auto block = static_cast<size_t>(std::bit_width(i)) - 1; // 1, 2-3, 4-7, ...
+        const unsigned start = 1u << block;
+        auto& rooms = blocks_[block];
+        if (!rooms) rooms = std::make_unique_for_overwrite<Room[]>(start);
+        return &rooms[i - start];
+    }
+    // Makes element `index` in its place.
     T* make(int index) {
         const auto i = static_cast<unsigned>(index);
-        const auto block = static_cast<size_t>(std::bit_width(i));
-        const unsigned first = block == 0 ? 0 : 1u << (block - 1);
-        if (blocks_.size() <= block) blocks_.resize(block + 1);
-        if (!blocks_[block]) blocks_[block] = std::make_unique_for_overwrite<Room[]>(block == 0 ? 1 : first);
+        Room* room = roomOf(i);
         if (slots_.size() == i) slots_.emplace_back(); // the common case: the next index
         else if (slots_.size() < i) slots_.resize(i + 1);
-        T* element = new (&blocks_[block][i - first]) T(parent_, name_, index);
+        T* element = new (room) T(parent_, name_, index);
         slots_[i].element = element;
         ++count_;
         return element;
@@ -220,7 +228,8 @@ private:
             if (!s.design) destroy(s);
     }
 
-    std::vector<std::unique_ptr<Room[]>> blocks_;
+    Room first_;
+    std::array<std::unique_ptr<Room[]>, std::bit_width(unsigned(MaxIndex))> blocks_;
     std::vector<Slot> slots_;
     int count_ = 0;
     std::vector<std::function<void(T&)>> wiring_;

@@ -127,11 +127,26 @@ TEST(ControlArrays, LoadAndUnloadErrorsAndFormUnload) {
     EXPECT_EQ(number([&] { f.lblArr.Load(3); }), 360);
     EXPECT_EQ(number([&] { f.lblArr.Unload(3); }), 362);
     EXPECT_EQ(number([&] { f.lblArr[1]; }), 340);
+    // Indexes run from 0 to 32767.
+    EXPECT_EQ(number([&] { f.lblArr.Load(-1); }), 340);
+    EXPECT_EQ(number([&] { f.lblArr.Load(32768); }), 340);
     const size_t before = f.Controls().size();
     f.lblArr.Load(4);
     f.lblArr.Load(9);
     f.lblArr.Unload(4);
     EXPECT_EQ(f.Controls().size(), before + 1);
+    // An index given back can be loaded again, and the elements are walked
+    // in index order past the gaps.
+    f.lblArr[0].setCaption("zero");
+    f.lblArr.Load(4);
+    f.lblArr.Load(32767);
+    std::vector<int> walked;
+    for (const Label& l : f.lblArr) walked.push_back(l.Index());
+    EXPECT_EQ(walked, (std::vector<int>{0, 3, 4, 9, 32767}));
+    EXPECT_EQ(f.lblArr[4].Caption(), "zero"); // a fresh copy of element 0
+    EXPECT_EQ((std::vector<int>{f.lblArr.LBound(), f.lblArr.UBound(), f.lblArr.Count()}), (std::vector<int>{0, 32767, 5}));
+    f.lblArr.Unload(4);
+    f.lblArr.Unload(32767);
     f.Load();
     f.Unload();
     EXPECT_FALSE(f.lblArr.exists(9)); // run-time elements go with the form

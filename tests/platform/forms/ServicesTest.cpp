@@ -56,6 +56,8 @@ TEST(Metrics, HalfWidthCharactersAreHalfAnEm) {
     EXPECT_DOUBLE_EQ(TextWidth(font, "abcd\r\nあ"), 400);
     EXPECT_DOUBLE_EQ(TextHeight(font, ""), 200);
     EXPECT_DOUBLE_EQ(TextHeight(font, "a\r\nb\nc"), 600);
+    // A lone CR breaks a line too, and LF CR is two breaks.
+    EXPECT_DOUBLE_EQ(TextHeight(font, "あ\rい\n\r"), 800);
 }
 
 TEST(Metrics, AnAutoSizedRightAlignedLabelKeepsItsRightEdge) {
