@@ -18,7 +18,6 @@ constexpr double CheckBoxWidth = 255, CheckBoxHeight = 225;
 
 uctMGRow::uctMGRow(Container& parent, std::string name, int index)
     : UserControl(parent, std::move(name), index),
-      shpCellBack(*this, "shpCellBack", {0}),
       lblObj(*this, "lblObj", {0}),
       linTop(*this, "linTop", {0}),
       linBottom(*this, "linBottom"),
@@ -29,12 +28,6 @@ uctMGRow::uctMGRow(Container& parent, std::string name, int index)
       chkObj(*this, "chkObj") {
     Move(0, 0, DesignRowWidth, DesignRowHeight);
     setBackColor(vbWhite);
-
-    Shape& back = shpCellBack(0);
-    back.setShapeKind(0);
-    back.setBorderStyle(0);
-    back.setFillStyle(0);
-    back.setVisible(false);
 
     Label& label = lblObj(0);
     label.setFont(Font{"ＭＳ Ｐゴシック", DesignFontSize});
@@ -114,7 +107,7 @@ void uctMGRow::gsClear() {
     linBottom.setVisible(false);
     // A white surface: whatever was painted is gone.
     setBackColor(vbWhite);
-    for (int32_t i = 0; i < mlngCols; ++i) shpCellBack(i).setVisible(false);
+    Cls();
     mblnUsedNow = false;
     mblnChanged = false;
     mlngMouseX = 0;
@@ -140,7 +133,6 @@ void uctMGRow::gsCreateRows(int32_t lngCols) {
     if (lngCols < 1) text::raise(text::err::Subscript);
     mtypRowCells.clear();
     for (int32_t i = 1; i < mlngCols; ++i) {
-        shpCellBack.Unload(i);
         lblObj.Unload(i);
         linRight.Unload(i);
         if (!headerParts_) continue;
@@ -151,13 +143,10 @@ void uctMGRow::gsCreateRows(int32_t lngCols) {
     }
     headerParts_ = false;
     mtypRowCells.resize(static_cast<size_t>(lngCols));
-    reserveChildren(3 * static_cast<size_t>(lngCols - 1));
-    shpCellBack.reserve(lngCols);
+    reserveChildren(2 * static_cast<size_t>(lngCols - 1));
     lblObj.reserve(lngCols);
     linRight.reserve(lngCols);
     for (int32_t i = 1; i < lngCols; ++i) {
-        // The background goes behind everything else of the row.
-        shpCellBack.Load(i).ZOrder(1);
         lblObj.Load(i);
         linRight.Load(i);
     }

@@ -38,9 +38,9 @@ constexpr int16_t MGRowKindHeader = 2;          // the fixed header without colu
 // gsUpdate repaints only a dirty view. Its child controls are made once per
 // column (gsCreateRows); rendering only fills, moves, shows and hides them.
 //
-// Cell backgrounds are filled rectangles on the view's surface; the view
-// keeps them as one solid rectangle shape per column behind the other
-// controls, so the picture stays across window repaints.
+// Cell backgrounds are filled boxes painted on the view's own surface,
+// under its controls; the surface keeps them across window repaints until
+// the next render or Clearing wipes them.
 //
 // The parts only a header shows (its white top and left lines and the drag
 // strips) are made for the columns after the first when the view first
@@ -99,7 +99,6 @@ public:
     // its cells and its one check box; the header's parts (linTop, linLeft
     // and the strips) for every column only while the view has been a
     // header since its columns were made.
-    forms::ControlArray<forms::Shape> shpCellBack; // the painted cell backgrounds
     forms::ControlArray<forms::Label> lblObj;
     forms::ControlArray<forms::Line> linTop;
     forms::Line linBottom;

@@ -27,6 +27,7 @@ void uctMGRow::gsUpdate() {
     const bool body = mintKind == MGRowKindBody;
     // The whole surface white; each cell then fills its own rectangle.
     setBackColor(vbWhite);
+    Cls();
     // Borders: a body row has grey bottom and right lines; a header is
     // raised. The cells' bottom borders join into one line under them all.
     const Color border = body ? vbGrayText : vbBlack;
@@ -50,10 +51,7 @@ void uctMGRow::gsUpdate() {
             left.setVisible(!body);
         }
 
-        Shape& back = shpCellBack(i);
-        back.Move(x, 0, W, SH);
-        back.setFillColor(cell.BackColor);
-        back.setVisible(true);
+        FillBox(x, 0, x + W, SH, cell.BackColor);
 
         const double inner = W - 2.0 * mlngMarginX;
         const bool narrow = px > inner;

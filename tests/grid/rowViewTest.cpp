@@ -75,7 +75,10 @@ TEST_F(RowViewTest, ClearingGivesEveryCellTheDefaults) {
     row.gsSetText(1, "x");
     row.gsSetTextFontSize(1, 20);
     row.gsSetUsedNow(true);
+    row.gsUpdate();
+    ASSERT_FALSE(row.Painted().empty());
     row.gsClear();
+    EXPECT_TRUE(row.Painted().empty()); // the surface is white again
     EXPECT_EQ(row.Cell(1).Width, 1155);
     EXPECT_EQ(row.Cell(1).FontSize, 11.25);
     EXPECT_EQ(row.Cell(1).Text, "");
@@ -97,10 +100,10 @@ TEST_F(RowViewTest, ABodyCellShowsItsLabelBackgroundAndGreyBorders) {
     EXPECT_EQ(label.Top(), (300 - label.Height()) / 2);
     EXPECT_EQ(label.BackColor(), RGB(240, 255, 240));
     EXPECT_EQ(label.ForeColor(), RGB(0, 0, 255));
-    const Shape& back = row.shpCellBack(1);
-    EXPECT_TRUE(back.Visible());
-    EXPECT_EQ(back.FillColor(), RGB(240, 255, 240));
-    EXPECT_EQ((std::vector<double>{back.Left(), back.Width(), back.Height()}), (std::vector<double>{1500, 1500, 300}));
+    // Each cell's background is painted on the surface, over its whole cell.
+    ASSERT_EQ(row.Painted().size(), 3u);
+    EXPECT_EQ(row.Painted()[1], (UserControl::PaintedBox{1500, 0, 3000, 300, RGB(240, 255, 240)}));
+    EXPECT_EQ(row.Painted()[0].color, vbWhite);
     // One bottom line under all three cells.
     EXPECT_TRUE(row.linBottom.Visible());
     EXPECT_EQ(row.linBottom.BorderColor(), vbGrayText);
@@ -178,7 +181,7 @@ TEST_F(RowViewTest, ANarrowColumnHidesItsLabelButKeepsItsBorders) {
     row.gsSetText(2, "x");
     row.gsUpdate();
     EXPECT_FALSE(row.lblObj(2).Visible());
-    EXPECT_TRUE(row.shpCellBack(2).Visible());
+    EXPECT_EQ(row.Painted().at(2).x2 - row.Painted().at(2).x1, 90);
     EXPECT_TRUE(row.linTop(2).Visible());
     EXPECT_TRUE(row.lblBarOfColMoveL(2).Visible());
     EXPECT_FALSE(row.lblBarOfColMoveR(2).Visible());

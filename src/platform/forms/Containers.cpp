@@ -64,6 +64,17 @@ UserControl::UserControl(Container& parent, std::string name, int index)
 
 UserControl::~UserControl() = default;
 
+void UserControl::FillBox(double x1, double y1, double x2, double y2, Color color) {
+    painted_.push_back({x1, y1, x2, y2, color});
+    changed(Prop::Picture);
+}
+
+void UserControl::Cls() {
+    if (painted_.empty()) return;
+    painted_.clear();
+    changed(Prop::Picture);
+}
+
 void UserControl::geometryChanged(bool sizeChanged) {
     if (sizeChanged) UserControl_Resize();
 }

@@ -83,6 +83,18 @@ public:
     Surface* surface() const { return surface_; }
     void setSurface(Surface* s) { surface_ = s; }
 
+    // Filled boxes painted on the user control's own surface from (x1, y1)
+    // up to (x2, y2), as the Line method with BF paints them: they lie under
+    // its controls and stay across repaints until Cls wipes them.
+    struct PaintedBox {
+        double x1, y1, x2, y2;
+        Color color;
+        bool operator==(const PaintedBox&) const = default;
+    };
+    void FillBox(double x1, double y1, double x2, double y2, Color color);
+    void Cls();
+    const std::vector<PaintedBox>& Painted() const { return painted_; }
+
     Handler Paint;
     Control* asControl() override { return this; }
 
@@ -97,6 +109,7 @@ private:
     std::vector<Control*> controls_;
     std::vector<Control*> tabOrder_;
     Surface* surface_ = nullptr;
+    std::vector<PaintedBox> painted_;
 };
 
 } // namespace forms

@@ -254,9 +254,12 @@ void Binding::apply(Prop what) {
         else if (what == Prop::Picture) w->inner()->setPicture(qs(m.Picture()));
         break;
     }
-    case ControlKind::UserControl:
-        if (what == Prop::BackColor) static_cast<PictureWidget*>(widget)->setBackground(toQColor(c.BackColor()));
+    case ControlKind::UserControl: {
+        auto* w = static_cast<PictureWidget*>(widget);
+        if (what == Prop::BackColor) w->setBackground(toQColor(c.BackColor()));
+        else if (what == Prop::Picture) w->showPainting(&static_cast<const forms::UserControl&>(c));
         break;
+    }
     case ControlKind::HScrollBar: case ControlKind::VScrollBar: {
         auto& m = static_cast<forms::ScrollBar&>(c);
         auto* w = static_cast<QScrollBar*>(widget);

@@ -1,6 +1,9 @@
 #include "platform/qt/ControlWidgets.h"
 
+#include "platform/qt/Convert.h"
 #include "platform/qt/RecentPictures.h"
+
+#include <algorithm>
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
@@ -140,9 +143,22 @@ void PictureWidget::setBackground(const QColor& color) {
     invalidate();
 }
 
+void PictureWidget::showPainting(const forms::UserControl* painter) {
+    painter_ = painter;
+    invalidate();
+}
+
 void PictureWidget::paintBackground(QPainter& p) {
     p.fillRect(rect(), back_);
     if (!pixmap_.isNull()) p.drawPixmap(0, 0, pixmap_);
+    if (!painter_) return;
+    // A box ends where its second corner begins, as a shape of its size
+    // would: a row's last cell paints nothing past its right border.
+    for (const auto& box : painter_->Painted()) {
+        const int left = px(std::min(box.x1, box.x2)), right = px(std::max(box.x1, box.x2));
+        const int top = px(std::min(box.y1, box.y2)), bottom = px(std::max(box.y1, box.y2));
+        p.fillRect(QRect(left, top, right - left, bottom - top), toQColor(box.color));
+    }
 }
 
 // ---- BoxWidget ----

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/Containers.h"
 #include "platform/qt/Canvas.h"
 
 #include <QColor>
@@ -83,6 +84,9 @@ public:
     explicit PictureWidget(QWidget* parent);
     void setPicture(const QString& path);
     void setBackground(const QColor& color);
+    // A user control's painted boxes, read from the model at each paint;
+    // call again when they change.
+    void showPainting(const forms::UserControl* painter);
 
 protected:
     void paintBackground(QPainter& p) override;
@@ -90,6 +94,7 @@ protected:
 private:
     QPixmap pixmap_;
     QColor back_;
+    const forms::UserControl* painter_ = nullptr;
 };
 
 // A container with a background and an optional sunken border; its

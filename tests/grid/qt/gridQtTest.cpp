@@ -6,7 +6,9 @@
 #include "platform/qt/Screenshot.h"
 #include "platform/qt/testing/QtDesktop.h"
 
+#include <QImage>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -124,6 +126,10 @@ TEST_F(GridQtTest, LooksLikeAListAndHoldsOnlyTheRowsOnScreen) {
     EXPECT_TRUE(widget(grid.vscMG)->isVisible());
     EXPECT_TRUE(widget(view(4).chkObj)->isVisible());
     EXPECT_EQ(view(4).chkObj.Value(), vbChecked);
+    // Each row paints its cells' backgrounds on its own surface: the name
+    // cell's margin shows the stripe of its row.
+    EXPECT_EQ(widget(view(4))->grab().toImage().pixelColor(35, 1), QColor(240, 255, 240));
+    EXPECT_EQ(widget(view(5))->grab().toImage().pixelColor(35, 1), QColor(Qt::white));
 
     // A wide column brings the horizontal bar and the corner square.
     grid.gsSetColInfo(1, "Width", 6000);
