@@ -62,7 +62,9 @@ template <class EachLine>
 void walkLines(std::string_view text, double em, EachLine&& eachLine) {
     double w = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const char32_t ch = text::nextCodePoint(text, i);
+        // Most of what is measured is digits and ASCII: no decoding for them.
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const char32_t ch = byte < 0x80 ? text[i++] : text::nextCodePoint(text, i);
         if (ch == '\r' || ch == '\n') {
             if (ch == '\r' && i < text.size() && text[i] == '\n') ++i;
             eachLine(w);
