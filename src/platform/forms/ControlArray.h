@@ -124,7 +124,7 @@ public:
             element = make(index);
         }
         initLoaded(*element, source);
-        for (const auto& wire : wiring_) wire(*element);
+        for (const auto& w : wiring_) w.wire(*element);
         return *element;
     }
     // Unloads an element loaded at run time.
@@ -145,14 +145,15 @@ public:
         // enough to be stored in place, so loading an element allocates
         // nothing for its events.
         using Handler = std::function<void(int, A...)>;
-        const auto* kept = static_cast<const Handler*>(
-            handlers_.emplace_back(std::make_shared<Handler>(std::move(handler))).get());
-        auto wire = [event, kept](T& element) {
+        auto kept = std::make_shared<const Handler>(std::move(handler));
+        auto wire = [event, h = kept.get()](T& element) {
             T* e = &element;
-            element.*event = [e, kept](A... args) { (*kept)(e->Index(), std::forward<A>(args)...); };
+            element.*event = [e, h](A... args) { (*h)(e->Index(), std::forward<A>(args)...); };
         };
         for (T& e : *this) wire(e);
-        wiring_.push_back(std::move(wire));
+        // Arrays are wired for a few events each.
+        if (wiring_.empty()) wiring_.reserve(4);
+        wiring_.push_back({std::move(kept), std::move(wire)});
     }
 
 private:
@@ -232,8 +233,12 @@ private:
     std::array<std::unique_ptr<Room[]>, std::bit_width(unsigned(MaxIndex))> blocks_;
     std::vector<Slot> slots_;
     int count_ = 0;
-    std::vector<std::function<void(T&)>> wiring_;
-    std::vector<std::shared_ptr<const void>> handlers_; // what on() was given
+    // What on() was given, and how it wires an element to it.
+    struct Wiring {
+        std::shared_ptr<const void> handler;
+        std::function<void(T&)> wire;
+    };
+    std::vector<Wiring> wiring_;
 };
 
 } // namespace forms
