@@ -138,15 +138,16 @@ public:
     std::size_t count() const { return count_; }
 
 private:
-    // FNV-1a; its high bits depend on every byte, so they pick the slot.
-    static std::size_t hash(std::string_view t) {
+    // FNV-1a, spread by a Fibonacci multiply: names one letter apart differ
+    // only in FNV's low bits, and the high bits of the product pick the slot.
+    static std::uint64_t hash(std::string_view t) {
         std::uint64_t h = 14695981039346656037ULL;
         for (const char c : t) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-        return static_cast<std::size_t>(h);
+        return h * 0x9E3779B97F4A7C15ULL;
     }
     void insert(std::string_view t) {
         const std::size_t mask = slots_.size() - 1;
-        for (std::size_t i = hash(t) >> shift_;; i = (i + 1) & mask) {
+        for (std::size_t i = static_cast<std::size_t>(hash(t) >> shift_);; i = (i + 1) & mask) {
             std::string_view& slot = slots_[i];
             if (slot.data() == nullptr) { // a free slot: added texts are never empty
                 slot = t;
@@ -200,14 +201,13 @@ int16_t gfCountEntry() {
 
 int16_t gfCountTeam() {
     DistinctTexts teams;
-    std::string_view previousText, previous;
+    std::string_view previous;
     for (const typScoreData& row : gtypScores) {
         const std::string_view textAsIs = row.TeamID.view();
-        if (sameText(textAsIs, previousText)) continue;
-        previousText = textAsIs;
+        if (sameText(textAsIs, previous)) continue;
+        previous = textAsIs;
         const std::string_view team = text::TrimmedView(textAsIs);
-        if (!team.empty() && !sameText(team, previous)) teams.add(team);
-        previous = team;
+        if (!team.empty()) teams.add(team);
     }
     return text::CInt(static_cast<double>(teams.count()));
 }
