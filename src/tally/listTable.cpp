@@ -3,7 +3,6 @@
 #include "grid/uctMyGrid.h"
 #include "platform/forms/Services.h"
 
-#include <algorithm>
 #include <memory>
 #include <utility>
 
