@@ -77,9 +77,10 @@ typCellData* uctMyGrid::rowCells(int32_t row) {
     std::unique_ptr<typCellData[]>& made = mtypCellData[static_cast<size_t>(row)];
     if (made) return made.get();
     auto cells = std::make_unique<typCellData[]>(static_cast<size_t>(cellCols_));
-    std::fill_n(cells.get(), cellCols_, freshCell_);
-    if (row == 0 && headerFace_) {
-        for (int32_t i = 0; i < cellCols_; ++i) cells[static_cast<size_t>(i)].BackColor = vbButtonFace;
+    const bool header = row == 0 && headerFace_;
+    for (int32_t i = 0; i < cellCols_; ++i) {
+        cells[static_cast<size_t>(i)].FontSize = freshFontSize_;
+        if (header) cells[static_cast<size_t>(i)].BackColor = vbButtonFace;
     }
     if (rowFill_ && row >= mlngFixedTopRow && row < rowFillEnd_) rowFill_(row, cells.get());
     made = std::move(cells);
@@ -97,8 +98,8 @@ const typCellData& uctMyGrid::Cell(int32_t col, int32_t row) const {
 }
 
 // Sizes are stored snapped down to whole screen pixels.
-int32_t uctMyGrid::snapped(const MGValue& v, double twipsPerPixel) const {
-    return text::CLng(std::floor(v.toNumber() / twipsPerPixel) * twipsPerPixel);
+int32_t uctMyGrid::snapped(double v, double twipsPerPixel) {
+    return text::CLng(std::floor(v / twipsPerPixel) * twipsPerPixel);
 }
 
 // ---- public methods ----
@@ -153,8 +154,7 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
         // while cells exist. Rows are made when first needed (rowCells).
         if (!mtypCellData.empty() && lngCols != cellCols_) text::raise(text::err::Subscript);
         if (mtypCellData.empty()) {
-            freshCell_ = typCellData{};
-            freshCell_.FontSize = tmpl.gfGetDefaultFontSize();
+            freshFontSize_ = tmpl.gfGetDefaultFontSize();
             headerFace_ = mlngFixedTopRow == 1;
         }
         mtypCellData.resize(static_cast<size_t>(lngRows));
@@ -162,9 +162,8 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
 
         // Rows that go away give their views back first.
         for (int32_t i = lngRows; i < r; ++i) psReleaseMGRow(i);
-        mtypRowInfo.resize(static_cast<size_t>(lngRows));
-        const int32_t height = snapped(tmpl.Height(), Screen::TwipsPerPixelY);
-        for (int32_t i = r; i < lngRows; ++i) mtypRowInfo[static_cast<size_t>(i)] = typRowInfo{false, height, -1, 0};
+        mtypRowInfo.resize(static_cast<size_t>(lngRows),
+                           typRowInfo{false, snapped(tmpl.Height(), Screen::TwipsPerPixelY), -1, 0});
 
         mlngCols = lngCols;
         mlngRows = lngRows;
@@ -198,6 +197,16 @@ void uctMyGrid::gsSetRowInfo(int32_t lngRow, const std::string& strKind, const M
         else if (kind == "Height") info.Height = snapped(varVal, Screen::TwipsPerPixelY);
         else if (kind == "RowItemData") info.RowItemData = varVal.toInt32();
     });
+}
+
+void uctMyGrid::setRowHeightsAndItemData(int32_t height, int32_t fromRow, std::span<const int32_t> itemData) {
+    const int32_t stored = snapped(height, Screen::TwipsPerPixelY);
+    const auto count = static_cast<long long>(itemData.size());
+    for (long long r = 0, k = -static_cast<long long>(fromRow); r < mlngRows; ++r, ++k) {
+        typRowInfo& info = mtypRowInfo[static_cast<size_t>(r)];
+        info.Height = stored;
+        if (k >= 0 && k < count) info.RowItemData = itemData[static_cast<size_t>(k)];
+    }
 }
 
 void uctMyGrid::gsSetSelectRow(int32_t lngRowOfCellData) {

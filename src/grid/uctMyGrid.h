@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,12 @@ public:
         for (int32_t c = std::max(fromCol, 0); c < std::min(toCol, mlngCols); ++c) edit(c, cells[c]);
     }
 
+    // Gives every row the height `height`, snapped down to whole pixels as
+    // gsSetRowInfo snaps it, and the rows from `fromRow` on the item data in
+    // `itemData`, one a row while the table lasts: for windows that fill a
+    // whole list at once. Like the setters, it redraws nothing.
+    void setRowHeightsAndItemData(int32_t height, int32_t fromRow, std::span<const int32_t> itemData);
+
     // ---- events raised to the window ----
     std::function<void(int32_t lngCol, int32_t lngRow)> MGCellClick;
     std::function<void(int32_t lngCol, int32_t lngRow)> MGCellDblClick;
@@ -124,6 +131,10 @@ private:
     void setScrollBars(double sumW, double shownH, int32_t left, int32_t top);
     int32_t wholeColsVisible(int32_t left, double available) const;
     int32_t wholeRowsVisible(int32_t top, double available) const;
+    // Whether the bars being set are those of the latest refresh: a bar
+    // that then reports the position it laid out needs no second layout, as
+    // the rows stand as that refresh placed them and it sets the bars itself.
+    bool settingOwnBars() const;
     void vscMG_Change();
     void hscMG_Change();
     double colWidth(int32_t col) const;
@@ -142,7 +153,8 @@ private:
     // The cells of a row of the table, made when the row has none yet.
     typCellData* rowCells(int32_t row);
     bool inTable(int32_t col, int32_t row) const;
-    int32_t snapped(const MGValue& v, double twipsPerPixel) const;
+    int32_t snapped(const MGValue& v, double twipsPerPixel) const { return snapped(v.toNumber(), twipsPerPixel); }
+    static int32_t snapped(double v, double twipsPerPixel);
 
     int32_t mlngFixedTopRow = 0;
     bool mblnResizeEnabled = false;
@@ -155,11 +167,12 @@ private:
     int32_t mlngResizingCol = -1;
     // The cell table: each row's cells, null until the row is first needed;
     // cellCols_ is the number of columns it was created with (0 while it is
-    // empty). A row is made of freshCell_, row 0 in the button face when the
+    // empty). A row is made of cells as typCellData starts them in the
+    // template's font size (freshFontSize_), row 0 in the button face when the
     // table was created with its header fixed, then filled by rowFill_.
     std::vector<std::unique_ptr<typCellData[]>> mtypCellData;
     int32_t cellCols_ = 0;
-    typCellData freshCell_;
+    double freshFontSize_ = typCellData{}.FontSize;
     bool headerFace_ = false;
     RowFill rowFill_;
     int32_t rowFillEnd_ = 0; // the rows it fills end here
@@ -169,4 +182,7 @@ private:
     int32_t mlngLastIndexOf_MGRows = 0;
     int32_t mlngShownFirstRow = 0;
     int32_t mlngShownLastRow = 0;
+    // Refreshes so far, and the one whose bars are being set (0 when none).
+    uint64_t layouts_ = 0;
+    uint64_t barsOf_ = 0;
 };

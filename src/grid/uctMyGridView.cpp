@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 using namespace forms;
 
@@ -67,6 +68,7 @@ double uctMyGrid::colsWidth(int32_t from, int32_t to) const {
 void uctMyGrid::psUpdateView() {
     const int32_t NC = mlngCols, NR = mlngRows, F = mlngFixedTopRow;
     if (NC <= 0 || NR <= 0) return;
+    const uint64_t layout = ++layouts_;
     // A hidden grid lays out its rows and scroll bars as ever, but its rows
     // give their views back: the refresh that shows it again (gsUpdate)
     // takes them anew, so a list on a hidden tab costs no views.
@@ -112,8 +114,17 @@ void uctMyGrid::psUpdateView() {
     for (int32_t k = left; k <= NC - 1 && sumW < W; ++k) sumW += colWidth(k);
     // The height down to the end of the last row shown (0 when none is).
     const double shownH = end > top ? bottom : 0;
+    // Setting the bars' range and value raises their Change (see
+    // settingOwnBars); the refresh a bar's handler runs may set other bars.
+    struct Restore {
+        uint64_t& at;
+        uint64_t was;
+        ~Restore() { at = was; }
+    } restore{barsOf_, std::exchange(barsOf_, layout)};
     setScrollBars(sumW, shownH, left, top);
 }
+
+bool uctMyGrid::settingOwnBars() const { return barsOf_ != 0 && barsOf_ == layouts_; }
 
 void uctMyGrid::setScrollBars(double sumW, double shownH, int32_t left, int32_t top) {
     const int32_t NC = mlngCols, NR = mlngRows, F = mlngFixedTopRow;
@@ -277,16 +288,18 @@ void uctMyGrid::psFitBody() {
 
 void uctMyGrid::vscMG_Change() {
     gridTrapped("vscMG_Change", [&] {
-        mlngTopIndexOfRowsY = positionOfBar(vscMG.Value(), mlngTopIndexOfRowsY, mlngFixedTopRow, mlngRows - 1);
-        psUpdateView();
+        const int32_t was = mlngTopIndexOfRowsY;
+        mlngTopIndexOfRowsY = positionOfBar(vscMG.Value(), was, mlngFixedTopRow, mlngRows - 1);
+        if (mlngTopIndexOfRowsY != was || !settingOwnBars()) psUpdateView();
         if (picBody.visibleOnForm() && form().Visible()) picBody.SetFocus();
     }, true);
 }
 
 void uctMyGrid::hscMG_Change() {
     gridTrapped("hscMG_Change", [&] {
-        mlngLeftIndexOfCols = positionOfBar(hscMG.Value(), mlngLeftIndexOfCols, 0, mlngCols - 1);
-        psUpdateView();
+        const int32_t was = mlngLeftIndexOfCols;
+        mlngLeftIndexOfCols = positionOfBar(hscMG.Value(), was, 0, mlngCols - 1);
+        if (mlngLeftIndexOfCols != was || !settingOwnBars()) psUpdateView();
         if (picBody.visibleOnForm() && form().Visible()) picBody.SetFocus();
     }, true);
 }

@@ -3,13 +3,14 @@
 #include "grid/uctMyGrid.h"
 #include "platform/forms/Services.h"
 
-#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
-void putCell(typCellData& cell, ListCell&& from) {
-    cell.Text = std::move(from.text);
+template <class Cell>
+void putCell(typCellData& cell, Cell&& from) {
+    cell.Text = std::forward<Cell>(from).text;
     cell.Alignment = from.alignment;
     if (from.back) cell.BackColor = *from.back;
     if (from.fore) cell.ForeColor = *from.fore;
@@ -17,6 +18,16 @@ void putCell(typCellData& cell, ListCell&& from) {
 }
 
 } // namespace
+
+void ListRowOut::add(ListCell&& cell) {
+    if (list_) list_->push_back(std::move(cell));
+    else if (next_ < count_) putCell(grid_[next_++], std::move(cell));
+}
+
+void ListRowOut::add(const ListCell& cell) {
+    if (list_) list_->push_back(cell);
+    else if (next_ < count_) putCell(grid_[next_++], cell);
+}
 
 void showListRows(uctMyGrid& grid, ListRows list) {
     const auto cols = static_cast<int32_t>(list.columns.size());
@@ -32,12 +43,10 @@ void showListRows(uctMyGrid& grid, ListRows list) {
         cell.Alignment = AlignCentre;
         if (col.headerBold) cell.FontBold = true;
     });
-    for (int32_t r = 0; r <= rows; ++r) grid.gsSetRowInfo(r, "Height", kListRowHeight);
-    for (int32_t r = 1; r <= rows; ++r) grid.gsSetRowInfo(r, "RowItemData", list.itemData[static_cast<size_t>(r - 1)]);
+    grid.setRowHeightsAndItemData(kListRowHeight, 1, list.itemData);
     grid.setRowFill([cells = std::move(list.cells), cols](int32_t row, typCellData* out) {
-        std::vector<ListCell> made = cells(row - 1);
-        for (int32_t c = 0; c < std::min(cols, static_cast<int32_t>(made.size())); ++c)
-            putCell(out[c], std::move(made[static_cast<size_t>(c)]));
+        ListRowOut into(out, cols);
+        cells(row - 1, into);
     });
 }
 
@@ -47,8 +56,9 @@ void showListTable(uctMyGrid& grid, ListTable table) {
     list.itemData.reserve(table.rows.size());
     for (const ListRow& row : table.rows) list.itemData.push_back(row.itemData);
     // The grid may make a row again (refillRows): its cells are copied out.
-    list.cells = [rows = std::make_shared<std::vector<ListRow>>(std::move(table.rows))](int32_t index) {
-        return (*rows)[static_cast<size_t>(index)].cells;
+    list.cells = [rows = std::make_shared<std::vector<ListRow>>(std::move(table.rows))](int32_t index,
+                                                                                        ListRowOut& out) {
+        for (const ListCell& cell : (*rows)[static_cast<size_t>(index)].cells) out.add(cell);
     };
     showListRows(grid, std::move(list));
 }

@@ -9,6 +9,7 @@
 #include "platform/text/RuntimeError.h"
 
 class uctMyGrid;
+struct typCellData;
 
 // The lists of the tally window, as plain data: a builder works them out from
 // the game's records and showListTable puts them into a grid with the
@@ -46,14 +47,31 @@ struct ListTable {
     std::vector<ListRow> rows; // the data rows, shown from grid row 1
 };
 
+// Where a list writes the cells of one row, left to right: straight into
+// the grid's row as the grid makes it (cells past the last column are
+// dropped), or into a list of cells for a reader without a grid.
+class ListRowOut {
+public:
+    explicit ListRowOut(std::vector<ListCell>& cells) : list_(&cells) {}
+    ListRowOut(typCellData* cells, int32_t count) : grid_(cells), count_(count) {}
+
+    void add(ListCell&& cell);
+    void add(const ListCell& cell);
+
+private:
+    std::vector<ListCell>* list_ = nullptr;
+    typCellData* grid_ = nullptr;
+    int32_t count_ = 0, next_ = 0;
+};
+
 // A list worked out row by row: its columns, the item data of every row,
-// and the cells of data row `index` (0 to the row count - 1), one per
-// column. A builder works out whatever can fail before it hands the list
-// over, so that the cells never fail.
+// and a writer of the cells of data row `index` (0 to the row count - 1),
+// one per column. A builder works out whatever can fail before it hands the
+// list over, so that the cells never fail.
 struct ListRows {
     std::vector<ListColumn> columns;
     std::vector<int32_t> itemData; // one per row
-    std::function<std::vector<ListCell>(int32_t index)> cells;
+    std::function<void(int32_t index, ListRowOut& out)> cells;
 };
 
 // Clears the grid and fills it with the list: header row 0 (every header

@@ -14,13 +14,11 @@ ListRows memberRows(const typGameInfo& game, const VbArray<typScoreData>& rows) 
     const int32_t round = game.Round;
     for (int32_t i = 0, k = 0; k < players && i < static_cast<int32_t>(rows.size()); i += round, ++k)
         list.itemData.push_back(i + 1);
-    list.cells = [date = game.Date, round, &rows](int32_t k) {
+    list.cells = [date = game.Date, round, &rows](int32_t k, ListRowOut& out) {
         const typScoreData& row = rows.item(static_cast<long long>(k) * round);
         const std::optional<forms::Color> shade = k % 2 == 1 ? std::optional(kMemberShade) : std::nullopt;
-        std::vector<ListCell> out;
-        out.reserve(7);
         auto cell = [&out](std::string text, int32_t alignment, std::optional<forms::Color> back) {
-            out.push_back({std::move(text), alignment, back, std::nullopt, false});
+            out.add({std::move(text), alignment, back, std::nullopt, false});
         };
         cell(text::Str(k + 1), AlignCentre, forms::vbButtonFace);
         cell(text::Trim(row.TeamID), AlignCentre, kListGrey);
@@ -29,7 +27,6 @@ ListRows memberRows(const typGameInfo& game, const VbArray<typScoreData>& rows) 
         cell(gfGetPlayerGender(row.IDNo, 0), AlignCentre, shade);
         cell(gfGetPlayerLocation(row.IDNo), AlignLeft, shade);
         cell(gfGetPlayerBelongName(row.IDNo), AlignLeft, shade);
-        return out;
     };
     return list;
 }

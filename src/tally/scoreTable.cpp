@@ -69,22 +69,20 @@ CourseFigures courseFigures(const typGameInfo& game, int16_t kind, const typScor
     return f;
 }
 
-// Fills the cells from the first hole on of `out` for score row `row`.
-// `shade` is the row's shading (unset leaves the cells' background as it is).
+// Writes the cells of score row `row` from the first hole on, up to the
+// total, which the caller writes. `shade` is the row's shading (unset leaves
+// the cells' background as it is).
 void courseCells(const typGameInfo& game, int16_t kind, const typScoreData& row, std::optional<forms::Color> shade,
-                 std::vector<ListCell>& out) {
-    for (int h = 0; h < game.Hole; ++h) out.push_back(centred(holeCellText(row.Holes(h)), shade));
+                 ListRowOut& out) {
+    for (int h = 0; h < game.Hole; ++h) out.add(centred(holeCellText(row.Holes(h)), shade));
     const CourseFigures f = courseFigures(game, kind, row);
-    out.push_back(centred(f.complete ? text::Str(f.strokes) : "-", kListGrey));
+    out.add(centred(f.complete ? text::Str(f.strokes) : "-", kListGrey));
     if (kind == 1) {
-        out.push_back(centred(gfFormatTenths(row.Handicap), shade));
-        out.push_back(centred(f.complete ? gfFormatTenths(f.value) : "-", kListGrey));
+        out.add(centred(gfFormatTenths(row.Handicap), shade));
+        out.add(centred(f.complete ? gfFormatTenths(f.value) : "-", kListGrey));
     } else if (kind == 2) {
-        out.push_back(centred(row.RoundNo == 1 ? gfFormatTenths(row.Handicap) : "", shade));
+        out.add(centred(row.RoundNo == 1 ? gfFormatTenths(row.Handicap) : "", shade));
     }
-    ListCell total = centred("", kListGrey);
-    total.bold = true;
-    out.push_back(std::move(total));
 }
 
 // The player's total as the row `last` of the last course closes it: the
@@ -128,36 +126,36 @@ std::vector<RowPlace> rowPlaces(const VbArray<typScoreData>& rows) {
 }
 
 // Row `j` of the score table; its total closes on row j + Round - 1.
-std::vector<ListCell> scoreRow(const typGameInfo& game, int16_t kind, size_t columns,
-                               const VbArray<typScoreData>& rows, const std::vector<RowPlace>& places, int32_t j) {
+void scoreRow(const typGameInfo& game, int16_t kind, const VbArray<typScoreData>& rows,
+              const std::vector<RowPlace>& places, int32_t j, ListRowOut& out) {
     const typScoreData& row = rows.item(j);
     const RowPlace& place = places[static_cast<size_t>(j)];
     const std::optional<forms::Color> shade = place.shaded ? std::optional(kScoreShade) : std::nullopt;
-    std::vector<ListCell> out;
-    out.reserve(columns);
     const bool first = row.RoundNo == 1;
-    out.push_back(centred(first ? text::Str(place.ordinal) : "", forms::vbButtonFace));
+    out.add(centred(first ? text::Str(place.ordinal) : "", forms::vbButtonFace));
     if (first) {
         ListCell name;
         name.text = gfGetPlayerName(row.IDNo);
         name.back = shade;
-        out.push_back(std::move(name));
-        out.push_back(centred(gfGetPlayerAge(row.IDNo, game.Date), shade));
-        out.push_back(centred(gfGetPlayerGender(row.IDNo, 0), shade));
+        out.add(std::move(name));
+        out.add(centred(gfGetPlayerAge(row.IDNo, game.Date), shade));
+        out.add(centred(gfGetPlayerGender(row.IDNo, 0), shade));
     } else {
-        out.push_back(teamCell(row, shade));
-        out.push_back(centred("", shade));
-        out.push_back(centred("", shade));
+        out.add(teamCell(row, shade));
+        out.add(centred("", shade));
+        out.add(centred("", shade));
     }
-    out.push_back(centred(row.RoundNo >= 1 && row.RoundNo <= 10 ? game.RoundName(row.RoundNo - 1) : "", kListGrey));
+    out.add(centred(row.RoundNo >= 1 && row.RoundNo <= 10 ? game.RoundName(row.RoundNo - 1) : "", kListGrey));
     courseCells(game, kind, row, shade, out);
+    ListCell total = centred("", kListGrey);
+    total.bold = true;
     const long long last = static_cast<long long>(j) + game.Round - 1;
     if (game.Round >= 1 && last < static_cast<long long>(rows.size()) &&
         rows[static_cast<size_t>(last)].RoundNo == game.Round) {
         const auto k = static_cast<int32_t>(last);
-        out.back().text = totalText(game, kind, rows, places[static_cast<size_t>(k)].sumsFrom, k);
+        total.text = totalText(game, kind, rows, places[static_cast<size_t>(k)].sumsFrom, k);
     }
-    return out;
+    out.add(std::move(total));
 }
 
 } // namespace
@@ -173,8 +171,8 @@ ListRows scoreRows(const typGameInfo& game, const VbArray<typScoreData>& rows) {
     list.columns = scoreColumns(game, kind);
     list.itemData.resize(rows.size());
     for (size_t j = 0; j < rows.size(); ++j) list.itemData[j] = static_cast<int32_t>(j) + 1;
-    list.cells = [game, kind, columns = list.columns.size(), &rows, places = rowPlaces(rows)](int32_t j) {
-        return scoreRow(game, kind, columns, rows, places, j);
+    list.cells = [game, kind, &rows, places = rowPlaces(rows)](int32_t j, ListRowOut& out) {
+        scoreRow(game, kind, rows, places, j, out);
     };
     return list;
 }

@@ -128,4 +128,21 @@ TEST_F(PlayerLookupTest, CountsEntrantsAndTeams) {
     }
     EXPECT_EQ(gfCountEntry(), 3);
     EXPECT_EQ(gfCountTeam(), 3); // "A", "B" and "a": case counts
+
+    // A stored game: rising IDs, three rows each; a hundred teams taking
+    // turns, each written with and without a trailing blank.
+    gtypScores.clear();
+    for (int32_t id = 1; id <= 300; ++id) {
+        for (int16_t round = 1; round <= 3; ++round) {
+            typScoreData row;
+            row.IDNo = id;
+            row.RoundNo = round;
+            row.TeamID = "チーム" + std::to_string(id % 100) + (id > 150 ? " " : "");
+            gtypScores.append(row);
+        }
+    }
+    EXPECT_EQ(gfCountEntry(), 300);
+    EXPECT_EQ(gfCountTeam(), 100);
+    gtypScores[400].IDNo = 1; // no longer rising: the repeated ID counts once
+    EXPECT_EQ(gfCountEntry(), 300);
 }

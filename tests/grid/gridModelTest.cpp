@@ -252,3 +252,21 @@ TEST_F(GridTest, EditingARowsCellsStaysInsideTheTable) {
     for (int32_t row : {-1, 5}) grid.editRowCells(row, 0, 3, [&seen](int32_t c, typCellData&) { seen.push_back(c); });
     EXPECT_EQ(seen.size(), 3u);
 }
+
+// Every row's height and the body rows' item data in one call: heights snap
+// as gsSetRowInfo snaps them; item data stops where the table ends.
+TEST_F(GridTest, RowHeightsAndItemDataInOneCall) {
+    fill(2, 3);
+    const std::vector<int32_t> data{7, 8, 9, 10};
+    grid.setRowHeightsAndItemData(350, 2, data);
+    for (int32_t r = 0; r <= 3; ++r) EXPECT_EQ(grid.RowInfo(r).Height, 345) << r;
+    EXPECT_EQ(grid.gfGetRowItemData(1), 101);
+    EXPECT_EQ(grid.gfGetRowItemData(2), 7);
+    EXPECT_EQ(grid.gfGetRowItemData(3), 8);
+
+    grid.setRowHeightsAndItemData(14, -1, data);
+    EXPECT_EQ(grid.RowInfo(0).Height, 0);
+    EXPECT_EQ(grid.gfGetRowItemData(0), 8);
+    EXPECT_EQ(grid.gfGetRowItemData(2), 10);
+    EXPECT_EQ(grid.gfGetRowItemData(3), 8); // past the data: as it was
+}

@@ -199,6 +199,25 @@ TEST_F(GridTest, ResizingTheControlShowsMoreOrFewerRows) {
     EXPECT_EQ(grid.PoolSize(), 15);
 }
 
+// A refresh sets the bar's range before its value; the range can move the
+// bar to another row on the way, whose Change lays the rows out there. The
+// refresh still ends with the rows laid out from its own top.
+TEST_F(GridTest, ARefreshEndsLaidOutFromItsOwnTopThoughTheBarMovedOnTheWay) {
+    fill(3, 100);
+    grid.gsUpdate();
+    sim::scroll(grid.vscMG, 80);
+    fill(3, 30);
+    grid.gsSetTopIndexOfRowsY(5);
+    grid.gsUpdate(); // the new Max moves the bar from 80 to 30 first
+    EXPECT_EQ(grid.gfGetTopIndexOfRowsY(), 5);
+    EXPECT_EQ(grid.vscMG.Value(), 5);
+    EXPECT_EQ(grid.ShownFirstRow(), 5);
+    EXPECT_EQ(view(5).Top(), 300);
+    EXPECT_EQ(view(5).Cell(1).Text, "1,5");
+    EXPECT_EQ(grid.RowView(30), nullptr);
+    EXPECT_EQ(inUse(), 10);
+}
+
 TEST_F(GridTest, RefreshingRepaintsOnlyTheRowsThatChanged) {
     fill(3, 20);
     grid.gsUpdate();

@@ -177,7 +177,7 @@ TEST_F(ListBuilders, EachRowIsWorkedOutAloneFromTheScoresAsTheyAreThen) {
     EXPECT_EQ(list.itemData, (std::vector<int32_t>{1, 2, 3, 4, 5, 6}));
     // In any order, each row as the whole table has it.
     for (int32_t j : {5, 3, 0, 4, 1, 2}) {
-        const std::vector<ListCell> cells = list.cells(j);
+        const std::vector<ListCell> cells = rowCellsOf(list, j);
         ASSERT_EQ(cells.size(), whole.columns.size());
         for (size_t c = 0; c < cells.size(); ++c) {
             const ListCell& want = whole.rows[static_cast<size_t>(j)].cells[c];
@@ -187,12 +187,12 @@ TEST_F(ListBuilders, EachRowIsWorkedOutAloneFromTheScoresAsTheyAreThen) {
             EXPECT_EQ(cells[c].bold, want.bold) << j << "," << c;
         }
     }
-    EXPECT_EQ(list.cells(3).back().text, "84"); // 41 + 43
+    EXPECT_EQ(rowCellsOf(list, 3).back().text, "84"); // 41 + 43
     // Changed since: the third course completed (36 + 1) and the team cleared.
     rows[5].Holes[1] = rows[5].Holes[6] = "4";
     rows[1].TeamID = "";
-    EXPECT_EQ(list.cells(3).back().text, "121");
-    EXPECT_EQ(list.cells(1)[1].text, "");
+    EXPECT_EQ(rowCellsOf(list, 3).back().text, "121");
+    EXPECT_EQ(rowCellsOf(list, 1)[1].text, "");
 }
 
 TEST_F(ListBuilders, AGameHandicapShareThatCannotFitFailsBeforeAnyRowIsAskedFor) {
