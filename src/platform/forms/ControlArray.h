@@ -61,8 +61,9 @@ private:
 // Indexes run from 0 to 32767 and are mostly dense, so an element is found
 // by a plain subscript. The elements themselves sit in blocks that double in
 // size (index 1, 2-3, 4-7, ...; index 0 in the array itself), each block made
-// when an index in it is first used: a row of cells loaded one by one costs a few allocations, not
-// one per cell, and an element never moves while it lives.
+// when an index in it is first used: a row of cells loaded one by one costs
+// a few allocations, not one per cell, and an element never moves while it
+// lives.
 template <class T>
 class ControlArray : public ControlArrayBase {
 public:
