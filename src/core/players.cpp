@@ -3,9 +3,8 @@
 #include "core/players.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/helpers.h"
@@ -118,59 +117,6 @@ std::string gfGetPlayerLocation(int32_t ID) {
 
 namespace {
 
-// The texts compared here are a few bytes: compared in place, not by a call.
-bool sameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i]) return false;
-    return true;
-}
-
-// The distinct non-empty texts added, in an open table of views: a game's
-// team names are short and few, so a hash over their bytes and a probe in
-// one array cost less than a set of nodes.
-class DistinctTexts {
-public:
-    void add(std::string_view t) {
-        if (2 * (count_ + 1) > slots_.size()) grow();
-        insert(t);
-    }
-    std::size_t count() const { return count_; }
-
-private:
-    // FNV-1a, spread by a Fibonacci multiply: names one letter apart differ
-    // only in FNV's low bits, and the high bits of the product pick the slot.
-    static std::uint64_t hash(std::string_view t) {
-        std::uint64_t h = 14695981039346656037ULL;
-        for (const char c : t) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-        return h * 0x9E3779B97F4A7C15ULL;
-    }
-    void insert(std::string_view t) {
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t i = static_cast<std::size_t>(hash(t) >> shift_);; i = (i + 1) & mask) {
-            std::string_view& slot = slots_[i];
-            if (slot.data() == nullptr) { // a free slot: added texts are never empty
-                slot = t;
-                ++count_;
-                return;
-            }
-            if (sameText(slot, t)) return;
-        }
-    }
-    void grow() {
-        std::vector<std::string_view> old(slots_.empty() ? 16 : 2 * slots_.size());
-        old.swap(slots_);
-        shift_ = 64 - std::countr_zero(slots_.size());
-        count_ = 0;
-        for (const std::string_view t : old)
-            if (t.data() != nullptr) insert(t);
-    }
-
-    std::vector<std::string_view> slots_;
-    int shift_ = 0;
-    std::size_t count_ = 0;
-};
-
 // Distinct player IDs of rows in any order.
 int16_t countEntriesInAnyOrder() {
     std::vector<int32_t> ids;
@@ -200,14 +146,14 @@ int16_t gfCountEntry() {
 }
 
 int16_t gfCountTeam() {
-    DistinctTexts teams;
+    std::unordered_set<std::string_view> teams;
     std::string_view previous;
     for (const typScoreData& row : gtypScores) {
         const std::string_view textAsIs = row.TeamID.view();
-        if (sameText(textAsIs, previous)) continue;
+        if (textAsIs == previous) continue;
         previous = textAsIs;
         const std::string_view team = text::TrimmedView(textAsIs);
-        if (!team.empty()) teams.add(team);
+        if (!team.empty()) teams.insert(team);
     }
-    return text::CInt(static_cast<double>(teams.count()));
+    return text::CInt(static_cast<double>(teams.size()));
 }

@@ -179,7 +179,8 @@ void uctMGRow::loadHeaderParts() {
     reserveChildren(4 * static_cast<size_t>(std::max(mlngCols - 1, 0)));
     linTop.reserve(mlngCols);
     linLeft.reserve(mlngCols);
-    for (auto* bars : {&lblBarOfColMoveL, &lblBarOfColMoveR}) bars->reserve(mlngCols);
+    lblBarOfColMoveL.reserve(mlngCols);
+    lblBarOfColMoveR.reserve(mlngCols);
     for (int32_t i = 1; i < mlngCols; ++i) {
         linTop.Load(i);
         linLeft.Load(i);

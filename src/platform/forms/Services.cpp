@@ -85,14 +85,8 @@ double FixedPitchMetrics::textWidth(const Font& font, std::string_view text) {
 }
 
 double FixedPitchMetrics::textHeight(const Font& font, std::string_view text) {
-    // Only the line breaks count, and CR and LF never occur inside a UTF-8
-    // sequence: the bytes are scanned without decoding.
-    int lines = 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        ++lines;
-    }
+    int lines = 0;
+    walkLines(text, font.Size * 20, [&lines](double) { ++lines; });
     return font.Size * 20 * static_cast<double>(lines);
 }
 
