@@ -147,6 +147,20 @@ void frmBrenmoor::wireEvents() {
 
 void frmBrenmoor::Form_Load() {
     const HourglassScope hourglass;
+    // The tab click and both lists ask for the count label while the window
+    // loads; counting walks every score row, so it is done once, after them.
+    countsDeferred_ = true;
+    const bool opened = loadGame();
+    countsDeferred_ = false;
+    if (!opened) return;
+    try {
+        psSetEntryNum();
+    } catch (const text::RuntimeError&) {
+        // The window shows what was loaded.
+    }
+}
+
+bool frmBrenmoor::loadGame() {
     try {
         restoreGeometry();
         keepNormalBounds();
@@ -163,7 +177,7 @@ void frmBrenmoor::Form_Load() {
             if (!readWholeGame("開けません。")) {
                 refused_ = true;
                 Unload();
-                return;
+                return false;
             }
             gsUnpackScoreData();
         } else {
@@ -184,6 +198,7 @@ void frmBrenmoor::Form_Load() {
     } catch (const text::RuntimeError&) {
         // The window shows what was loaded.
     }
+    return true;
 }
 
 void frmBrenmoor::buildNewGameRows() {
@@ -209,6 +224,7 @@ void frmBrenmoor::psSetCaption() {
 }
 
 void frmBrenmoor::psSetEntryNum() {
+    if (countsDeferred_) return;
     gintEntryCount = gfCountEntry();
     gintTeamCount = gfCountTeam();
     std::string label = "参加 " + text::Format(gintEntryCount, "0") + "名";

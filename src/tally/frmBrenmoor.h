@@ -76,7 +76,9 @@ protected:
 
 private:
     // Opening, caption, count label, saving and closing (frmBrenmoor.cpp).
-    void loadGame();
+    // Reads the stored game or makes the new one's rows and shows the lists;
+    // false when the game cannot be read and the window has closed.
+    bool loadGame();
     void buildNewGameRows();
     void restoreGeometry();
     void storeGeometry();
@@ -147,6 +149,7 @@ private:
     std::function<void()> closed_;
     PrintScores printScores_;
     bool refused_ = false; // the game could not be read: the window closes at once
+    bool countsDeferred_ = false; // the count label waits for the end of the loading
     double normalLeft_ = 0, normalTop_ = 0, normalWidth_ = 0, normalHeight_ = 0;
 
     typScoreData mtypSelScore;      // the score row to select after the next build (IDNo 0 = none)

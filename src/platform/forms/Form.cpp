@@ -28,15 +28,6 @@ void eraseFromBack(std::vector<T*>& v, const void* item) {
     }
 }
 
-// Every control of the form, containers before their insides.
-template <class F>
-void forEachControl(const Container& c, const F& f) {
-    for (Control* child : c.children()) {
-        f(*child);
-        if (auto* inner = dynamic_cast<Container*>(child)) forEachControl(*inner, f);
-    }
-}
-
 } // namespace
 
 Form::Form(std::string name, const Font& font)
@@ -63,10 +54,17 @@ void Form::attach(Control& c) {
     c.parent_->children_.push_back(&c);
     (c.owner_ ? c.owner_->controls_ : controls_).push_back(&c);
     if (takesFocus(c.kind_)) (c.owner_ ? c.owner_->tabOrder_ : tabOrder_).push_back(&c);
+    if (c.kind_ == ControlKind::Timer) timers_.push_back(&c);
     // A control made while the form has widgets needs one too; a loaded
     // array element gets it once it is complete (ControlArray::Load).
     if (live_ && loadingElements_ == 0) {
         if (Backend* b = backend()) b->controlCreated(c);
+    }
+}
+
+void Form::notifyTimers() {
+    if (Backend* b = backend()) {
+        for (Control* t : timers_) b->timerChanged(static_cast<Timer&>(*t));
     }
 }
 
@@ -88,6 +86,7 @@ void Form::detach(Control& c) {
         eraseFromBack(c.owner_ ? c.owner_->controls_ : controls_, &c);
         if (takesFocus(c.kind_)) eraseFromBack(c.owner_ ? c.owner_->tabOrder_ : tabOrder_, &c);
     }
+    if (c.kind_ == ControlKind::Timer) eraseFromBack(timers_, &c);
     if (active_ == &c) active_ = nullptr;
     if (focusRedirect_ == &c) focusRedirect_ = nullptr;
     if (captured_ == &c) captured_ = nullptr;
@@ -108,10 +107,7 @@ void Form::Load() {
     if (loaded_) return;
     loaded_ = true;
     loaded.push_back(this);
-    Backend* b = backend();
-    forEachControl(*this, [b](Control& c) {
-        if (c.kind() == ControlKind::Timer && b) b->timerChanged(static_cast<Timer&>(c));
-    });
+    notifyTimers();
     Form_Load();
 }
 
@@ -181,10 +177,7 @@ bool Form::unloadWith(int16_t mode) {
         std::erase_if(tabOrder_, gone);
         swept_.clear();
     }
-    Backend* b = backend();
-    forEachControl(*this, [b](Control& c) {
-        if (c.kind() == ControlKind::Timer && b) b->timerChanged(static_cast<Timer&>(c));
-    });
+    notifyTimers();
     active_ = nullptr;
     pressLost_ = secondClick_ = false;
     detail::forgetPosted(this);

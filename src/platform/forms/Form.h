@@ -214,6 +214,9 @@ private:
     void attach(Control& c);
     void reserveControls(UserControl* owner, size_t more);
     void detach(Control& c);
+    // Tells the backend to start or stop each timer as the form loads or
+    // unloads.
+    void notifyTimers();
     void pushForm(FormProp what);
     void pushControl(Control& c, Prop what);
     void placeOnShow();
@@ -256,6 +259,7 @@ private:
 
     std::vector<Control*> controls_;  // collection order
     std::vector<Control*> tabOrder_;  // the form's own tab order
+    std::vector<Control*> timers_;    // every timer of the form, in user controls too
     std::vector<Menu*> menus_;        // top-level menus
     std::vector<ControlArrayBase*> arrays_;
     int loadingElements_ = 0; // a control array is making an element

@@ -43,10 +43,11 @@ struct State {
     std::vector<std::string> args;
 };
 
-State& state() {
-    static State s;
-    return s;
-}
+// Set up before any other static object, so it is there for all of them
+// and its accessor is a plain address that the many metric calls inline.
+constinit State services;
+
+State& state() { return services; }
 
 Clock& clock() {
     static SystemClock system;

@@ -197,4 +197,21 @@ TEST_F(BackendFixture, ServicesGoToTheBackendWhenNothingIsInjected) {
     EXPECT_EQ(backend.calls, expected);
 }
 
+TEST_F(BackendFixture, LoadingAndUnloadingReachEveryTimerOfTheForm) {
+    AllControls f;
+    Frame fraTimers{f, "fraTimers"};
+    Timer timInside{fraTimers, "timInside"};
+    {
+        Timer timGone{f, "timGone"}; // left before the form loads: never asked about
+    }
+    timInside.setInterval(100);
+    f.timA.setInterval(100);
+    backend.calls.clear();
+    f.Load();
+    EXPECT_EQ(backend.calls, (std::vector<std::string>{"timer on", "timer on"}));
+    backend.calls.clear();
+    f.Unload();
+    EXPECT_EQ(backend.calls, (std::vector<std::string>{"timer off", "timer off"}));
+}
+
 } // namespace
