@@ -81,10 +81,10 @@ public:
     void setRowHeightsAndItemData(int32_t height, int32_t fromRow, std::span<const int32_t> itemData);
 
     // ---- events raised to the window ----
-    std::function<void(int32_t lngCol, int32_t lngRow)> MGCellClick;
-    std::function<void(int32_t lngCol, int32_t lngRow)> MGCellDblClick;
-    std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> MGCellCheckBoxClick;
-    std::function<void()> MGCellColWidthChange;
+    forms::Event<void(int32_t lngCol, int32_t lngRow)> MGCellClick;
+    forms::Event<void(int32_t lngCol, int32_t lngRow)> MGCellDblClick;
+    forms::Event<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> MGCellCheckBoxClick;
+    forms::Event<void()> MGCellColWidthChange;
 
     // ---- state read by tests and tools ----
     int32_t ColCount() const { return mlngCols; }

@@ -67,7 +67,7 @@ private:
 
 // The base of the program's own composite controls (the grid, its row
 // views). A derived class holds child controls as members (parent `*this`)
-// and raises events of its own as plain std::function members. Its children
+// and raises events of its own as plain forms::Event members. Its children
 // form its own collection and tab order; the form dispatches their input as
 // for any control.
 class UserControl : public Control, public Container {

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/Event.h"
 #include "platform/forms/Types.h"
 
 #include <functional>
@@ -13,16 +14,12 @@ class UserControl;
 
 // Event handler types. Handlers are plain members assigned in the window's
 // constructor: `txtA.KeyPress = [this](int16_t& k) { txtA_KeyPress(k); };`
-using Handler = std::function<void()>;
-using KeyHandler = std::function<void(int16_t& KeyCode, int16_t Shift)>;
-using KeyPressHandler = std::function<void(int16_t& KeyAscii)>;
-using MouseHandler = std::function<void(int16_t Button, int16_t Shift, double X, double Y)>;
-
-// Raises an event whose handler may be unset.
-template <class F, class... A>
-void raise(const F& handler, A&&... args) {
-    if (handler) handler(std::forward<A>(args)...);
-}
+using Handler = Event<void()>;
+using KeyHandler = Event<void(int16_t& KeyCode, int16_t Shift)>;
+using KeyPressHandler = Event<void(int16_t& KeyAscii)>;
+using MouseHandler = Event<void(int16_t Button, int16_t Shift, double X, double Y)>;
+// Every control carries all of them, mostly empty: they must stay small.
+static_assert(sizeof(Handler) <= 2 * sizeof(void*));
 
 // Something that holds controls: a form, a frame, a picture box, a user
 // control, or a menu (whose children are menus). Children are kept back to

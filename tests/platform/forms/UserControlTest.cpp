@@ -14,7 +14,7 @@ public:
     }
     TextBox txtCell{*this, "txtCell"};
     Label lblCell{*this, "lblCell"};
-    std::function<void(int32_t row, int32_t col)> CellClick;
+    Event<void(int32_t row, int32_t col)> CellClick;
     int resizes = 0;
 
 protected:
