@@ -145,7 +145,7 @@ public:
         // The handler is kept once by the array; each element's event is
         // only bound to it with the element's index, so loading an element
         // allocates nothing for its events.
-        Held<EventTarget> kept(new Kept<C, F, A...>(event, std::move(handler)));
+        Held<const EventTarget> kept(new Kept<C, F, A...>(event, std::move(handler)));
         for (T& e : *this) Kept<C, F, A...>::wire(*kept.get(), e);
         // Arrays are wired for a few events each.
         if (wiring_.empty()) wiring_.reserve(4);
@@ -231,22 +231,24 @@ private:
     int count_ = 0;
     // What on() was given, and how it wires an element to it.
     template <class C, class F, class... A>
-    class Kept final : public Event<void(A...)>::Target {
+    class Kept final : public Counted<typename Event<void(A...)>::Target> {
     public:
         Kept(Event<void(A...)> C::*event, F handler) : event_(event), handler_(std::move(handler)) {}
-        void call(int index, A... args) override { std::invoke(handler_, index, std::forward<A>(args)...); }
-        static void wire(EventTarget& kept, T& element) {
-            auto& self = static_cast<Kept&>(kept);
+        void call(const typename Event<void(A...)>::Word& word, A... args) const override {
+            std::invoke(handler_, static_cast<int>(word.index), std::forward<A>(args)...);
+        }
+        static void wire(const EventTarget& kept, T& element) {
+            const auto& self = static_cast<const Kept&>(kept);
             element.*self.event_ = Event<void(A...)>(self, element.Index());
         }
 
     private:
         Event<void(A...)> C::*event_;
-        F handler_;
+        mutable F handler_;
     };
     struct Wiring {
-        Held<EventTarget> handler;
-        void (*wire)(EventTarget& handler, T& element);
+        Held<const EventTarget> handler;
+        void (*wire)(const EventTarget& handler, T& element);
     };
     std::vector<Wiring> wiring_;
 };

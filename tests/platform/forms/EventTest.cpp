@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 using namespace forms;
@@ -46,7 +45,7 @@ TEST(EventMembers, CopiesCallTheSameHandlerAndOutliveTheOriginal) {
     int calls = 0;
     auto token = std::make_shared<int>(0);
     std::weak_ptr<int> watch = token;
-    std::optional<Handler> original(Handler([&calls, token = std::move(token)] { ++calls; }));
+    auto original = std::make_unique<Handler>([&calls, token = std::move(token)] { ++calls; });
     const Handler copy = *original;
     Handler moved = std::move(*original);
     EXPECT_FALSE(*original); // a moved-from event is empty
@@ -60,27 +59,47 @@ TEST(EventMembers, CopiesCallTheSameHandlerAndOutliveTheOriginal) {
 
 // A handler that replaces or clears its own event, or destroys its own
 // control, runs to its end with its captures alive; they go when it returns.
+// A handler of one pointer is kept in the event itself, a bigger one on the
+// heap: both must survive.
+enum class Act { Replace, Clear, Destroy };
+struct SelfChange {
+    Act act;
+    std::unique_ptr<Label> lbl;
+    Events seen;
+    void change() {
+        if (act == Act::Replace) lbl->Click = [this] { seen.push_back("second"); };
+        if (act == Act::Clear) lbl->Click = nullptr;
+        if (act == Act::Destroy) lbl.reset();
+    }
+};
+
 TEST(EventMembers, AHandlerMayReplaceOrClearItsOwnEventOrDestroyItsControl) {
     doubles::TestDesktop desk;
     Form f("frmHost");
-    enum class Act { Replace, Clear, Destroy };
-    for (Act act : {Act::Replace, Act::Clear, Act::Destroy}) {
-        auto lbl = std::make_unique<Label>(f, "lblSelf");
-        Events seen;
-        auto token = std::make_shared<std::string>("first");
-        std::weak_ptr<std::string> watch = token;
-        lbl->Click = [&, token = std::move(token)] {
-            if (act == Act::Replace) lbl->Click = [&] { seen.push_back("second"); };
-            if (act == Act::Clear) lbl->Click = nullptr;
-            if (act == Act::Destroy) lbl.reset();
-            seen.push_back(*token); // still alive here
-        };
-        raise(lbl->Click);
-        EXPECT_TRUE(watch.expired());
-        if (lbl) raise(lbl->Click);
-        const Events expected =
-            act == Act::Replace ? Events{"first", "second"} : Events{"first"};
-        EXPECT_EQ(seen, expected) << static_cast<int>(act);
+    for (bool small : {true, false}) {
+        for (Act act : {Act::Replace, Act::Clear, Act::Destroy}) {
+            SelfChange change{act, std::make_unique<Label>(f, "lblSelf"), {}};
+            std::weak_ptr<std::string> watch;
+            if (small) {
+                SelfChange* c = &change;
+                change.lbl->Click = [c] {
+                    c->change();
+                    c->seen.push_back("first"); // its capture, read after the change
+                };
+            } else {
+                auto token = std::make_shared<std::string>("first");
+                watch = token;
+                change.lbl->Click = [c = &change, token = std::move(token)] {
+                    c->change();
+                    c->seen.push_back(*token);
+                };
+            }
+            raise(change.lbl->Click);
+            EXPECT_TRUE(watch.expired());
+            if (change.lbl) raise(change.lbl->Click);
+            const Events expected = act == Act::Replace ? Events{"first", "second"} : Events{"first"};
+            EXPECT_EQ(change.seen, expected) << small << static_cast<int>(act);
+        }
     }
 }
 
