@@ -47,7 +47,7 @@ constexpr int16_t MGRowKindHeader = 2;          // the fixed header without colu
 // views is made whenever a window opens.
 class uctMGRow : public forms::UserControl {
 public:
-    uctMGRow(forms::Container& parent, std::string name, int index = -1);
+    uctMGRow(forms::Container& parent, forms::ControlName name, int index = -1);
 
     void gsClear();
     void gsCreateRows(int32_t lngCols);

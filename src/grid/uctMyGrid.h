@@ -29,7 +29,7 @@
 // of one row when they are made, so only the rows looked at are worked out.
 class uctMyGrid : public forms::UserControl {
 public:
-    uctMyGrid(forms::Container& parent, std::string name, int index = -1);
+    uctMyGrid(forms::Container& parent, forms::ControlName name, int index = -1);
 
     // ---- public interface ----
     void gsUpdate();

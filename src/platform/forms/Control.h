@@ -48,6 +48,25 @@ private:
     std::vector<Control*> children_;
 };
 
+// What a control is called: a name of its own, or, for an element of a
+// control array, the array's, which outlives the element: loading an
+// element copies no name.
+class ControlName {
+public:
+    ControlName(std::string own) : own_(std::move(own)) {}
+    ControlName(const char* own) : own_(own) {}
+    static ControlName ofArray(const std::string& name) {
+        ControlName n{std::string()};
+        n.array_ = &name;
+        return n;
+    }
+    const std::string& get() const { return array_ ? *array_ : own_; }
+
+private:
+    std::string own_;
+    const std::string* array_ = nullptr;
+};
+
 // The base of every control. The model holds every property; setters store
 // the value, raise the platform's events where it has any, and push the change
 // to the live widget when the form is shown.
@@ -58,8 +77,8 @@ public:
     virtual ~Control();
 
     ControlKind kind() const { return kind_; }
-    const std::string& Name() const { return name_; } // the array's name for array elements
-    int Index() const { return index_; }              // -1 when not in a control array
+    const std::string& Name() const { return name_.get(); } // the array's name for array elements
+    int Index() const { return index_; }                    // -1 when not in a control array
     Form& form() const { return *form_; }
     Container& parent() const { return *parent_; }
     // The frame, picture box, user control or menu holding this control;
@@ -135,7 +154,7 @@ public:
     void setBackendData(void* p) { backendData_ = p; }
 
 protected:
-    Control(ControlKind kind, Container& parent, std::string name, int index);
+    Control(ControlKind kind, Container& parent, ControlName name, int index);
 
     // Pushes a change to the live widget, when there is one.
     void changed(Prop what);
@@ -154,8 +173,8 @@ private:
     void setFontWith(const std::function<void(Font&)>& change);
 
     ControlKind kind_;
-    std::string name_;
     int index_;
+    ControlName name_;
     Form* form_;
     Container* parent_;
     UserControl* owner_;

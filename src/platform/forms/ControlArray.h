@@ -56,7 +56,7 @@ private:
 // time, Unload(n) removes one again. Handlers are wired once for every
 // element, present and future, and receive the element's Index:
 //   txtScoreR1.on(&TextBox::KeyPress, [this](int Index, int16_t& k) { txtScoreR1_KeyPress(Index, k); });
-// T needs a constructor T(Container& parent, std::string name, int index).
+// T needs a constructor T(Container& parent, ControlName name, int index).
 //
 // Indexes run from 0 to 32767 and are mostly dense, so an element is found
 // by a plain subscript. The elements themselves sit in blocks that double in
@@ -203,7 +203,7 @@ private:
         Room* room = roomOf(i);
         if (slots_.size() == i) slots_.emplace_back(); // the common case: the next index
         else if (slots_.size() < i) slots_.resize(i + 1);
-        T* element = new (room) T(parent_, name_, index);
+        T* element = new (room) T(parent_, ControlName::ofArray(name_), index);
         slots_[i].element = element;
         ++count_;
         return element;

@@ -81,7 +81,7 @@
 //       forms::PictureBox picBody{*this, "picBody"};
 //       forms::ControlArray<uctMGRow> rows{picBody, "uctMGRow", {0}};
 //   public:
-//       uctMyGrid(forms::Container& parent, std::string name, int index = -1);
+//       uctMyGrid(forms::Container& parent, forms::ControlName name, int index = -1);
 //       forms::Event<void(int32_t col, int32_t row)> MGCellClick;   // own events
 //   protected:
 //       void UserControl_Resize() override;
