@@ -16,7 +16,7 @@ constexpr double DesignRowWidth = 3015, DesignRowHeight = 375;
 constexpr double CheckBoxWidth = 255, CheckBoxHeight = 225;
 } // namespace
 
-uctMGRow::uctMGRow(Container& parent, std::string name, int index)
+uctMGRow::uctMGRow(Container& parent, ControlName name, int index)
     : UserControl(parent, std::move(name), index),
       lblObj(*this, "lblObj", {0}),
       linTop(*this, "linTop", {0}),

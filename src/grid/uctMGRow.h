@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,7 +47,7 @@ constexpr int16_t MGRowKindHeader = 2;          // the fixed header without colu
 // views is made whenever a window opens.
 class uctMGRow : public forms::UserControl {
 public:
-    uctMGRow(forms::Container& parent, std::string name, int index = -1);
+    uctMGRow(forms::Container& parent, forms::ControlName name, int index = -1);
 
     void gsClear();
     void gsCreateRows(int32_t lngCols);
@@ -90,10 +89,10 @@ public:
     int32_t MarginX() const { return mlngMarginX; }
 
     // Events raised to the grid.
-    std::function<void(int16_t intMode, int32_t lngColOfCellData, int16_t LorR, int32_t lngMoveXX)> CellResizeCol;
-    std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData)> CellClick;
-    std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData)> CellDblClick;
-    std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> CellCheckBoxClick;
+    forms::Event<void(int16_t intMode, int32_t lngColOfCellData, int16_t LorR, int32_t lngMoveXX)> CellResizeCol;
+    forms::Event<void(int32_t lngColOfCellData, int32_t lngRowOfCellData)> CellClick;
+    forms::Event<void(int32_t lngColOfCellData, int32_t lngRowOfCellData)> CellDblClick;
+    forms::Event<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> CellCheckBoxClick;
 
     // Child controls, per column except the row's one bottom line under all
     // its cells and its one check box; the header's parts (linTop, linLeft

@@ -21,7 +21,7 @@ constexpr Color MovingBarColor = 0xE0E0E0;
 
 } // namespace
 
-uctMyGrid::uctMyGrid(Container& parent, std::string name, int index)
+uctMyGrid::uctMyGrid(Container& parent, ControlName name, int index)
     : UserControl(parent, std::move(name), index),
       picBody(*this, "picBody"),
       uctMGRow(picBody, "uctMGRow", {0}),

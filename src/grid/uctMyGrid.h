@@ -29,7 +29,7 @@
 // of one row when they are made, so only the rows looked at are worked out.
 class uctMyGrid : public forms::UserControl {
 public:
-    uctMyGrid(forms::Container& parent, std::string name, int index = -1);
+    uctMyGrid(forms::Container& parent, forms::ControlName name, int index = -1);
 
     // ---- public interface ----
     void gsUpdate();
@@ -81,10 +81,10 @@ public:
     void setRowHeightsAndItemData(int32_t height, int32_t fromRow, std::span<const int32_t> itemData);
 
     // ---- events raised to the window ----
-    std::function<void(int32_t lngCol, int32_t lngRow)> MGCellClick;
-    std::function<void(int32_t lngCol, int32_t lngRow)> MGCellDblClick;
-    std::function<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> MGCellCheckBoxClick;
-    std::function<void()> MGCellColWidthChange;
+    forms::Event<void(int32_t lngCol, int32_t lngRow)> MGCellClick;
+    forms::Event<void(int32_t lngCol, int32_t lngRow)> MGCellDblClick;
+    forms::Event<void(int32_t lngColOfCellData, int32_t lngRowOfCellData, int32_t lngValue)> MGCellCheckBoxClick;
+    forms::Event<void()> MGCellColWidthChange;
 
     // ---- state read by tests and tools ----
     int32_t ColCount() const { return mlngCols; }

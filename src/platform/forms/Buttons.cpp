@@ -4,7 +4,7 @@
 
 namespace forms {
 
-CheckBox::CheckBox(Container& parent, std::string name, int index)
+CheckBox::CheckBox(Container& parent, ControlName name, int index)
     : Control(ControlKind::CheckBox, parent, std::move(name), index) {}
 
 void CheckBox::setCaption(std::string caption) {
@@ -34,7 +34,7 @@ void CheckBox::copyFrom(const Control& source) {
     alignment_ = s.alignment_;
 }
 
-OptionButton::OptionButton(Container& parent, std::string name, int index)
+OptionButton::OptionButton(Container& parent, ControlName name, int index)
     : Control(ControlKind::OptionButton, parent, std::move(name), index) {}
 
 void OptionButton::setCaption(std::string caption) {
@@ -73,7 +73,7 @@ void OptionButton::copyFrom(const Control& source) {
     alignment_ = s.alignment_; // a loaded copy starts unselected
 }
 
-CommandButton::CommandButton(Container& parent, std::string name, int index)
+CommandButton::CommandButton(Container& parent, ControlName name, int index)
     : Control(ControlKind::CommandButton, parent, std::move(name), index) {}
 
 void CommandButton::setCaption(std::string caption) {

@@ -7,7 +7,7 @@ namespace forms {
 // Space toggles it between unchecked and checked.
 class CheckBox : public Control {
 public:
-    CheckBox(Container& parent, std::string name, int index = -1);
+    CheckBox(Container& parent, ControlName name, int index = -1);
 
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);
@@ -31,7 +31,7 @@ private:
 // the selected option of a group is a stop (the first one while none is).
 class OptionButton : public Control {
 public:
-    OptionButton(Container& parent, std::string name, int index = -1);
+    OptionButton(Container& parent, ControlName name, int index = -1);
 
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);
@@ -55,7 +55,7 @@ private:
 // so the focused box's LostFocus validation does not run.
 class CommandButton : public Control {
 public:
-    CommandButton(Container& parent, std::string name, int index = -1);
+    CommandButton(Container& parent, ControlName name, int index = -1);
 
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);

@@ -10,7 +10,7 @@ double innerSize(double outer, int16_t borderStyle) {
     return std::max(0.0, borderStyle == 0 ? outer : outer - 4 * TwipsPerPixel);
 }
 
-Frame::Frame(Container& parent, std::string name, int index)
+Frame::Frame(Container& parent, ControlName name, int index)
     : Control(ControlKind::Frame, parent, std::move(name), index), Container(&parent.hostForm()) {}
 
 void Frame::setCaption(std::string caption) {
@@ -32,7 +32,7 @@ void Frame::copyFrom(const Control& source) {
     borderStyle_ = s.borderStyle_;
 }
 
-PictureBox::PictureBox(Container& parent, std::string name, int index)
+PictureBox::PictureBox(Container& parent, ControlName name, int index)
     : Control(ControlKind::PictureBox, parent, std::move(name), index), Container(&parent.hostForm()) {}
 
 void PictureBox::setBorderStyle(int16_t v) {
@@ -55,7 +55,7 @@ void PictureBox::copyFrom(const Control& source) {
     picture_ = s.picture_;
 }
 
-UserControl::UserControl(Container& parent, std::string name, int index)
+UserControl::UserControl(Container& parent, ControlName name, int index)
     : Control(ControlKind::UserControl, parent, std::move(name), index), Container(&parent.hostForm()) {
     // A user control is made of a handful of controls at least (a row view
     // of a grid has nine before its cells): room for them in one step.

@@ -12,7 +12,7 @@ class Surface; // the drawing interface of picture boxes and the printer
 // hiding it disables or hides its contents.
 class Frame : public Control, public Container {
 public:
-    Frame(Container& parent, std::string name, int index = -1);
+    Frame(Container& parent, ControlName name, int index = -1);
 
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);
@@ -37,7 +37,7 @@ double innerSize(double outer, int16_t borderStyle);
 // none by default). Paint is raised when its widget needs repainting.
 class PictureBox : public Control, public Container {
 public:
-    PictureBox(Container& parent, std::string name, int index = -1);
+    PictureBox(Container& parent, ControlName name, int index = -1);
 
     int16_t BorderStyle() const { return borderStyle_; } // 0 none, 1 fixed single
     void setBorderStyle(int16_t v);
@@ -67,12 +67,12 @@ private:
 
 // The base of the program's own composite controls (the grid, its row
 // views). A derived class holds child controls as members (parent `*this`)
-// and raises events of its own as plain std::function members. Its children
+// and raises events of its own as plain forms::Event members. Its children
 // form its own collection and tab order; the form dispatches their input as
 // for any control.
 class UserControl : public Control, public Container {
 public:
-    UserControl(Container& parent, std::string name, int index = -1);
+    UserControl(Container& parent, ControlName name, int index = -1);
     ~UserControl() override;
 
     // The user control's own controls in collection order.

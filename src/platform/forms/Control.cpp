@@ -32,8 +32,8 @@ void Container::reserveChildren(size_t more) {
     host_->reserveControls(enclosingUserControl(*this), more);
 }
 
-Control::Control(ControlKind kind, Container& parent, std::string name, int index)
-    : kind_(kind), name_(std::move(name)), index_(index), form_(&parent.hostForm()), parent_(&parent),
+Control::Control(ControlKind kind, Container& parent, ControlName name, int index)
+    : kind_(kind), index_(index), name_(std::move(name)), form_(&parent.hostForm()), parent_(&parent),
       owner_(enclosingUserControl(parent)), font_(inheritedFont(parent)) {
     form_->attach(*this);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/Event.h"
 #include "platform/forms/Types.h"
 
 #include <functional>
@@ -13,16 +14,12 @@ class UserControl;
 
 // Event handler types. Handlers are plain members assigned in the window's
 // constructor: `txtA.KeyPress = [this](int16_t& k) { txtA_KeyPress(k); };`
-using Handler = std::function<void()>;
-using KeyHandler = std::function<void(int16_t& KeyCode, int16_t Shift)>;
-using KeyPressHandler = std::function<void(int16_t& KeyAscii)>;
-using MouseHandler = std::function<void(int16_t Button, int16_t Shift, double X, double Y)>;
-
-// Raises an event whose handler may be unset.
-template <class F, class... A>
-void raise(const F& handler, A&&... args) {
-    if (handler) handler(std::forward<A>(args)...);
-}
+using Handler = Event<void()>;
+using KeyHandler = Event<void(int16_t& KeyCode, int16_t Shift)>;
+using KeyPressHandler = Event<void(int16_t& KeyAscii)>;
+using MouseHandler = Event<void(int16_t Button, int16_t Shift, double X, double Y)>;
+// Every control carries all of them, mostly empty: they must stay small.
+static_assert(sizeof(Handler) <= 2 * sizeof(void*));
 
 // Something that holds controls: a form, a frame, a picture box, a user
 // control, or a menu (whose children are menus). Children are kept back to
@@ -51,6 +48,25 @@ private:
     std::vector<Control*> children_;
 };
 
+// What a control is called: a name of its own, or, for an element of a
+// control array, the array's, which outlives the element: loading an
+// element copies no name.
+class ControlName {
+public:
+    ControlName(std::string own) : own_(std::move(own)) {}
+    ControlName(const char* own) : own_(own) {}
+    static ControlName ofArray(const std::string& name) {
+        ControlName n{std::string()};
+        n.array_ = &name;
+        return n;
+    }
+    const std::string& get() const { return array_ ? *array_ : own_; }
+
+private:
+    std::string own_;
+    const std::string* array_ = nullptr;
+};
+
 // The base of every control. The model holds every property; setters store
 // the value, raise the platform's events where it has any, and push the change
 // to the live widget when the form is shown.
@@ -61,8 +77,8 @@ public:
     virtual ~Control();
 
     ControlKind kind() const { return kind_; }
-    const std::string& Name() const { return name_; } // the array's name for array elements
-    int Index() const { return index_; }              // -1 when not in a control array
+    const std::string& Name() const { return name_.get(); } // the array's name for array elements
+    int Index() const { return index_; }                    // -1 when not in a control array
     Form& form() const { return *form_; }
     Container& parent() const { return *parent_; }
     // The frame, picture box, user control or menu holding this control;
@@ -138,7 +154,7 @@ public:
     void setBackendData(void* p) { backendData_ = p; }
 
 protected:
-    Control(ControlKind kind, Container& parent, std::string name, int index);
+    Control(ControlKind kind, Container& parent, ControlName name, int index);
 
     // Pushes a change to the live widget, when there is one.
     void changed(Prop what);
@@ -157,8 +173,8 @@ private:
     void setFontWith(const std::function<void(Font&)>& change);
 
     ControlKind kind_;
-    std::string name_;
     int index_;
+    ControlName name_;
     Form* form_;
     Container* parent_;
     UserControl* owner_;

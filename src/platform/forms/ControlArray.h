@@ -56,7 +56,7 @@ private:
 // time, Unload(n) removes one again. Handlers are wired once for every
 // element, present and future, and receive the element's Index:
 //   txtScoreR1.on(&TextBox::KeyPress, [this](int Index, int16_t& k) { txtScoreR1_KeyPress(Index, k); });
-// T needs a constructor T(Container& parent, std::string name, int index).
+// T needs a constructor T(Container& parent, ControlName name, int index).
 //
 // Indexes run from 0 to 32767 and are mostly dense, so an element is found
 // by a plain subscript. The elements themselves sit in blocks that double in
@@ -125,7 +125,7 @@ public:
             element = make(index);
         }
         initLoaded(*element, source);
-        for (const auto& w : wiring_) w.wire(*element);
+        for (const auto& w : wiring_) w.wire(*w.handler.get(), *element);
         return *element;
     }
     // Unloads an element loaded at run time.
@@ -138,23 +138,18 @@ public:
 
     // Wires a handler of every element, present and future; the handler gets
     // the element's Index first.
-    template <class C, class... A>
-    void on(std::function<void(A...)> C::*event, std::type_identity_t<std::function<void(int, A...)>> handler) {
+    template <class C, class... A, class F>
+    void on(Event<void(A...)> C::*event, F handler) {
         static_assert(std::is_base_of_v<C, T>, "the event belongs to another kind of control");
-        // The handler is kept once by the array, which outlives its
-        // elements; each element's event holds only two pointers, small
-        // enough to be stored in place, so loading an element allocates
-        // nothing for its events.
-        using Handler = std::function<void(int, A...)>;
-        auto kept = std::make_shared<const Handler>(std::move(handler));
-        auto wire = [event, h = kept.get()](T& element) {
-            T* e = &element;
-            element.*event = [e, h](A... args) { (*h)(e->Index(), std::forward<A>(args)...); };
-        };
-        for (T& e : *this) wire(e);
+        static_assert(std::is_invocable_v<F&, int, A...>, "the handler does not take the Index and the event's arguments");
+        // The handler is kept once by the array; each element's event is
+        // only bound to it with the element's index, so loading an element
+        // allocates nothing for its events.
+        Held<const EventTarget> kept(new Kept<C, F, A...>(event, std::move(handler)));
+        for (T& e : *this) Kept<C, F, A...>::wire(*kept.get(), e);
         // Arrays are wired for a few events each.
         if (wiring_.empty()) wiring_.reserve(4);
-        wiring_.push_back({std::move(kept), std::move(wire)});
+        wiring_.push_back({std::move(kept), &Kept<C, F, A...>::wire});
     }
 
 private:
@@ -208,7 +203,7 @@ private:
         Room* room = roomOf(i);
         if (slots_.size() == i) slots_.emplace_back(); // the common case: the next index
         else if (slots_.size() < i) slots_.resize(i + 1);
-        T* element = new (room) T(parent_, name_, index);
+        T* element = new (room) T(parent_, ControlName::ofArray(name_), index);
         slots_[i].element = element;
         ++count_;
         return element;
@@ -235,9 +230,25 @@ private:
     std::vector<Slot> slots_;
     int count_ = 0;
     // What on() was given, and how it wires an element to it.
+    template <class C, class F, class... A>
+    class Kept final : public Counted<typename Event<void(A...)>::Target> {
+    public:
+        Kept(Event<void(A...)> C::*event, F handler) : event_(event), handler_(std::move(handler)) {}
+        void call(const typename Event<void(A...)>::Word& word, A... args) const override {
+            std::invoke(handler_, static_cast<int>(word.index), std::forward<A>(args)...);
+        }
+        static void wire(const EventTarget& kept, T& element) {
+            const auto& self = static_cast<const Kept&>(kept);
+            element.*self.event_ = Event<void(A...)>(self, element.Index());
+        }
+
+    private:
+        Event<void(A...)> C::*event_;
+        mutable F handler_;
+    };
     struct Wiring {
-        std::shared_ptr<const void> handler;
-        std::function<void(T&)> wire;
+        Held<const EventTarget> handler;
+        void (*wire)(const EventTarget& handler, T& element);
     };
     std::vector<Wiring> wiring_;
 };

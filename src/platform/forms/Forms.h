@@ -32,10 +32,11 @@
 //   (the form's design font is given to the Form constructor).
 // - Geometry is double twips relative to the container; colours are
 //   0x00BBGGRR or system colours 0x800000nn (forms::RGB, vbButtonFace ...).
-// - Control events are std::function members (Click, DblClick, GotFocus,
+// - Control events are forms::Event members (Click, DblClick, GotFocus,
 //   LostFocus, KeyDown, KeyPress, KeyUp, MouseDown/Move/Up on every control;
 //   Change on TextBox/ComboBox/ScrollBar; Tick on Timer; Paint on PictureBox
-//   and UserControl). forms::raise(handler, args...) raises an optional one.
+//   and UserControl), set and tested like a std::function.
+//   forms::raise(handler, args...) raises an optional one.
 // - Form handlers are virtuals: Form_Load, Form_Activate, Form_Deactivate,
 //   Form_Resize, Form_QueryUnload(Cancel, UnloadMode), Form_Unload(Cancel),
 //   Form_KeyDown/KeyPress/KeyUp (with KeyPreview the form sees keys first).
@@ -80,8 +81,8 @@
 //       forms::PictureBox picBody{*this, "picBody"};
 //       forms::ControlArray<uctMGRow> rows{picBody, "uctMGRow", {0}};
 //   public:
-//       uctMyGrid(forms::Container& parent, std::string name, int index = -1);
-//       std::function<void(int32_t col, int32_t row)> MGCellClick;   // own events
+//       uctMyGrid(forms::Container& parent, forms::ControlName name, int index = -1);
+//       forms::Event<void(int32_t col, int32_t row)> MGCellClick;   // own events
 //   protected:
 //       void UserControl_Resize() override;
 //   };

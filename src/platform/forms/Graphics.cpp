@@ -12,7 +12,7 @@ bool store(T& field, const T& value) {
 }
 } // namespace
 
-Image::Image(Container& parent, std::string name, int index)
+Image::Image(Container& parent, ControlName name, int index)
     : Control(ControlKind::Image, parent, std::move(name), index) {}
 
 void Image::setPicture(std::string path) {
@@ -30,7 +30,7 @@ void Image::copyFrom(const Control& source) {
     stretch_ = s.stretch_;
 }
 
-Line::Line(Container& parent, std::string name, int index)
+Line::Line(Container& parent, ControlName name, int index)
     : Control(ControlKind::Line, parent, std::move(name), index) {}
 
 void Line::setPoints(double x1, double y1, double x2, double y2) {
@@ -68,7 +68,7 @@ void Line::copyFrom(const Control& source) {
     drawMode_ = s.drawMode_;
 }
 
-Shape::Shape(Container& parent, std::string name, int index)
+Shape::Shape(Container& parent, ControlName name, int index)
     : Control(ControlKind::Shape, parent, std::move(name), index) {
     setBackColor(vbWindowBackground);
 }

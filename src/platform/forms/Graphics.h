@@ -8,7 +8,7 @@ namespace forms {
 // An image control: shows a picture file at its natural size (or stretched).
 class Image : public Control {
 public:
-    Image(Container& parent, std::string name, int index = -1);
+    Image(Container& parent, ControlName name, int index = -1);
 
     const std::string& Picture() const { return picture_; }
     void setPicture(std::string path);
@@ -26,7 +26,7 @@ private:
 // A line from (X1, Y1) to (X2, Y2) in the container's coordinates.
 class Line : public Control {
 public:
-    Line(Container& parent, std::string name, int index = -1);
+    Line(Container& parent, ControlName name, int index = -1);
 
     double X1() const { return x1_; }
     double Y1() const { return y1_; }
@@ -59,7 +59,7 @@ private:
 // 5 rounded square.
 class Shape : public Control {
 public:
-    Shape(Container& parent, std::string name, int index = -1);
+    Shape(Container& parent, ControlName name, int index = -1);
 
     int16_t ShapeKind() const { return shape_; }
     void setShapeKind(int16_t v);

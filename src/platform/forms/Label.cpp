@@ -6,7 +6,7 @@
 
 namespace forms {
 
-Label::Label(Container& parent, std::string name, int index)
+Label::Label(Container& parent, ControlName name, int index)
     : Control(ControlKind::Label, parent, std::move(name), index) {}
 
 void Label::setCaption(std::string caption) {

@@ -5,7 +5,7 @@ namespace forms {
 
 class Label : public Control {
 public:
-    Label(Container& parent, std::string name, int index = -1);
+    Label(Container& parent, ControlName name, int index = -1);
 
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);

@@ -13,7 +13,7 @@ constexpr int InvalidArrayIndex = 381; // List / ItemData / Selected outside the
 constexpr int ReadOnlyText = 383;      // Text of a drop-down list that matches no item
 } // namespace
 
-ListControl::ListControl(ControlKind kind, Container& parent, std::string name, int index)
+ListControl::ListControl(ControlKind kind, Container& parent, ControlName name, int index)
     : Control(kind, parent, std::move(name), index) {
     setBackColor(vbWindowBackground);
     setForeColor(vbWindowText);
@@ -101,7 +101,7 @@ void ListControl::copyFrom(const Control& source) {
 
 // ---- ComboBox ----
 
-ComboBox::ComboBox(Container& parent, std::string name, int index)
+ComboBox::ComboBox(Container& parent, ControlName name, int index)
     : ListControl(ControlKind::ComboBox, parent, std::move(name), index) {}
 
 void ComboBox::setStyle(int16_t style) {
@@ -178,7 +178,7 @@ void ComboBox::copyFrom(const Control& source) {
 
 // ---- ListBox ----
 
-ListBox::ListBox(Container& parent, std::string name, int index)
+ListBox::ListBox(Container& parent, ControlName name, int index)
     : ListControl(ControlKind::ListBox, parent, std::move(name), index) {}
 
 void ListBox::setMultiSelect(int16_t v) {

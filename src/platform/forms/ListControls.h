@@ -31,7 +31,7 @@ public:
     virtual void choose(int index, int16_t Shift);
 
 protected:
-    ListControl(ControlKind kind, Container& parent, std::string name, int index);
+    ListControl(ControlKind kind, Container& parent, ControlName name, int index);
     void copyFrom(const Control& source) override;
     void checkItem(int index, int error) const;
     // Hooks for the kinds: the selection moved (code or person).
@@ -52,7 +52,7 @@ constexpr int16_t vbComboDropdownList = 2; // drop-down list: choice only
 
 class ComboBox : public ListControl {
 public:
-    ComboBox(Container& parent, std::string name, int index = -1);
+    ComboBox(Container& parent, ControlName name, int index = -1);
 
     int16_t Style() const { return style_; }
     void setStyle(int16_t style);
@@ -92,7 +92,7 @@ constexpr int16_t vbMultiSelectExtended = 2;
 
 class ListBox : public ListControl {
 public:
-    ListBox(Container& parent, std::string name, int index = -1);
+    ListBox(Container& parent, ControlName name, int index = -1);
 
     int16_t MultiSelect() const { return multiSelect_; }
     void setMultiSelect(int16_t v);

@@ -6,7 +6,7 @@
 
 namespace forms {
 
-Menu::Menu(Container& parent, std::string name, int index)
+Menu::Menu(Container& parent, ControlName name, int index)
     : Control(ControlKind::Menu, parent, std::move(name), index), Container(&parent.hostForm()) {
     if (!parent.asControl()) {
         form().menus_.push_back(this);

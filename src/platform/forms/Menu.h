@@ -8,7 +8,7 @@ namespace forms {
 // raises its Click.
 class Menu : public Control, public Container {
 public:
-    Menu(Container& parent, std::string name, int index = -1);
+    Menu(Container& parent, ControlName name, int index = -1);
     ~Menu() override;
 
     const std::string& Caption() const { return caption_; }

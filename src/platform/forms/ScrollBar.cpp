@@ -6,13 +6,13 @@
 
 namespace forms {
 
-ScrollBar::ScrollBar(ControlKind kind, Container& parent, std::string name, int index)
+ScrollBar::ScrollBar(ControlKind kind, Container& parent, ControlName name, int index)
     : Control(kind, parent, std::move(name), index) {}
 
-HScrollBar::HScrollBar(Container& parent, std::string name, int index)
+HScrollBar::HScrollBar(Container& parent, ControlName name, int index)
     : ScrollBar(ControlKind::HScrollBar, parent, std::move(name), index) {}
 
-VScrollBar::VScrollBar(Container& parent, std::string name, int index)
+VScrollBar::VScrollBar(Container& parent, ControlName name, int index)
     : ScrollBar(ControlKind::VScrollBar, parent, std::move(name), index) {}
 
 void ScrollBar::setValue(int16_t v) {

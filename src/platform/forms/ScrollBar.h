@@ -23,7 +23,7 @@ public:
     Handler Change;
 
 protected:
-    ScrollBar(ControlKind kind, Container& parent, std::string name, int index);
+    ScrollBar(ControlKind kind, Container& parent, ControlName name, int index);
     void copyFrom(const Control& source) override;
 
 private:
@@ -33,12 +33,12 @@ private:
 
 class HScrollBar : public ScrollBar {
 public:
-    HScrollBar(Container& parent, std::string name, int index = -1);
+    HScrollBar(Container& parent, ControlName name, int index = -1);
 };
 
 class VScrollBar : public ScrollBar {
 public:
-    VScrollBar(Container& parent, std::string name, int index = -1);
+    VScrollBar(Container& parent, ControlName name, int index = -1);
 };
 
 } // namespace forms

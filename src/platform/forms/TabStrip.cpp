@@ -6,7 +6,7 @@
 
 namespace forms {
 
-TabStrip::TabStrip(Container& parent, std::string name, int index)
+TabStrip::TabStrip(Container& parent, ControlName name, int index)
     : Control(ControlKind::TabStrip, parent, std::move(name), index) {}
 
 void TabStrip::checkTab(int index) const {

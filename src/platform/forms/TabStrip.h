@@ -12,7 +12,7 @@ namespace forms {
 // from code raises Click every time, the selected tab included.
 class TabStrip : public Control {
 public:
-    TabStrip(Container& parent, std::string name, int index = -1);
+    TabStrip(Container& parent, ControlName name, int index = -1);
 
     void TabsClear();
     // Inserts a tab at position `index` (1-based; 0 appends).

@@ -2,7 +2,7 @@
 
 namespace forms {
 
-TextBox::TextBox(Container& parent, std::string name, int index)
+TextBox::TextBox(Container& parent, ControlName name, int index)
     : Control(ControlKind::TextBox, parent, std::move(name), index) {
     setBackColor(vbWindowBackground);
     setForeColor(vbWindowText);

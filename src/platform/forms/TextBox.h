@@ -11,7 +11,7 @@ namespace forms {
 // that code page 932 cannot store are refused with a beep.
 class TextBox : public Control {
 public:
-    TextBox(Container& parent, std::string name, int index = -1);
+    TextBox(Container& parent, ControlName name, int index = -1);
 
     const std::string& Text() const { return edit_.text(); }
     void setText(std::string_view text);

@@ -12,7 +12,7 @@ void notify(Timer& t) {
 }
 } // namespace
 
-Timer::Timer(Container& parent, std::string name, int index)
+Timer::Timer(Container& parent, ControlName name, int index)
     : Control(ControlKind::Timer, parent, std::move(name), index) {}
 
 Timer::~Timer() {

@@ -7,7 +7,7 @@ namespace forms {
 // Enabled, whether the form is shown or not and while modal windows run.
 class Timer : public Control {
 public:
-    Timer(Container& parent, std::string name, int index = -1);
+    Timer(Container& parent, ControlName name, int index = -1);
     ~Timer() override;
 
     int32_t Interval() const { return interval_; } // milliseconds; 0 = stopped

@@ -100,6 +100,7 @@ TEST(ControlArrays, ALoadedElementCopiesElementZeroAndStartsHidden) {
     Label& five = f.lblArr.Load(5);
     EXPECT_EQ(five.Index(), 5);
     EXPECT_EQ(five.Name(), "lblArr");
+    EXPECT_EQ(&five.Name(), &zero.Name()); // the array's one name, not a copy each
     EXPECT_FALSE(five.Visible());
     EXPECT_EQ(five.Caption(), "template");
     EXPECT_TRUE(five.font().Bold);

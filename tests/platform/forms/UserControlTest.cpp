@@ -9,12 +9,12 @@ namespace {
 // A composite control of our own: a row of cells that raises its own event.
 class CellRow : public UserControl {
 public:
-    CellRow(Container& parent, std::string name, int index = -1) : UserControl(parent, std::move(name), index) {
+    CellRow(Container& parent, ControlName name, int index = -1) : UserControl(parent, std::move(name), index) {
         txtCell.Click = [this] { raise(CellClick, Index(), 0); };
     }
     TextBox txtCell{*this, "txtCell"};
     Label lblCell{*this, "lblCell"};
-    std::function<void(int32_t row, int32_t col)> CellClick;
+    Event<void(int32_t row, int32_t col)> CellClick;
     int resizes = 0;
 
 protected:
@@ -69,7 +69,7 @@ TEST(UserControls, LoadedCopiesRaiseTheirOwnEventsWithTheirIndex) {
 // row views hold their cell labels.
 class ArrayRow : public UserControl {
 public:
-    ArrayRow(Container& parent, std::string name, int index = -1) : UserControl(parent, std::move(name), index) {}
+    ArrayRow(Container& parent, ControlName name, int index = -1) : UserControl(parent, std::move(name), index) {}
     ControlArray<Label> lblCells{*this, "lblCells", {0}};
 };
 
