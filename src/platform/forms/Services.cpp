@@ -31,6 +31,9 @@ public:
     void sleep(long long ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 };
 
+// What the services are wired to: plain values, set up before any other
+// static object, so they are there for all of them and reading one (the
+// metrics, thousands of times as a window opens) is a plain load.
 struct State {
     Backend* backend = nullptr;
     MessagePresenter* presenter = nullptr;
@@ -39,15 +42,21 @@ struct State {
     FontMetrics* metrics = nullptr;
     long beeps = 0;
     int16_t pointer = vbDefault;
-    std::string clipboard; // headless clipboard
-    std::vector<std::string> args;
 };
-
-// Set up before any other static object, so it is there for all of them
-// and its accessor is a plain address that the many metric calls inline.
 constinit State services;
 
 State& state() { return services; }
+
+// The headless clipboard and the command line.
+struct Texts {
+    std::string clipboard;
+    std::vector<std::string> args;
+};
+
+Texts& texts() {
+    static Texts t;
+    return t;
+}
 
 Clock& clock() {
     static SystemClock system;
@@ -142,14 +151,14 @@ void setMousePointer(int16_t pointer) {
 
 namespace Clipboard {
 void Clear() {
-    state().clipboard.clear();
+    texts().clipboard.clear();
     if (state().backend) state().backend->clipboardClear();
 }
 void SetText(const std::string& text) {
-    state().clipboard = text;
+    texts().clipboard = text;
     if (state().backend) state().backend->clipboardSetText(text);
 }
-std::string GetText() { return state().backend ? state().backend->clipboardText() : state().clipboard; }
+std::string GetText() { return state().backend ? state().backend->clipboardText() : texts().clipboard; }
 } // namespace Clipboard
 
 namespace App {
@@ -162,7 +171,7 @@ std::string Path() {
 
 std::string Command() {
     std::string out;
-    for (const auto& a : state().args) {
+    for (const auto& a : texts().args) {
         if (!out.empty()) out += ' ';
         out += a;
     }
@@ -170,7 +179,7 @@ std::string Command() {
 }
 
 void setCommandLine(int argc, const char* const* argv) {
-    state().args.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
+    texts().args.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
 bool PrevInstance() {
