@@ -110,21 +110,15 @@ public:
         if (empty(handler)) return;
         if constexpr (inPlace<H>) {
             new (word_.bytes) H(std::forward<F>(handler));
-            target_ = &shared<H>;
+            target_ = Held<const Target>(&shared<H>);
         } else {
-            target_ = new Own<H>(std::forward<F>(handler));
-            target_->hold();
+            target_ = Held<const Target>(new Own<H>(std::forward<F>(handler)));
         }
     }
     // Bound to a handler kept elsewhere, which is called with `index` first.
-    Event(const Target& kept, int index) noexcept : target_(&kept) {
-        word_.index = index;
-        kept.hold();
-    }
-    Event(const Event& other) noexcept : target_(other.target_), word_(other.word_) {
-        if (target_) target_->hold();
-    }
-    Event(Event&& other) noexcept : target_(std::exchange(other.target_, nullptr)), word_(other.word_) {}
+    Event(const Target& kept, int index) noexcept : target_(&kept) { word_.index = index; }
+    Event(const Event&) noexcept = default;
+    Event(Event&&) noexcept = default;
     // What this event held is let go only once the new one is in place:
     // whatever its release runs sees a finished assignment.
     Event& operator=(Event other) noexcept {
@@ -132,18 +126,15 @@ public:
         std::swap(word_, other.word_);
         return *this;
     }
-    ~Event() {
-        if (target_) target_->release();
-    }
 
-    explicit operator bool() const noexcept { return target_ != nullptr; }
+    explicit operator bool() const noexcept { return target_.get() != nullptr; }
 
     void operator()(A... args) const {
-        if (!target_) throw std::bad_function_call();
+        if (!*this) throw std::bad_function_call();
         // The handler may replace this event or destroy its control: the
         // call runs on a copy, which holds what it calls.
         const Event running = *this;
-        running.target_->call(running.word_, std::forward<A>(args)...);
+        running.target_.get()->call(running.word_, std::forward<A>(args)...);
     }
 
 private:
@@ -185,7 +176,7 @@ private:
         else return false;
     }
 
-    const Target* target_ = nullptr;
+    Held<const Target> target_;
     Word word_{};
 };
 
