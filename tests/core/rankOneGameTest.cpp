@@ -132,6 +132,29 @@ TEST_F(PersonalRanking, BirthdayRuleRanksTheOlderPlayerFirstAndUnknownDatesLast)
     EXPECT_EQ(ranks(), (std::vector<int32_t>{1, 2, 3, 3, 5}));
 }
 
+TEST_F(PersonalRanking, BirthdayRuleComparesDatesOfBirthAsDates) {
+    // Dates of birth kept in other forms the date parser accepts still
+    // order by the date: 1950/4/1 and S25/4/1 are the same day, before
+    // 1950/10/01; a text that is no date counts as none.
+    newGame(3, 2);
+    gtypGame.JudgeBirthday = 1;
+    registerPlayer(1, "1950/4/1");
+    registerPlayer(2, "1950/10/01");
+    registerPlayer(3, "S25/4/1");
+    registerPlayer(4, "1950/02/30");
+    for (int32_t id : {4, 2, 1, 3}) addPlayer(id, {9, 9});
+    gsCalPersonalRanking();
+    EXPECT_EQ(ranks(), (std::vector<int32_t>{1, 1, 3, 4}));
+    EXPECT_EQ(gtypRankRows.item(2).IDNo, 2);
+    EXPECT_EQ(gtypRankRows.item(3).IDNo, 4);
+
+    gsCalBestCourse();
+    std::vector<int32_t> bestRanks;
+    for (const typBestCourseRow& r : gtypBestCourseRows) bestRanks.push_back(r.Rank);
+    EXPECT_EQ(bestRanks, (std::vector<int32_t>{1, 1, 3, 4}));
+    EXPECT_EQ(gtypBestCourseRows.item(2).IDNo, 2);
+}
+
 TEST_F(PersonalRanking, ImpossibleGamesRaiseTheRunTimeError) {
     struct Case { int16_t hole, round; int rows; int error; } cases[] = {
         {9, 0, 6, text::err::DivisionByZero},
