@@ -96,6 +96,9 @@ void frmBrenmoor::btnGameInfo_Click() {
     case RowsAfterHeaderChange::Relaid:
         relayScoreRows(before);
         psSetList1();
+        // Another number of courses moves every player's first row, which
+        // the participant list's rows name.
+        psRefreshMemberList(0);
         break;
     }
     tabBody.SelectTab(mintTabIndex);
