@@ -228,6 +228,10 @@ void Form::setFrameExtents(double width, double height) {
     frameReported_ = true;
     frameWidth_ = width;
     frameHeight_ = height;
+    if (!outerAsked_ || windowState_ != vbNormal) return;
+    const auto asked = *outerAsked_;
+    setClientSize(std::max(0.0, asked.first - width), std::max(0.0, asked.second - height));
+    outerAsked_ = asked; // a later, truer report applies it again
 }
 
 void Form::setWidth(double v) { Move(left_, top_, v, Height()); }
@@ -250,9 +254,11 @@ void Form::Move(double left, double top, double width, double height) {
     } else if (moved) {
         pushForm(FormProp::Geometry);
     }
+    if (!frameReported_) outerAsked_ = std::make_pair(width, height);
 }
 
 void Form::setClientSize(double width, double height) {
+    outerAsked_.reset();
     if (width == clientWidth_ && height == clientHeight_) return;
     clientWidth_ = width;
     clientHeight_ = height;

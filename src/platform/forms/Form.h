@@ -1,9 +1,11 @@
 #pragma once
 #include "platform/forms/Control.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace forms {
@@ -246,6 +248,9 @@ private:
     double left_ = 0, top_ = 0, clientWidth_ = 4800, clientHeight_ = 3600;
     double frameWidth_ = 0, frameHeight_ = 0;
     bool frameReported_ = false;
+    // The outer size asked for while the frame was still a guess, kept until
+    // the window is sized otherwise: the real frame then leaves it as asked.
+    std::optional<std::pair<double, double>> outerAsked_;
     int16_t windowState_ = vbNormal;
     int16_t borderStyle_ = vbSizable;
     bool minButton_ = true, maxButton_ = true, controlBox_ = true, showInTaskbar_ = true;
