@@ -100,7 +100,9 @@ void FormWindow::applyGeometry() {
     const forms::Form& f = *form;
     placing_ = true;
     const int w = px(f.ScaleWidth()), h = px(f.ScaleHeight()) + menuHeight();
-    if (f.WindowState() == forms::vbNormal) {
+    // A window not shown yet takes its normal size also when it is to be
+    // shown maximised: restoring it goes back to that size.
+    if (f.WindowState() == forms::vbNormal || !isVisible()) {
         if (fixedSize(f)) {
             setFixedSize(w, h);
         } else {
