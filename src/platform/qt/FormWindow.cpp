@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QWindow>
 
 namespace qtui {
 
@@ -125,7 +126,9 @@ void FormWindow::layOut() {
 }
 
 void FormWindow::reportFrame() {
-    if (!form) return;
+    // Until the window is on the screen the window manager has not framed
+    // it, and its frame would read as none.
+    if (!form || !windowHandle() || !windowHandle()->isExposed()) return;
     const QRect outer = frameGeometry(), inner = geometry();
     const double w = twips(outer.width() - inner.width());
     const double h = twips(outer.height() - inner.height() + menuHeight());
@@ -251,6 +254,7 @@ void FormWindow::changeEvent(QEvent* e) {
         const int16_t state = isMinimized() ? forms::vbMinimized : isMaximized() ? forms::vbMaximized : forms::vbNormal;
         if (state != form->WindowState()) form->dispatchWindowState(state);
     } else if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        reportFrame();
         form->dispatchActivate();
     }
 }
