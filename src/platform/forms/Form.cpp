@@ -214,13 +214,28 @@ void Form::setCaption(std::string caption) {
     pushForm(FormProp::Caption);
 }
 
+namespace {
+
+struct DesktopFrame {
+    double width = 0, height = 0;
+    bool known() const { return width > 0 || height > 0; }
+};
+DesktopFrame desktopFrames[2]; // fixed, sizable
+
+} // namespace
+
+void Form::noteDesktopFrame(bool sizable, double width, double height) {
+    desktopFrames[sizable ? 1 : 0] = {width, height};
+}
+
 void Form::defaultFrame() {
     if (frameReported_) return;
-    // Headless window frame: 4-pixel borders and a 30-pixel caption bar,
-    // plus a 20-pixel menu bar when the form has menus.
+    // The frame the desktop has shown; headless, 4-pixel borders and a
+    // 30-pixel caption bar. A 20-pixel menu bar when the form has menus.
     const bool bordered = borderStyle_ != vbBSNone;
-    frameWidth_ = bordered ? 8 * TwipsPerPixel : 0;
-    frameHeight_ = bordered ? 38 * TwipsPerPixel : 0;
+    const DesktopFrame& seen = desktopFrames[borderStyle_ == vbSizable ? 1 : 0];
+    frameWidth_ = !bordered ? 0 : seen.known() ? seen.width : 8 * TwipsPerPixel;
+    frameHeight_ = !bordered ? 0 : seen.known() ? seen.height : 38 * TwipsPerPixel;
     if (!menus_.empty()) frameHeight_ += 20 * TwipsPerPixel;
 }
 

@@ -77,6 +77,10 @@ public:
     double frameWidth() const { return frameWidth_; }
     double frameHeight() const { return frameHeight_; }
     void setFrameExtents(double width, double height);
+    // The window manager's frame (menu bar not counted) last seen around a
+    // shown window, sizable or not: a window of the same kind that is not
+    // shown yet takes it for its own. A frame of no size forgets it.
+    static void noteDesktopFrame(bool sizable, double width, double height);
 
     int16_t WindowState() const { return windowState_; }
     void setWindowState(int16_t state);

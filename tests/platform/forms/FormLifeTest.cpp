@@ -114,6 +114,23 @@ TEST(FormLife, AnOuterSizeSetBeforeTheFrameIsKnownIsKept) {
     EXPECT_DOUBLE_EQ(f.ScaleWidth(), 6000);
 }
 
+// A window not shown yet takes the frame the desktop last showed around a
+// window of its kind, so that its outer size is right from the start.
+TEST(FormLife, TheFrameLastSeenIsTheGuessForTheNextWindowOfItsKind) {
+    doubles::TestDesktop desk;
+    Form::noteDesktopFrame(true, 30, 375);
+    AllControls sizable;
+    EXPECT_DOUBLE_EQ(sizable.frameWidth(), 30);
+    EXPECT_DOUBLE_EQ(sizable.frameHeight(), 375 + 20 * TwipsPerPixel); // and its menu bar
+    sizable.setBorderStyle(vbFixedDialog); // nothing seen of that kind yet
+    EXPECT_DOUBLE_EQ(sizable.frameWidth(), 8 * TwipsPerPixel);
+    sizable.setBorderStyle(vbBSNone);
+    EXPECT_DOUBLE_EQ(sizable.frameWidth(), 0);
+    Form::noteDesktopFrame(true, 0, 0);
+    AllControls headless;
+    EXPECT_DOUBLE_EQ(headless.frameWidth(), 8 * TwipsPerPixel);
+}
+
 TEST(ControlArrays, ALoadedElementCopiesElementZeroAndStartsHidden) {
     doubles::TestDesktop desk;
     AllControls f;
