@@ -163,7 +163,6 @@ void frmBrenmoor::Form_Load() {
 bool frmBrenmoor::loadGame() {
     try {
         restoreGeometry();
-        keepNormalBounds();
         gintGameSaved = -1;
         mintChanged = 0;
         gsClearResults();
@@ -295,6 +294,7 @@ void frmBrenmoor::Form_Unload(int16_t&) {
 
 void frmBrenmoor::restoreGeometry() {
     const double screenWidth = Screen::Width(), screenHeight = Screen::Height();
+    bool maximized = false;
     if (const auto width = storedValue("Score_Width")) {
         setStartUpPosition(vbStartUpManual);
         // Sizes below the minimum are not a size this window ever had.
@@ -304,14 +304,17 @@ void frmBrenmoor::restoreGeometry() {
         if (const auto left = storedValue("Score_Left")) setLeft(*left);
         // Only normal and maximised come back: a window closed minimised
         // opens normal.
-        if (const auto state = storedValue("Score_WindowState"); state && *state == vbMaximized)
-            setWindowState(vbMaximized);
+        if (const auto state = storedValue("Score_WindowState"); state && *state == vbMaximized) maximized = true;
     }
     if (Width() > screenWidth) setWidth(screenWidth);
     if (Height() > screenHeight) setHeight(screenHeight);
     // Never off the screen.
     Move(std::clamp(Left(), 0.0, std::max(0.0, screenWidth - Width())),
          std::clamp(Top(), 0.0, std::max(0.0, screenHeight - Height())));
+    // The bounds the window is maximised over are its normal ones, kept also
+    // when it is never shown normal.
+    keepNormalBounds();
+    if (maximized) setWindowState(vbMaximized);
 }
 
 void frmBrenmoor::keepNormalBounds() {

@@ -90,13 +90,13 @@ void frmBrenmoor::btnGameInfo_Click() {
     const HourglassScope hourglass;
     mintChanged = 1;
     psSetCaption();
-    switch (rowsAfterHeaderChange(before, gtypGame)) {
-    case RowsAfterHeaderChange::Kept: break;
-    case RowsAfterHeaderChange::Redrawn: psSetList1(); break;
-    case RowsAfterHeaderChange::Relaid:
-        relayScoreRows(before);
+    const RowsAfterHeaderChange rows = rowsAfterHeaderChange(before, gtypGame);
+    if (rows == RowsAfterHeaderChange::Relaid) relayScoreRows(before);
+    if (rows != RowsAfterHeaderChange::Kept) {
         psSetList1();
-        break;
+        // Another number of courses moves every player's first row, which
+        // the participant list's rows name; another date, its ages.
+        psRefreshMemberList(0);
     }
     tabBody.SelectTab(mintTabIndex);
 }

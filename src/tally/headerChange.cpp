@@ -7,6 +7,8 @@
 RowsAfterHeaderChange rowsAfterHeaderChange(const typGameInfo& before, const typGameInfo& after) {
     if (before.Hole != after.Hole || before.Round != after.Round || before.HandiCapKind != after.HandiCapKind)
         return RowsAfterHeaderChange::Relaid;
+    // The ages in the lists are worked out at the game's date.
+    if (text::Trim(before.Date) != text::Trim(after.Date)) return RowsAfterHeaderChange::Redrawn;
     for (int16_t p = 0; p < after.Round && p < static_cast<int16_t>(after.RoundName.size()); ++p)
         if (text::Trim(before.RoundName[static_cast<size_t>(p)]) != text::Trim(after.RoundName[static_cast<size_t>(p)]))
             return RowsAfterHeaderChange::Redrawn;

@@ -8,7 +8,7 @@
 // What the score rows need.
 enum class RowsAfterHeaderChange {
     Kept,    // nothing a score row shows changed
-    Redrawn, // a used course was renamed: the score table is rebuilt
+    Redrawn, // a used course was renamed or the date moved: the lists are rebuilt
     Relaid,  // holes, courses or handicap kind changed: rows re-laid, then rebuilt
 };
 RowsAfterHeaderChange rowsAfterHeaderChange(const typGameInfo& before, const typGameInfo& after);

@@ -154,3 +154,21 @@ TEST_F(TallyEntryTest, AHeaderChangeRedrawsWhatItTouches) {
     EXPECT_EQ(cell(f.uctGridList, 15, 1), "72");
     EXPECT_EQ(f.tabIndex(), 1);
 }
+
+// Ages are worked out at the game's date: another date shows them anew in
+// both lists, as the result tabs do.
+TEST_F(TallyEntryTest, AnotherDateShowsTheAgesAtThatDate) {
+    storeGame();
+    frmBrenmoor& f = open();
+    ASSERT_EQ(cell(f.uctGridList, 2, 1), "60");
+    ASSERT_EQ(cell(f.uctGridList0, 3, 1), "60");
+    desk.modal.add<frmGameInfo>([](frmGameInfo& d) {
+        d.txtDate.setText("2011/10/10");
+        click(d.btnOK);
+    });
+    click(f.btnGameInfo);
+    ASSERT_EQ(gtypGame.Date, "2011/10/10");
+    EXPECT_EQ(cell(f.uctGridList, 2, 1), "61");
+    EXPECT_EQ(cell(f.uctGridList0, 3, 1), "61");
+    EXPECT_EQ(cell(f.uctGridList, 15, 1), "108"); // the rows themselves stay
+}

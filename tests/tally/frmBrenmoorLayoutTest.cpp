@@ -98,6 +98,24 @@ TEST_F(TallyLayoutTest, ClosingStoresTheNormalBoundsAndTheState) {
     EXPECT_EQ(geometry("Score_WindowState"), "1");
 }
 
+// Opened maximised and closed so, the window keeps the normal bounds it was
+// opened over.
+TEST_F(TallyLayoutTest, AWindowNeverShownNormalKeepsItsStoredBounds) {
+    stored("15000", "10000", "300", "450", "2");
+    for (int i = 0; i < 2; ++i) {
+        gtypGame = gtypGames[0];
+        frmBrenmoor& f = open();
+        ASSERT_EQ(f.WindowState(), forms::vbMaximized);
+        forms::sim::click(f.btnExit);
+        EXPECT_EQ(geometry("Score_WindowState"), "2");
+        EXPECT_EQ(geometry("Score_Width"), "15000");
+        EXPECT_EQ(geometry("Score_Height"), "10000");
+        EXPECT_EQ(geometry("Score_Top"), "300");
+        EXPECT_EQ(geometry("Score_Left"), "450");
+        tally.reset();
+    }
+}
+
 TEST_F(TallyLayoutTest, TheListsFillTheSpaceBetweenTheBands) {
     frmBrenmoor& f = open();
     for (const auto& [w, h] : std::vector<std::pair<double, double>>{{13890, 9105}, {20000, 12000}, {5880, 5430}}) {

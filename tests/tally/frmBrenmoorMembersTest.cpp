@@ -3,6 +3,7 @@
 
 #include "grid/uctMGRow.h"
 #include "tally/frmAddScoreMember.h"
+#include "tally/frmGameInfo.h"
 #include "tally/frmSetTeam.h"
 #include "tally/participantRows.h"
 
@@ -199,6 +200,32 @@ TEST_F(MembersTest, WithdrawingAsksFirstThenRebuildsBothListsUnselected) {
     sim::click(f.btnAddMember0);
     EXPECT_EQ(offered, (Ids{8, 10, 11}));
     EXPECT_EQ(rowIds(), (Ids{7, 7, 7, 9, 9, 9, 8, 8, 8}));
+}
+
+// Another number of courses moves every player's first row: the participant
+// list follows, so a withdrawal or a team names the player the user chose.
+TEST_F(MembersTest, AfterTheCoursesChangeTheParticipantListNamesTheRightPlayers) {
+    frmBrenmoor& f = openMembers();
+    desk.modal.add<frmGameInfo>([](frmGameInfo& d) {
+        sim::chooseItem(d.cobRoundNum, 3); // four courses
+        sim::typeText(d.txtRoundName[3], "D");
+        sim::click(d.btnOK);
+    });
+    sim::click(f.btnGameInfo);
+    ASSERT_EQ(rowIds(), (Ids{7, 7, 7, 7, 8, 8, 8, 8, 9, 9, 9, 9}));
+    EXPECT_EQ(column(f.uctGridList0, 2), (std::vector<std::string>{"山田太郎", "鈴木花子", "佐藤一郎"}));
+
+    teamDialog("B");
+    clickCell(f.uctGridList0, 1, 3);
+    EXPECT_EQ(proposed, (std::vector<std::string>{""}));
+    EXPECT_EQ(gtypScores[8].TeamID, "B");
+    EXPECT_EQ(gtypScores[0].TeamID, "A");
+
+    clickCell(f.uctGridList0, 2, 2);
+    desk.boxes.answer(forms::vbOK);
+    sim::click(f.btnDeleteMember0);
+    EXPECT_EQ(desk.lastMessage().prompt, "鈴木花子　（女、58歳） さんの参加を取り消します。");
+    EXPECT_EQ(rowIds(), (Ids{7, 7, 7, 7, 9, 9, 9, 9}));
 }
 
 // A player whose rows were cut short cannot be withdrawn: the failure is

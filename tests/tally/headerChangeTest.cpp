@@ -19,6 +19,7 @@ typGameInfo header(int16_t holes, int16_t courses, int16_t kind) {
     g.Hole = holes;
     g.Round = courses;
     g.HandiCapKind = kind;
+    g.Date = "2010/10/10";
     for (int k = 0; k < 10; ++k) g.RoundName[static_cast<size_t>(k)] = std::string(1, char('A' + k));
     return g;
 }
@@ -65,13 +66,14 @@ TEST(headerChange, WhatTheRowsNeedFollowsShapeKindAndUsedCourseNames) {
         void (*change)(typGameInfo&);
         RowsAfterHeaderChange rows;
     } cases[] = {
-        {"title, date, series, options", [](typGameInfo& g) {
+        {"title, series, options", [](typGameInfo& g) {
              g.Tittle = "新";
-             g.Date = "2011/01/01";
              g.SeriesID = 3;
              g.TeamHowtoRank = 1;
              g.JudgeBirthday = 1;
          }, RowsAfterHeaderChange::Kept},
+        {"date padded", [](typGameInfo& g) { g.Date = " 2010/10/10 "; }, RowsAfterHeaderChange::Kept},
+        {"date", [](typGameInfo& g) { g.Date = "2011/01/01"; }, RowsAfterHeaderChange::Redrawn},
         {"name of course 5 of 3", [](typGameInfo& g) { g.RoundName[4] = "Z"; }, RowsAfterHeaderChange::Kept},
         {"name of course 3 padded", [](typGameInfo& g) { g.RoundName[2] = " C "; }, RowsAfterHeaderChange::Kept},
         {"name of course 3", [](typGameInfo& g) { g.RoundName[2] = "c"; }, RowsAfterHeaderChange::Redrawn},

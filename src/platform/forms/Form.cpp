@@ -214,13 +214,28 @@ void Form::setCaption(std::string caption) {
     pushForm(FormProp::Caption);
 }
 
+namespace {
+
+struct DesktopFrame {
+    double width = 0, height = 0;
+    bool known() const { return width > 0 || height > 0; }
+};
+DesktopFrame desktopFrames[2]; // fixed, sizable
+
+} // namespace
+
+void Form::noteDesktopFrame(bool sizable, double width, double height) {
+    desktopFrames[sizable ? 1 : 0] = {width, height};
+}
+
 void Form::defaultFrame() {
     if (frameReported_) return;
-    // Headless window frame: 4-pixel borders and a 30-pixel caption bar,
-    // plus a 20-pixel menu bar when the form has menus.
+    // The frame the desktop has shown; headless, 4-pixel borders and a
+    // 30-pixel caption bar. A 20-pixel menu bar when the form has menus.
     const bool bordered = borderStyle_ != vbBSNone;
-    frameWidth_ = bordered ? 8 * TwipsPerPixel : 0;
-    frameHeight_ = bordered ? 38 * TwipsPerPixel : 0;
+    const DesktopFrame& seen = desktopFrames[borderStyle_ == vbSizable ? 1 : 0];
+    frameWidth_ = !bordered ? 0 : seen.known() ? seen.width : 8 * TwipsPerPixel;
+    frameHeight_ = !bordered ? 0 : seen.known() ? seen.height : 38 * TwipsPerPixel;
     if (!menus_.empty()) frameHeight_ += 20 * TwipsPerPixel;
 }
 
@@ -228,6 +243,10 @@ void Form::setFrameExtents(double width, double height) {
     frameReported_ = true;
     frameWidth_ = width;
     frameHeight_ = height;
+    if (!outerAsked_ || windowState_ != vbNormal) return;
+    const auto asked = *outerAsked_;
+    setClientSize(std::max(0.0, asked.first - width), std::max(0.0, asked.second - height));
+    outerAsked_ = asked; // a later, truer report applies it again
 }
 
 void Form::setWidth(double v) { Move(left_, top_, v, Height()); }
@@ -250,9 +269,11 @@ void Form::Move(double left, double top, double width, double height) {
     } else if (moved) {
         pushForm(FormProp::Geometry);
     }
+    if (!frameReported_) outerAsked_ = std::make_pair(width, height);
 }
 
 void Form::setClientSize(double width, double height) {
+    outerAsked_.reset();
     if (width == clientWidth_ && height == clientHeight_) return;
     clientWidth_ = width;
     clientHeight_ = height;

@@ -1,9 +1,11 @@
 #pragma once
 #include "platform/forms/Control.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace forms {
@@ -75,6 +77,10 @@ public:
     double frameWidth() const { return frameWidth_; }
     double frameHeight() const { return frameHeight_; }
     void setFrameExtents(double width, double height);
+    // The window manager's frame (menu bar not counted) last seen around a
+    // shown window, sizable or not: a window of the same kind that is not
+    // shown yet takes it for its own. A frame of no size forgets it.
+    static void noteDesktopFrame(bool sizable, double width, double height);
 
     int16_t WindowState() const { return windowState_; }
     void setWindowState(int16_t state);
@@ -246,6 +252,9 @@ private:
     double left_ = 0, top_ = 0, clientWidth_ = 4800, clientHeight_ = 3600;
     double frameWidth_ = 0, frameHeight_ = 0;
     bool frameReported_ = false;
+    // The outer size asked for while the frame was still a guess, kept until
+    // the window is sized otherwise: the real frame then leaves it as asked.
+    std::optional<std::pair<double, double>> outerAsked_;
     int16_t windowState_ = vbNormal;
     int16_t borderStyle_ = vbSizable;
     bool minButton_ = true, maxButton_ = true, controlBox_ = true, showInTaskbar_ = true;

@@ -171,6 +171,7 @@ void Form::dispatchActivate() {
 void Form::dispatchResize(double clientWidth, double clientHeight) {
     detail::boundary([&] {
         if (clientWidth == clientWidth_ && clientHeight == clientHeight_) return;
+        outerAsked_.reset();
         clientWidth_ = clientWidth;
         clientHeight_ = clientHeight;
         if (loaded_) Form_Resize();

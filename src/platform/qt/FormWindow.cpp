@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QWindow>
 
 namespace qtui {
 
@@ -100,7 +101,9 @@ void FormWindow::applyGeometry() {
     const forms::Form& f = *form;
     placing_ = true;
     const int w = px(f.ScaleWidth()), h = px(f.ScaleHeight()) + menuHeight();
-    if (f.WindowState() == forms::vbNormal) {
+    // A window not shown yet takes its normal size also when it is to be
+    // shown maximised: restoring it goes back to that size.
+    if (f.WindowState() == forms::vbNormal || !isVisible()) {
         if (fixedSize(f)) {
             setFixedSize(w, h);
         } else {
@@ -123,8 +126,14 @@ void FormWindow::layOut() {
 }
 
 void FormWindow::reportFrame() {
-    if (!form) return;
+    // Until the window is on the screen the window manager has not framed
+    // it, and its frame would read as none.
+    if (!form || !windowHandle() || !windowHandle()->isExposed()) return;
     const QRect outer = frameGeometry(), inner = geometry();
+    // A maximised window is framed otherwise (no borders on some desktops).
+    if (form->BorderStyle() != forms::vbBSNone && windowState() == Qt::WindowNoState)
+        forms::Form::noteDesktopFrame(form->BorderStyle() == forms::vbSizable, twips(outer.width() - inner.width()),
+                                      twips(outer.height() - inner.height()));
     const double w = twips(outer.width() - inner.width());
     const double h = twips(outer.height() - inner.height() + menuHeight());
     if (w != form->frameWidth() || h != form->frameHeight()) form->setFrameExtents(w, h);
@@ -249,6 +258,7 @@ void FormWindow::changeEvent(QEvent* e) {
         const int16_t state = isMinimized() ? forms::vbMinimized : isMaximized() ? forms::vbMaximized : forms::vbNormal;
         if (state != form->WindowState()) form->dispatchWindowState(state);
     } else if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        reportFrame();
         form->dispatchActivate();
     }
 }

@@ -89,6 +89,48 @@ TEST(FormLife, ClientSizeAndWindowStateRaiseResize) {
     EXPECT_EQ(f.take(), (Events{"Form:Resize", "Form:Resize"}));
 }
 
+// A window given its outer size before it is shown keeps that size when the
+// real frame turns out other than the guess (a size kept in the settings
+// comes back the same each time), until the window is resized otherwise.
+TEST(FormLife, AnOuterSizeSetBeforeTheFrameIsKnownIsKept) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    f.Move(300, 450, 13920, 9480);
+    f.setFrameExtents(30, 375);
+    EXPECT_DOUBLE_EQ(f.Width(), 13920);
+    EXPECT_DOUBLE_EQ(f.Height(), 9480);
+    EXPECT_DOUBLE_EQ(f.ScaleWidth(), 13890);
+    f.setFrameExtents(0, 0); // a window not yet framed by the window manager
+    f.setFrameExtents(30, 375);
+    EXPECT_DOUBLE_EQ(f.Width(), 13920);
+
+    f.dispatchResize(9000, 6000); // the user drags its border
+    f.setFrameExtents(60, 450);
+    EXPECT_DOUBLE_EQ(f.ScaleWidth(), 9000);
+    EXPECT_DOUBLE_EQ(f.Width(), 9060);
+
+    f.setClientSize(6000, 4000); // a size from the program's design
+    f.setFrameExtents(30, 375);
+    EXPECT_DOUBLE_EQ(f.ScaleWidth(), 6000);
+}
+
+// A window not shown yet takes the frame the desktop last showed around a
+// window of its kind, so that its outer size is right from the start.
+TEST(FormLife, TheFrameLastSeenIsTheGuessForTheNextWindowOfItsKind) {
+    doubles::TestDesktop desk;
+    Form::noteDesktopFrame(true, 30, 375);
+    AllControls sizable;
+    EXPECT_DOUBLE_EQ(sizable.frameWidth(), 30);
+    EXPECT_DOUBLE_EQ(sizable.frameHeight(), 375 + 20 * TwipsPerPixel); // and its menu bar
+    sizable.setBorderStyle(vbFixedDialog); // nothing seen of that kind yet
+    EXPECT_DOUBLE_EQ(sizable.frameWidth(), 8 * TwipsPerPixel);
+    sizable.setBorderStyle(vbBSNone);
+    EXPECT_DOUBLE_EQ(sizable.frameWidth(), 0);
+    Form::noteDesktopFrame(true, 0, 0);
+    AllControls headless;
+    EXPECT_DOUBLE_EQ(headless.frameWidth(), 8 * TwipsPerPixel);
+}
+
 TEST(ControlArrays, ALoadedElementCopiesElementZeroAndStartsHidden) {
     doubles::TestDesktop desk;
     AllControls f;

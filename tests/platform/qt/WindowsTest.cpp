@@ -226,6 +226,20 @@ TEST(Windows, UserResizeReachesTheModel) {
     EXPECT_EQ(f.take(), Events{"Form:Resize"});
 }
 
+// A window shown maximised goes back to its own size when it is restored.
+TEST(Windows, AWindowShownMaximisedKeepsItsNormalSize) {
+    QtDesktop desk;
+    Small f;
+    f.setBorderStyle(forms::vbSizable);
+    f.setClientSize(9000, 6000);
+    f.setWindowState(forms::vbMaximized);
+    f.Show();
+    QWidget* w = QtDesktop::window(f);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->normalGeometry().size(), QSize(600, 400));
+    f.Unload();
+}
+
 TEST(Desktop, TheHourglassIsOneState) {
     QtDesktop desk;
     forms::Screen::setMousePointer(forms::vbHourglass);
