@@ -53,12 +53,15 @@ void frmMain::prepareSeason() {
         if (uctGameList.gfGetCellData(0, row, "Value").toInt32() != 0)
             glngSeasonGames.append(uctGameList.gfGetRowItemData(row));
 
+    // A game whose shape the tally cannot take is left out of every season
+    // report, so it does not shape the season's columns either.
     gstrSeasonPeriodStart = "9999/99/99";
     gstrSeasonPeriodEnd = "0000/00/00";
     for (int32_t index : glngSeasonGames) {
         const typGameInfo& g = gtypGames.item(index);
         gstrSeasonPeriodStart = std::min(gstrSeasonPeriodStart, g.Date);
         gstrSeasonPeriodEnd = std::max(gstrSeasonPeriodEnd, g.Date);
+        if (!isPlayableShape(g)) continue;
         gtypSeasonGame.Hole = std::max(gtypSeasonGame.Hole, g.Hole);
         gtypSeasonGame.Round = std::max(gtypSeasonGame.Round, g.Round);
     }
@@ -67,6 +70,7 @@ void frmMain::prepareSeason() {
     bool holesDiffer = false, roundsDiffer = false;
     for (int32_t index : glngSeasonGames) {
         const typGameInfo& g = gtypGames.item(index);
+        if (!isPlayableShape(g)) continue;
         holesDiffer = holesDiffer || g.Hole != gtypSeasonGame.Hole;
         roundsDiffer = roundsDiffer || g.Round != gtypSeasonGame.Round;
     }

@@ -451,6 +451,21 @@ TEST_F(MainWindowTest, SeasonHandOverOfAllSeriesAndMixedShapes) {
     EXPECT_EQ(forms::Screen::MousePointer(), forms::vbDefault);
 }
 
+TEST_F(MainWindowTest, AGameTheSeasonTallyLeavesOutDoesNotShapeTheSeason) {
+    writeGame(7, "2010/09/05", "壊れた形", 3, 1, 25, 3);
+    data.writeManager("7");
+    open();
+    pick(f.cobSeason, 3);
+    pick(f.cobHoleRound, -1);
+    pick(f.cobCource, 1);
+    sim::click(f.btnSeasonPrint);
+    // Only the 12 x 3 game is tallied: 25 holes would overrun every season row.
+    EXPECT_EQ(gtypSeasonGame.Hole, 12);
+    EXPECT_EQ(gtypSeasonGame.Round, 3);
+    EXPECT_EQ(gstrGamesFormatMix, "00");
+    EXPECT_EQ(gstrDlgParam3, "36ﾎｰﾙ (12H x 3) ： 平成22年6月20日(日)～平成22年9月5日(日)");
+}
+
 TEST_F(MainWindowTest, SeasonHandOverOfOneSeriesCourseAndShape) {
     open();
     const struct {
