@@ -93,7 +93,9 @@ public:
     struct Fonted {
         forms::Font key;
         QFont font;
-        qreal ascent;
+        qreal ascent; // on the device, scale included
+        // The font is drawn this much smaller than it is made (see fontFor).
+        qreal scale;
         // Texts laid out in this font, to be drawn again as they are.
         std::unordered_map<QString, QStaticText> texts;
     };
@@ -114,25 +116,15 @@ public:
             current_ = &f;
         }
         use(QPen(paperColor(color)));
-        // A kept layout would break a text at a lone CR or LF; drawText
-        // shows it on one line.
-        if (!keepTexts_ || s.find_first_of("\r\n\t") != std::string_view::npos) {
-            p_.drawText(QPointF(x * k_, y * k_ + f.ascent), qs(s));
+        if (f.scale == 1) {
+            drawText(f, QPointF(x * k_, y * k_), s);
             return;
         }
-        // The last page or two: a long run of new texts starts afresh.
-        constexpr std::size_t KeptTexts = 1000;
-        if (f.texts.size() >= KeptTexts) f.texts.clear();
-        QString q = qs(s);
-        auto it = f.texts.find(q);
-        if (it == f.texts.end()) {
-            QStaticText laid(q);
-            laid.setTextFormat(Qt::PlainText);
-            laid.prepare(QTransform(), f.font);
-            it = f.texts.emplace(std::move(q), std::move(laid)).first;
-        }
-        // Placed by the top of its line, the same pixels as drawText.
-        p_.drawStaticText(QPointF(x * k_, y * k_), it->second);
+        p_.save();
+        p_.translate(x * k_, y * k_);
+        p_.scale(f.scale, f.scale);
+        drawText(f, QPointF(0, 0), s);
+        p_.restore();
     }
     void line(double x1, double y1, double x2, double y2, const forms::Pen& pen) {
         use(qpen(pen));
@@ -161,6 +153,28 @@ public:
     }
 
 private:
+    // A text whose line's top is at `at` in the painter's coordinates.
+    void drawText(Fonted& f, QPointF at, std::string_view s) {
+        // A kept layout would break a text at a lone CR or LF; drawText
+        // shows it on one line.
+        if (!keepTexts_ || s.find_first_of("\r\n\t") != std::string_view::npos) {
+            p_.drawText(at + QPointF(0, f.ascent / f.scale), qs(s));
+            return;
+        }
+        // The last page or two: a long run of new texts starts afresh.
+        constexpr std::size_t KeptTexts = 1000;
+        if (f.texts.size() >= KeptTexts) f.texts.clear();
+        QString q = qs(s);
+        auto it = f.texts.find(q);
+        if (it == f.texts.end()) {
+            QStaticText laid(q);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform::fromScale(f.scale, f.scale), f.font);
+            it = f.texts.emplace(std::move(q), std::move(laid)).first;
+        }
+        // Placed by the top of its line, the same pixels as drawText.
+        p_.drawStaticText(at, it->second);
+    }
     // The painter's pen changes only when it differs: a page draws hundreds
     // of texts and rules in a few pens.
     void use(const QPen& pen) {
@@ -186,8 +200,19 @@ private:
             current_ = nullptr;
         }
         QFont q = printFont(font);
+        // The font engine makes a size in whole dots: a size between them
+        // (9.75 pt at half size on the screen is 6.5 dots) would print its
+        // texts wider or narrower than they were measured. Such a size is
+        // made sixteen times as large and drawn scaled down.
+        const qreal dots = font.Size * TwipsPerPoint * k_;
+        qreal scale = 1;
+        if (dots > 0 && std::abs(dots - std::round(dots)) > 1e-6) {
+            const int made = std::max(1, static_cast<int>(std::lround(dots * 16)));
+            q.setPixelSize(made);
+            scale = dots / made;
+        }
         const QFontMetricsF fm(q, p_.device());
-        fonts_.push_back({font, q, fm.ascent(), {}});
+        fonts_.push_back({font, q, fm.ascent() * scale, scale, {}});
         return fonts_.back();
     }
     QPainter& p_;

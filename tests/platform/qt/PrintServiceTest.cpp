@@ -73,6 +73,34 @@ TEST_F(PrintService, ACondensedFontMeasuresAndDrawsNarrowerInProportion) {
     EXPECT_LE(narrow, measured / forms::TwipsPerPixel);
 }
 
+// The preview draws a page at 75 % and 50 % with the fonts scaled: a size
+// between whole dots (9.75 pt at half size is 6.5 dots) draws as wide as
+// the metric measures it, not as wide as the next whole size.
+TEST_F(PrintService, AFontBetweenWholeDotsDrawsAsWideAsItMeasures) {
+    qtui::DocumentMetrics m;
+    qtui::QtPrintService service(home.file("unused.pdf"));
+    forms::setPrintService(&service);
+    const std::string text = "北海道パークゴルフ連盟石狩支部当別町パークゴルフ愛好会";
+    for (const double zoom : {1.0, 0.75, 0.5}) {
+        SCOPED_TRACE(zoom);
+        const forms::Font font{"ＭＳ Ｐゴシック", 9.75 * zoom};
+        const std::string bmp = home.file("text.bmp");
+        {
+            forms::Picture picture(6000, 600);
+            picture.setFont(font);
+            picture.Print(text);
+            ASSERT_TRUE(picture.SavePicture(bmp));
+        }
+        const QImage image(QString::fromStdString(bmp));
+        int right = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 160) right = std::max(right, x);
+        EXPECT_NEAR(right, m.textWidth(font, text) / forms::TwipsPerPixel, 3.0);
+    }
+    forms::setPrintService(nullptr);
+}
+
 TEST_F(PrintService, APictureIsWhiteAndSavesAsABitmap) {
     qtui::QtPrintService service(home.file("unused.pdf"));
     forms::setPrintService(&service);
