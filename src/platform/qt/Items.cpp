@@ -48,15 +48,16 @@ QBrush fillBrush(const forms::Shape& s) {
 
 int penWidth(const forms::Line& m) { return std::max<int>(1, m.BorderWidth()); }
 
-// Text from the top, wrapped at the width, "&" shown as an underline, an
-// optional opaque background and sunken border.
+// Text from the top, wrapped at the width, an optional opaque background and
+// sunken border. An "&" shows as it stands: a label here has no access key,
+// and the names and titles labels show are the user's.
 void paintLabel(QPainter& p, const forms::Label& l, QRect r, const QPalette& palette, bool enabled) {
     if (l.BackStyle() == 1) p.fillRect(r, toQColor(l.BackColor()));
     if (l.BorderStyle() == 1) {
         qDrawWinPanel(&p, r, palette, true);
         r.adjust(Border3D, Border3D, -Border3D, -Border3D);
     }
-    int flags = Qt::AlignTop | Qt::TextShowMnemonic;
+    int flags = Qt::AlignTop;
     const int16_t a = l.Alignment();
     flags |= a == forms::vbRightJustify ? Qt::AlignRight : a == forms::vbCenter ? Qt::AlignHCenter : Qt::AlignLeft;
     if (!(l.AutoSize() && !l.WordWrap())) flags |= Qt::TextWordWrap;

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -116,6 +117,25 @@ TEST_F(Items, ThePointerOverALabelIsItsOwnElseTheContainers) {
     EXPECT_EQ(canvas()->cursor().shape(), Qt::SizeHorCursor);
     QTest::mouseMove(canvas(), QPoint(160, 60));
     EXPECT_EQ(canvas()->cursor().shape(), Qt::ArrowCursor);
+}
+
+// A label shows its caption as it stands: the names and titles it shows are
+// the user's, and an "&" in them is part of the name, as on paper.
+TEST_F(Items, ALabelShowsAnAmpersandAsItStands) {
+    f.linAcross.setVisible(false);
+    f.chkOver.setVisible(false);
+    auto inkRight = [this](const char* caption) {
+        f.lblOver.setCaption(caption);
+        f.lblOver.setForeColor(forms::vbBlack);
+        f.lblOver.setBackColor(forms::vbWhite);
+        const QImage shown = canvas()->grab(QtDesktop::area(f.lblOver)).toImage();
+        int right = -1;
+        for (int x = 0; x < shown.width(); ++x)
+            for (int y = 0; y < shown.height(); ++y)
+                if (shown.pixelColor(x, y).lightness() < 128) right = std::max(right, x);
+        return right;
+    };
+    EXPECT_GT(inkRight("A&B"), inkRight("AB"));
 }
 
 // Records the regions a widget paints.
