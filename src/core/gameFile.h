@@ -88,7 +88,8 @@ void gsPackScoreData();
 
 // Writes gtypGame and gtypScorePacks to the game file; a game without a file
 // takes the number one past the larger of the counter and the highest game
-// file there is. Returns the file's full path, or "" after a failure (shown
+// file there is (a damaged counter with no number above it counts as lost).
+// Returns the file's full path, or "" after a failure (shown
 // in a message box).
 std::string gfSaveScoreData();
 
