@@ -3,6 +3,7 @@
 // gfReadIniEx give when the score sections are read from them one by one,
 // including where the file is refused (a counted section missing, a value
 // that does not fit, a load that fails).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -39,6 +40,7 @@ Result fromTables(const std::string& path, std::vector<typScorePack>& packs) {
             pack.Handicap = text::readInt32(gfReadIniEx(section, "Handicap"));
             packs.push_back(std::move(pack));
         }
+        if (findIniSectionEx("Score" + text::Str(std::max(count, 0) + 1)) >= 0) return Result::NotRead;
     } catch (const std::exception&) {
         return Result::NotRead;
     }

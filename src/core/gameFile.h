@@ -31,8 +31,9 @@ inline constexpr int32_t kMaxScoreSections = 32767;
 
 // Rebuilds gtypScorePacks from the file of gtypGame. Returns true when the
 // stored game could not be read: its file is missing or fails to load, a
-// score section that "MaxScoreNo" counts is missing (section names match
-// exactly, as the in-memory reader matches them), or a value does not fit.
+// score section that "MaxScoreNo" counts is missing or one follows the last
+// it counts (section names match exactly, as the in-memory reader matches
+// them), or a value does not fit.
 // The packs read before the failure are kept, so the caller can refuse to
 // open a game that would be saved over with part of it.
 bool gsReadScoreData();
@@ -42,7 +43,7 @@ bool gsReadScoreData();
 class ScorePackReader {
 public:
     // How a read ended: NotRead when the file is missing, damaged (a counted
-    // section missing) or its values do not make packs; LoadFailed when it could not be read or is no INI file
+    // section missing, or one past the count) or its values do not make packs; LoadFailed when it could not be read or is no INI file
     // (the caller puts the mouse pointer back, as a failed load does).
     enum class Result { Read, NotRead, LoadFailed };
 
@@ -88,7 +89,8 @@ void gsPackScoreData();
 
 // Writes gtypGame and gtypScorePacks to the game file; a game without a file
 // takes the number one past the larger of the counter and the highest game
-// file there is. Returns the file's full path, or "" after a failure (shown
+// file there is (a damaged counter with no number above it counts as lost).
+// Returns the file's full path, or "" after a failure (shown
 // in a message box).
 std::string gfSaveScoreData();
 

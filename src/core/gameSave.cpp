@@ -11,6 +11,7 @@
 
 #include "core/gameFile.h"
 #include "core/globals.h"
+#include "core/helpers.h"
 #include "core/iniFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/forms/Services.h"
@@ -70,10 +71,13 @@ void require(bool done) {
 // One past the larger of the counter and the highest game file there is, so
 // a counter that is lost or behind its files never lands on a game. A
 // negative counter counts as 0: a game below number 1 would never be listed.
-// Whatever else holds a name (a folder, a link) is passed over too.
+// So does a damaged one that leaves no number above it (at or beyond the
+// largest number there is): it would fail every new game's save for good,
+// and the files alone still say which numbers are taken. Whatever else holds
+// a name (a folder, a link) is passed over too.
 int32_t nextGameNumber() {
-    int32_t number =
-        std::max(text::readInt32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo")), 0);
+    const int32_t counter = fieldValue32(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"));
+    int32_t number = counter > 0 && counter < std::numeric_limits<int32_t>::max() ? counter : 0;
     const std::vector<int32_t> stored = storedGameNumbers(std::numeric_limits<int32_t>::max());
     if (!stored.empty()) number = std::max(number, stored.back());
     std::error_code ec;

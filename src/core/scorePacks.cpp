@@ -452,6 +452,10 @@ ScorePackReader::Result ScorePackReader::readViews(const std::string& path, std:
             packs.push_back({section.number(kIDNo), text::TrimmedView(values[kHoles]), text::TrimmedView(values[kTeamID]),
                              section.number(kHandicap)});
         }
+        // A score section right after the last one counted: the count is
+        // damaged or stale (the save writes it with its sections in one go),
+        // and the players it leaves out would be lost at the next save.
+        if (file.pack(std::max(count, 0) + 1).present) return Result::NotRead;
     } catch (const std::exception&) {
         return Result::NotRead;
     }

@@ -1,5 +1,6 @@
 // Score packs: reading them from a game file, unpacking them into score rows
 // and packing the rows again; comparing headers; clearing results.
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -120,6 +121,9 @@ TEST_F(GameFileTest, DamagedGameFilesAreRefusedOrReadAsTheTablesReadThem) {
         {"cut in a section the count names", cutAfter("[Score1]\r\nIDNo=7\r\nHol"), std::nullopt},
         {"cut mid-line in the last section", cutAfter("Holes=3,,"), {{7, 12}}, "3,,"},
         {"MaxScoreNo above the sections present", replaced("MaxScoreNo=2", "MaxScoreNo=5"), std::nullopt},
+        {"MaxScoreNo below the sections present", replaced("MaxScoreNo=2", "MaxScoreNo=1"), std::nullopt},
+        {"MaxScoreNo blank", replaced("MaxScoreNo=2", "MaxScoreNo="), std::nullopt},
+        {"MaxScoreNo negative", replaced("MaxScoreNo=2", "MaxScoreNo=-1"), std::nullopt},
         {"a lower-case section name", replaced("[Score2]", "[score2]"), std::nullopt},
         {"blanks before a section's bracket", replaced("[Score2]", " [Score2]"), std::nullopt},
         {"blanks around keys", replaced("IDNo=12\r\nHoles=", " IDNo=12\r\nHoles ="), {{7, 0}}, ""},
@@ -143,7 +147,7 @@ TEST_F(GameFileTest, DamagedGameFilesAreRefusedOrReadAsTheTablesReadThem) {
 TEST_F(GameFileTest, EachPackComesFromTheFirstSectionOfItsExactName) {
     data.writeLines(data.gamePath(1), {"[Score3]", "IDNo=3", "[Score01]", "IDNo=99", "[score2]", "IDNo=98",
                                        "[Management]", "MaxScoreNo=4", "[Score1]", "IDNo=1", "[Score3]", "IDNo=97",
-                                       "[Score 2]", "IDNo=96", "[Score5]", "IDNo=5", "[Score4]", "[Score2]", "IDNo=2",
+                                       "[Score 2]", "IDNo=96", "[Score4]", "[Score2]", "IDNo=2",
                                        "[Management]", "MaxScoreNo=9"});
     gtypGame.FileName = "game00001.lmg";
 
@@ -166,7 +170,8 @@ std::vector<std::string> packLines(const std::vector<typScorePack>& packs) {
 
 // The packs of a file as the in-memory tables answer for them: the count
 // from "Management", then each "Score" & k section's keys; nullopt when a
-// section the count names is not there (the game is damaged).
+// section the count names is not there, or one follows the last it names
+// (the game is damaged).
 std::optional<std::vector<typScorePack>> packsFromTables(const std::string& path) {
     std::vector<typScorePack> packs;
     if (gfLoadIniEx(path)) return packs;
@@ -180,7 +185,9 @@ std::optional<std::vector<typScorePack>> packsFromTables(const std::string& path
         packs.push_back({text::readInt32(gfReadIniEx(section, "IDNo")), text::Trim(gfReadIniEx(section, "Holes")),
                          text::Trim(gfReadIniEx(section, "TeamID")), text::readInt32(gfReadIniEx(section, "Handicap"))});
     }
+    const bool sectionPastCount = findIniSectionEx("Score" + std::to_string(std::max(count, 0) + 1)) >= 0;
     gsClearIniEx();
+    if (sectionPastCount) return std::nullopt;
     return packs;
 }
 

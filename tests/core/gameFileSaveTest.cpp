@@ -200,6 +200,22 @@ TEST_F(GameFileTest, NumbersNeverLandOnAnExistingGame) {
     EXPECT_EQ(gfSaveScoreData(), data.gamePath(18));
 }
 
+TEST_F(GameFileTest, ADamagedCounterWithNoRoomAboveItStillLetsNewGamesBeSaved) {
+    forms::doubles::TestDesktop desk;
+    testsupport::GameEntry other;
+    data.writeGame(3, other);
+    for (const char* counter : {"99999999999", "1e10", "2147483647"}) {
+        SCOPED_TRACE(counter);
+        std::filesystem::remove(data.gamePath(4));
+        data.writeManager(counter);
+        gtypGame.FileName.clear();
+        // Counted as lost: the next number is one past the highest game.
+        EXPECT_EQ(gfSaveScoreData(), data.gamePath(4));
+        EXPECT_EQ(gfReadIniFile(gstrManagerFile, "Management", "MaxGameNo"), "4");
+    }
+    EXPECT_TRUE(desk.messages().empty());
+}
+
 TEST_F(GameFileTest, NumbersPastFiveDigitsGetMoreDigits) {
     data.writeManager("99999");
     EXPECT_EQ(gfSaveScoreData(), data.gamesFolder() + "/game100000.lmg");
