@@ -265,10 +265,12 @@ void Binding::apply(Prop what) {
         auto* w = static_cast<QScrollBar*>(widget);
         const QSignalBlocker block(w);
         if (what == Prop::Range) {
-            // Min above Max runs the bar the other way.
+            // Min above Max runs the bar the other way. A scroll bar's
+            // controls start inverted (the wheel turned towards the user and
+            // the Down key move the thumb down); such a bar turns them back.
             w->setRange(std::min(m.Min(), m.Max()), std::max(m.Min(), m.Max()));
             w->setInvertedAppearance(m.Min() > m.Max());
-            w->setInvertedControls(m.Min() > m.Max());
+            w->setInvertedControls(m.Min() <= m.Max());
             w->setSingleStep(m.SmallChange());
             w->setPageStep(m.LargeChange());
             w->setValue(m.Value());

@@ -183,6 +183,29 @@ TEST_F(GridQtTest, TheScrollBarArrowScrollsOneRow) {
     EXPECT_EQ(grid.PoolSize(), 14);
 }
 
+TEST_F(GridQtTest, TheWheelOverAScrollBarScrollsTheWayItTurns) {
+    ASSERT_TRUE(shown);
+    grid.gsSetColInfo(1, "Width", 6000);
+    grid.gsUpdate();
+    auto wheel = [](QScrollBar* bar, int delta) {
+        const QPointF at(bar->width() / 2, bar->height() / 2);
+        QWheelEvent e(at, bar->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &e);
+    };
+    auto* down = qobject_cast<QScrollBar*>(widget(grid.vscMG));
+    auto* across = qobject_cast<QScrollBar*>(widget(grid.hscMG));
+    ASSERT_TRUE(down && across);
+    const int lines = QApplication::wheelScrollLines();
+    wheel(down, -120); // turned towards the user: further down the list
+    EXPECT_EQ(grid.gfGetTopIndexOfRowsY(), 1 + lines);
+    wheel(down, 120);
+    EXPECT_EQ(grid.gfGetTopIndexOfRowsY(), 1);
+    wheel(across, -120); // the horizontal bar goes right
+    EXPECT_GT(grid.LeftIndexOfCols(), 0);
+    EXPECT_EQ(across->value(), grid.LeftIndexOfCols());
+}
+
 TEST_F(GridQtTest, AWindowMayRebuildTheGridWhenClicked) {
     ASSERT_TRUE(shown);
     grid.MGCellClick = [this](int32_t, int32_t r) {
