@@ -229,4 +229,28 @@ TEST_F(KeysFixture, SpaceTogglesCheckBoxesAndSelectsOptions) {
     EXPECT_TRUE(f.optOne[0].Value());
 }
 
+TEST_F(KeysFixture, ArrowsWalkAnOptionGroupRoundTheEndAndChooseTheOptionReached) {
+    f.optOne[0].setValue(true);
+    f.optTwo[0].setValue(true);
+    sim::focus(f.optOne[0]);
+    f.take();
+    sim::pressKey(f, vbKeyDown);
+    EXPECT_EQ(f.ActiveControl(), &f.optOne[1]);
+    EXPECT_TRUE(f.optOne[1].Value());
+    EXPECT_FALSE(f.optOne[0].Value());
+    EXPECT_TRUE(f.optTwo[0].Value()); // another frame is another group
+    const Events e = f.take();
+    EXPECT_NE(std::find(e.begin(), e.end(), "optOne(1):GotFocus"), e.end());
+    EXPECT_NE(std::find(e.begin(), e.end(), "optOne(1):Click"), e.end());
+    sim::pressKey(f, vbKeyRight); // past the last: the first again
+    EXPECT_EQ(f.ActiveControl(), &f.optOne[0]);
+    EXPECT_TRUE(f.optOne[0].Value());
+    sim::pressKey(f, vbKeyUp);
+    EXPECT_TRUE(f.optOne[1].Value());
+    f.optOne[0].setEnabled(false); // the only other option cannot take the focus
+    sim::pressKey(f, vbKeyLeft);
+    EXPECT_EQ(f.ActiveControl(), &f.optOne[1]);
+    EXPECT_TRUE(f.optOne[1].Value());
+}
+
 } // namespace
