@@ -8,6 +8,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/ListControls.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabStrip.h"
 #include "platform/forms/TextBox.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Strings.h"
@@ -272,6 +273,16 @@ void Form::keyAction(Control& c, int16_t KeyCode, int16_t Shift) {
     }
     if (c.kind() == ControlKind::OptionButton) {
         optionArrow(c, KeyCode);
+        return;
+    }
+    if (c.kind() == ControlKind::TabStrip) {
+        // Left and Right choose the neighbouring tab, as a click on it would.
+        auto& strip = static_cast<TabStrip&>(c);
+        int to = strip.SelectedIndex();
+        if (KeyCode == vbKeyLeft) --to;
+        else if (KeyCode == vbKeyRight) ++to;
+        else return;
+        if (to >= 1 && to <= strip.TabsCount()) strip.SelectTab(to);
         return;
     }
     if (c.kind() == ControlKind::ComboBox || c.kind() == ControlKind::ListBox) {

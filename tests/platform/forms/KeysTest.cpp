@@ -253,4 +253,21 @@ TEST_F(KeysFixture, ArrowsWalkAnOptionGroupRoundTheEndAndChooseTheOptionReached)
     EXPECT_TRUE(f.optOne[1].Value());
 }
 
+TEST_F(KeysFixture, LeftAndRightOnATabStripChooseTheNeighbouringTabAndStopAtTheEnds) {
+    for (const char* caption : {"一", "二", "三"}) f.tabBody.TabsAdd(0, caption);
+    sim::focus(f.tabBody);
+    f.take();
+    sim::pressKey(f, vbKeyRight);
+    EXPECT_EQ(f.tabBody.SelectedIndex(), 2);
+    EXPECT_EQ(f.take(), (Events{"tabBody:KeyDown 39", "tabBody:Click"}));
+    sim::pressKey(f, vbKeyRight);
+    sim::pressKey(f, vbKeyRight); // already on the last tab
+    EXPECT_EQ(f.tabBody.SelectedIndex(), 3);
+    sim::pressKey(f, vbKeyLeft);
+    sim::pressKey(f, vbKeyLeft);
+    sim::pressKey(f, vbKeyLeft); // already on the first tab
+    EXPECT_EQ(f.tabBody.SelectedIndex(), 1);
+    EXPECT_EQ(f.ActiveControl(), &f.tabBody);
+}
+
 } // namespace
