@@ -31,6 +31,7 @@ frmBelong::frmBelong()
       btnDelete(*this, "btnDelete"), btnClose(*this, "btnClose") {
     picBody.Move(180, 240, 6195, 4215);
     picBody.setBorderStyle(0);
+    picBody.setTabStop(false);
     btnAdd.Move(240, 4680, 1215, 435);
     btnAdd.setCaption("新規登録");
     btnEdit.Move(1680, 4680, 975, 435);

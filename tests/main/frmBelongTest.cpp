@@ -105,6 +105,22 @@ TEST_F(frmBelongTest, AddEditDeleteAddWritesTheAffiliationFileAndTheSharedArray)
     EXPECT_EQ(gtypBelongs[2].State, 0);
 }
 
+TEST_F(frmBelongTest, TabWalksTheButtonsAndTheListWithNoHiddenStop) {
+    frmBelong w;
+    desk.runModal(w, [&] {
+        EXPECT_EQ(w.ActiveControl(), &w.btnAdd);
+        std::vector<forms::Control*> walked;
+        for (int i = 0; i < 4; ++i) {
+            sim::pressKey(w, forms::vbKeyTab);
+            walked.push_back(w.ActiveControl());
+        }
+        // The panel around the list is no stop of its own: from 閉じる the
+        // next Tab is already in the list, and the one after it back on 新規登録.
+        EXPECT_EQ(walked, (std::vector<forms::Control*>{&w.btnEdit, &w.btnClose, &w.uctGroupList.picBody, &w.btnAdd}));
+        sim::click(w.btnClose);
+    });
+}
+
 TEST_F(frmBelongTest, TheListIsAStripedTwoColumnTableWithAHeader) {
     gtypBelongs = {{1, " 一 ", " い ", 0, 0}, {2, "消えた", "", 2, 0}, {3, "三", "", 0, 0}, {4, "四", "", 0, 0}};
     frmBelong w;

@@ -239,6 +239,7 @@ private:
     Control* keyTarget() const;
     void pressChar(Control* target, int16_t KeyAscii);
     void keyAction(Control& c, int16_t KeyCode, int16_t Shift);
+    void optionArrow(Control& c, int16_t KeyCode);
     void charAction(Control& c, int16_t KeyAscii);
     void editCommand(Control& c, EditCommand command);
     void pasteInto(Control& c);

@@ -8,9 +8,12 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/ListControls.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabStrip.h"
 #include "platform/forms/TextBox.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Strings.h"
+
+#include <algorithm>
 
 namespace forms {
 
@@ -230,6 +233,30 @@ void Form::pasteInto(Control& c) {
     textEdit(c).endRun();
 }
 
+// The arrows walk an option group (the options of one container, in tab
+// order, round the end) and choose the option they reach: the only way to
+// change a group from the keyboard, since Tab stops on its chosen option only.
+void Form::optionArrow(Control& c, int16_t KeyCode) {
+    int step = 0;
+    if (KeyCode == vbKeyRight || KeyCode == vbKeyDown) step = 1;
+    else if (KeyCode == vbKeyLeft || KeyCode == vbKeyUp) step = -1;
+    else return;
+    std::vector<Control*> group;
+    for (Control* other : tabSequence())
+        if (other->kind() == ControlKind::OptionButton && &other->parent() == &c.parent()) group.push_back(other);
+    const auto at = std::find(group.begin(), group.end(), &c);
+    if (at == group.end()) return;
+    const auto n = static_cast<long>(group.size());
+    long i = at - group.begin();
+    for (long tried = 1; tried < n; ++tried) {
+        i = (i + step + n) % n;
+        Control* next = group[static_cast<size_t>(i)];
+        if (!next->canFocus()) continue;
+        if (moveFocus(next) && active_ == next) static_cast<OptionButton*>(next)->setValue(true);
+        return;
+    }
+}
+
 void Form::keyAction(Control& c, int16_t KeyCode, int16_t Shift) {
     if (editsText(c)) {
         switch (KeyCode) {
@@ -243,6 +270,20 @@ void Form::keyAction(Control& c, int16_t KeyCode, int16_t Shift) {
         default: break;
         }
         if (c.kind() == ControlKind::TextBox) return;
+    }
+    if (c.kind() == ControlKind::OptionButton) {
+        optionArrow(c, KeyCode);
+        return;
+    }
+    if (c.kind() == ControlKind::TabStrip) {
+        // Left and Right choose the neighbouring tab, as a click on it would.
+        auto& strip = static_cast<TabStrip&>(c);
+        int to = strip.SelectedIndex();
+        if (KeyCode == vbKeyLeft) --to;
+        else if (KeyCode == vbKeyRight) ++to;
+        else return;
+        if (to >= 1 && to <= strip.TabsCount()) strip.SelectTab(to);
+        return;
     }
     if (c.kind() == ControlKind::ComboBox || c.kind() == ControlKind::ListBox) {
         auto& list = static_cast<ListControl&>(c);

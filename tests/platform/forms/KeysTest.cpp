@@ -229,4 +229,45 @@ TEST_F(KeysFixture, SpaceTogglesCheckBoxesAndSelectsOptions) {
     EXPECT_TRUE(f.optOne[0].Value());
 }
 
+TEST_F(KeysFixture, ArrowsWalkAnOptionGroupRoundTheEndAndChooseTheOptionReached) {
+    f.optOne[0].setValue(true);
+    f.optTwo[0].setValue(true);
+    sim::focus(f.optOne[0]);
+    f.take();
+    sim::pressKey(f, vbKeyDown);
+    EXPECT_EQ(f.ActiveControl(), &f.optOne[1]);
+    EXPECT_TRUE(f.optOne[1].Value());
+    EXPECT_FALSE(f.optOne[0].Value());
+    EXPECT_TRUE(f.optTwo[0].Value()); // another frame is another group
+    const Events e = f.take();
+    EXPECT_NE(std::find(e.begin(), e.end(), "optOne(1):GotFocus"), e.end());
+    EXPECT_NE(std::find(e.begin(), e.end(), "optOne(1):Click"), e.end());
+    sim::pressKey(f, vbKeyRight); // past the last: the first again
+    EXPECT_EQ(f.ActiveControl(), &f.optOne[0]);
+    EXPECT_TRUE(f.optOne[0].Value());
+    sim::pressKey(f, vbKeyUp);
+    EXPECT_TRUE(f.optOne[1].Value());
+    f.optOne[0].setEnabled(false); // the only other option cannot take the focus
+    sim::pressKey(f, vbKeyLeft);
+    EXPECT_EQ(f.ActiveControl(), &f.optOne[1]);
+    EXPECT_TRUE(f.optOne[1].Value());
+}
+
+TEST_F(KeysFixture, LeftAndRightOnATabStripChooseTheNeighbouringTabAndStopAtTheEnds) {
+    for (const char* caption : {"一", "二", "三"}) f.tabBody.TabsAdd(0, caption);
+    sim::focus(f.tabBody);
+    f.take();
+    sim::pressKey(f, vbKeyRight);
+    EXPECT_EQ(f.tabBody.SelectedIndex(), 2);
+    EXPECT_EQ(f.take(), (Events{"tabBody:KeyDown 39", "tabBody:Click"}));
+    sim::pressKey(f, vbKeyRight);
+    sim::pressKey(f, vbKeyRight); // already on the last tab
+    EXPECT_EQ(f.tabBody.SelectedIndex(), 3);
+    sim::pressKey(f, vbKeyLeft);
+    sim::pressKey(f, vbKeyLeft);
+    sim::pressKey(f, vbKeyLeft); // already on the first tab
+    EXPECT_EQ(f.tabBody.SelectedIndex(), 1);
+    EXPECT_EQ(f.ActiveControl(), &f.tabBody);
+}
+
 } // namespace
