@@ -243,10 +243,9 @@ void Form::setFrameExtents(double width, double height) {
     frameReported_ = true;
     frameWidth_ = width;
     frameHeight_ = height;
-    if (!outerAsked_ || windowState_ != vbNormal) return;
-    const auto asked = *outerAsked_;
-    setClientSize(std::max(0.0, asked.first - width), std::max(0.0, asked.second - height));
-    outerAsked_ = asked; // a later, truer report applies it again
+    // Kept: a later, truer report applies it again.
+    if (outerAsked_ && windowState_ == vbNormal)
+        sizeClient(std::max(0.0, outerAsked_->first - width), std::max(0.0, outerAsked_->second - height));
 }
 
 void Form::setWidth(double v) { Move(left_, top_, v, Height()); }
@@ -264,16 +263,22 @@ void Form::Move(double left, double top, double width, double height) {
     left_ = left;
     top_ = top;
     const double w = std::max(0.0, width - frameWidth_), h = std::max(0.0, height - frameHeight_);
-    if (w != clientWidth_ || h != clientHeight_) {
-        setClientSize(w, h);
+    const bool resized = w != clientWidth_ || h != clientHeight_;
+    if (!frameReported_) outerAsked_ = std::make_pair(width, height);
+    else if (resized) outerAsked_.reset();
+    if (resized) {
+        sizeClient(w, h);
     } else if (moved) {
         pushForm(FormProp::Geometry);
     }
-    if (!frameReported_) outerAsked_ = std::make_pair(width, height);
 }
 
 void Form::setClientSize(double width, double height) {
     outerAsked_.reset();
+    sizeClient(width, height);
+}
+
+void Form::sizeClient(double width, double height) {
     if (width == clientWidth_ && height == clientHeight_) return;
     clientWidth_ = width;
     clientHeight_ = height;

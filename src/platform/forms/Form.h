@@ -236,6 +236,9 @@ private:
     std::vector<Control*> tabSequence() const;
     bool isTabStop(const Control& c, const std::vector<Control*>& sequence) const;
     // Keys and mouse (Keys.cpp, Mouse.cpp).
+    // The client area's size, told to the widget and the window's Resize;
+    // what asked for it decides whether an asked outer size still holds.
+    void sizeClient(double width, double height);
     Control* keyTarget() const;
     void pressChar(Control* target, int16_t KeyAscii);
     void keyAction(Control& c, int16_t KeyCode, int16_t Shift);

@@ -130,12 +130,11 @@ void FormWindow::reportFrame() {
     // it, and its frame would read as none.
     if (!form || !windowHandle() || !windowHandle()->isExposed()) return;
     const QRect outer = frameGeometry(), inner = geometry();
+    const double w = twips(outer.width() - inner.width()), framed = twips(outer.height() - inner.height());
     // A maximised window is framed otherwise (no borders on some desktops).
     if (form->BorderStyle() != forms::vbBSNone && windowState() == Qt::WindowNoState)
-        forms::Form::noteDesktopFrame(form->BorderStyle() == forms::vbSizable, twips(outer.width() - inner.width()),
-                                      twips(outer.height() - inner.height()));
-    const double w = twips(outer.width() - inner.width());
-    const double h = twips(outer.height() - inner.height() + menuHeight());
+        forms::Form::noteDesktopFrame(form->BorderStyle() == forms::vbSizable, w, framed);
+    const double h = framed + twips(menuHeight());
     if (w != form->frameWidth() || h != form->frameHeight()) form->setFrameExtents(w, h);
 }
 

@@ -93,7 +93,7 @@ public:
     struct Fonted {
         forms::Font key;
         QFont font;
-        qreal ascent; // on the device, scale included
+        qreal ascent; // of the font as it is made
         // The font is drawn this much smaller than it is made (see fontFor).
         qreal scale;
         // Texts laid out in this font, to be drawn again as they are.
@@ -158,7 +158,7 @@ private:
         // A kept layout would break a text at a lone CR or LF; drawText
         // shows it on one line.
         if (!keepTexts_ || s.find_first_of("\r\n\t") != std::string_view::npos) {
-            p_.drawText(at + QPointF(0, f.ascent / f.scale), qs(s));
+            p_.drawText(at + QPointF(0, f.ascent), qs(s));
             return;
         }
         // The last page or two: a long run of new texts starts afresh.
@@ -212,7 +212,7 @@ private:
             scale = dots / made;
         }
         const QFontMetricsF fm(q, p_.device());
-        fonts_.push_back({font, q, fm.ascent() * scale, scale, {}});
+        fonts_.push_back({font, q, fm.ascent(), scale, {}});
         return fonts_.back();
     }
     QPainter& p_;

@@ -5,6 +5,7 @@
 #include "platform/qt/QtPrintService.h"
 #include "platform/qt/RecentPictures.h"
 #include "platform/qt/testing/QtDesktop.h"
+#include "platform/qt/Ink.h"
 #include "support/TempHome.h"
 
 #include <QFontMetricsF>
@@ -22,6 +23,18 @@ namespace {
 class PrintService : public testing::Test {
 protected:
     PrintService() { qtui::testing::application(); }
+    // `text` printed at the top left of a picture of the given size, as the
+    // picture saves it.
+    QImage printedText(double width, double height, const forms::Font& font, const std::string& text) {
+        const std::string bmp = home.file("text.bmp");
+        {
+            forms::Picture picture(width, height);
+            picture.setFont(font);
+            picture.Print(text);
+            EXPECT_TRUE(picture.SavePicture(bmp));
+        }
+        return QImage(QString::fromStdString(bmp));
+    }
     testsupport::TempHome home;
 };
 
@@ -50,22 +63,11 @@ TEST_F(PrintService, ACondensedFontMeasuresAndDrawsNarrowerInProportion) {
     qtui::QtPrintService service(home.file("unused.pdf"));
     forms::setPrintService(&service);
     // The rightmost inked column of "MMMM" at 36 pt drawn at the left edge.
-    const auto inkRight = [&](int stretch) {
-        const std::string bmp = home.file("text.bmp");
-        {
-            forms::Picture picture(9000, 1500);
-            picture.setFont(forms::Font{"ＭＳ Ｐゴシック", 36, false, false, false, false, stretch});
-            picture.Print("MMMM");
-            EXPECT_TRUE(picture.SavePicture(bmp));
-        }
-        const QImage image(QString::fromStdString(bmp));
-        int right = -1;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qGray(image.pixel(x, y)) < 128) right = std::max(right, x);
-        return right;
+    const auto right = [this](int stretch) {
+        const forms::Font font{"ＭＳ Ｐゴシック", 36, false, false, false, false, stretch};
+        return inkRight(printedText(9000, 1500, font, "MMMM"), 128);
     };
-    const int wide = inkRight(100), narrow = inkRight(50);
+    const int wide = right(100), narrow = right(50);
     forms::setPrintService(nullptr);
     const double measured = m.textWidth(forms::Font{"ＭＳ Ｐゴシック", 36, false, false, false, false, 50}, "MMMM");
     EXPECT_GT(wide, 100);
@@ -84,19 +86,8 @@ TEST_F(PrintService, AFontBetweenWholeDotsDrawsAsWideAsItMeasures) {
     for (const double zoom : {1.0, 0.75, 0.5}) {
         SCOPED_TRACE(zoom);
         const forms::Font font{"ＭＳ Ｐゴシック", 9.75 * zoom};
-        const std::string bmp = home.file("text.bmp");
-        {
-            forms::Picture picture(6000, 600);
-            picture.setFont(font);
-            picture.Print(text);
-            ASSERT_TRUE(picture.SavePicture(bmp));
-        }
-        const QImage image(QString::fromStdString(bmp));
-        int right = -1;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qGray(image.pixel(x, y)) < 160) right = std::max(right, x);
-        EXPECT_NEAR(right, m.textWidth(font, text) / forms::TwipsPerPixel, 3.0);
+        EXPECT_NEAR(inkRight(printedText(6000, 600, font, text), 160), m.textWidth(font, text) / forms::TwipsPerPixel,
+                    3.0);
     }
     forms::setPrintService(nullptr);
 }
