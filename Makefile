@@ -18,11 +18,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
 
 run: build
-	@if [ -x $(BUILD_DIR)/src/app/lumora ]; then \
-	  exec $(BUILD_DIR)/src/app/lumora; \
-	else \
-	  echo "Lumora is built, but its main window does not exist yet."; \
-	fi
+	@exec $(BUILD_DIR)/src/app/lumora
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz
