@@ -8,6 +8,7 @@ class QContextMenuEvent;
 class QKeyEvent;
 class QLineEdit;
 class QMouseEvent;
+class QWheelEvent;
 class QWidget;
 
 namespace forms {
@@ -48,6 +49,8 @@ protected:
 
 private:
     bool key(QKeyEvent* event, bool press);
+    // The wheel over a container's canvas goes to the container's scroll bar.
+    bool wheelScrolls(QWheelEvent* event);
     bool mouse(QObject* watched, QMouseEvent* event);
     bool listPress(QObject* watched, QMouseEvent* event, double x, double y);
     void focusIn(int reason);

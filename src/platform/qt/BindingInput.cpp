@@ -24,8 +24,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
+#include <cstdlib>
 
 namespace qtui {
 
@@ -81,7 +84,8 @@ bool Binding::eventFilter(QObject* watched, QEvent* e) {
     case QEvent::KeyRelease: return key(static_cast<QKeyEvent*>(e), false);
     case QEvent::Wheel:
         // The wheel over a closed combo does not change the choice.
-        return control->kind() == ControlKind::ComboBox;
+        if (control->kind() == ControlKind::ComboBox) return true;
+        return watched == inner && wheelScrolls(static_cast<QWheelEvent*>(e));
     case QEvent::InputMethod: {
         auto* ime = static_cast<QInputMethodEvent*>(e);
         if (!editsText() || ime->commitString().isEmpty()) return false; // composing is shown by the edit
@@ -102,6 +106,22 @@ bool Binding::eventFilter(QObject* watched, QEvent* e) {
     default:
         return mouse(watched, static_cast<QMouseEvent*>(e));
     }
+}
+
+bool Binding::wheelScrolls(QWheelEvent* e) {
+    // A list's rows take no wheel themselves; the wheel that reaches their
+    // container scrolls the container's own bar, as it would over the bar.
+    const QPoint delta = e->angleDelta();
+    const Qt::Orientation way = std::abs(delta.y()) >= std::abs(delta.x()) ? Qt::Vertical : Qt::Horizontal;
+    for (QObject* child : inner->children()) {
+        auto* bar = qobject_cast<QScrollBar*>(child);
+        if (!bar || bar->orientation() != way || !bar->isVisible() || !bar->isEnabled()) continue;
+        QWheelEvent toBar(bar->mapFromGlobal(e->globalPosition()), e->globalPosition(), e->pixelDelta(), delta,
+                          e->buttons(), e->modifiers(), e->phase(), e->inverted());
+        QCoreApplication::sendEvent(bar, &toBar);
+        return true;
+    }
+    return false;
 }
 
 bool Binding::key(QKeyEvent* e, bool press) {

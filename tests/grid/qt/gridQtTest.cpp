@@ -183,15 +183,15 @@ TEST_F(GridQtTest, TheScrollBarArrowScrollsOneRow) {
     EXPECT_EQ(grid.PoolSize(), 14);
 }
 
-TEST_F(GridQtTest, TheWheelOverAScrollBarScrollsTheWayItTurns) {
+TEST_F(GridQtTest, TheWheelOverTheRowsOrAScrollBarScrollsTheWayItTurns) {
     ASSERT_TRUE(shown);
     grid.gsSetColInfo(1, "Width", 6000);
     grid.gsUpdate();
-    auto wheel = [](QScrollBar* bar, int delta) {
-        const QPointF at(bar->width() / 2, bar->height() / 2);
-        QWheelEvent e(at, bar->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+    auto wheel = [](QWidget* over, int delta) {
+        const QPointF at(over->width() / 2, over->height() / 2);
+        QWheelEvent e(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
-        QApplication::sendEvent(bar, &e);
+        QApplication::sendEvent(over, &e);
     };
     auto* down = qobject_cast<QScrollBar*>(widget(grid.vscMG));
     auto* across = qobject_cast<QScrollBar*>(widget(grid.hscMG));
@@ -200,6 +200,15 @@ TEST_F(GridQtTest, TheWheelOverAScrollBarScrollsTheWayItTurns) {
     wheel(down, -120); // turned towards the user: further down the list
     EXPECT_EQ(grid.gfGetTopIndexOfRowsY(), 1 + lines);
     wheel(down, 120);
+    EXPECT_EQ(grid.gfGetTopIndexOfRowsY(), 1);
+    // Over the rows the wheel scrolls the list as over its bar. A row takes
+    // no wheel, so Qt hands a real turn on to the body that holds the rows;
+    // a made-up event is not handed on, so it goes to the body itself.
+    QWidget* body = widget(view(4))->parentWidget();
+    wheel(body, -120);
+    EXPECT_EQ(grid.gfGetTopIndexOfRowsY(), 1 + lines);
+    EXPECT_EQ(down->value(), 1 + lines);
+    wheel(body, 120);
     EXPECT_EQ(grid.gfGetTopIndexOfRowsY(), 1);
     wheel(across, -120); // the horizontal bar goes right
     EXPECT_GT(grid.LeftIndexOfCols(), 0);
