@@ -57,7 +57,6 @@ void frmBrenmoor::btnTeam_Click() {
         selectedParticipant(uctGridList0, "設定するプレイヤーを選択してください。");
     if (!chosen) return;
     const auto [row, index] = *chosen;
-    const int32_t player = gtypScores[static_cast<size_t>(index)].IDNo;
     gstrDlgParam = gtypScores[static_cast<size_t>(index)].TeamID;
     {
         frmSetTeam dialog;
@@ -68,7 +67,7 @@ void frmBrenmoor::btnTeam_Click() {
     mintChanged = 1;
     psSetCaption();
     const std::string team = text::Trim(gstrDlgParam);
-    setParticipantTeam(gtypScores, player, team);
+    setParticipantTeam(gtypScores, index, team);
     uctGridList0.gsSetText(kMemberTeamCol, row, team);
     uctGridList0.gsUpdate();
     psSetList1_After_ScoreEntry(index);
@@ -130,7 +129,7 @@ void frmBrenmoor::btnDeleteMember0_Click() {
     if (MsgBox(withdrawQuestion(player, gtypGame.Date), vbOKCancel, std::string("参加取消し確認")) != vbOK) return;
     mintChanged = 1;
     psSetCaption();
-    withdrawParticipant(gtypScores, player, gtypGame.Round);
+    withdrawParticipant(gtypScores, chosen->index, gtypGame.Round);
     psRefreshScoreList(0);
     psRefreshMemberList(0);
 }

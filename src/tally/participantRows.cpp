@@ -21,9 +21,7 @@ int32_t insertionIndex(const VbArray<typScoreData>& rows, int16_t place, int32_t
     const int32_t player = selected ? rows[static_cast<size_t>(selectedRow)].IDNo : -1;
     switch (place) {
     case AddAbove:
-        for (int32_t i = 0; i < end; ++i)
-            if (rows[static_cast<size_t>(i)].IDNo == player) return i;
-        return end;
+        return selected ? selectedRow : end;
     case AddBelow:
         if (!selected) return end;
         for (int32_t i = selectedRow; i < end; ++i)
@@ -52,27 +50,18 @@ void insertParticipant(VbArray<typScoreData>& rows, int32_t at, int32_t playerID
     rows.swap(next);
 }
 
-void withdrawParticipant(VbArray<typScoreData>& rows, int32_t playerID, int16_t round) {
-    for (int32_t first = 0; first <= rows.ubound(); ++first) {
-        if (rows[static_cast<size_t>(first)].IDNo != playerID) continue;
-        const int32_t last = first + round - 1;
-        text::checkIndex(last, first, rows.ubound());
-        // Moving the later rows down cannot fail once the block is known whole.
-        rows.erase(rows.begin() + first, rows.begin() + last + 1);
-        return;
-    }
+void withdrawParticipant(VbArray<typScoreData>& rows, int32_t first, int16_t round) {
+    text::checkIndex(first, 0, rows.ubound());
+    const int32_t last = first + round - 1;
+    text::checkIndex(last, first, rows.ubound());
+    // Moving the later rows down cannot fail once the block is known whole.
+    rows.erase(rows.begin() + first, rows.begin() + last + 1);
 }
 
-void setParticipantTeam(VbArray<typScoreData>& rows, int32_t playerID, const std::string& team) {
-    bool inBlock = false;
-    for (typScoreData& row : rows) {
-        if (row.IDNo == playerID) {
-            row.TeamID = team;
-            inBlock = true;
-        } else if (inBlock) {
-            return;
-        }
-    }
+void setParticipantTeam(VbArray<typScoreData>& rows, int32_t first, const std::string& team) {
+    text::checkIndex(first, 0, rows.ubound());
+    const int32_t playerID = rows[static_cast<size_t>(first)].IDNo;
+    for (auto row = rows.begin() + first; row != rows.end() && row->IDNo == playerID; ++row) row->TeamID = team;
 }
 
 int32_t visibleRows(double listHeight) {

@@ -19,6 +19,8 @@ void markEnteredPlayers(const VbArray<typScoreData>& rows);
 // The index the new participant's first row takes: above or below the
 // participant whose first row is `selectedRow` (-1: none selected, which
 // only the top and the end allow), at the top, or after the last row.
+// A player that a game file lists twice is two participants: the place is
+// taken from the chosen one.
 int32_t insertionIndex(const VbArray<typScoreData>& rows, int16_t place, int32_t selectedRow);
 
 // Puts `round` new rows of the player at index `at`: courses 1 to `round`,
@@ -26,15 +28,15 @@ int32_t insertionIndex(const VbArray<typScoreData>& rows, int16_t place, int32_t
 // raises the subscript error and changes nothing.
 void insertParticipant(VbArray<typScoreData>& rows, int32_t at, int32_t playerID, int16_t round);
 
-// Removes the player's `round` rows from the first one on; the later
-// participants keep their order. Nothing happens when the player has no
-// rows; a block cut short by the end raises the subscript error and changes
+// Removes the `round` rows of the participant whose first row is `first`;
+// the later participants keep their order. A first row outside the rows, or
+// a block cut short by the end, raises the subscript error and changes
 // nothing.
-void withdrawParticipant(VbArray<typScoreData>& rows, int32_t playerID, int16_t round);
+void withdrawParticipant(VbArray<typScoreData>& rows, int32_t first, int16_t round);
 
-// Gives the team to each row of the player's block (the first block of rows
-// with the player's ID, and no other rows).
-void setParticipantTeam(VbArray<typScoreData>& rows, int32_t playerID, const std::string& team);
+// Gives the team to each row of the participant whose first row is `first`
+// (its block of rows with that player's ID, and no other rows).
+void setParticipantTeam(VbArray<typScoreData>& rows, int32_t first, const std::string& team);
 
 // The list rows of 350 twips that fit under the header row of a list
 // `listHeight` twips high (the fraction dropped).

@@ -303,3 +303,36 @@ TEST_F(MembersTest, AGameWithoutParticipantsTakesItsFirstAtTheTopOrTheEnd) {
         sim::closeBox(f);
     }
 }
+
+// A game file that lists a player twice: each listing is a participant of
+// its own, and a team, a withdrawal or an addition above acts on the listing
+// chosen in the list, never on the player's other one.
+TEST_F(MembersTest, APlayerListedTwiceIsChangedOnlyWhereChosen) {
+    const std::string course = "4,4,4,4,4,4,4,4,4,", other = "5,5,5,5,5,5,5,5,5,";
+    game.scores = {{7, course + course + course, "A", 0}, {8, course + course + course, "", 0},
+                   {7, other + other + other, "B", 0}};
+    frmBrenmoor& f = openMembers();
+    auto teams = [] {
+        std::vector<std::string> out;
+        for (const typScoreData& r : gtypScores) out.push_back(r.TeamID);
+        return out;
+    };
+
+    clickCell(f.uctGridList0, 2, 3);
+    teamDialog("C");
+    sim::click(f.btnTeam);
+    EXPECT_EQ(teams(), (std::vector<std::string>{"A", "A", "A", "", "", "", "C", "C", "C"}));
+    EXPECT_EQ(column(f.uctGridList0, 1), (std::vector<std::string>{"A", "", "C"}));
+
+    clickCell(f.uctGridList0, 2, 3);
+    addDialog(10, AddAbove);
+    sim::click(f.btnAddMember0);
+    EXPECT_EQ(rowIds(), (Ids{7, 7, 7, 8, 8, 8, 10, 10, 10, 7, 7, 7}));
+
+    clickCell(f.uctGridList0, 2, 4);
+    desk.boxes.answer(forms::vbOK);
+    sim::click(f.btnDeleteMember0);
+    EXPECT_EQ(rowIds(), (Ids{7, 7, 7, 8, 8, 8, 10, 10, 10}));
+    EXPECT_EQ(gtypScores[0].Holes[0], "4");
+    EXPECT_EQ(gtypScores[0].TeamID, "A");
+}

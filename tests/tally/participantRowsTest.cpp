@@ -60,6 +60,8 @@ TEST_F(participantRowsTest, InsertionIndexForEachPlace) {
         EXPECT_EQ(insertionIndex(rows, c.place, c.selected), c.index) << c.place << " " << c.selected;
     EXPECT_EQ(insertionIndex({}, AddAtTop, -1), 0);
     EXPECT_EQ(insertionIndex({}, AddAtEnd, -1), 0);
+    // Above the second listing of a player that a game file lists twice.
+    EXPECT_EQ(insertionIndex(rowsOf({10, 20, 10}, 2), AddAbove, 4), 4);
 }
 
 TEST_F(participantRowsTest, ANewParticipantGetsEmptyNumberedRowsAndTheOthersKeepTheirs) {
@@ -85,14 +87,20 @@ TEST_F(participantRowsTest, ANewParticipantGetsEmptyNumberedRowsAndTheOthersKeep
 
 TEST_F(participantRowsTest, WithdrawingRemovesTheBlockAndKeepsTheOrder) {
     VbArray<typScoreData> rows = rowsOf({10, 20, 30}, 2);
-    withdrawParticipant(rows, 20, 2);
+    withdrawParticipant(rows, 2, 2);
     EXPECT_EQ(shape(rows), (std::vector<std::string>{"10.1", "10.2", "30.1", "30.2"}));
     EXPECT_EQ(rows[2].Holes[0], "301");
-    withdrawParticipant(rows, 30, 2);
-    withdrawParticipant(rows, 77, 2); // not there: nothing
+    withdrawParticipant(rows, 2, 2);
     EXPECT_EQ(shape(rows), (std::vector<std::string>{"10.1", "10.2"}));
-    withdrawParticipant(rows, 10, 2);
+    withdrawParticipant(rows, 0, 2);
     EXPECT_TRUE(rows.empty());
+
+    // A player listed twice: only the chosen listing goes.
+    rows = rowsOf({10, 20, 10}, 2);
+    rows[4].Holes[0] = "other";
+    withdrawParticipant(rows, 0, 2);
+    EXPECT_EQ(shape(rows), (std::vector<std::string>{"20.1", "20.2", "10.1", "10.2"}));
+    EXPECT_EQ(rows[2].Holes[0], "other");
 }
 
 // A failure leaves the rows as they were: an index past the end, a block
@@ -103,7 +111,9 @@ TEST_F(participantRowsTest, AFailedChangeLeavesTheRowsAsTheyWere) {
     const std::vector<std::string> before = shape(rows);
     EXPECT_THROW(insertParticipant(rows, 4, 99, 2), text::RuntimeError);
     EXPECT_THROW(insertParticipant(rows, -1, 99, 2), text::RuntimeError);
-    EXPECT_THROW(withdrawParticipant(rows, 20, 2), text::RuntimeError);
+    EXPECT_THROW(withdrawParticipant(rows, 2, 2), text::RuntimeError);
+    EXPECT_THROW(withdrawParticipant(rows, 3, 2), text::RuntimeError);
+    EXPECT_THROW(withdrawParticipant(rows, -1, 2), text::RuntimeError);
     EXPECT_EQ(shape(rows), before);
     EXPECT_EQ(rows[2].TeamID, "T20");
 }
@@ -111,14 +121,20 @@ TEST_F(participantRowsTest, AFailedChangeLeavesTheRowsAsTheyWere) {
 TEST_F(participantRowsTest, ATeamGoesToThePlayersBlockOnly) {
     VbArray<typScoreData> rows = rowsOf({10, 20, 30}, 3);
     rows[6].TeamID = rows[3].TeamID = "A"; // 30 shares 20's old team
-    setParticipantTeam(rows, 20, "B");
+    setParticipantTeam(rows, 3, "B");
     std::vector<std::string> teams;
     for (const typScoreData& r : rows) teams.push_back(r.TeamID);
     EXPECT_EQ(teams, (std::vector<std::string>{"T10", "T10", "T10", "B", "B", "B", "A", "T30", "T30"}));
-    setParticipantTeam(rows, 10, "");
+    setParticipantTeam(rows, 0, "");
     EXPECT_EQ(rows[0].TeamID, "");
     EXPECT_EQ(rows[2].TeamID, "");
     EXPECT_EQ(rows[3].TeamID, "B");
+
+    // A player listed twice: only the chosen listing gets the team.
+    rows = rowsOf({10, 20, 10}, 1);
+    setParticipantTeam(rows, 2, "C");
+    EXPECT_EQ(rows[0].TeamID, "T10");
+    EXPECT_EQ(rows[2].TeamID, "C");
 }
 
 TEST_F(participantRowsTest, EnteredMarksFollowTheRows) {

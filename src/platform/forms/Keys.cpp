@@ -288,8 +288,10 @@ void Form::keyAction(Control& c, int16_t KeyCode, int16_t Shift) {
     if (c.kind() == ControlKind::ComboBox || c.kind() == ControlKind::ListBox) {
         auto& list = static_cast<ListControl&>(c);
         if (list.ListCount() == 0) return;
-        if (KeyCode == vbKeyDown && list.ListIndex() < list.ListCount() - 1) list.choose(list.ListIndex() + 1, 0);
-        else if (KeyCode == vbKeyUp && list.ListIndex() > 0) list.choose(list.ListIndex() - 1, 0);
+        // Shift stretches an extended selection from its anchor, as with a click.
+        const int16_t stretch = Shift & vbShiftMask;
+        if (KeyCode == vbKeyDown && list.ListIndex() < list.ListCount() - 1) list.choose(list.ListIndex() + 1, stretch);
+        else if (KeyCode == vbKeyUp && list.ListIndex() > 0) list.choose(list.ListIndex() - 1, stretch);
     }
 }
 

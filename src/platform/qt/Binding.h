@@ -53,6 +53,9 @@ private:
     bool wheelScrolls(QWheelEvent* event);
     bool mouse(QObject* watched, QMouseEvent* event);
     bool listPress(QObject* watched, QMouseEvent* event, double x, double y);
+    void listDrag(QObject* watched, QMouseEvent* event);
+    // The row of a list under a point of `watched`; -1 below the items.
+    int listRow(QObject* watched, const QPointF& position) const;
     void focusIn(int reason);
     void editMenu(QContextMenuEvent* event);
     void accessKey();
@@ -69,6 +72,7 @@ private:
     friend void connectEdit(Binding& binding, QLineEdit* edit);
     QtBackend& backend_;
     bool passMouse_ = false; // an edit field places its caret with this press
+    bool listDragging_ = false; // a press on an item of an extended list is held
 };
 
 // Creates the widget of a control (and of the controls inside it), or its

@@ -193,6 +193,7 @@ bool Binding::mouse(QObject* watched, QMouseEvent* e) {
     case QEvent::MouseButtonRelease: {
         const bool pass = passMouse_;
         if (e->buttons() == Qt::NoButton) passMouse_ = false;
+        if (e->button() == Qt::LeftButton) listDragging_ = false;
         if (isButtonKind(kind)) showPressed(false);
         f.dispatchMouseUp(c, buttonOf(e->button()), shift, at.x(), at.y());
         settle(f);
@@ -200,6 +201,7 @@ bool Binding::mouse(QObject* watched, QMouseEvent* e) {
     }
     case QEvent::MouseMove:
         f.dispatchMouseMove(c, buttonsOf(e->buttons()), shift, at.x(), at.y());
+        if (control && listDragging_) listDrag(watched, e);
         return !passMouse_;
     default:
         return true;
@@ -209,24 +211,47 @@ bool Binding::mouse(QObject* watched, QMouseEvent* e) {
 // A list: the press chooses the item under the pointer (after MouseDown and
 // the focus); the second press of a double click is the list's DblClick,
 // on an item or below the items (the item chosen by the first press stays).
+int Binding::listRow(QObject* watched, const QPointF& position) const {
+    auto* view = static_cast<QListWidget*>(widget);
+    const QPoint inView = view->viewport()->mapFromGlobal(static_cast<QWidget*>(watched)->mapToGlobal(position.toPoint()));
+    const QModelIndex hit = view->indexAt(inView);
+    return hit.isValid() ? hit.row() : -1;
+}
+
 bool Binding::listPress(QObject* watched, QMouseEvent* e, double x, double y) {
     auto& list = static_cast<forms::ListControl&>(*control);
     forms::Form& f = list.form();
-    auto* view = static_cast<QListWidget*>(widget);
-    const QPoint inView = view->viewport()->mapFromGlobal(static_cast<QWidget*>(watched)->mapToGlobal(e->position().toPoint()));
-    const QModelIndex hit = view->indexAt(inView);
-    const int row = hit.isValid() ? hit.row() : -1;
+    const int row = listRow(watched, e->position());
     passMouse_ = false;
+    listDragging_ = false;
     if (e->type() == QEvent::MouseButtonDblClick) {
         // The first press has chosen the item already.
         f.dispatchMouseDown(list, buttonOf(e->button()), shiftOf(e->modifiers()), x, y, 2);
     } else {
         f.dispatchMouseDown(list, buttonOf(e->button()), shiftOf(e->modifiers()), x, y);
-        if (control && f.ActiveControl() == &list && row >= 0 && e->button() == Qt::LeftButton)
+        if (control && f.ActiveControl() == &list && row >= 0 && e->button() == Qt::LeftButton) {
             f.dispatchChoose(list, row, shiftOf(e->modifiers()));
+            const auto* box = static_cast<const forms::ListBox*>(control);
+            listDragging_ = box && box->MultiSelect() == forms::vbMultiSelectExtended;
+        }
     }
     settle(f);
     return true;
+}
+
+// Held over an extended list, the left button stretches the selection from
+// the pressed item to the one under the pointer, as Shift with a click does.
+void Binding::listDrag(QObject* watched, QMouseEvent* e) {
+    if (!(e->buttons() & Qt::LeftButton)) {
+        listDragging_ = false;
+        return;
+    }
+    auto& list = static_cast<forms::ListControl&>(*control);
+    const int row = listRow(watched, e->position());
+    if (row < 0 || row == list.ListIndex()) return;
+    forms::Form& f = list.form();
+    f.dispatchChoose(list, row, forms::vbShiftMask);
+    settle(f);
 }
 
 void Binding::focusIn(int reason) {

@@ -126,6 +126,19 @@ TEST_F(ListFixture, ExtendedMultiSelect) {
     EXPECT_TRUE(f.lstMulti.Selected(4));
     f.lstMulti.setListIndex(2); // moves the current item, keeps the selection
     EXPECT_EQ(f.lstMulti.SelCount(), 1);
+
+    // The arrows move the selection; with Shift they stretch it from the anchor.
+    sim::chooseItem(f.lstMulti, 1);
+    sim::pressKey(f.lstMulti, vbKeyDown, vbShiftMask);
+    sim::pressKey(f.lstMulti, vbKeyDown, vbShiftMask);
+    EXPECT_EQ(f.lstMulti.SelCount(), 3);
+    EXPECT_TRUE(f.lstMulti.Selected(1) && f.lstMulti.Selected(3));
+    sim::pressKey(f.lstMulti, vbKeyUp, vbShiftMask);
+    EXPECT_EQ(f.lstMulti.SelCount(), 2);
+    EXPECT_FALSE(f.lstMulti.Selected(3));
+    sim::pressKey(f.lstMulti, vbKeyDown);
+    EXPECT_EQ(f.lstMulti.SelCount(), 1);
+    EXPECT_TRUE(f.lstMulti.Selected(3));
 }
 
 TEST_F(ListFixture, APersonsScrollMovesTopIndexOnlyAndRaisesNothing) {

@@ -258,3 +258,33 @@ TEST(RealInputDetails, AnAccessKeyClicksACheckBox) {
 }
 
 } // namespace
+
+namespace {
+
+// Dragging over an extended-selection list selects the rows from the pressed
+// one to the one under the pointer, as Shift with a click does.
+TEST(RealInputDetails, ADragOverAnExtendedListSelectsARange) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    ASSERT_TRUE(desk.show(f));
+    QWidget* w = QtDesktop::widget(f.lstMulti);
+    QTest::mousePress(w, Qt::LeftButton, {}, rowCentre(f.lstMulti, 0));
+    QTest::mouseMove(w, rowCentre(f.lstMulti, 1));
+    QTest::mouseMove(w, rowCentre(f.lstMulti, 2));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, rowCentre(f.lstMulti, 2));
+    EXPECT_EQ(f.lstMulti.SelCount(), 3);
+    EXPECT_EQ(f.lstMulti.ListIndex(), 2);
+    // Back up while still held: the range shrinks with the pointer.
+    QTest::mousePress(w, Qt::LeftButton, {}, rowCentre(f.lstMulti, 2));
+    QTest::mouseMove(w, rowCentre(f.lstMulti, 0));
+    QTest::mouseMove(w, rowCentre(f.lstMulti, 1));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, rowCentre(f.lstMulti, 1));
+    EXPECT_EQ(f.lstMulti.SelCount(), 2);
+    EXPECT_FALSE(f.lstMulti.Selected(0));
+    // A move without the button held selects nothing.
+    QTest::mouseMove(w, rowCentre(f.lstMulti, 0));
+    EXPECT_EQ(f.lstMulti.SelCount(), 2);
+}
+
+} // namespace
