@@ -62,6 +62,13 @@ bool editsText(const Control& c) {
            (c.kind() == ControlKind::ComboBox && static_cast<const ComboBox&>(c).Style() == vbComboDropdown);
 }
 
+// The items a page key moves over: one fewer than the list shows whole, so
+// the last item of the page stays in sight; at least one.
+int listPage(const Control& list) {
+    const double item = TextHeight(list.font(), "");
+    return item > 0 ? std::max(1, static_cast<int>(list.Height() / item) - 1) : 1;
+}
+
 TextEdit& textEdit(Control& c) {
     return c.kind() == ControlKind::TextBox ? static_cast<TextBox&>(c).edit() : static_cast<ComboBox&>(c).edit();
 }
@@ -287,11 +294,25 @@ void Form::keyAction(Control& c, int16_t KeyCode, int16_t Shift) {
     }
     if (c.kind() == ControlKind::ComboBox || c.kind() == ControlKind::ListBox) {
         auto& list = static_cast<ListControl&>(c);
-        if (list.ListCount() == 0) return;
+        const int last = list.ListCount() - 1;
+        if (last < 0) return;
+        const int at = list.ListIndex();
+        int to;
+        switch (KeyCode) {
+        case vbKeyDown: to = at + 1; break;
+        case vbKeyUp: if (at <= 0) return; to = at - 1; break;
+        // In a combo's edit these keys move the caret (above).
+        case vbKeyHome: if (editsText(c)) return; to = 0; break;
+        case vbKeyEnd: if (editsText(c)) return; to = last; break;
+        case vbKeyPageDown: case vbKeyPageUp:
+            if (c.kind() != ControlKind::ListBox) return;
+            to = at + (KeyCode == vbKeyPageDown ? 1 : -1) * listPage(c);
+            break;
+        default: return;
+        }
+        to = std::clamp(to, 0, last);
         // Shift stretches an extended selection from its anchor, as with a click.
-        const int16_t stretch = Shift & vbShiftMask;
-        if (KeyCode == vbKeyDown && list.ListIndex() < list.ListCount() - 1) list.choose(list.ListIndex() + 1, stretch);
-        else if (KeyCode == vbKeyUp && list.ListIndex() > 0) list.choose(list.ListIndex() - 1, stretch);
+        if (to != at) list.choose(to, Shift & vbShiftMask);
     }
 }
 

@@ -141,6 +141,44 @@ TEST_F(ListFixture, ExtendedMultiSelect) {
     EXPECT_TRUE(f.lstMulti.Selected(3));
 }
 
+TEST_F(ListFixture, HomeEndAndThePageKeysMoveTheChoice) {
+    fill(f.lstSingle, 12);
+    f.lstSingle.setHeight(5 * TextHeight(f.lstSingle.font(), "")); // five items in sight
+    sim::chooseItem(f.lstSingle, 2);
+    f.take();
+    const std::vector<std::pair<int16_t, int>> keys = {
+        {vbKeyPageDown, 6}, {vbKeyPageDown, 10}, {vbKeyPageDown, 11}, {vbKeyPageUp, 7},
+        {vbKeyHome, 0},     {vbKeyEnd, 11},      {vbKeyEnd, 11},
+    };
+    for (const auto& [key, index] : keys) {
+        sim::pressKey(f.lstSingle, key);
+        EXPECT_EQ(f.lstSingle.ListIndex(), index) << "key " << key;
+    }
+    // A key that cannot move the choice raises no Click.
+    EXPECT_EQ(f.take(), (Events{"lstSingle:KeyDown 34", "lstSingle:Click", "lstSingle:KeyDown 34", "lstSingle:Click",
+                                "lstSingle:KeyDown 34", "lstSingle:Click", "lstSingle:KeyDown 33", "lstSingle:Click",
+                                "lstSingle:KeyDown 36", "lstSingle:Click", "lstSingle:KeyDown 35", "lstSingle:Click",
+                                "lstSingle:KeyDown 35"}));
+
+    // Shift stretches an extended selection to the end.
+    fill(f.lstMulti, 6);
+    sim::chooseItem(f.lstMulti, 2);
+    sim::pressKey(f.lstMulti, vbKeyEnd, vbShiftMask);
+    EXPECT_EQ(f.lstMulti.SelCount(), 4);
+
+    // A drop-down list takes Home and End; in an edit combo they move the caret.
+    fill(f.cobList, 4);
+    sim::chooseItem(f.cobList, 1);
+    sim::pressKey(f.cobList, vbKeyEnd);
+    EXPECT_EQ(f.cobList.ListIndex(), 3);
+    sim::pressKey(f.cobList, vbKeyHome);
+    EXPECT_EQ(f.cobList.ListIndex(), 0);
+    fill(f.cobEdit, 4);
+    sim::chooseItem(f.cobEdit, 1);
+    sim::pressKey(f.cobEdit, vbKeyEnd);
+    EXPECT_EQ(f.cobEdit.ListIndex(), 1);
+}
+
 TEST_F(ListFixture, APersonsScrollMovesTopIndexOnlyAndRaisesNothing) {
     fill(f.lstSingle, 10);
     f.take();
