@@ -52,6 +52,7 @@ TEST_F(frmPeriodTest, TypedDatesAreShownInEraFormAndReturnedInStorageForm) {
         {" s15/12/3 ", "S15/12/3", "1940/12/03"},
         {"1989/1/8", "H1/1/8", "1989/01/08"},
         {"2019/5/1", "R1/5/1", "2019/05/01"},
+        {"9999/12/31", "R7981/12/31", "9999/12/31"}, // an era year of four digits reads back
     };
     for (const Case& c : cases) {
         frmPeriod dlg;

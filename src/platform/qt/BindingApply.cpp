@@ -160,6 +160,10 @@ void Binding::apply(Prop what) {
             if (editable) {
                 w->setInsertPolicy(QComboBox::NoInsert);
                 w->setCompleter(nullptr);
+                // Qt would choose the item matching the edit's text when the
+                // edit loses the focus, as if a person had chosen it, and so
+                // pull the focus back: what is typed stays the model's text.
+                QObject::disconnect(w->lineEdit(), &QLineEdit::editingFinished, w, nullptr);
                 connectEdit(*this, w->lineEdit());
             }
             apply(Prop::Behaviour);

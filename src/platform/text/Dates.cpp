@@ -124,7 +124,8 @@ std::optional<Date> parseDate(std::string_view input) {
         i = 1;
     }
     const std::size_t yearBegin = i;
-    const auto y = readNumber(s, i, era ? 2 : 4);
+    // An era year may run to four digits: late dates are written so ("R100/1/1").
+    const auto y = readNumber(s, i, 4);
     const std::size_t yearDigits = i - yearBegin;
     if (!y || i >= s.size() || s[i++] != '/') return std::nullopt;
     const auto m = readNumber(s, i, 2);
@@ -139,7 +140,7 @@ std::optional<Date> parseDate(std::string_view input) {
     } else if (yearDigits <= 2) {
         year += year < 30 ? 2000 : 1900;
     }
-    if (year < 1 || *m < 1 || *m > 12 || *d < 1 || *d > daysInMonth(year, *m)) return std::nullopt;
+    if (year < 1 || year > 9999 || *m < 1 || *m > 12 || *d < 1 || *d > daysInMonth(year, *m)) return std::nullopt;
     return Date{year, *m, *d};
 }
 

@@ -153,3 +153,21 @@ TEST_F(RegistryWindowsQt, TheDateHelpShowsItsLinesAsTheTextBreaksThem) {
     EXPECT_EQ(lines, 4);
     f.Unload();
 }
+
+// Leaving the region box puts its region at the top of the history list;
+// the click or Tab that left it still goes where it was aimed.
+TEST_F(RegistryWindowsQt, ARegionTypedInThePlayerDialogLetsTheFocusGo) {
+    gtypEditPlayer = gtypPlayers[3]; // no region yet
+    frmRegiPlayer f;
+    ASSERT_TRUE(desk.show(f));
+    QtDesktop::click(f.cobLocation);
+    QtDesktop::type("江別\t");
+    EXPECT_EQ(f.cobLocation.List(0), "江別");
+    EXPECT_EQ(f.ActiveControl(), &f.btnOK);
+    QtDesktop::key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(f.ActiveControl(), &f.cobLocation);
+    QtDesktop::click(f.btnOK);
+    EXPECT_FALSE(f.Visible());
+    EXPECT_EQ(gintDlgRet, 0);
+    EXPECT_EQ(gtypEditPlayer.Location, "江別");
+}

@@ -32,6 +32,8 @@ TEST(Dates, ParserAcceptsWesternShortAndEraForms) {
         {"1/1/1", {2001, 1, 1}},
         {"0001/01/01", {1, 1, 1}},
         {"9999/12/31", {9999, 12, 31}},
+        {"R100/1/1", {2118, 1, 1}},      // the era form the formatter writes for late dates
+        {"r7981/12/31", {9999, 12, 31}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -45,7 +47,8 @@ TEST(Dates, ParserRefusesWhatIsNotADate) {
     for (const char* s : {"", "abc", "2009/02/29", "1900/02/29", "2010/13/01", "2010/04/31", "2010/0/1",
                           "2010/1/0", "2010/10", "2010-10-10", "2010/10/10/1", "X1/1/1", "H0/1/1",
                           "0000/1/1", "20100/1/1", "2010/10/10 abc", "2010/10/10 25:00", "2010/10/10 1:60",
-                          "2010/10/10x", "/1/1", "2010//1", "H/1/1", "　2010/1/1", "２０１０/1/1"}) {
+                          "2010/10/10x", "/1/1", "2010//1", "H/1/1", "　2010/1/1", "２０１０/1/1",
+                          "R7982/1/1", "R10000/1/1"}) {
         SCOPED_TRACE(s);
         EXPECT_FALSE(parseDate(s).has_value());
         EXPECT_FALSE(text::IsDate(s));
