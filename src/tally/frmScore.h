@@ -96,8 +96,7 @@ private:
     void designControls();
     void wireEvents();
     void layoutForGame(); // the design cut down to the game, at opening
-    // The player's first score row (-1 when there is none) and the index
-    // after the player's last one.
+    // The player's first score row and the index after the player's last one.
     int32_t firstRow() const;
     int32_t endRow(int32_t first) const;
     int32_t handicapTenths() const;

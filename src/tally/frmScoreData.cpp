@@ -19,10 +19,12 @@ constexpr forms::Color Black = 0, Red = 255;
 
 } // namespace
 
+// Back from the chosen row to its course 1 while the rows are the player's:
+// a player that a game file lists twice is edited in the listing chosen.
 int32_t frmScore::firstRow() const {
-    for (int32_t i = 0; i <= glngScoresMax(); ++i)
-        if (gtypScores[static_cast<std::size_t>(i)].IDNo == mlngPlayerID) return i;
-    return -1;
+    int32_t i = glngDlgIndex;
+    while (i > 0 && gtypScores.item(i).RoundNo != 1 && gtypScores.item(i - 1).IDNo == mlngPlayerID) --i;
+    return i;
 }
 
 // The rows after the first are the player's by position: Round rows in all,
@@ -39,7 +41,6 @@ void frmScore::psLoadScore() {
     for (auto* row : scoreRows_)
         for (auto& box : *row) box.setText("");
     const int32_t first = firstRow();
-    if (first < 0) return;
     setCaption("スコア - " + gfGetPlayerName(mlngPlayerID) + "　（" + gfGetPlayerGender(mlngPlayerID, 0) + "、" +
                gfGetPlayerAge(mlngPlayerID, gstrDlgParam) + "歳）");
     txtHandicap.setText(gfFormatTenths(gtypScores[static_cast<std::size_t>(first)].Handicap));
@@ -96,7 +97,6 @@ void frmScore::psCheckHandicap() {
 
 void frmScore::psSaveScore() {
     const int32_t first = firstRow();
-    if (first < 0) return;
     // Clamped again: the box may hold a handicap that never left it.
     const int32_t hc = handicapTenths();
     for (int32_t i = first; i < endRow(first); ++i) {

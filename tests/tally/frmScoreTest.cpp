@@ -383,3 +383,31 @@ TEST_F(ScoreEntryTest, AStoredHoleTooLargeToConvertReadsAsNotEntered) {
     EXPECT_EQ(saved(7, 1), "4,4,4,4,,4,4,4,4");
     EXPECT_EQ(saved(7, 2), ",4,4,4,4,4,4,4,4");
 }
+
+// A game file that lists a player twice: each listing is a participant of
+// its own, so the entry shows and saves the listing it was opened from.
+TEST_F(ScoreEntryTest, APlayerListedTwiceIsEditedInTheListingChosen) {
+    game(9, 2, 1);
+    for (int16_t r = 1; r <= 2; ++r) {
+        typScoreData row;
+        row.IDNo = 7;
+        row.RoundNo = r;
+        row.Holes[0] = "5";
+        row.Handicap = 10;
+        gtypScores.append(row);
+    }
+    gtypScores[0].Holes[0] = "3";
+    glngDlgIndex = 5; // course 2 of the second listing
+    frmScore f;
+    desk.runModal(f, [&] {
+        EXPECT_EQ(hole(f, 1, 1).Text(), "5");
+        EXPECT_EQ(f.txtHandicap.Text(), "1");
+        sim::typeText(hole(f, 2, 1), "6\r");
+        sim::click(f.btnOK);
+    });
+    EXPECT_EQ(gtypScores[4].Holes[0], "5");
+    EXPECT_EQ(gtypScores[5].Holes[0], "6");
+    EXPECT_EQ(gtypScores[0].Holes[0], "3");
+    EXPECT_EQ(gtypScores[1].Holes[0], "");
+    EXPECT_EQ(gtypScores[0].Handicap, 0);
+}
