@@ -246,8 +246,10 @@ void FormWindow::resizeEvent(QResizeEvent*) {
 
 void FormWindow::moveEvent(QMoveEvent*) {
     if (placing_ || !form) return;
-    reportFrame();
+    // The place first: a frame report may size the window, which puts it
+    // where the form says it is (a window coming back from maximised).
     if (x() != px(form->Left()) || y() != px(form->Top())) form->dispatchMoved(twips(x()), twips(y()));
+    reportFrame();
 }
 
 void FormWindow::changeEvent(QEvent* e) {
