@@ -10,11 +10,13 @@ constexpr int16_t Furthest = 30; // millimetres each way
 }
 
 frmPpAdjust::frmPpAdjust() : DialogWindow("frmPpAdjust", "印刷位置調整", 4680, 2160) {
+    // The two unit captions are equally wide: the font in use needs the
+    // wider of the two for either.
     const struct {
         double left, top, width;
         const char* caption;
     } labels[] = {{855, 315, 870, "横位置"}, {855, 990, 870, "縦位置"},
-                  {2835, 360, 1500, "ｍｍ（左－、右＋）"}, {2835, 1035, 1545, "ｍｍ（上－、下＋）"}};
+                  {2835, 360, 1545, "ｍｍ（左－、右＋）"}, {2835, 1035, 1545, "ｍｍ（上－、下＋）"}};
     for (int i = 0; i < 4; ++i) {
         Label1[i].Move(labels[i].left, labels[i].top, labels[i].width, 240);
         Label1[i].setCaption(labels[i].caption);

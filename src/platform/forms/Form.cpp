@@ -244,8 +244,10 @@ void Form::setFrameExtents(double width, double height) {
     frameWidth_ = width;
     frameHeight_ = height;
     // Kept: a later, truer report applies it again.
-    if (outerAsked_ && windowState_ == vbNormal)
-        sizeClient(std::max(0.0, outerAsked_->first - width), std::max(0.0, outerAsked_->second - height));
+    if (outerAsked_ && windowState_ == vbNormal) {
+        askedClient_ = {std::max(0.0, outerAsked_->first - width), std::max(0.0, outerAsked_->second - height)};
+        sizeClient(askedClient_.first, askedClient_.second);
+    }
 }
 
 void Form::setWidth(double v) { Move(left_, top_, v, Height()); }
@@ -264,8 +266,12 @@ void Form::Move(double left, double top, double width, double height) {
     top_ = top;
     const double w = std::max(0.0, width - frameWidth_), h = std::max(0.0, height - frameHeight_);
     const bool resized = w != clientWidth_ || h != clientHeight_;
-    if (!frameReported_) outerAsked_ = std::make_pair(width, height);
-    else if (resized) outerAsked_.reset();
+    if (!frameReported_) {
+        outerAsked_ = std::make_pair(width, height);
+        askedClient_ = {w, h};
+    } else if (resized) {
+        outerAsked_.reset();
+    }
     if (resized) {
         sizeClient(w, h);
     } else if (moved) {

@@ -259,6 +259,9 @@ private:
     // The outer size asked for while the frame was still a guess, kept until
     // the window is sized otherwise: the real frame then leaves it as asked.
     std::optional<std::pair<double, double>> outerAsked_;
+    // The client size that outer size gave: a window shown maximised at
+    // first comes back to it when restored, which is no sizing of its own.
+    std::pair<double, double> askedClient_;
     int16_t windowState_ = vbNormal;
     int16_t borderStyle_ = vbSizable;
     bool minButton_ = true, maxButton_ = true, controlBox_ = true, showInTaskbar_ = true;

@@ -13,6 +13,7 @@
 #include "platform/forms/Timer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace forms {
 
@@ -171,7 +172,12 @@ void Form::dispatchActivate() {
 void Form::dispatchResize(double clientWidth, double clientHeight) {
     detail::boundary([&] {
         if (clientWidth == clientWidth_ && clientHeight == clientHeight_) return;
-        outerAsked_.reset();
+        // Maximising says nothing of the size asked for the normal window,
+        // nor does coming back to the size it gave.
+        const auto pixels = [](double twips) { return std::lround(twips / TwipsPerPixel); };
+        const bool backToAsked = pixels(clientWidth) == pixels(askedClient_.first) &&
+                                 pixels(clientHeight) == pixels(askedClient_.second);
+        if (windowState_ == vbNormal && !backToAsked) outerAsked_.reset();
         clientWidth_ = clientWidth;
         clientHeight_ = clientHeight;
         if (loaded_) Form_Resize();

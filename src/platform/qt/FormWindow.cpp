@@ -242,12 +242,20 @@ void FormWindow::resizeEvent(QResizeEvent*) {
     if (placing_ || !form) return;
     const int cw = width(), ch = height() - menuHeight();
     if (cw != px(form->ScaleWidth()) || ch != px(form->ScaleHeight())) form->dispatchResize(twips(cw), twips(ch));
+    followPlace();
 }
 
 void FormWindow::moveEvent(QMoveEvent*) {
     if (placing_ || !form) return;
-    reportFrame();
+    followPlace();
+}
+
+// The place first: a frame report may size the window, which puts it where
+// the form says it is. Also after a resize: a window coming back from
+// maximised may be moved before the window manager frames it again.
+void FormWindow::followPlace() {
     if (x() != px(form->Left()) || y() != px(form->Top())) form->dispatchMoved(twips(x()), twips(y()));
+    reportFrame();
 }
 
 void FormWindow::changeEvent(QEvent* e) {

@@ -47,6 +47,8 @@ protected:
 private:
     void applyFlags();
     void applyGeometry();
+    // Tells the model where the window is and what frames it.
+    void followPlace();
     // The menu bar across the top, the client area under it.
     void layOut();
     void addMenuBar();

@@ -114,6 +114,32 @@ TEST(FormLife, AnOuterSizeSetBeforeTheFrameIsKnownIsKept) {
     EXPECT_DOUBLE_EQ(f.ScaleWidth(), 6000);
 }
 
+// A window shown maximised at once keeps the outer size asked for its
+// normal state: maximising is no sizing of its own, and when it is restored
+// the real frame leaves it as asked (a size kept in the settings does not
+// shrink each time the window opens maximised).
+TEST(FormLife, AWindowShownMaximisedComesBackToTheOuterSizeAsked) {
+    doubles::TestDesktop desk;
+    AllControls f;
+    f.Move(5670, 1485, 13530, 13875);
+    const double guessedWidth = f.ScaleWidth(), guessedHeight = f.ScaleHeight();
+    f.setWindowState(vbMaximized);
+    f.dispatchResize(19200, 15075);
+    f.setFrameExtents(0, 285); // the frame of a maximised window
+    f.dispatchWindowState(vbNormal);
+    f.dispatchResize(guessedWidth, guessedHeight); // the size it had before
+    f.setFrameExtents(30, 375);
+    EXPECT_DOUBLE_EQ(f.Width(), 13530);
+    EXPECT_DOUBLE_EQ(f.Height(), 13875);
+
+    f.dispatchResize(9000, 6000); // then the user drags its border
+    f.setWindowState(vbMaximized);
+    f.setFrameExtents(0, 285);
+    f.dispatchWindowState(vbNormal);
+    f.setFrameExtents(30, 375);
+    EXPECT_DOUBLE_EQ(f.ScaleWidth(), 9000);
+}
+
 // A window not shown yet takes the frame the desktop last showed around a
 // window of its kind, so that its outer size is right from the start.
 TEST(FormLife, TheFrameLastSeenIsTheGuessForTheNextWindowOfItsKind) {

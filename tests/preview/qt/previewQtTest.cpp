@@ -4,6 +4,7 @@
 #include "support/CommandOutput.h"
 #include "../previewFixture.h"
 
+#include "platform/forms/Services.h"
 #include "platform/forms/Simulation.h"
 #include "platform/forms/testing/TestDesktop.h"
 #include "platform/qt/QtPrintService.h"
@@ -88,6 +89,19 @@ TEST_F(PreviewQt, Pictures) {
     ASSERT_TRUE(desk.show(printers));
     qtui::saveScreenshotIfAsked(printers, "PrinterDialog");
     printers.Unload();
+}
+
+// The adjustment's captions read whole in their labels, units and signs
+// included.
+TEST_F(PreviewQt, TheAdjustmentsCaptionsFitTheirLabels) {
+    QtDesktop desk;
+    frmPpAdjust adjust;
+    ASSERT_TRUE(desk.show(adjust));
+    for (int i = 0; i < 4; ++i) {
+        const forms::Label& label = adjust.Label1[i];
+        EXPECT_LE(forms::TextWidth(label.font(), label.Caption()), label.Width()) << label.Caption();
+    }
+    adjust.Unload();
 }
 
 TEST_F(PreviewQt, PagesTwoToThreeTwiceGoIntoOneFile) {
