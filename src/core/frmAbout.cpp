@@ -2,6 +2,7 @@
 
 #include "core/openURL.h"
 #include "core/productInfo.h"
+#include "core/programFiles.h"
 #include "platform/forms/Services.h"
 
 frmAbout::frmAbout()
@@ -48,7 +49,7 @@ frmAbout::frmAbout()
     lblURL.Click = [this] { lblURL_Click(); };
 }
 
-void frmAbout::Form_Load() { imgThisIcon.setPicture(forms::App::Path() + "/lumora.png"); }
+void frmAbout::Form_Load() { imgThisIcon.setPicture(programFile(forms::App::Path(), "lumora.png")); }
 
 void frmAbout::btnOK_Click() { Unload(); }
 

@@ -1,6 +1,7 @@
 #include "core/frmStartUp.h"
 
 #include "core/productInfo.h"
+#include "core/programFiles.h"
 #include "platform/forms/Services.h"
 
 frmStartUp::frmStartUp()
@@ -27,7 +28,7 @@ frmStartUp::frmStartUp()
 }
 
 void frmStartUp::Form_Load() {
-    Image2.setPicture(forms::App::Path() + "/lumora.png");
+    Image2.setPicture(programFile(forms::App::Path(), "lumora.png"));
     lblTittle.setCaption(product::Title);
     lblVersion.setCaption(std::string("Version ") + product::Version);
     lblMsg.setCaption("");

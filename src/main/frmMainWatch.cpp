@@ -6,26 +6,13 @@
 #include "core/iniFile.h"
 #include "core/openURL.h"
 #include "core/productInfo.h"
+#include "core/programFiles.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/Opener.h"
 #include "platform/forms/Services.h"
 #include "platform/text/Strings.h"
 
 using namespace forms;
-
-namespace {
-
-// "readme.html" beside the program, or in the installed share folder
-// (<prefix>/bin/lumora, <prefix>/share/lumora/readme.html).
-std::string readmePath() {
-    const std::string beside = files::joinPath(App::Path(), "readme.html");
-    if (files::fileExists(beside)) return beside;
-    const std::string shared =
-        (std::filesystem::path(App::Path()).parent_path() / "share" / "lumora" / "readme.html").string();
-    return files::fileExists(shared) ? shared : beside;
-}
-
-} // namespace
 
 // A second start left the re-run file: bring the window in use forward (the
 // tally window while one is open) and delete the file. A file that cannot be
@@ -67,7 +54,7 @@ void frmMain::mnuHelp_AboutLumora_Click() { openURLOrCopy(product::MakerURL); }
 
 void frmMain::mnuHelp_OnlineHelp_Click() { openURLOrCopy(product::OnlineHelpURL); }
 
-void frmMain::mnuHelp_ReadMe_Click() { openURLOrCopy(text::Trim(readmePath())); }
+void frmMain::mnuHelp_ReadMe_Click() { openURLOrCopy(text::Trim(programFile(App::Path(), "readme.html"))); }
 
 void frmMain::mnuHelp_About_Click() {
     frmAbout box;

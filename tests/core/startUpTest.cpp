@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -102,6 +103,27 @@ TEST_F(StartUp, FailedSettingsWriteAfterTheSplashUnloadsItAndSaysWhy) {
     EXPECT_EQ(desk.lastMessage().prompt, "Lumoraの起動に失敗しました。\r\n書き込みできません。");
     EXPECT_EQ(mainShown, 0);
     EXPECT_TRUE(forms::Form::loadedForms().empty());
+}
+
+TEST_F(StartUp, ReadOnlySettingsAreReadAndNeverReplaced) {
+    const std::string ini = userFolder + "/Lumora.ini";
+    const std::string complete = "[Setup]\r\nHole=9\r\nRound=2\r\nKeepMemberEntry=0\r\n";
+    writeBytes(docFolder + "/data/playsers.dat", "[Management]\r\nMaxPlayerNo=4\r\n");
+    writeBytes(ini, complete);
+    ::chmod(ini.c_str(), 0444);
+    Main();
+    EXPECT_EQ(mainShown, 1) << "nothing to write: the start goes on";
+    EXPECT_EQ(readBytes(ini), complete);
+
+    const std::string lacking = "[Setup]\r\nHole=9\r\n";
+    ::chmod(ini.c_str(), 0644);
+    writeBytes(ini, lacking);
+    ::chmod(ini.c_str(), 0444);
+    Main();
+    EXPECT_EQ(mainShown, 1);
+    ASSERT_EQ(desk.messages().size(), 1u);
+    EXPECT_EQ(desk.lastMessage().prompt, "Lumoraの起動に失敗しました。\r\n書き込みできません。");
+    EXPECT_EQ(readBytes(ini), lacking);
 }
 
 TEST_F(StartUp, LeftoversOfCutShortSavesGoAndNothingElse) {

@@ -19,6 +19,8 @@ std::optional<std::string> readFile(const std::string& path, ReadFailure* failur
 // allocates only for a file larger than any before. False when there are no
 // bytes (`bytes` then holds nothing).
 bool readFileInto(const std::string& path, std::string& bytes, ReadFailure* failure = nullptr);
+// Replaces a file through a temporary one renamed over it; false, leaving it
+// as it was, when the write fails or the file is read-only.
 bool writeFileAtomic(const std::string& path, std::string_view bytes);
 // Writes a file that must not exist yet, flushed to disk: a symbolic link or
 // any other file already at the path makes it fail, and nothing is ever

@@ -60,6 +60,21 @@ TEST_F(FileOps, ANewFileGetsTheUsualModeAndAnOldFileKeepsItsOwn) {
     ::umask(mask);
 }
 
+TEST_F(FileOps, AReadOnlyFileIsNotReplaced) {
+    std::string link = home.file("link.txt");
+    ASSERT_EQ(::symlink(path.c_str(), link.c_str()), 0);
+    ::chmod(path.c_str(), 0444);
+    for (const std::string& through : {path, link}) {
+        EXPECT_FALSE(files::writeFileAtomic(through, "new")) << through;
+        EXPECT_EQ(readBytes(path), "old content") << through;
+        EXPECT_EQ(namesIn(home.file("data")), std::vector<std::string>{"a.txt"}) << through;
+    }
+    // Writable again, it is replaced as usual.
+    ::chmod(path.c_str(), 0644);
+    EXPECT_TRUE(files::writeFileAtomic(path, "new"));
+    EXPECT_EQ(readBytes(path), "new");
+}
+
 TEST_F(FileOps, AWriteThatFailsAnywhereLeavesTheOldFileWholeAndNoLeftovers) {
     struct Case {
         fault::Kind kind;
