@@ -80,8 +80,10 @@ void frmBrenmoor::tabBody_Click() {
             break;
         default: break;
         }
-    } catch (const text::RuntimeError&) {
-        // The list builders report their own failures.
+    } catch (const text::RuntimeError& e) {
+        // The list builders report their own failures; one that reaches here
+        // is the computation's, and an empty list must not pass for a result.
+        MsgBox("tabBody_Click() : " + e.Description, vbCritical, std::string("エラー"));
     }
     if (tab >= 1) mintTabIndex = static_cast<int16_t>(tab);
 }

@@ -178,3 +178,25 @@ TEST_F(TallyResults, ADoubleClickOnAResultRowJumpsToo) {
     sim::dblClick(f.uctGridList7.RowView(1)->lblObj(1));
     EXPECT_EQ(f.tabIndex(), 6);
 }
+
+// A hand-edited handicap far outside any range overflows the computations:
+// each result tab says so instead of showing an empty list as a result.
+TEST_F(TallyResults, AResultThatCannotBeComputedIsReported) {
+    game.handiCapKind = 1;
+    game.scores[0].handicap = 2147483647;
+    storeGame();
+    frmBrenmoor& f = open();
+    ASSERT_TRUE(desk.messages().empty());
+    for (int tab : {3, 4, 5, 6}) {
+        const std::size_t before = desk.messages().size();
+        sim::selectTab(f.tabBody, tab);
+        ASSERT_EQ(desk.messages().size(), before + 1) << tab;
+        EXPECT_EQ(desk.lastMessage().prompt, "tabBody_Click() : オーバーフローしました。") << tab;
+        EXPECT_EQ(desk.lastMessage().title, "エラー");
+        EXPECT_EQ(desk.lastMessage().flags, forms::vbCritical);
+        EXPECT_EQ(f.tabIndex(), tab);
+    }
+    sim::selectTab(f.tabBody, 2);
+    EXPECT_TRUE(f.uctGridList.Visible());
+    EXPECT_EQ(desk.messages().size(), 4u);
+}
