@@ -15,18 +15,29 @@ void markEnteredPlayers(const VbArray<typScoreData>& rows) {
     }
 }
 
+namespace {
+
+// The index after the rows of the participant whose first row is `first`:
+// the player's rows up to the next course 1, so that a player that a game
+// file lists twice in a row is still two participants.
+int32_t participantEnd(const VbArray<typScoreData>& rows, int32_t first) {
+    const int32_t player = rows[static_cast<size_t>(first)].IDNo;
+    int32_t i = first + 1;
+    while (i <= rows.ubound() && rows[static_cast<size_t>(i)].IDNo == player && rows[static_cast<size_t>(i)].RoundNo != 1)
+        ++i;
+    return i;
+}
+
+} // namespace
+
 int32_t insertionIndex(const VbArray<typScoreData>& rows, int16_t place, int32_t selectedRow) {
     const int32_t end = rows.ubound() + 1;
     const bool selected = selectedRow >= 0 && selectedRow < end;
-    const int32_t player = selected ? rows[static_cast<size_t>(selectedRow)].IDNo : -1;
     switch (place) {
     case AddAbove:
         return selected ? selectedRow : end;
     case AddBelow:
-        if (!selected) return end;
-        for (int32_t i = selectedRow; i < end; ++i)
-            if (rows[static_cast<size_t>(i)].IDNo != player) return i;
-        return end;
+        return selected ? participantEnd(rows, selectedRow) : end;
     case AddAtTop:
         return 0;
     default:
@@ -60,8 +71,8 @@ void withdrawParticipant(VbArray<typScoreData>& rows, int32_t first, int16_t rou
 
 void setParticipantTeam(VbArray<typScoreData>& rows, int32_t first, const std::string& team) {
     text::checkIndex(first, 0, rows.ubound());
-    const int32_t playerID = rows[static_cast<size_t>(first)].IDNo;
-    for (auto row = rows.begin() + first; row != rows.end() && row->IDNo == playerID; ++row) row->TeamID = team;
+    const int32_t end = participantEnd(rows, first);
+    for (int32_t i = first; i < end; ++i) rows[static_cast<size_t>(i)].TeamID = team;
 }
 
 int32_t visibleRows(double listHeight) {

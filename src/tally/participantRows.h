@@ -35,7 +35,7 @@ void insertParticipant(VbArray<typScoreData>& rows, int32_t at, int32_t playerID
 void withdrawParticipant(VbArray<typScoreData>& rows, int32_t first, int16_t round);
 
 // Gives the team to each row of the participant whose first row is `first`
-// (its block of rows with that player's ID, and no other rows).
+// (the player's rows up to the next course 1, and no other rows).
 void setParticipantTeam(VbArray<typScoreData>& rows, int32_t first, const std::string& team);
 
 // The list rows of 350 twips that fit under the header row of a list

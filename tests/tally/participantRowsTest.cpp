@@ -62,6 +62,8 @@ TEST_F(participantRowsTest, InsertionIndexForEachPlace) {
     EXPECT_EQ(insertionIndex({}, AddAtEnd, -1), 0);
     // Above the second listing of a player that a game file lists twice.
     EXPECT_EQ(insertionIndex(rowsOf({10, 20, 10}, 2), AddAbove, 4), 4);
+    // Below the first of two listings in a row: between them.
+    EXPECT_EQ(insertionIndex(rowsOf({10, 10, 20}, 2), AddBelow, 0), 2);
 }
 
 TEST_F(participantRowsTest, ANewParticipantGetsEmptyNumberedRowsAndTheOthersKeepTheirs) {
@@ -135,6 +137,12 @@ TEST_F(participantRowsTest, ATeamGoesToThePlayersBlockOnly) {
     setParticipantTeam(rows, 2, "C");
     EXPECT_EQ(rows[0].TeamID, "T10");
     EXPECT_EQ(rows[2].TeamID, "C");
+    // Two listings in a row: the second keeps its team.
+    rows = rowsOf({10, 10, 20}, 2);
+    setParticipantTeam(rows, 0, "C");
+    teams.clear();
+    for (const typScoreData& r : rows) teams.push_back(r.TeamID);
+    EXPECT_EQ(teams, (std::vector<std::string>{"C", "C", "T10", "T10", "T20", "T20"}));
 }
 
 TEST_F(participantRowsTest, EnteredMarksFollowTheRows) {

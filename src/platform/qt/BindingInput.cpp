@@ -208,9 +208,6 @@ bool Binding::mouse(QObject* watched, QMouseEvent* e) {
     }
 }
 
-// A list: the press chooses the item under the pointer (after MouseDown and
-// the focus); the second press of a double click is the list's DblClick,
-// on an item or below the items (the item chosen by the first press stays).
 int Binding::listRow(QObject* watched, const QPointF& position) const {
     auto* view = static_cast<QListWidget*>(widget);
     const QPoint inView = view->viewport()->mapFromGlobal(static_cast<QWidget*>(watched)->mapToGlobal(position.toPoint()));
@@ -218,6 +215,9 @@ int Binding::listRow(QObject* watched, const QPointF& position) const {
     return hit.isValid() ? hit.row() : -1;
 }
 
+// A list: the press chooses the item under the pointer (after MouseDown and
+// the focus); the second press of a double click is the list's DblClick,
+// on an item or below the items (the item chosen by the first press stays).
 bool Binding::listPress(QObject* watched, QMouseEvent* e, double x, double y) {
     auto& list = static_cast<forms::ListControl&>(*control);
     forms::Form& f = list.form();
@@ -231,8 +231,7 @@ bool Binding::listPress(QObject* watched, QMouseEvent* e, double x, double y) {
         f.dispatchMouseDown(list, buttonOf(e->button()), shiftOf(e->modifiers()), x, y);
         if (control && f.ActiveControl() == &list && row >= 0 && e->button() == Qt::LeftButton) {
             f.dispatchChoose(list, row, shiftOf(e->modifiers()));
-            const auto* box = static_cast<const forms::ListBox*>(control);
-            listDragging_ = box && box->MultiSelect() == forms::vbMultiSelectExtended;
+            listDragging_ = static_cast<const forms::ListBox&>(list).MultiSelect() == forms::vbMultiSelectExtended;
         }
     }
     settle(f);

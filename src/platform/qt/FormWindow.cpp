@@ -242,7 +242,7 @@ void FormWindow::resizeEvent(QResizeEvent*) {
     if (placing_ || !form) return;
     const int cw = width(), ch = height() - menuHeight();
     if (cw != px(form->ScaleWidth()) || ch != px(form->ScaleHeight())) form->dispatchResize(twips(cw), twips(ch));
-    followPlace();
+    if (form) followPlace(); // Form_Resize may have unloaded it
 }
 
 void FormWindow::moveEvent(QMoveEvent*) {

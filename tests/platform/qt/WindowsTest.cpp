@@ -226,6 +226,27 @@ TEST(Windows, UserResizeReachesTheModel) {
     EXPECT_EQ(f.take(), Events{"Form:Resize"});
 }
 
+// A window whose resize handler unloads its form takes the resize without
+// asking the gone form where it is.
+TEST(Windows, AResizeHandlerMayUnloadItsForm) {
+    class Closing : public Small {
+    public:
+        bool armed = false;
+    private:
+        void Form_Resize() override {
+            if (armed) Unload();
+        }
+    };
+    QtDesktop desk;
+    Closing f;
+    f.setBorderStyle(forms::vbSizable);
+    ASSERT_TRUE(desk.show(f));
+    f.armed = true;
+    QWidget* w = QtDesktop::window(f);
+    w->resize(w->width() + 50, w->height() + 50);
+    EXPECT_FALSE(f.Visible());
+}
+
 // A window shown maximised goes back to its own size when it is restored.
 TEST(Windows, AWindowShownMaximisedKeepsItsNormalSize) {
     QtDesktop desk;
