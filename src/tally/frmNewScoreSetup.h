@@ -64,6 +64,6 @@ private:
 
     // True while a button selects many items from code: each selection
     // raises Click, and counting the entrants after every one of thousands
-    // of them would take minutes; the button shows the counts once at the end.
+    // of them takes seconds; the button shows the counts once at the end.
     bool selectingInBulk = false;
 };
