@@ -20,6 +20,18 @@ namespace {
 
 constexpr const char* kKept = "ScoreEntry";
 
+// Holds a flag up for the life of a block, also when it ends in an error.
+class BulkSelection {
+public:
+    explicit BulkSelection(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BulkSelection() { flag_ = false; }
+    BulkSelection(const BulkSelection&) = delete;
+    BulkSelection& operator=(const BulkSelection&) = delete;
+
+private:
+    bool& flag_;
+};
+
 std::string setting(const std::string& key) { return gfReadIniFile(gstrIniFile, "Setup", key); }
 
 void writeSetting(const std::string& key, const std::string& value) {
@@ -67,8 +79,9 @@ frmNewScoreSetup::frmNewScoreSetup()
     btnOffsetTeam.Move(4200, 3720, 1095, 435);
     btnOffsetTeam.setCaption("ﾁｰﾑ取消");
     btnSelectAll[1].Move(6030, 5880, 1215, 375);
-    lblEntryNum.Move(1470, 5820, 1215, 255);
-    lblTeamNum.Move(2790, 5820, 2505, 255);
+    // Room for a count of thousands: "参加 2970名".
+    lblEntryNum.Move(1470, 5820, 1425, 255);
+    lblTeamNum.Move(2910, 5820, 2385, 255);
     for (int i = 0; i < 2; ++i) {
         lstMember[i].setMultiSelect(forms::vbMultiSelectExtended);
         btnSelectAll[i].setCaption("全選択");
@@ -154,6 +167,7 @@ void frmNewScoreSetup::btnEntry_Click() {
     forms::ListBox& candidates = lstMember[0];
     forms::ListBox& entries = lstMember[1];
     if (candidates.SelCount() == 0) return;
+    BulkSelection bulk(selectingInBulk);
     for (int i = 0; i < entries.ListCount(); ++i) entries.setSelected(i, false);
     for (int c = 0; c < candidates.ListCount(); ++c) {
         if (!candidates.Selected(c)) continue;
@@ -266,14 +280,17 @@ void frmNewScoreSetup::psMoveEntry(int direction) {
 
 void frmNewScoreSetup::btnSelectAll_Click(int Index) {
     forms::ListBox& list = lstMember[Index];
+    BulkSelection bulk(selectingInBulk);
     for (int i = 0; i < list.ListCount(); ++i) list.setSelected(i, true);
     psSetEntryButtons();
+    psShowEntryCount();
 }
 
 // Every change of a selection, by mouse or keyboard, refreshes the counts
 // and the buttons.
 void frmNewScoreSetup::lstMember_Click(int Index) {
     (void)Index;
+    if (selectingInBulk) return;
     psShowEntryCount();
     psSetEntryButtons();
 }

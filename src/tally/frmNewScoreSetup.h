@@ -61,4 +61,9 @@ private:
     // The player of entry i; -1 when the registry has none with its ID.
     int16_t entryPlayer(int i) const;
     void appendEntry(int16_t player);
+
+    // True while a button selects many items from code: each selection
+    // raises Click, and counting the entrants after every one of thousands
+    // of them takes seconds; the button shows the counts once at the end.
+    bool selectingInBulk = false;
 };

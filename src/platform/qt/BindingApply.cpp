@@ -13,6 +13,7 @@
 #include "platform/qt/Convert.h"
 
 #include <QComboBox>
+#include <QItemSelection>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -196,7 +197,17 @@ void Binding::apply(Prop what) {
                 if (m.ListIndex() < 0) w->clearSelection();
                 else w->setCurrentRow(m.ListIndex());
             } else {
-                for (int i = 0; i < m.ListCount(); ++i) w->item(i)->setSelected(m.Selected(i));
+                // The runs of selected items in one selection: item by item, Qt
+                // merges each into the selection, which makes selecting every
+                // item of a long list one by one take minutes.
+                QItemSelection selection;
+                for (int i = 0; i < m.ListCount(); ++i) {
+                    if (!m.Selected(i)) continue;
+                    const int first = i;
+                    while (i + 1 < m.ListCount() && m.Selected(i + 1)) ++i;
+                    selection.select(w->model()->index(first, 0), w->model()->index(i, 0));
+                }
+                w->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
                 if (m.ListIndex() >= 0) w->setCurrentRow(m.ListIndex(), QItemSelectionModel::NoUpdate);
             }
             // Nothing chosen: no current row either (Qt would mark one).

@@ -154,13 +154,21 @@ void frmPrintTotalGames::design() {
 // averages and hole-in-ones; each minimum on its basis's row.
 void frmPrintTotalGames::designTotalRanking() {
     place(fraTotalRanking, 300, 2100, 4575, 3555);
-    constexpr double rowTop = 330, rowStep = 375, optionWidth = 2055;
+    // A minimum box holds five digits (a season of 200 games of 10 x 12 holes
+    // asks for 12000 holes), so the bases that have one leave it the room.
+    constexpr double rowTop = 330, rowStep = 375, optionWidth = 2055, shortOptionWidth = 1815;
     const struct {
         int basis;
         const char* caption;
-    } rows[] = {{3, "合計"}, {1, "ゲーム平均"}, {0, "コース平均"}, {5, "９ホール平均"}, {2, "ホール平均"}, {4, "ホールインワン数"}};
+        double width;
+    } rows[] = {{3, "合計", optionWidth},
+                {1, "ゲーム平均", shortOptionWidth},
+                {0, "コース平均", shortOptionWidth},
+                {5, "９ホール平均", shortOptionWidth},
+                {2, "ホール平均", shortOptionWidth},
+                {4, "ホールインワン数", optionWidth}};
     for (int r = 0; r < 6; ++r)
-        place(optTotalRankingMode[rows[r].basis], 180, rowTop + r * rowStep, optionWidth, 300, rows[r].caption);
+        place(optTotalRankingMode[rows[r].basis], 180, rowTop + r * rowStep, rows[r].width, 300, rows[r].caption);
     place(btnCategory, 2340, rowTop - 60, 2055, 375, "部門別の設定");
     const struct {
         forms::Label& label;
@@ -174,9 +182,9 @@ void frmPrintTotalGames::designTotalRanking() {
                   {Label2, txtKiteiHole, "規定ホール数：", 4, "99999"}};
     for (const auto& m : minima) {
         const double top = rowTop + m.row * rowStep;
-        place(m.label, 2235, top + 15, 1620, 285, m.caption);
+        place(m.label, 180 + shortOptionWidth, top + 15, 1620, 285, m.caption);
         m.label.setAlignment(forms::vbRightJustify);
-        place(m.box, 3870, top - 15, 615, 330);
+        place(m.box, 3630, top - 15, 855, 330);
         m.box.setAlignment(forms::vbRightJustify);
         m.box.setIMEMode(forms::vbIMEDisable);
         m.box.setText(m.designText);

@@ -17,6 +17,10 @@
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
 
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -118,6 +122,34 @@ TEST_F(SeasonQt, PictureOfTheSeasonWindow) {
     qtui::saveScreenshotIfAsked(mixed, "frmPrintTotalGames-mixed-shapes");
     EXPECT_FALSE(mixed.btnTeamRanking.Enabled());
     mixed.Unload();
+}
+
+// The room a line edit leaves for its text: its contents without the text
+// margins and the two pixels Qt keeps free on either side.
+int textRoom(const QLineEdit& edit) {
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.rect = edit.rect();
+    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+    return contents.marginsRemoved(edit.textMargins()).width() - 2 * 2;
+}
+
+TEST_F(SeasonQt, TheMinimumBoxesShowTheirWholeDefaultsForABigSeason) {
+    season(2);
+    glngSeasonGames.assign(200, 0); // 200 ticked games of up to 10 courses of 12 holes
+    gtypSeasonGame.Hole = 12;
+    gtypSeasonGame.Round = 10;
+    frmPrintTotalGames f;
+    ASSERT_TRUE(desk.show(f));
+    qtui::saveScreenshotIfAsked(f, "frmPrintTotalGames-big-season");
+    EXPECT_EQ(f.txtKiteiHole.Text(), "12000");
+    for (forms::TextBox* box : {&f.txtKiteiGame, &f.txtKiteiRound, &f.txtKitei9H, &f.txtKiteiHole}) {
+        const auto* edit = qobject_cast<QLineEdit*>(qtui::testing::QtDesktop::widget(*box));
+        ASSERT_NE(edit, nullptr);
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(qtui::qs("99999")), textRoom(*edit)) << box->Text();
+    }
+    f.Unload();
 }
 
 TEST_F(SeasonQt, TheTotalRankingPrintsEachBasisOnA4Portrait) {

@@ -5,12 +5,16 @@
 #include "core/globals.h"
 #include "core/iniFile.h"
 #include "core/registries.h"
+#include "platform/qt/Convert.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/qt/testing/QtDesktop.h"
 #include "support/DataFolder.h"
 #include "support/TempHome.h"
 #include "tally/frmGameInfo.h"
 #include "tally/frmNewScoreSetup.h"
+
+#include <QElapsedTimer>
+#include <QFontMetricsF>
 
 #include <gtest/gtest.h>
 
@@ -109,4 +113,30 @@ TEST_F(GameSetupQt, ARealClickEntersTheChosenPlayersAndEscCancels) {
     EXPECT_FALSE(f.Visible());
     EXPECT_EQ(gintDlgRet, -1);
     EXPECT_TRUE(gtypEntries.empty());
+}
+
+TEST_F(GameSetupQt, ThousandsOfPlayersAreSelectedAndEnteredAtOnceAndCountedInFull) {
+    for (int32_t id = 7; id <= 3000; ++id) {
+        typPlayerInfo p;
+        p.ID = id;
+        p.Name = "選手" + std::to_string(id);
+        p.Gender = 1;
+        gtypPlayers.append(p);
+    }
+    frmNewScoreSetup f;
+    ASSERT_TRUE(desk.show(f));
+    ASSERT_EQ(f.lstMember[0].ListCount(), 3000);
+    QElapsedTimer clock;
+    clock.start();
+    QtDesktop::click(f.btnSelectAll[0]);
+    QtDesktop::click(f.btnEntry);
+    QtDesktop::click(f.btnSelectAll[1]);
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(f.lstMember[1].SelCount(), 3000);
+    EXPECT_EQ(f.lblEntryNum.Caption(), "参加 3000名");
+    const double width =
+        QFontMetricsF(qtui::toQFont(f.lblEntryNum.font())).horizontalAdvance(qtui::qs(f.lblEntryNum.Caption()));
+    EXPECT_LE(width, QtDesktop::area(f.lblEntryNum).width());
+    qtui::saveScreenshotIfAsked(f, "frmNewScoreSetup-3000");
+    QtDesktop::click(f.btnCancel);
 }
