@@ -339,6 +339,8 @@ void frmNewScoreSetup::appendEntry(int16_t player) {
 }
 
 void frmNewScoreSetup::btnOK_Click() {
+    // Each kept value rewrites the settings file: a big entry list takes a while.
+    const forms::HourglassScope busy;
     const forms::ListBox& entries = lstMember[1];
     gtypEntries.clear();
     gfWriteIniFile(gstrIniFile, kKept, std::nullopt, std::nullopt);
