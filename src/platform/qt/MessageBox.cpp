@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -23,6 +25,7 @@ namespace {
 
 constexpr int ButtonMinWidth = 88; // pixels: the platform's 75 dialog units
 constexpr int ScreenMargin = 16;   // pixels left for the window frame
+constexpr int CaptionMargin = 48;  // pixels left for the caption bar and frame
 
 QStyle::StandardPixmap iconOf(int flags) {
     switch (flags & 0x70) {
@@ -37,7 +40,7 @@ QStyle::StandardPixmap iconOf(int flags) {
 } // namespace
 
 MessageDialog::MessageDialog(const QString& title, const QString& text, int flags, QWidget* parent)
-    : QDialog(parent), text_(new QLabel(this)), buttonRow_(new QWidget(this)) {
+    : QDialog(parent), text_(new QLabel), textArea_(new QScrollArea(this)), buttonRow_(new QWidget(this)) {
     setWindowTitle(title);
     setModal(true);
     auto* body = new QHBoxLayout;
@@ -53,7 +56,12 @@ MessageDialog::MessageDialog(const QString& title, const QString& text, int flag
     text_->setText(text);
     text_->setWordWrap(false);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    body->addWidget(text_, 1);
+    // The text scrolls only when it has more lines than the screen holds.
+    textArea_->setFrameShape(QFrame::NoFrame);
+    textArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textArea_->setWidgetResizable(true);
+    textArea_->setWidget(text_);
+    body->addWidget(textArea_, 1);
     auto* row = new QHBoxLayout(buttonRow_);
     row->setContentsMargins(0, 0, 0, 0);
     row->addStretch();
@@ -84,11 +92,24 @@ void MessageDialog::fit() {
     setWindowFlags(flags);
     // Only the text's own line breaks, while the box fits the screen.
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    const int widest = (screen ? screen->availableGeometry().width() : 1024) - ScreenMargin;
-    const int around = sizeHint().width() - text_->sizeHint().width();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int widest = area.width() - ScreenMargin;
+    textArea_->setFixedSize(text_->sizeHint());
+    layout()->activate();
+    const int around = sizeHint().width() - textArea_->width();
     if (sizeHint().width() > widest) {
         text_->setWordWrap(true);
-        text_->setFixedWidth(widest - around);
+        const int width = widest - around;
+        textArea_->setFixedSize(width, text_->heightForWidth(width));
+    }
+    // A text taller than the screen scrolls, so the buttons stay on it.
+    layout()->activate();
+    const int tallest = area.height() - CaptionMargin;
+    if (sizeHint().height() > tallest) {
+        const int line = text_->fontMetrics().lineSpacing();
+        textArea_->setFixedHeight(std::max(line, textArea_->height() - (sizeHint().height() - tallest)));
+        const int bar = textArea_->verticalScrollBar()->sizeHint().width();
+        textArea_->setFixedWidth(std::min(textArea_->width() + bar, widest - around));
     }
     layout()->activate();
     setFixedSize(sizeHint());

@@ -7,12 +7,14 @@
 class QAbstractButton;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace qtui {
 
 // A message box as the platform draws one: its icon, the text broken only
 // where the text breaks it (as wide as that takes, up to the screen's width,
-// where a longer line wraps as a last resort) and a centred row of buttons.
+// where a longer line wraps as a last resort; a text taller than the screen
+// scrolls) and a centred row of buttons.
 // Esc and the close box press the escape button; without one they do
 // nothing (and the box has no close button).
 class MessageDialog : public QDialog {
@@ -31,6 +33,7 @@ protected:
 
 private:
     QLabel* text_;
+    QScrollArea* textArea_;
     QWidget* buttonRow_;
     QList<QAbstractButton*> buttons_;
     QAbstractButton* escape_ = nullptr;

@@ -164,6 +164,32 @@ TEST(Windows, AMessageBoxBreaksItsTextOnlyWhereTheTextDoes) {
     }
 }
 
+// A text of more lines than the screen holds scrolls inside the box, so that
+// the box and its buttons stay on the screen; a short text does not scroll.
+TEST(Windows, AMessageBoxTallerThanTheScreenScrollsItsText) {
+    QtDesktop desk;
+    forms::setPresenter(nullptr);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    std::string tall = "次のゲームは集計から除きました。";
+    for (int i = 0; i < 80; ++i) tall += "\r\ngame" + std::to_string(i) + ".lmg：ホール数またはコース数が正しくありません。";
+    for (const bool isTall : {true, false}) {
+        QSize box;
+        bool scrolls = true, buttonShown = false;
+        QtDesktop::whenNextBoxShows([&](qtui::MessageDialog& shown) {
+            box = shown.frameGeometry().size();
+            const QWidget* area = shown.textLabel()->parentWidget();
+            scrolls = shown.textLabel()->height() > area->height();
+            const QAbstractButton* ok = shown.buttons().front();
+            buttonShown = shown.rect().contains(QRect(ok->mapTo(&shown, QPoint(0, 0)), ok->size()));
+            if (isTall) qtui::saveScreenshotIfAsked(shown, "qt-message-box-taller-than-the-screen");
+        });
+        forms::MsgBox(isTall ? tall : std::string("短い行"), forms::vbOKOnly, std::string("エラー"));
+        EXPECT_LE(box.height(), screen.height()) << isTall;
+        EXPECT_EQ(scrolls, isTall);
+        EXPECT_TRUE(buttonShown) << isTall;
+    }
+}
+
 TEST(Windows, TheCloseBoxAsksTheModel) {
     QtDesktop desk;
     AllControls f;
