@@ -121,6 +121,10 @@ void frmPpPreview::psLoadGeometry() {
     const std::string top = gfReadIniFile(gstrIniFile, Section, "Preview_Top");
     const std::string left = gfReadIniFile(gstrIniFile, Section, "Preview_Left");
     if (given(height)) h = fieldValue32(height);
+    // A size that leaves no inner area (only a hand-edited file holds one)
+    // would show no window at all: the design size stays.
+    if (w <= frameWidth()) w = Width();
+    if (h <= frameHeight()) h = Height();
     w = std::min(w, forms::Screen::Width());
     h = std::min(h, forms::Screen::Height());
     if (given(top)) t = fieldValue32(top);

@@ -109,6 +109,8 @@ TEST_F(Preview, SavedGeometryAppliesOnlyWithAWidthAndIsCappedToTheScreen) {
         {"8000", "5000", "1", 8000, 5000, forms::vbNormal}, // minimised opens normal
         {"8000", "0", "2", 8000, -1, forms::vbMaximized},
         {"999999", "999999", "", screenW, screenH, forms::vbNormal},
+        {"-3000", "-3000", "", -1, -1, forms::vbNormal}, // no inner area: the design size
+        {"15", "8000", "", -1, 8000, forms::vbNormal},
     };
     double designWidth = 0, designHeight = 0;
     {
