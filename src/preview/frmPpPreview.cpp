@@ -113,27 +113,33 @@ void frmPpPreview::Form_Load() {
 
 // The saved geometry applies only with a saved width; sizes are capped to
 // the screen and the place kept on it; a minimised window opens normal.
+// Without one the design size stays, unless the screen is smaller than that.
 void frmPpPreview::psLoadGeometry() {
     const std::string width = gfReadIniFile(gstrIniFile, Section, "Preview_Width");
-    if (!given(width)) return;
-    double w = fieldValue32(width), h = Height(), l = Left(), t = Top();
-    const std::string height = gfReadIniFile(gstrIniFile, Section, "Preview_Height");
-    const std::string top = gfReadIniFile(gstrIniFile, Section, "Preview_Top");
-    const std::string left = gfReadIniFile(gstrIniFile, Section, "Preview_Left");
-    if (given(height)) h = fieldValue32(height);
-    // A size that leaves no inner area (only a hand-edited file holds one)
-    // would show no window at all: the design size stays.
-    if (w <= frameWidth()) w = Width();
-    if (h <= frameHeight()) h = Height();
+    const bool saved = given(width);
+    double w = Width(), h = Height(), l = Left(), t = Top();
+    if (saved) {
+        w = fieldValue32(width);
+        const std::string height = gfReadIniFile(gstrIniFile, Section, "Preview_Height");
+        const std::string top = gfReadIniFile(gstrIniFile, Section, "Preview_Top");
+        const std::string left = gfReadIniFile(gstrIniFile, Section, "Preview_Left");
+        if (given(height)) h = fieldValue32(height);
+        // A size that leaves no inner area (only a hand-edited file holds one)
+        // would show no window at all: the design size stays.
+        if (w <= frameWidth()) w = Width();
+        if (h <= frameHeight()) h = Height();
+        if (given(top)) t = fieldValue32(top);
+        if (given(left)) l = fieldValue32(left);
+    } else if (w <= forms::Screen::Width() && h <= forms::Screen::Height()) {
+        return; // the desktop places the design size
+    }
     w = std::min(w, forms::Screen::Width());
     h = std::min(h, forms::Screen::Height());
-    if (given(top)) t = fieldValue32(top);
-    if (given(left)) l = fieldValue32(left);
     const auto onScreen = [](double v, double size, double screen) { return std::max(0.0, std::min(v, screen - size)); };
     setStartUpPosition(forms::vbStartUpManual);
-    Move(onScreen(l, w, forms::Screen::Width()), onScreen(t, h, forms::Screen::Height()), std::max(w, 0.0),
-         std::max(h, 0.0));
+    Move(onScreen(l, w, forms::Screen::Width()), onScreen(t, h, forms::Screen::Height()), w, h);
     keepNormalBounds();
+    if (!saved) return;
     const std::string state = gfReadIniFile(gstrIniFile, Section, "Preview_WindowState");
     if (!text::Trim(state).empty() && fieldValue16(state) == forms::vbMaximized) setWindowState(forms::vbMaximized);
 }

@@ -91,6 +91,32 @@ TEST_F(PreviewQt, Pictures) {
     printers.Unload();
 }
 
+// With no saved geometry on a screen smaller than the design size, the
+// window opens as large as the screen, so its bars and edges stay on it.
+TEST_F(PreviewQt, WithNothingSavedTheWindowFitsASmallScreen) {
+    QtDesktop desk;
+    reportfixture::makeGame(previewfixture::playersFor(1));
+    const double screenWidth = forms::Screen::Width(), screenHeight = forms::Screen::Height();
+    bool shown = false;
+    setPreviewWindow([&](forms::Form*) {
+        frmPpPreview f;
+        ASSERT_GT(f.Width(), screenWidth) << "the test screen is narrower than the design";
+        f.Load();
+        EXPECT_EQ(f.Width(), screenWidth);
+        EXPECT_LE(f.Height(), screenHeight);
+        EXPECT_GE(f.Left(), 0);
+        EXPECT_GE(f.Top(), 0);
+        EXPECT_LE(f.Left() + f.Width(), screenWidth);
+        EXPECT_LE(f.Top() + f.Height(), screenHeight);
+        ASSERT_TRUE(desk.show(f));
+        shown = true;
+        qtui::saveScreenshotIfAsked(f, "frmPpPreview-small-screen");
+        f.Unload();
+    });
+    EXPECT_FALSE(gfPrintEntryList(0, nullptr));
+    EXPECT_TRUE(shown);
+}
+
 // The adjustment's captions read whole in their labels, units and signs
 // included.
 TEST_F(PreviewQt, TheAdjustmentsCaptionsFitTheirLabels) {
