@@ -58,6 +58,7 @@ MessageDialog::MessageDialog(const QString& title, const QString& text, int flag
     text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The text scrolls only when it has more lines than the screen holds.
     textArea_->setFrameShape(QFrame::NoFrame);
+    textArea_->setFocusPolicy(Qt::NoFocus); // Tab goes from button to button
     textArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textArea_->setWidgetResizable(true);
     textArea_->setWidget(text_);
