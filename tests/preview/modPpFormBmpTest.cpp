@@ -7,6 +7,7 @@
 #include "platform/forms/testing/RecordingPrinter.h"
 #include "platform/forms/testing/TestDesktop.h"
 #include "preview/modPpFormBmp.h"
+#include "preview/modPpPreview.h"
 
 #include <memory>
 #include <string>
@@ -55,7 +56,13 @@ private:
 
 class Renderer : public testing::Test {
 protected:
-    Renderer() { gintPrinting = 1; }
+    // The page is drawn at the paper's origin, whatever offset an earlier
+    // print left behind.
+    Renderer() {
+        gintPrinting = 1;
+        glngOffsetX = glngOffsetY = 0;
+        gsSetPrinterOffset();
+    }
     ~Renderer() override { gintPrinting = 0; }
 
     // Draws the page on the printer as the last page of a document.
