@@ -4,6 +4,9 @@
 
 #include "platform/forms/Services.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 // Headless: a 1920 x 1080 screen, a frame of 8 x 38 pixels.
@@ -30,6 +33,11 @@ protected:
         setGeometry("Score_Top", top);
         setGeometry("Score_Left", left);
         setGeometry("Score_WindowState", state);
+    }
+    // The five keys the window wrote, in the order `stored` takes them.
+    std::vector<std::string> written() {
+        return {geometry("Score_Width"), geometry("Score_Height"), geometry("Score_Top"), geometry("Score_Left"),
+                geometry("Score_WindowState")};
     }
 };
 
@@ -84,11 +92,7 @@ TEST_F(TallyLayoutTest, ClosingStoresTheNormalBoundsAndTheState) {
     f.dispatchWindowState(forms::vbMaximized);
     f.dispatchResize(kScreenWidth - 120, kScreenHeight - 570);
     forms::sim::click(f.btnExit);
-    EXPECT_EQ(geometry("Score_WindowState"), "2");
-    EXPECT_EQ(geometry("Score_Width"), "16000");
-    EXPECT_EQ(geometry("Score_Height"), "11000");
-    EXPECT_EQ(geometry("Score_Top"), "750");
-    EXPECT_EQ(geometry("Score_Left"), "600");
+    EXPECT_EQ(written(), (std::vector<std::string>{"16000", "11000", "750", "600", "2"}));
 
     gtypGame = gtypGames[0];
     frmBrenmoor& again = open();
@@ -107,11 +111,7 @@ TEST_F(TallyLayoutTest, AWindowNeverShownNormalKeepsItsStoredBounds) {
         frmBrenmoor& f = open();
         ASSERT_EQ(f.WindowState(), forms::vbMaximized);
         forms::sim::click(f.btnExit);
-        EXPECT_EQ(geometry("Score_WindowState"), "2");
-        EXPECT_EQ(geometry("Score_Width"), "15000");
-        EXPECT_EQ(geometry("Score_Height"), "10000");
-        EXPECT_EQ(geometry("Score_Top"), "300");
-        EXPECT_EQ(geometry("Score_Left"), "450");
+        EXPECT_EQ(written(), (std::vector<std::string>{"15000", "10000", "300", "450", "2"}));
         tally.reset();
     }
 }
