@@ -12,6 +12,7 @@
 #include "platform/forms/TabOrder.h"
 #include "platform/text/Format.h"
 #include "platform/text/Strings.h"
+#include "tally/scoreTable.h"
 
 namespace {
 
@@ -19,13 +20,9 @@ constexpr forms::Color Black = 0, Red = 255;
 
 } // namespace
 
-// Back from the chosen row to its course 1 while the rows are the player's:
-// a player that a game file lists twice is edited in the listing chosen.
-int32_t frmScore::firstRow() const {
-    int32_t i = glngDlgIndex;
-    while (i > 0 && gtypScores.item(i).RoundNo != 1 && gtypScores.item(i - 1).IDNo == mlngPlayerID) --i;
-    return i;
-}
+// The course 1 of the chosen row's listing, as the score table groups the
+// rows: a player that a game file lists twice is edited in the listing chosen.
+int32_t frmScore::firstRow() const { return scoreFirstRow(gtypScores, glngDlgIndex); }
 
 // The rows after the first are the player's by position: Round rows in all,
 // fewer where the array ends.

@@ -3,6 +3,7 @@
 #include "core/players.h"
 #include "platform/text/RuntimeError.h"
 #include "platform/text/Strings.h"
+#include "tally/scoreTable.h"
 
 #include <unordered_set>
 
@@ -15,21 +16,6 @@ void markEnteredPlayers(const VbArray<typScoreData>& rows) {
     }
 }
 
-namespace {
-
-// The index after the rows of the participant whose first row is `first`:
-// the player's rows up to the next course 1, so that a player that a game
-// file lists twice in a row is still two participants.
-int32_t participantEnd(const VbArray<typScoreData>& rows, int32_t first) {
-    const int32_t player = rows[static_cast<size_t>(first)].IDNo;
-    int32_t i = first + 1;
-    while (i <= rows.ubound() && rows[static_cast<size_t>(i)].IDNo == player && rows[static_cast<size_t>(i)].RoundNo != 1)
-        ++i;
-    return i;
-}
-
-} // namespace
-
 int32_t insertionIndex(const VbArray<typScoreData>& rows, int16_t place, int32_t selectedRow) {
     const int32_t end = rows.ubound() + 1;
     const bool selected = selectedRow >= 0 && selectedRow < end;
@@ -37,7 +23,7 @@ int32_t insertionIndex(const VbArray<typScoreData>& rows, int16_t place, int32_t
     case AddAbove:
         return selected ? selectedRow : end;
     case AddBelow:
-        return selected ? participantEnd(rows, selectedRow) : end;
+        return selected ? scoreLastRow(rows, selectedRow) + 1 : end;
     case AddAtTop:
         return 0;
     default:
@@ -71,8 +57,8 @@ void withdrawParticipant(VbArray<typScoreData>& rows, int32_t first, int16_t rou
 
 void setParticipantTeam(VbArray<typScoreData>& rows, int32_t first, const std::string& team) {
     text::checkIndex(first, 0, rows.ubound());
-    const int32_t end = participantEnd(rows, first);
-    for (int32_t i = first; i < end; ++i) rows[static_cast<size_t>(i)].TeamID = team;
+    const int32_t last = scoreLastRow(rows, first);
+    for (int32_t i = first; i <= last; ++i) rows[static_cast<size_t>(i)].TeamID = team;
 }
 
 int32_t visibleRows(double listHeight) {
