@@ -93,6 +93,16 @@ frmNewScoreSetup::frmNewScoreSetup()
     btnCancel.setCaption("ｷｬﾝｾﾙ");
     btnCancel.setCancel(true);
 
+    // The controls are made frame by frame, with the lists and their
+    // select-all buttons last; Tab goes through the candidate side first,
+    // then the entry side, then the closing buttons.
+    int tab = 0;
+    for (forms::Control* c : std::initializer_list<forms::Control*>{
+             &cobBelong, &chkSort, &lstMember[0], &btnSelectAll[0], &btnEntry, &chkKeepMemberEntry, &lstMember[1],
+             &btnSelectAll[1], &btnUpDown[0], &btnUpDown[1], &btnOutEntry, &btnSetTeam, &btnOffsetTeam, &btnOK,
+             &btnCancel})
+        c->setTabIndex(tab++);
+
     cobBelong.Click = [this] { cobBelong_Click(); };
     chkSort.Click = [this] { chkSort_Click(); };
     btnEntry.Click = [this] { btnEntry_Click(); };

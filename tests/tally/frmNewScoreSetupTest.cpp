@@ -393,3 +393,24 @@ TEST_F(frmNewScoreSetupTest, OkRewritesTheKeptListAndCancelWritesNothing) {
     EXPECT_EQ(setting("ScoreEntry", "player1"), "");
     EXPECT_EQ(testsupport::readBytes(gstrIniFile).find("player"), std::string::npos);
 }
+
+TEST_F(frmNewScoreSetupTest, TabWalksTheCandidateSideThenTheEntrySide) {
+    run([&](frmNewScoreSetup& f) {
+        // Every button enabled, so that each is a stop.
+        sim::chooseItem(f.lstMember[0], 0);
+        sim::click(f.btnEntry);
+        sim::chooseItem(f.lstMember[1], 0);
+        sim::chooseItem(f.lstMember[0], 1);
+        const std::vector<forms::Control*> order = {
+            &f.cobBelong,   &f.chkSort,      &f.lstMember[0],  &f.btnSelectAll[0], &f.btnEntry,
+            &f.chkKeepMemberEntry, &f.lstMember[1], &f.btnSelectAll[1], &f.btnUpDown[0], &f.btnUpDown[1],
+            &f.btnOutEntry, &f.btnSetTeam,   &f.btnOffsetTeam, &f.btnOK,           &f.btnCancel,
+            &f.cobBelong};
+        f.cobBelong.SetFocus();
+        for (forms::Control* expected : order) {
+            EXPECT_EQ(f.ActiveControl(), expected) << expected->Name() << "(" << expected->Index() << ")";
+            sim::pressKey(f, forms::vbKeyTab);
+        }
+        sim::click(f.btnCancel);
+    });
+}
