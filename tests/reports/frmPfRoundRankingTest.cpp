@@ -50,7 +50,7 @@ protected:
 TEST_F(BestCourse, AHoleInOneAndAPlayerWithoutACompleteCourse) {
     gtypGame.JudgeBirthday = 1;
     gtypBestCourseRows.assign({row(1, 2, {"2", "1", "3", "3", "2", "4", "2", "3", "2"}, 22, 0, 1),
-                               row(2, 2, {"2", "1", "3", "3", "2", "4", "2", "3", "2"}, 22, 0, 1),
+                               row(2, 2, {"2", "1", " 3", "3 ", "2", "4", "2", "3", "2"}, 22, 0, 1),
                                row(3, 0, {}, 0, 0, 3)});
     PageLoad page(frm, 1);
     EXPECT_EQ(frm.lblScorePage.Caption(), "ベスト・コース（1/1）");
@@ -59,6 +59,8 @@ TEST_F(BestCourse, AHoleInOneAndAPlayerWithoutACompleteCourse) {
     EXPECT_EQ(captions(frm.lblRound), (Strings{"西", "西", "-"}));
     const Strings cells = holeCells();
     EXPECT_EQ(Strings(cells.begin(), cells.begin() + 9), (Strings{"2", "①", "3", "3", "2", "4", "2", "3", "2"}));
+    // Blanks around a stored count are not printed.
+    EXPECT_EQ(Strings(cells.begin() + 9, cells.begin() + 18), (Strings{"2", "①", "3", "3", "2", "4", "2", "3", "2"}));
     EXPECT_EQ(Strings(cells.begin() + 18, cells.end()), Strings(9, "-"));
     EXPECT_EQ(captions(frm.lblJituDa), (Strings{"22", "22", "-"}));
     EXPECT_EQ(captions(frm.lblSyokei), (Strings{"22", "22", "-"}));

@@ -41,7 +41,7 @@ TEST_F(ScoreSheet, HoleTextsAndAPerCourseHandicap) {
     game(1, 2, 4, 1);
     gtypScores[0].Holes = {"1", "", "0", "12"}; // two holes without a count
     gtypScores[0].Handicap = 10;
-    gtypScores[1].Holes = {"10", "10", "10", "10"};
+    gtypScores[1].Holes = {"10", " 10 ", "10", "10"}; // blanks around a stored count are not printed
     gtypScores[1].Handicap = -25;
     PageLoad page(frm, 1);
     EXPECT_EQ(frm.lblScorePage.Caption(), "スコア表（1/1）");

@@ -87,7 +87,7 @@ void frmPfRoundRanking::layOutRow(const typBestCourseRow& row) {
     cell(lblAge, ageGenderText(row.IDNo));
     cell(lblRound, played ? gtypGame.RoundName(row.RoundNo - 1) : std::string("-"));
     for (int h = 0; h < gtypGame.Hole; ++h) {
-        forms::Label& hole = cell(lblScore, holeCellText(row.Holes(h)));
+        forms::Label& hole = cell(lblScore, reportHoleText(row.Holes(h)));
         hole.setLeft(HolesLeft + h * w_);
         hole.setWidth(w_);
     }

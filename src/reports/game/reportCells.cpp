@@ -37,6 +37,8 @@ std::string ageGenderText(int32_t id) { return ageGenderText(id, gstrPrintGameDa
 
 int32_t columnWidth(int32_t band, int32_t n) { return text::CLng(text::divide(band, n)); }
 
+std::string reportHoleText(std::string_view stored) { return holeCellText(text::TrimmedView(stored)); }
+
 std::string rankHandicapText(const typRankRow& row) {
     if (gtypGame.HandiCapKind == 0) return "";
     if (row.Strokes == 0) return "-";

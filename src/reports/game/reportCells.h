@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/resultRecords.h"
 #include "core/resultTexts.h"
@@ -28,6 +29,10 @@ std::string ageGenderText(int32_t id);
 // The width of one of n columns sharing a band, rounded to a whole twip with
 // a half to the even neighbour; n of 0 raises the division error.
 int32_t columnWidth(int32_t band, int32_t n);
+
+// A hole cell: "①" for a hole in one, the stored count without the blanks
+// around it, "-" for a hole without a count.
+std::string reportHoleText(std::string_view stored);
 
 // A ranking row's handicap cell: "" when the game has none, "-" without
 // strokes; under a per-game handicap the share for the courses played.

@@ -2,7 +2,7 @@
 
 #include "core/courseRules.h"
 #include "core/helpers.h"
-#include "core/resultTexts.h"
+#include "reports/game/reportCells.h"
 #include "platform/text/Format.h"
 #include "platform/text/Strings.h"
 
@@ -48,7 +48,7 @@ void ScoreCardReport::courseLine(const typGameInfo& game, const CourseRow& row, 
         hole.setTop(top);
         if (k >= game.Hole) continue; // a hole this game does not have
         const std::string_view text = row.Holes(k);
-        hole.setCaption(holeCellText(text));
+        hole.setCaption(reportHoleText(text));
         if (holeCounts(text)) strokes += holeStrokes(text);
         else missing = true;
     }
