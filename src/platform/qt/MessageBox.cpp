@@ -26,6 +26,7 @@ namespace {
 constexpr int ButtonMinWidth = 88; // pixels: the platform's 75 dialog units
 constexpr int ScreenMargin = 16;   // pixels left for the window frame
 constexpr int CaptionMargin = 48;  // pixels left for the caption bar and frame
+constexpr int TitleRoom = 96;      // pixels beside the title: the caption bar's icon and buttons
 
 QStyle::StandardPixmap iconOf(int flags) {
     switch (flags & 0x70) {
@@ -113,7 +114,10 @@ void MessageDialog::fit() {
         textArea_->setFixedWidth(std::min(textArea_->width() + bar, widest - around));
     }
     layout()->activate();
-    setFixedSize(sizeHint());
+    // A short message under a long title widens to show the whole title,
+    // as far as the screen allows.
+    const int titled = std::min(widest, fontMetrics().horizontalAdvance(windowTitle()) + TitleRoom);
+    setFixedSize(std::max(sizeHint().width(), titled), sizeHint().height());
 }
 
 void MessageDialog::reject() {

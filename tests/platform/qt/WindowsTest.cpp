@@ -164,6 +164,22 @@ TEST(Windows, AMessageBoxBreaksItsTextOnlyWhereTheTextDoes) {
     }
 }
 
+// A short message keeps its whole title in view: the box is at least as
+// wide as the title, with room for the caption bar's buttons.
+TEST(Windows, AMessageBoxIsWideEnoughForItsTitle) {
+    QtDesktop desk;
+    forms::setPresenter(nullptr);
+    for (const std::string title : {"ﾌﾟﾚﾋﾞｭｰ", "プレイヤー登録の確認"}) {
+        int width = 0, titleWidth = 0;
+        QtDesktop::whenNextBoxShows([&](qtui::MessageDialog& box) {
+            width = box.width();
+            titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+        });
+        forms::MsgBox("無し", forms::vbOKOnly, title);
+        EXPECT_GE(width, titleWidth + 64) << title;
+    }
+}
+
 // A text of more lines than the screen holds scrolls inside the box, so that
 // the box and its buttons stay on the screen; a short text does not scroll.
 TEST(Windows, AMessageBoxTallerThanTheScreenScrollsItsText) {
