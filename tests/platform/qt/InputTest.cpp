@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
@@ -285,6 +287,46 @@ TEST(RealInputDetails, ADragOverAnExtendedListSelectsARange) {
     // A move without the button held selects nothing.
     QTest::mouseMove(w, rowCentre(f.lstMulti, 0));
     EXPECT_EQ(f.lstMulti.SelCount(), 2);
+}
+
+} // namespace
+
+namespace {
+
+// What the style is told when it draws the focused widget: whether the focus
+// mark shows.
+bool showsFocusMark() {
+    QStyleOption option;
+    option.initFrom(QtDesktop::focused());
+    return (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
+}
+
+// A person working from the keyboard sees where the focus is: the mark shows
+// after the first key, in the window and in the windows opened from the
+// keyboard, and not after the mouse opened one.
+TEST(RealInputDetails, TheFocusMarkShowsOnceTheKeyboardIsUsed) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    ASSERT_TRUE(desk.show(f));
+    desk.click(f.txtB);
+    EXPECT_FALSE(showsFocusMark());
+    desk.key(Qt::Key_Tab);
+    EXPECT_TRUE(showsFocusMark());
+
+    AllControls fromKeyboard;
+    layOut(fromKeyboard);
+    ASSERT_TRUE(desk.show(fromKeyboard));
+    EXPECT_TRUE(showsFocusMark());
+    desk.click(fromKeyboard.txtB);
+    fromKeyboard.Unload();
+
+    AllControls fromMouse;
+    layOut(fromMouse);
+    ASSERT_TRUE(desk.show(fromMouse));
+    EXPECT_FALSE(showsFocusMark());
+    fromMouse.Unload();
+    f.Unload();
 }
 
 } // namespace
