@@ -17,6 +17,7 @@
 #include <QEventLoop>
 #include <QFontMetricsF>
 #include <QMenu>
+#include <QMenuBar>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -261,6 +262,9 @@ void QtBackend::markFocus(QWidget* window) {
 void QtBackend::syncFocus(forms::Form& form) {
     FormWindow* w = FormWindow::of(form);
     if (!w) return;
+    // The menu bar in keyboard use (after Alt) holds the focus until it gives
+    // it back itself.
+    if (qobject_cast<QMenuBar*>(w->focusWidget())) return;
     QWidget* target = w;
     if (forms::Control* active = form.ActiveControl()) {
         if (Binding* b = bindingOf(*active)) target = b->focusWidget();

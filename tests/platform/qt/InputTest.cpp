@@ -330,3 +330,33 @@ TEST(RealInputDetails, TheFocusMarkShowsOnceTheKeyboardIsUsed) {
 }
 
 } // namespace
+
+namespace {
+
+// Alt pressed and released alone puts the menu bar in keyboard use, as on
+// the platform: a menu without an access key ("印刷" of the preview) is
+// still reached, opened with Down and chosen with Enter.
+TEST(RealInputDetails, AltAloneLeadsIntoTheMenuBar) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    f.mnuFile.setCaption("印刷");
+    f.mnuFile_Exit.setCaption("閉じる");
+    ASSERT_TRUE(desk.show(f));
+    f.take();
+    QTest::keyPress(desk.focused(), Qt::Key_Alt, Qt::AltModifier); // as the window system sends it
+    QTest::keyRelease(desk.focused(), Qt::Key_Alt);
+    auto* bar = QtDesktop::window(f)->findChild<QMenuBar*>();
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(desk.focused(), bar);
+    desk.key(Qt::Key_Down);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_TRUE(menu);
+    QTest::keyClick(menu, Qt::Key_Return);
+    const Events events = f.take();
+    EXPECT_NE(std::find(events.begin(), events.end(), "mnuFile_Exit:Click"), events.end());
+    // The focus goes back to the control that had it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return desk.focused() == desk.widget(f.txtA); }, 1000));
+}
+
+} // namespace
