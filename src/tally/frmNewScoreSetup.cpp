@@ -8,6 +8,7 @@
 #include "core/players.h"
 #include "platform/forms/ComboChoice.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
@@ -92,6 +93,11 @@ frmNewScoreSetup::frmNewScoreSetup()
     btnCancel.Move(9870, 6600, 1455, 435);
     btnCancel.setCaption("ｷｬﾝｾﾙ");
     btnCancel.setCancel(true);
+    // Tab follows the dialog as it reads, from the candidates across to the
+    // entrants, rather than the order the controls were made in.
+    forms::setTabOrder({&cobBelong, &chkSort, &lstMember[0], &btnSelectAll[0], &btnEntry, &chkKeepMemberEntry,
+                        &lstMember[1], &btnUpDown[0], &btnUpDown[1], &btnOutEntry, &btnSetTeam, &btnOffsetTeam,
+                        &btnSelectAll[1], &btnOK, &btnCancel});
 
     cobBelong.Click = [this] { cobBelong_Click(); };
     chkSort.Click = [this] { chkSort_Click(); };

@@ -393,3 +393,34 @@ TEST_F(frmNewScoreSetupTest, OkRewritesTheKeptListAndCancelWritesNothing) {
     EXPECT_EQ(setting("ScoreEntry", "player1"), "");
     EXPECT_EQ(testsupport::readBytes(gstrIniFile).find("player"), std::string::npos);
 }
+
+// From the keyboard, Tab follows the dialog as it reads: the candidates'
+// filter, list and buttons, the entry button between the frames, then the
+// entrants' side and the closing buttons.
+TEST_F(frmNewScoreSetupTest, TabFollowsTheDialogFromTheCandidatesToTheEntrants) {
+    run([&](frmNewScoreSetup& f) {
+        const auto tab = [&f] {
+            sim::pressKey(f, forms::vbKeyTab);
+            return f.ActiveControl();
+        };
+        EXPECT_EQ(f.ActiveControl(), &f.cobBelong);
+        EXPECT_EQ(tab(), &f.chkSort);
+        EXPECT_EQ(tab(), &f.lstMember[0]);
+        sim::pressKey(f, forms::vbKeyDown); // a candidate chosen: the entry button is enabled
+        EXPECT_EQ(tab(), &f.btnSelectAll[0]);
+        EXPECT_EQ(tab(), &f.btnEntry);
+        sim::pressKey(f, forms::vbKeySpace);
+        EXPECT_EQ(tab(), &f.chkKeepMemberEntry);
+        EXPECT_EQ(tab(), &f.lstMember[1]);
+        EXPECT_EQ(tab(), &f.btnUpDown[0]);
+        EXPECT_EQ(tab(), &f.btnUpDown[1]);
+        EXPECT_EQ(tab(), &f.btnOutEntry);
+        EXPECT_EQ(tab(), &f.btnSetTeam);
+        EXPECT_EQ(tab(), &f.btnOffsetTeam);
+        EXPECT_EQ(tab(), &f.btnSelectAll[1]);
+        EXPECT_EQ(tab(), &f.btnOK);
+        EXPECT_EQ(tab(), &f.btnCancel);
+        sim::pressKey(f, forms::vbKeyEscape);
+    });
+    EXPECT_EQ(gintDlgRet, -1);
+}
