@@ -360,3 +360,34 @@ TEST(RealInputDetails, AltAloneLeadsIntoTheMenuBar) {
 }
 
 } // namespace
+
+namespace {
+
+// A list reached by Tab with nothing chosen shows the focus mark round its
+// first row, where the arrow keys start.
+TEST(RealInputDetails, AListWithNothingChosenShowsTheFocusMarkOnItsFirstRow) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    ASSERT_TRUE(desk.show(f));
+    auto* view = static_cast<QListWidget*>(QtDesktop::widget(f.lstSingle));
+    const QRect row = view->visualItemRect(view->item(0));
+    const auto firstRow = [&] {
+        QTest::qWait(20);
+        return view->viewport()->grab(row).toImage();
+    };
+    desk.click(f.txtB);
+    const QImage unfocused = firstRow();
+    f.lstSingle.SetFocus();
+    EXPECT_EQ(firstRow(), unfocused) << "no mark before the keyboard is used";
+    desk.click(f.txtB);
+    desk.key(Qt::Key_Tab);
+    desk.key(Qt::Key_Tab);
+    desk.key(Qt::Key_Tab);
+    ASSERT_EQ(f.ActiveControl(), &f.lstSingle);
+    EXPECT_EQ(f.lstSingle.ListIndex(), -1);
+    EXPECT_NE(firstRow(), unfocused);
+    f.Unload();
+}
+
+} // namespace
