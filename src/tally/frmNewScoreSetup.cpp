@@ -8,6 +8,7 @@
 #include "core/players.h"
 #include "platform/forms/ComboChoice.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/TabOrder.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/Strings.h"
@@ -92,16 +93,11 @@ frmNewScoreSetup::frmNewScoreSetup()
     btnCancel.Move(9870, 6600, 1455, 435);
     btnCancel.setCaption("ｷｬﾝｾﾙ");
     btnCancel.setCancel(true);
-
-    // The controls are made frame by frame, with the lists and their
-    // select-all buttons last; Tab goes through the candidate side first,
-    // then the entry side, then the closing buttons.
-    int tab = 0;
-    for (forms::Control* c : std::initializer_list<forms::Control*>{
-             &cobBelong, &chkSort, &lstMember[0], &btnSelectAll[0], &btnEntry, &chkKeepMemberEntry, &lstMember[1],
-             &btnSelectAll[1], &btnUpDown[0], &btnUpDown[1], &btnOutEntry, &btnSetTeam, &btnOffsetTeam, &btnOK,
-             &btnCancel})
-        c->setTabIndex(tab++);
+    // Tab follows the dialog as it reads, from the candidates across to the
+    // entrants, rather than the order the controls were made in.
+    forms::setTabOrder({&cobBelong, &chkSort, &lstMember[0], &btnSelectAll[0], &btnEntry, &chkKeepMemberEntry,
+                        &lstMember[1], &btnUpDown[0], &btnUpDown[1], &btnOutEntry, &btnSetTeam, &btnOffsetTeam,
+                        &btnSelectAll[1], &btnOK, &btnCancel});
 
     cobBelong.Click = [this] { cobBelong_Click(); };
     chkSort.Click = [this] { chkSort_Click(); };

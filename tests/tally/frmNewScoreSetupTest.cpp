@@ -394,23 +394,33 @@ TEST_F(frmNewScoreSetupTest, OkRewritesTheKeptListAndCancelWritesNothing) {
     EXPECT_EQ(testsupport::readBytes(gstrIniFile).find("player"), std::string::npos);
 }
 
-TEST_F(frmNewScoreSetupTest, TabWalksTheCandidateSideThenTheEntrySide) {
+// From the keyboard, Tab follows the dialog as it reads: the candidates'
+// filter, list and buttons, the entry button between the frames, then the
+// entrants' side and the closing buttons.
+TEST_F(frmNewScoreSetupTest, TabFollowsTheDialogFromTheCandidatesToTheEntrants) {
     run([&](frmNewScoreSetup& f) {
-        // Every button enabled, so that each is a stop.
-        sim::chooseItem(f.lstMember[0], 0);
-        sim::click(f.btnEntry);
-        sim::chooseItem(f.lstMember[1], 0);
-        sim::chooseItem(f.lstMember[0], 1);
-        const std::vector<forms::Control*> order = {
-            &f.cobBelong,   &f.chkSort,      &f.lstMember[0],  &f.btnSelectAll[0], &f.btnEntry,
-            &f.chkKeepMemberEntry, &f.lstMember[1], &f.btnSelectAll[1], &f.btnUpDown[0], &f.btnUpDown[1],
-            &f.btnOutEntry, &f.btnSetTeam,   &f.btnOffsetTeam, &f.btnOK,           &f.btnCancel,
-            &f.cobBelong};
-        f.cobBelong.SetFocus();
-        for (forms::Control* expected : order) {
-            EXPECT_EQ(f.ActiveControl(), expected) << expected->Name() << "(" << expected->Index() << ")";
+        const auto tab = [&f] {
             sim::pressKey(f, forms::vbKeyTab);
-        }
-        sim::click(f.btnCancel);
+            return f.ActiveControl();
+        };
+        EXPECT_EQ(f.ActiveControl(), &f.cobBelong);
+        EXPECT_EQ(tab(), &f.chkSort);
+        EXPECT_EQ(tab(), &f.lstMember[0]);
+        sim::pressKey(f, forms::vbKeyDown); // a candidate chosen: the entry button is enabled
+        EXPECT_EQ(tab(), &f.btnSelectAll[0]);
+        EXPECT_EQ(tab(), &f.btnEntry);
+        sim::pressKey(f, forms::vbKeySpace);
+        EXPECT_EQ(tab(), &f.chkKeepMemberEntry);
+        EXPECT_EQ(tab(), &f.lstMember[1]);
+        EXPECT_EQ(tab(), &f.btnUpDown[0]);
+        EXPECT_EQ(tab(), &f.btnUpDown[1]);
+        EXPECT_EQ(tab(), &f.btnOutEntry);
+        EXPECT_EQ(tab(), &f.btnSetTeam);
+        EXPECT_EQ(tab(), &f.btnOffsetTeam);
+        EXPECT_EQ(tab(), &f.btnSelectAll[1]);
+        EXPECT_EQ(tab(), &f.btnOK);
+        EXPECT_EQ(tab(), &f.btnCancel);
+        sim::pressKey(f, forms::vbKeyEscape);
     });
+    EXPECT_EQ(gintDlgRet, -1);
 }

@@ -74,6 +74,7 @@ bool Binding::eventFilter(QObject* watched, QEvent* e) {
     default:
         return false;
     }
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) backend_.noteMouse();
     // The mouse over an item of the control's canvas is the item's.
     if (watched == inner && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick ||
                              e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::MouseMove)) {
@@ -128,6 +129,7 @@ bool Binding::key(QKeyEvent* e, bool press) {
     forms::Form& f = control->form();
     const KeyStroke k = keyStrokeOf(*e);
     if (press) {
+        backend_.noteKeyboard(widget->window());
         f.dispatchKeyDown(k.code, k.shift, k.typed);
     } else if (!e->isAutoRepeat()) {
         f.dispatchKeyUp(k.code, k.shift);

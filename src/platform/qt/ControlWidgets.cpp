@@ -91,6 +91,19 @@ void CheckBoxWidget::paintEvent(QPaintEvent*) {
     p.drawPixmap(0, 0, drawn_);
 }
 
+// ---- ListWidget ----
+
+void ListWidget::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (!hasFocus() || currentIndex().isValid() || count() == 0) return;
+    QStyleOptionFocusRect option;
+    option.initFrom(this); // the style draws it only once the keyboard is in use
+    option.rect = visualItemRect(item(0));
+    option.backgroundColor = palette().color(QPalette::Base);
+    QPainter p(viewport());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+}
+
 // ---- ComboWidget ----
 
 namespace {

@@ -68,13 +68,15 @@ public:
 
 // A list box. Keys and clicks act through the model, never through Qt's
 // own cursor moves; so Qt does not make the first row current (and mark it)
-// when the list gets the focus while nothing is chosen.
+// when the list gets the focus while nothing is chosen. The focus mark then
+// goes round the first row, where the arrow keys start, as on the platform.
 class ListWidget : public QListWidget {
 public:
     using QListWidget::QListWidget;
 
 protected:
     QModelIndex moveCursor(CursorAction, Qt::KeyboardModifiers) override { return {}; }
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The inside of a picture box or user control, and the form's client area:

@@ -224,8 +224,10 @@ bool FormWindow::event(QEvent* e) {
         auto* ke = static_cast<QKeyEvent*>(e);
         const KeyStroke k = keyStrokeOf(*ke);
         QPointer<FormWindow> self = this;
-        if (e->type() == QEvent::KeyPress) form->dispatchKeyDown(k.code, k.shift, k.typed);
-        else if (!ke->isAutoRepeat()) form->dispatchKeyUp(k.code, k.shift);
+        if (e->type() == QEvent::KeyPress) {
+            backend_.noteKeyboard(this);
+            form->dispatchKeyDown(k.code, k.shift, k.typed);
+        } else if (!ke->isAutoRepeat()) form->dispatchKeyUp(k.code, k.shift);
         if (self && form) backend_.syncFocus(*form);
         return true;
     }
@@ -265,6 +267,7 @@ void FormWindow::changeEvent(QEvent* e) {
         const int16_t state = isMinimized() ? forms::vbMinimized : isMaximized() ? forms::vbMaximized : forms::vbNormal;
         if (state != form->WindowState()) form->dispatchWindowState(state);
     } else if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        backend_.markFocus(this);
         reportFrame();
         form->dispatchActivate();
     }

@@ -17,6 +17,7 @@
 #include <QEventLoop>
 #include <QFontMetricsF>
 #include <QMenu>
+#include <QMenuBar>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -243,9 +244,27 @@ void QtBackend::runModal(forms::Form& form) {
     modalLoops_.erase(&form);
 }
 
+// The style draws the focus mark only in a window marked for it. Qt marks a
+// window when its own Tab handling moves the focus, but here the model moves
+// it; and a window loses the mark on its way to the screen, so it is given
+// again whenever a window comes into use.
+void QtBackend::noteKeyboard(QWidget* window) {
+    keyboardInUse_ = true;
+    markFocus(window);
+}
+
+void QtBackend::markFocus(QWidget* window) {
+    if (!keyboardInUse_ || !window || window->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget* focused = window->focusWidget()) focused->update();
+}
+
 void QtBackend::syncFocus(forms::Form& form) {
     FormWindow* w = FormWindow::of(form);
     if (!w) return;
+    // The menu bar in keyboard use (after Alt) holds the focus until it gives
+    // it back itself.
+    if (qobject_cast<QMenuBar*>(w->focusWidget())) return;
     QWidget* target = w;
     if (forms::Control* active = form.ActiveControl()) {
         if (Binding* b = bindingOf(*active)) target = b->focusWidget();

@@ -59,6 +59,13 @@ public:
     void syncFocus(forms::Form& form);
     // True while the backend itself moves the Qt focus.
     bool movingFocus() const { return movingFocus_; }
+    // A person pressed a key in a window, or a mouse button: the focus mark
+    // shows from the first key on, in that window and in the windows opened
+    // after it, until the mouse is used again.
+    void noteKeyboard(QWidget* window);
+    void noteMouse() { keyboardInUse_ = false; }
+    // A window coming into use shows the focus mark while the keyboard is.
+    void markFocus(QWidget* window);
 
 private:
     // Ends the program once no window is left (checked after the input that
@@ -77,6 +84,7 @@ private:
     int windows_ = 0;
     bool hourglass_ = false;
     bool movingFocus_ = false;
+    bool keyboardInUse_ = false;
 };
 
 // The window of a shown form and the widget that shows a control of a shown

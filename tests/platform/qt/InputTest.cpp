@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
@@ -285,6 +287,107 @@ TEST(RealInputDetails, ADragOverAnExtendedListSelectsARange) {
     // A move without the button held selects nothing.
     QTest::mouseMove(w, rowCentre(f.lstMulti, 0));
     EXPECT_EQ(f.lstMulti.SelCount(), 2);
+}
+
+} // namespace
+
+namespace {
+
+// What the style is told when it draws the focused widget: whether the focus
+// mark shows.
+bool showsFocusMark() {
+    QStyleOption option;
+    option.initFrom(QtDesktop::focused());
+    return (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
+}
+
+// A person working from the keyboard sees where the focus is: the mark shows
+// after the first key, in the window and in the windows opened from the
+// keyboard, and not after the mouse opened one.
+TEST(RealInputDetails, TheFocusMarkShowsOnceTheKeyboardIsUsed) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    ASSERT_TRUE(desk.show(f));
+    desk.click(f.txtB);
+    EXPECT_FALSE(showsFocusMark());
+    desk.key(Qt::Key_Tab);
+    EXPECT_TRUE(showsFocusMark());
+
+    AllControls fromKeyboard;
+    layOut(fromKeyboard);
+    ASSERT_TRUE(desk.show(fromKeyboard));
+    EXPECT_TRUE(showsFocusMark());
+    desk.click(fromKeyboard.txtB);
+    fromKeyboard.Unload();
+
+    AllControls fromMouse;
+    layOut(fromMouse);
+    ASSERT_TRUE(desk.show(fromMouse));
+    EXPECT_FALSE(showsFocusMark());
+    fromMouse.Unload();
+    f.Unload();
+}
+
+} // namespace
+
+namespace {
+
+// Alt pressed and released alone puts the menu bar in keyboard use, as on
+// the platform: a menu without an access key ("印刷" of the preview) is
+// still reached, opened with Down and chosen with Enter.
+TEST(RealInputDetails, AltAloneLeadsIntoTheMenuBar) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    f.mnuFile.setCaption("印刷");
+    f.mnuFile_Exit.setCaption("閉じる");
+    ASSERT_TRUE(desk.show(f));
+    f.take();
+    QTest::keyPress(desk.focused(), Qt::Key_Alt, Qt::AltModifier); // as the window system sends it
+    QTest::keyRelease(desk.focused(), Qt::Key_Alt);
+    auto* bar = QtDesktop::window(f)->findChild<QMenuBar*>();
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(desk.focused(), bar);
+    desk.key(Qt::Key_Down);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_TRUE(menu);
+    QTest::keyClick(menu, Qt::Key_Return);
+    const Events events = f.take();
+    EXPECT_NE(std::find(events.begin(), events.end(), "mnuFile_Exit:Click"), events.end());
+    // The focus goes back to the control that had it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return desk.focused() == desk.widget(f.txtA); }, 1000));
+}
+
+} // namespace
+
+namespace {
+
+// A list reached by Tab with nothing chosen shows the focus mark round its
+// first row, where the arrow keys start.
+TEST(RealInputDetails, AListWithNothingChosenShowsTheFocusMarkOnItsFirstRow) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    ASSERT_TRUE(desk.show(f));
+    auto* view = static_cast<QListWidget*>(QtDesktop::widget(f.lstSingle));
+    const QRect row = view->visualItemRect(view->item(0));
+    const auto firstRow = [&] {
+        QTest::qWait(20);
+        return view->viewport()->grab(row).toImage();
+    };
+    desk.click(f.txtB);
+    const QImage unfocused = firstRow();
+    f.lstSingle.SetFocus();
+    EXPECT_EQ(firstRow(), unfocused) << "no mark before the keyboard is used";
+    desk.click(f.txtB);
+    desk.key(Qt::Key_Tab);
+    desk.key(Qt::Key_Tab);
+    desk.key(Qt::Key_Tab);
+    ASSERT_EQ(f.ActiveControl(), &f.lstSingle);
+    EXPECT_EQ(f.lstSingle.ListIndex(), -1);
+    EXPECT_NE(firstRow(), unfocused);
+    f.Unload();
 }
 
 } // namespace
