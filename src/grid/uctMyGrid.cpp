@@ -145,7 +145,10 @@ void uctMyGrid::gsCreateColsRows(int32_t lngCols, int32_t lngRows) {
         if (lngCols < 1) return;
         const int32_t c = mlngCols, r = mlngRows;
         const ::uctMGRow& tmpl = uctMGRow(0);
-        mtypColInfo.resize(static_cast<size_t>(lngCols));
+        // The column table grows at once but never drops below the columns
+        // the grid has: a call that fails or makes no rows leaves the count
+        // as it was, and every refresh reads that many widths.
+        mtypColInfo.resize(static_cast<size_t>(std::max(lngCols, mlngCols)));
         for (int32_t i = c; i < lngCols; ++i)
             mtypColInfo[static_cast<size_t>(i)].Width = snapped(tmpl.Width(), Screen::TwipsPerPixelX);
         if (lngRows < 1) return;

@@ -129,8 +129,6 @@ private:
     void psReleaseMGRow(int32_t row);
     void psFitBody();
     void setScrollBars(double sumW, double shownH, int32_t left, int32_t top);
-    int32_t wholeColsVisible(int32_t left, double available) const;
-    int32_t wholeRowsVisible(int32_t top, double available) const;
     // Whether the bars being set are those of the latest refresh: a bar
     // that then reports the position it laid out needs no second layout, as
     // the rows stand as that refresh placed them and it sets the bars itself.

@@ -70,6 +70,19 @@ TEST_F(GridTest, MoreRowsKeepTheCellsAndOtherColumnsFail) {
     EXPECT_EQ(grid.ColCount(), 3);
 }
 
+// A failed or row-less call must not leave the grid with fewer column
+// widths than columns: the next refresh reads every column's width.
+TEST_F(GridTest, FewerColumnsThatAreNotMadeKeepEveryColumnsWidth) {
+    fill(3, 3, 1200);
+    grid.gsCreateColsRows(2, 0);
+    grid.gsCreateColsRows(2, 6);
+    EXPECT_EQ(desk.messages().size(), 1u);
+    EXPECT_EQ(grid.ColCount(), 3);
+    for (int32_t c = 0; c < 3; ++c) EXPECT_EQ(grid.ColWidth(c), 1200) << c;
+    grid.gsUpdate();
+    EXPECT_EQ(view(1).Width(), 3 * 1200 + 3 * 15);
+}
+
 TEST_F(GridTest, FewerRowsGiveTheirViewsBack) {
     fill(3, 20);
     grid.gsUpdate();
