@@ -113,7 +113,8 @@ void frmMain::btnDeleteGame_Click() {
         const int32_t j = uctGameList.gfGetRowItemData(nextRow);
         if (j >= 0 && j <= glngGamesMax()) next = text::Trim(gtypGames[static_cast<size_t>(j)].FileName);
     }
-    if (!files::removeFile(path)) {
+    // A game file marked read-only is kept, as it is from every write.
+    if (files::isReadOnly(path) || !files::removeFile(path)) {
         Screen::setMousePointer(vbDefault);
         MsgBox(gameLabel(gtypGame) + "\r\nを削除できませんでした。", vbOKOnly, std::string("エラー"));
         return;

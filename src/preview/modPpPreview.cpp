@@ -89,7 +89,7 @@ void gsPrintDirect(forms::Form& frm, forms::Form*, int16_t pageCount, int32_t of
     gintOffsetXmm = text::CInt(offsetXmm);
     glngOffsetX = text::CLng(gintOffsetXmm * TwipsPerMillimetre);
     forms::Printer& prn = forms::printer();
-    const forms::PrintJob job;
+    forms::PrintJob job;
     const int count = gintPrintPageCount;
     int page = 1;
     for (; page <= count; ++page) {
@@ -99,6 +99,7 @@ void gsPrintDirect(forms::Form& frm, forms::Form*, int16_t pageCount, int32_t of
         printPage(frm, page == count);
     }
     gintPrintPageNo = pastLast(page);
+    job.End();
 }
 
 void gPrinter(forms::Form& frm, int16_t startPage, int16_t endPage, int16_t copies) {
@@ -108,7 +109,7 @@ void gPrinter(forms::Form& frm, int16_t startPage, int16_t endPage, int16_t copi
         ~Reset() { gintPrinting = 0; }
     } reset;
     forms::Printer& prn = forms::printer();
-    const forms::PrintJob job;
+    forms::PrintJob job;
     for (int copy = 1; copy <= copies; ++copy) {
         int page = startPage;
         for (; page <= endPage; ++page) {
@@ -118,4 +119,5 @@ void gPrinter(forms::Form& frm, int16_t startPage, int16_t endPage, int16_t copi
         }
         gintPrintPageNo = pastLast(page);
     }
+    job.End();
 }

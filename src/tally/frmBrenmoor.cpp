@@ -259,6 +259,8 @@ void frmBrenmoor::btnSave_Click() {
         return;
     }
     mintChanged = 1;
+    // Marked like any change: a save that fails leaves the mark showing.
+    psSetCaption();
     psScoreDataSave();
 }
 

@@ -1,6 +1,7 @@
 // Saving a game: the exact file, its numbering and what a failed save leaves.
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/globals.h"
@@ -285,6 +286,21 @@ TEST_F(GameFileTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
     EXPECT_NE(readBytes(path), kGoldenFile);
     EXPECT_FALSE(files::fileExists(data.gamesFolder() + "/TempGame.tmp"));
     EXPECT_FALSE(files::fileExists(data.gamesFolder() + "/TempGame2.tmp"));
+}
+
+TEST_F(GameFileTest, AReadOnlyGameFileIsKeptAndTheSaveFails) {
+    forms::doubles::TestDesktop desk;
+    setUpTwoPlayerGame();
+    const std::string path = gfSaveScoreData();
+    ASSERT_EQ(readBytes(path), kGoldenFile);
+    ::chmod(path.c_str(), 0444);
+    gtypScorePacks.clear();
+
+    EXPECT_EQ(gfSaveScoreData(), "");
+    EXPECT_EQ(readBytes(path), kGoldenFile);
+    ASSERT_EQ(desk.messages().size(), 1u);
+    EXPECT_EQ(desk.lastMessage().prompt, "スコア・データの保存に失敗しました。");
+    ::chmod(path.c_str(), 0644);
 }
 
 TEST_F(GameFileTest, AFailedNewGameUsesUpItsNumber) {

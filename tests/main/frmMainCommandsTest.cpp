@@ -13,6 +13,7 @@
 #include "platform/forms/Services.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace sim = forms::sim;
 
@@ -72,16 +73,27 @@ TEST_F(MainWindowTest, ADeleteThatIsCancelledOrFailsChangesNothing) {
     sim::click(f.btnDeleteGame);
     EXPECT_TRUE(files::fileExists(data.gamePath(1)));
 
-    files::fault::arm(files::fault::Kind::Remove);
-    sim::click(f.btnDeleteGame);
-    EXPECT_TRUE(files::fileExists(data.gamePath(1)));
-    EXPECT_EQ(desk.lastMessage().prompt, "ゲーム：「2010/04/10：春季第1戦」\r\nを削除できませんでした。");
-    EXPECT_EQ(desk.lastMessage().title, "エラー");
-    EXPECT_EQ(setting("SelectedGame"), fileName(1));
-    EXPECT_EQ(grid().gfRowCount(), 7);
-    EXPECT_EQ(selectedRow(), 2);
-    EXPECT_EQ(tick(4), 0);
-    EXPECT_EQ(forms::Screen::MousePointer(), forms::vbDefault);
+    // The delete fails, or the file is marked read-only.
+    for (bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "failing");
+        desk.boxes.clear();
+        if (readOnly)
+            ::chmod(data.gamePath(1).c_str(), 0444);
+        else
+            files::fault::arm(files::fault::Kind::Remove);
+        desk.boxes.answer(forms::vbOK);
+        sim::click(f.btnDeleteGame);
+        files::fault::clear();
+        EXPECT_TRUE(files::fileExists(data.gamePath(1)));
+        EXPECT_EQ(desk.lastMessage().prompt, "ゲーム：「2010/04/10：春季第1戦」\r\nを削除できませんでした。");
+        EXPECT_EQ(desk.lastMessage().title, "エラー");
+        EXPECT_EQ(setting("SelectedGame"), fileName(1));
+        EXPECT_EQ(grid().gfRowCount(), 7);
+        EXPECT_EQ(selectedRow(), 2);
+        EXPECT_EQ(tick(4), 0);
+        EXPECT_EQ(forms::Screen::MousePointer(), forms::vbDefault);
+    }
+    ::chmod(data.gamePath(1).c_str(), 0644);
 
     // A game whose file is already gone: nothing at all.
     files::removeFile(data.gamePath(1));

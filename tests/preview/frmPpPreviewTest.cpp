@@ -283,6 +283,20 @@ TEST_F(Preview, PrintingARangeGoesThroughTheRangeDialogAndKeepsThePage) {
     });
 }
 
+TEST_F(Preview, APrintWhoseOutputCannotBeWrittenWholeSaysSo) {
+    rec.jobFails = true;
+    preview(2, [&](frmPpPreview& f) {
+        desk.modal.add<frmPpPrintSetup>([](frmPpPrintSetup& d) { sim::typeText(d.txtCopy, "1\r"); });
+        sim::click(f.mnuPrint_Print);
+        EXPECT_EQ(rec.documents, 1);
+        ASSERT_EQ(desk.messages().size(), 1u);
+        EXPECT_NE(desk.lastMessage().prompt.find("mnuPrint_Print_Click(): プリンタ エラーです。"), std::string::npos)
+            << desk.lastMessage().prompt;
+        EXPECT_EQ(gintPrinting, 0);
+        EXPECT_TRUE(f.Loaded());
+    });
+}
+
 TEST_F(Preview, PicturesThatCannotBeWrittenAreToldOnceAndRedrawnWhenMissing) {
     rec.savesFail = true;
     preview(2, [&](frmPpPreview& f) {

@@ -120,3 +120,21 @@ TEST_F(TallySaveTest, TheCloseQuestionOfAModifiedGame) {
         files::fault::clear();
     }
 }
+
+TEST_F(TallySaveTest, ASaveThatFailsLeavesTheGameMarkedModified) {
+    frmBrenmoor& f = open();
+    markFile();
+    files::fault::arm(files::fault::Kind::Rename, 0, 1, "game00001");
+    click(f.btnSave);
+    ASSERT_EQ(desk.messages().size(), 1u);
+    EXPECT_EQ(desk.lastMessage().prompt, "スコア・データの保存に失敗しました。");
+    EXPECT_FALSE(written());
+    EXPECT_EQ(gintGameSaved, -1);
+    EXPECT_EQ(f.Caption(), "Lumora - 春季リーグ - 春季第1戦 *");
+
+    // Closing asks, as for any modified game.
+    desk.boxes.answer(forms::vbCancel);
+    click(f.btnExit);
+    EXPECT_EQ(desk.lastMessage().prompt, "スコア・データを保存します。よろしいですか？");
+    EXPECT_TRUE(f.Loaded());
+}

@@ -50,15 +50,6 @@ mode_t modeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
-// Whether a file that is there may not be changed: it is marked read-only
-// (no write permission at all, which holds for every user) or this process
-// may not write it. Replacing it by a rename would go round that protection.
-bool readOnly(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return false;
-    return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
-}
-
 // The file a path names: a symbolic link is followed, so that replacing the
 // file keeps the link.
 std::string resolved(const std::string& path) {
@@ -123,7 +114,7 @@ std::optional<std::string> readFile(const std::string& path, ReadFailure* failur
 
 bool writeFileAtomic(const std::string& path, std::string_view bytes) {
     const std::string target = resolved(path);
-    if (readOnly(target)) return false;
+    if (isReadOnly(target)) return false;
     std::string temp = folderOf(target) + "/." + target.substr(target.find_last_of('/') + 1) + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
@@ -152,6 +143,12 @@ bool writeFileAtomic(const std::string& path, std::string_view bytes) {
     }
     syncFolder(target);
     return true;
+}
+
+bool isReadOnly(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
 bool fileExists(const std::string& path) {
@@ -217,7 +214,8 @@ bool removeFile(const std::string& path) {
 }
 
 bool renameFile(const std::string& from, const std::string& to) {
-    if (fault::shouldFail(fault::Kind::Rename, from + "\n" + to)) return false;
+    // A read-only file is kept from a rename as from any other write.
+    if (fault::shouldFail(fault::Kind::Rename, from + "\n" + to) || isReadOnly(to)) return false;
     if (::rename(from.c_str(), to.c_str()) != 0) return false;
     syncFolder(to);
     return true;

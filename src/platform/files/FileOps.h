@@ -28,6 +28,10 @@ bool writeFileAtomic(const std::string& path, std::string_view bytes);
 // write removes what it made.
 bool createFile(const std::string& path, std::string_view bytes);
 bool fileExists(const std::string& path);
+// Whether a file that is there may not be changed: it is marked read-only
+// (no write permission at all, which holds for every user) or this process
+// may not write it. Replacing or deleting it would go round that protection.
+bool isReadOnly(const std::string& path);
 // Whether the regular file at the path opens for reading (its bytes are not
 // read); false when there is none.
 bool fileOpens(const std::string& path);
@@ -36,7 +40,8 @@ bool makeFolder(const std::string& path);          // with parents; true when it
 // Copies `from` (never through a link) into a new file `to`, as createFile does.
 bool copyFile(const std::string& from, const std::string& to);
 bool removeFile(const std::string& path);          // true when the file is gone afterwards
-bool renameFile(const std::string& from, const std::string& to); // atomic replacement of "to"
+// Atomic replacement of "to"; false, leaving it as it was, when it is read-only.
+bool renameFile(const std::string& from, const std::string& to);
 std::string joinPath(const std::string& folder, const std::string& name); // with "/"
 
 // The length of a UTF-8 byte-order mark at the start of a file's bytes (3),

@@ -101,11 +101,22 @@ PrintJob::PrintJob() {
     if (printer().jobs_++ == 0) printService().beginJob();
 }
 
+void PrintJob::End() {
+    if (ended_) return;
+    ended_ = true;
+    Printer& p = printer();
+    if (--p.jobs_ != 0) return;
+    p.KillDoc();
+    if (!printService().endJob()) throw text::RuntimeError(482, "プリンタ エラーです。");
+}
+
 PrintJob::~PrintJob() {
+    if (ended_) return;
+    ended_ = true;
     Printer& p = printer();
     if (--p.jobs_ == 0) {
         p.KillDoc();
-        printService().endJob();
+        printService().endJob(); // the error that ends the job early has been told
     }
 }
 

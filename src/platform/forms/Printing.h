@@ -51,8 +51,10 @@ public:
     virtual std::unique_ptr<Device> openDocument() = 0;
     // A print job holds the documents printed between its start and end
     // (the copies of one print): on a PDF target they all go into one file.
+    // endJob says whether the job's output was written whole (a PDF file on
+    // a full disk is not; the file it replaces then stays as it was).
     virtual void beginJob() {}
-    virtual void endJob() {}
+    virtual bool endJob() { return true; }
 
     // A white picture of the given size in screen pixels.
     virtual std::unique_ptr<PictureDevice> openPicture(int widthPixels, int heightPixels) = 0;
@@ -109,6 +111,12 @@ public:
     ~PrintJob();
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
+    // Ends the job at once; a run-time error when its output could not be
+    // written whole, so that a print is never taken for done when it is not.
+    void End();
+
+private:
+    bool ended_ = false;
 };
 
 // A picture drawn in memory (the preview's page pictures): a Surface of the

@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRunnable>
+#include <QSaveFile>
 #include <QSemaphore>
 #include <QStandardPaths>
 #include <QStaticText>
@@ -450,8 +451,11 @@ double DocumentMetrics::textHeight(const forms::Font& font, std::string_view tex
 
 class QtPrintService::Session {
 public:
-    Session(std::unique_ptr<QPagedPaintDevice> device, double dots, bool pdf)
-        : device_(std::move(device)), dots_(dots), pdf_(pdf) {}
+    // A PDF goes to `file`, which replaces the old file only once it is
+    // written whole; a file that could not be opened fails the first page.
+    Session(std::unique_ptr<QPagedPaintDevice> device, double dots, std::unique_ptr<QSaveFile> file = nullptr)
+        : file_(std::move(file)), device_(std::move(device)), dots_(dots), pdf_(file_ != nullptr),
+          failed_(file_ && !file_->isOpen()) {}
     ~Session() { finish(); }
 
     double dots() const { return dots_; }
@@ -477,15 +481,26 @@ public:
     }
     bool drawing() const { return painter_.isActive(); }
     Painting& painting() { return painting_; }
-    void finish() {
+    // Ends the document; false when a PDF could not be written whole. A
+    // document that failed its first page has said so then.
+    bool finish() {
+        if (finished_) return written_;
+        finished_ = true;
         if (painter_.isActive()) painter_.end();
+        // The last bytes are flushed and checked first: a commit does not
+        // see a failure of the flush it makes itself.
+        written_ = failed_ || !file_ || (file_->flush() && file_->error() == QFileDevice::NoError && file_->commit());
+        return written_;
     }
 
 private:
+    std::unique_ptr<QSaveFile> file_; // outlives the writer that writes into it
     std::unique_ptr<QPagedPaintDevice> device_;
     double dots_;
     bool pdf_;
     bool failed_ = false;
+    bool finished_ = false;
+    bool written_ = false;
     QPainter painter_;
     Painting painting_{painter_, dots_};
 };
@@ -603,16 +618,18 @@ forms::PageArea QtPrintService::pageArea(const forms::PageSetup& setup) {
 
 std::unique_ptr<QtPrintService::Session> QtPrintService::newSession() {
     if (printer_.isEmpty()) {
-        auto writer = std::make_unique<QPdfWriter>(pdfPath_);
+        auto file = std::make_unique<QSaveFile>(pdfPath_);
+        file->open(QIODevice::WriteOnly);
+        auto writer = std::make_unique<QPdfWriter>(file.get());
         writer->setResolution(PdfDotsPerInch);
         writer->setCreator(QStringLiteral("Lumora"));
-        return std::make_unique<Session>(std::move(writer), PdfDotsPerInch / 1440.0, true);
+        return std::make_unique<Session>(std::move(writer), PdfDotsPerInch / 1440.0, std::move(file));
     }
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setPrinterName(printer_);
     printer->setDocName(QStringLiteral("Lumora"));
     const double dots = printer->resolution() / 1440.0;
-    return std::make_unique<Session>(std::move(printer), dots, false);
+    return std::make_unique<Session>(std::move(printer), dots);
 }
 
 std::unique_ptr<forms::Device> QtPrintService::openDocument() {
@@ -630,8 +647,11 @@ void QtPrintService::documentEnded() {
 
 void QtPrintService::beginJob() { ++jobs_; }
 
-void QtPrintService::endJob() {
-    if (jobs_ > 0 && --jobs_ == 0) session_.reset();
+bool QtPrintService::endJob() {
+    if (jobs_ == 0 || --jobs_ != 0 || !session_) return true;
+    const bool written = session_->finish();
+    session_.reset();
+    return written;
 }
 
 std::unique_ptr<forms::PictureDevice> QtPrintService::openPicture(int widthPixels, int heightPixels) {

@@ -59,7 +59,7 @@ public:
     void followDefaultPrinter() override;
     std::unique_ptr<forms::Device> openDocument() override;
     void beginJob() override;
-    void endJob() override;
+    bool endJob() override;
     std::unique_ptr<forms::PictureDevice> openPicture(int widthPixels, int heightPixels) override;
 
     // The open print session: one paged device and its painter.

@@ -6,6 +6,7 @@
 #include "platform/qt/RecentPictures.h"
 #include "platform/qt/testing/QtDesktop.h"
 #include "platform/qt/Ink.h"
+#include "platform/text/RuntimeError.h"
 #include "support/TempHome.h"
 
 #include <QFontMetricsF>
@@ -13,6 +14,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -224,6 +227,40 @@ TEST_F(PrintService, EachPrintedPageHasTheOrientationSetBeforeIt) {
     }
     EXPECT_NE(info.find("Page    1 size:  595 x 842"), std::string::npos) << info;
     EXPECT_NE(info.find("Page    2 size:  842 x 595"), std::string::npos) << info;
+}
+
+TEST_F(PrintService, APdfThatCannotBeWrittenWholeFailsItsJobAndKeepsTheOldFile) {
+    const std::string pdf = home.file("job.pdf");
+    testsupport::writeBytes(pdf, "the last print");
+    qtui::QtPrintService service(pdf);
+    forms::setPrintService(&service);
+    auto printOnePage = [] {
+        forms::PrintJob job;
+        forms::printer().Print("a page");
+        forms::printer().EndDoc();
+        job.End();
+    };
+    // Files may grow to 1 KiB only, as on a disk that is full.
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{1024, old.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    int number = 0;
+    try {
+        printOnePage();
+    } catch (const text::RuntimeError& e) {
+        number = e.Number;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(number, 482);
+    EXPECT_EQ(testsupport::readBytes(pdf), "the last print");
+
+    // With room the same print replaces it.
+    EXPECT_NO_THROW(printOnePage());
+    forms::setPrintService(nullptr);
+    EXPECT_TRUE(testsupport::readBytes(pdf).starts_with("%PDF"));
 }
 
 } // namespace

@@ -36,7 +36,7 @@ public:
     PageArea pageArea(const PageSetup& setup) override;
     std::unique_ptr<Device> openDocument() override;
     void beginJob() override { ++jobs; }
-    void endJob() override {}
+    bool endJob() override { return !jobFails; }
     std::unique_ptr<PictureDevice> openPicture(int widthPixels, int heightPixels) override;
     std::vector<std::string> printerNames() override { return printers; }
     std::string chosenPrinter() override { return pdf.empty() ? name : ""; }
@@ -59,6 +59,8 @@ public:
     std::vector<std::string> printers;
     std::string pdf;
     int documents = 0, jobs = 0;
+    // Every job's output fails to be written whole, as on a full disk.
+    bool jobFails = false;
     // Pictures opened so far; saving them writes a small bitmap file unless
     // savesFail, when every save fails as on a folder that cannot be written.
     int pictures = 0;
