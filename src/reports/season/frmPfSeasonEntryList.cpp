@@ -34,8 +34,7 @@ void frmPfSeasonEntryList::design() {
                          {lblName, lblAge, lblGender, lblLocation, lblBelong},
                          {ColName, ColAge, ColGender, ColLocation, ColBelong});
 
-    designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 240, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
+    designRowRules(240);
 }
 
 bool frmPfSeasonEntryList::pfDataSet() {
