@@ -33,20 +33,20 @@ TEST_F(BestCoursesReport, EachBestCourseShowsItsOwnGamesDateCourseNameAndHandica
     gtypSeasonGameRows.append(courseRow(101, 0, 3, {3, 3, 3, 3, 3, 3, 3, 3, 3}, 0, 2)); // no handicap
     gtypSeasonGameRows.append(courseRow(104, 2, 1, {4, 4, 4, 4, 3, 3, 3, 3, 2}, 20, 2)); // per game: 60 over 3
     gtypSeasonGame.JudgeBirthday = 1;
-    load(frm, 1);
+    loadPage(frm, 1);
     EXPECT_EQ(frm.lblScorePage.Caption(), "通算ベスト・コース（1/1）");
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 3名");
-    EXPECT_EQ(column(frm.lblNo), (Strings{"1", "2", "2"}));
-    EXPECT_EQ(column(frm.lblName), (Strings{"千葉次郎", "青木一郎", "土井三郎"}));
-    EXPECT_EQ(column(frm.lblDate), (Strings{"H5/05/05", "H21/10/12", "H20/12/26"}));
-    EXPECT_EQ(column(frm.lblRound), (Strings{"E", "C", "G"}));
-    const Strings holes = column(frm.lblScore);
+    EXPECT_EQ(captions(frm.lblNo), (Strings{"1", "2", "2"}));
+    EXPECT_EQ(captions(frm.lblName), (Strings{"千葉次郎", "青木一郎", "土井三郎"}));
+    EXPECT_EQ(captions(frm.lblDate), (Strings{"H5/05/05", "H21/10/12", "H20/12/26"}));
+    EXPECT_EQ(captions(frm.lblRound), (Strings{"E", "C", "G"}));
+    const Strings holes = captions(frm.lblScore);
     EXPECT_EQ(Strings(holes.begin(), holes.begin() + 9), (Strings{"3", "①", "4", "2", "5", "3", "2", "4", "3"}));
-    EXPECT_EQ(column(frm.lblJituDa), (Strings{"27", "27", "30"}));
-    EXPECT_EQ(column(frm.lblHits), (Strings{"0.5", "", "2"}));
-    EXPECT_EQ(column(frm.lblGoukei), (Strings{"27.5", "27", "32"}));
-    EXPECT_EQ(column(frm.lblBirthday), (Strings{"38.288", "59.532", "61.570"}));
-    EXPECT_EQ(column(frm.lblAge), (Strings{"(38,M)", "(59,M)", "(61,M)"}));
+    EXPECT_EQ(captions(frm.lblJituDa), (Strings{"27", "27", "30"}));
+    EXPECT_EQ(captions(frm.lblHits), (Strings{"0.5", "", "2"}));
+    EXPECT_EQ(captions(frm.lblGoukei), (Strings{"27.5", "27", "32"}));
+    EXPECT_EQ(captions(frm.lblBirthday), (Strings{"38.288", "59.532", "61.570"}));
+    EXPECT_EQ(captions(frm.lblAge), (Strings{"(38,M)", "(59,M)", "(61,M)"}));
     // No groups: a thick rule opens the page, thin ones part the rows.
     EXPECT_EQ(ys(frm.linFutoYoko), (std::vector<double>{1200, 2280}));
     EXPECT_EQ(ys(frm.linHosoYoko), (std::vector<double>{1560, 1920}));
@@ -62,7 +62,7 @@ TEST_F(BestCoursesReport, HoleColumnsShareTheirBandEvenly) {
     } cases[] = {{9, 473}, {8, 532}, {12, 355}, {18, 237}};
     for (const auto& c : cases) {
         gtypSeasonGame.Hole = c.holes;
-        load(frm, 1);
+        loadPage(frm, 1);
         ASSERT_EQ(frm.lblHoleNo.UBound(), c.holes);
         EXPECT_EQ(frm.lblHoleNo[c.holes].Caption(), std::to_string(c.holes));
         EXPECT_EQ(frm.lblHoleNo[2].Left(), 4140 + c.width) << c.holes;
@@ -78,14 +78,14 @@ TEST_F(BestCoursesReport, HoleColumnsShareTheirBandEvenly) {
 
 TEST_F(BestCoursesReport, ACourseNumberOutsideTheGameFailsOnTheWindowsPath) {
     gtypSeasonGameRows.append(courseRow(101, 0, 11, {3}, 0, 1));
-    load(frm, 1);
+    loadPage(frm, 1);
     EXPECT_TRUE(frm.passFailed());
     EXPECT_EQ(desk.messages()[0].prompt, "frmPfSeasonRoundRanking::pfDataSet(): インデックスが有効範囲にありません。");
     frm.Unload();
     desk.boxes.clear();
     gtypSeasonGameRows[0].Games = 1;
     gtypSeasonGame.Hole = 0;
-    load(frm, 1);
+    loadPage(frm, 1);
     EXPECT_EQ(desk.messages()[0].prompt, "frmPfSeasonRoundRanking::pfDataSet(): 0 で除算しました。");
     frm.Unload();
 }

@@ -24,26 +24,26 @@ protected:
 TEST_F(BestGamesReport, ARowPerPlayerWithTheBestGamesOwnDateAgeAndHandicap) {
     fourPlayers();
     gtypSeasonGame.JudgeBirthday = 1;
-    load(frm, 1);
+    loadPage(frm, 1);
     EXPECT_EQ(frm.lblScorePage.Caption(), "通算ベスト・ゲーム（1/1）");
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 4名");
     EXPECT_EQ(frm.lblSeasonTittle.Caption(), gstrPrintTitle1);
-    EXPECT_EQ(column(frm.lblNo), (Strings{"1", "2", "3", "4"}));
-    EXPECT_EQ(column(frm.lblName), (Strings{"千葉次郎", "土井三郎", "青木一郎", "馬場花子"}));
-    EXPECT_EQ(column(frm.lblAge), (Strings{"(38,M)", "(61,M)", "(59,M)", "(-,F)"}));
-    EXPECT_EQ(column(frm.lblDate), (Strings{"H5/05/05", "H20/12/26", "H21/10/12", "H21/10/12"}));
-    EXPECT_EQ(column(frm.lblRound),
+    EXPECT_EQ(captions(frm.lblNo), (Strings{"1", "2", "3", "4"}));
+    EXPECT_EQ(captions(frm.lblName), (Strings{"千葉次郎", "土井三郎", "青木一郎", "馬場花子"}));
+    EXPECT_EQ(captions(frm.lblAge), (Strings{"(38,M)", "(61,M)", "(59,M)", "(-,F)"}));
+    EXPECT_EQ(captions(frm.lblDate), (Strings{"H5/05/05", "H20/12/26", "H21/10/12", "H21/10/12"}));
+    EXPECT_EQ(captions(frm.lblRound),
               (Strings{"33", "33", "34", "34", "34", "34", "30", "-", "33", "-", "-", "40"}));
-    EXPECT_EQ(column(frm.lblJituDa), (Strings{"100", "102", "63", "40"}));
-    EXPECT_EQ(column(frm.lblHits), (Strings{"2.5", "-2", "", ""}));
-    EXPECT_EQ(column(frm.lblGoukei), (Strings{"102.5", "100", "63", "40"}));
-    EXPECT_EQ(column(frm.lblBirthday), (Strings{"38.288", "61.570", "59.532", "-"}));
+    EXPECT_EQ(captions(frm.lblJituDa), (Strings{"100", "102", "63", "40"}));
+    EXPECT_EQ(captions(frm.lblHits), (Strings{"2.5", "-2", "", ""}));
+    EXPECT_EQ(captions(frm.lblGoukei), (Strings{"102.5", "100", "63", "40"}));
+    EXPECT_EQ(captions(frm.lblBirthday), (Strings{"38.288", "61.570", "59.532", "-"}));
     // Groups of 3, 3, 2 and 1 completed courses: thick rules open each group
     // and close the table, a thin one stands inside the first.
     EXPECT_EQ(ys(frm.linFutoYoko), (std::vector<double>{1200, 1920, 2280, 2640}));
     EXPECT_EQ(ys(frm.linHosoYoko), (std::vector<double>{1560}));
     // Three course columns of 1460 twips, their rules down to the table's end.
-    EXPECT_EQ(column(frm.lblRoundNo), (Strings{"C1", "C2", "C3"}));
+    EXPECT_EQ(captions(frm.lblRoundNo), (Strings{"C1", "C2", "C3"}));
     for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(frm.lblRoundNo[k].Left(), 3660 + (k - 1) * 1460);
         EXPECT_EQ(frm.lblRoundNo[k].Width(), 1460);
@@ -62,8 +62,8 @@ TEST_F(BestGamesReport, ARowPerPlayerWithTheBestGamesOwnDateAgeAndHandicap) {
 TEST_F(BestGamesReport, WithoutTheAgeRuleTheExactAgeReadsADash) {
     fourPlayers();
     gtypSeasonGame.JudgeBirthday = 0;
-    load(frm, 1);
-    EXPECT_EQ(column(frm.lblBirthday), (Strings{"-", "-", "-", "-"}));
+    loadPage(frm, 1);
+    EXPECT_EQ(captions(frm.lblBirthday), (Strings{"-", "-", "-", "-"}));
     EXPECT_EQ(frm.Label1.Caption(), "年令");
     frm.Unload();
 }
@@ -76,7 +76,7 @@ TEST_F(BestGamesReport, CourseColumnsShareTheirBandEvenly) {
     } cases[] = {{1, 4380}, {3, 1460}, {7, 626}, {8, 548}, {10, 438}};
     for (const auto& c : cases) {
         gtypSeasonGame.Round = c.rounds;
-        load(frm, -1, -1); // the set-up is laid out on a counting load too
+        loadPage(frm, -1, -1); // the set-up is laid out on a counting load too
         EXPECT_EQ(frm.lblRoundNo.UBound(), c.rounds) << c.rounds;
         EXPECT_EQ(frm.lblRoundNo[c.rounds].Width(), c.width) << c.rounds;
         EXPECT_EQ(frm.lblRoundNo[c.rounds].Caption(), "C" + std::to_string(c.rounds));
@@ -89,10 +89,10 @@ TEST_F(BestGamesReport, CourseColumnsShareTheirBandEvenly) {
 TEST_F(BestGamesReport, ThirtySevenRowsFillAPageAndTheThirtyEighthOpensTheNext) {
     for (int i = 1; i <= 38; ++i) gtypSeasonGameRows.append(row(101, 0, {30, 30, 30}, 0, i));
     EXPECT_EQ(countPages(frm), 2);
-    load(frm, 2, 2);
+    loadPage(frm, 2, 2);
     EXPECT_EQ(frm.lblScorePage.Caption(), "通算ベスト・ゲーム（2/2）");
     EXPECT_EQ(frm.lblPage.Caption(), "- 2 -");
-    EXPECT_EQ(column(frm.lblNo), (Strings{"38"}));
+    EXPECT_EQ(captions(frm.lblNo), (Strings{"38"}));
     EXPECT_EQ(ys(frm.linFutoYoko), (std::vector<double>{1200, 1560})); // same group, yet a new page
     frm.Unload();
     gtypSeasonGameRows.pop_back();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "reportFixture.h"
+#include "reportPages.h"
 
 #include "platform/forms/testing/RecordingPrinter.h"
 #include "platform/forms/testing/TestDesktop.h"
@@ -17,23 +18,14 @@ using Kind = forms::doubles::Drawing::Kind;
 
 namespace {
 
+using reportfixture::captions;
+using reportfixture::loadPage;
+
 class EntryList : public testing::Test {
 protected:
     ~EntryList() override {
         setPreviewWindow(nullptr);
         reportfixture::clearGame();
-    }
-    // Lays out one page of the list.
-    void load(int16_t page, int16_t count) {
-        gintPrintPageNo = page;
-        gintPrintPageCount = count;
-        frm.Load();
-    }
-    // The captions of a column's elements created by the last load.
-    static std::vector<std::string> column(const forms::ControlArray<forms::Label>& cells) {
-        std::vector<std::string> out;
-        for (int i = 1; i <= cells.UBound(); ++i) out.push_back(cells[i].Caption());
-        return out;
     }
 
     forms::doubles::TestDesktop desk;
@@ -47,19 +39,19 @@ TEST_F(EntryList, ARowPerPlayerWithItsCellsInEntryOrder) {
     gtypScores[4].IDNo = 999;       // player 3 is not registered
     gintEntryCount = 17;
     gintTeamCount = 10;
-    load(1, 1);
+    loadPage(frm, 1, 1);
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 17名、10ﾁｰﾑ");
     EXPECT_EQ(frm.lblScorePage.Caption(), "参加一覧（1/1）");
     EXPECT_EQ(frm.lblPage.Caption(), "- 1 -");
     EXPECT_EQ(frm.lblSeasonTittle.Caption(), gstrPrintTitle1);
     EXPECT_EQ(frm.lblScoreTittle.Caption(), gstrPrintTitle2);
-    EXPECT_EQ(column(frm.lblNo), (std::vector<std::string>{"1", "2", "3"}));
-    EXPECT_EQ(column(frm.lblTeamID), (std::vector<std::string>{"B", "", "D"}));
-    EXPECT_EQ(column(frm.lblName), (std::vector<std::string>{"選手1", "選手2", ""}));
-    EXPECT_EQ(column(frm.lblAge), (std::vector<std::string>{"59", "59", ""}));
-    EXPECT_EQ(column(frm.lblGender), (std::vector<std::string>{"男", "女", ""}));
-    EXPECT_EQ(column(frm.lblLocation), (std::vector<std::string>{"札幌市中央", "札幌市中央", ""}));
-    EXPECT_EQ(column(frm.lblBelong), (std::vector<std::string>{"北山パークゴルフ協会", "南浜クラブ", ""}));
+    EXPECT_EQ(captions(frm.lblNo), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(captions(frm.lblTeamID), (std::vector<std::string>{"B", "", "D"}));
+    EXPECT_EQ(captions(frm.lblName), (std::vector<std::string>{"選手1", "選手2", ""}));
+    EXPECT_EQ(captions(frm.lblAge), (std::vector<std::string>{"59", "59", ""}));
+    EXPECT_EQ(captions(frm.lblGender), (std::vector<std::string>{"男", "女", ""}));
+    EXPECT_EQ(captions(frm.lblLocation), (std::vector<std::string>{"札幌市中央", "札幌市中央", ""}));
+    EXPECT_EQ(captions(frm.lblBelong), (std::vector<std::string>{"北山パークゴルフ協会", "南浜クラブ", ""}));
     EXPECT_TRUE(frm.lblTeamID[1].font().Bold);
     EXPECT_EQ(frm.lblBelong[2].Left(), 6420);
     EXPECT_EQ(frm.lblName[3].Top(), 1200 + 720 + 60);
@@ -72,25 +64,25 @@ TEST_F(EntryList, ARowPerPlayerWithItsCellsInEntryOrder) {
 
 TEST_F(EntryList, ThirtySevenPlayersFillAPageAndTheThirtyEighthOpensTheNext) {
     reportfixture::makeGame(38);
-    load(-1, -1);
+    loadPage(frm, -1, -1);
     EXPECT_EQ(frm.gintMaxPageNo, 2);
     frm.Unload();
-    load(2, 2);
+    loadPage(frm, 2, 2);
     EXPECT_EQ(frm.lblScorePage.Caption(), "参加一覧（2/2）");
-    EXPECT_EQ(column(frm.lblNo), (std::vector<std::string>{"38"}));
-    EXPECT_EQ(column(frm.lblName), (std::vector<std::string>{"選手38"}));
+    EXPECT_EQ(captions(frm.lblNo), (std::vector<std::string>{"38"}));
+    EXPECT_EQ(captions(frm.lblName), (std::vector<std::string>{"選手38"}));
     EXPECT_EQ(frm.gintMaxPageNo, 2);
     frm.Unload();
 
     reportfixture::makeGame(37);
-    load(-1, -1);
+    loadPage(frm, -1, -1);
     EXPECT_EQ(frm.gintMaxPageNo, 1);
     frm.Unload();
 }
 
 TEST_F(EntryList, WithoutTeamsOrRowsTheCountsSayNought) {
     reportfixture::makeGame(0);
-    load(1, 1);
+    loadPage(frm, 1, 1);
     EXPECT_EQ(frm.gintMaxPageNo, 0);
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 0名、0ﾁｰﾑ");
     EXPECT_EQ(frm.lblScorePage.Caption(), "");
@@ -101,10 +93,10 @@ TEST_F(EntryList, WithoutTeamsOrRowsTheCountsSayNought) {
 
 TEST_F(EntryList, ARunTimeChangeToATemplateStaysOnItsPage) {
     reportfixture::makeGame(40);
-    load(1, 2);
+    loadPage(frm, 1, 2);
     frm.lblNo[0].setFontBold(true);
     frm.Unload();
-    load(2, 2);
+    loadPage(frm, 2, 2);
     ASSERT_EQ(frm.lblNo.Count(), 4);
     EXPECT_FALSE(frm.lblNo[1].font().Bold);
     EXPECT_FALSE(frm.lblNo[0].font().Bold);
@@ -115,7 +107,7 @@ TEST_F(EntryList, ThousandsOfCellsComeAndGoWithEveryLoad) {
     reportfixture::makeGame(37);
     const std::size_t design = frm.Controls().size();
     for (int i = 0; i < 3; ++i) {
-        load(1, 1);
+        loadPage(frm, 1, 1);
         EXPECT_EQ(frm.Controls().size(), design + 37 * 8 + 1);
         frm.Unload();
         EXPECT_EQ(frm.Controls().size(), design);

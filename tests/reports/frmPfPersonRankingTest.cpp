@@ -13,6 +13,7 @@
 
 using reportfixture::captions;
 using reportfixture::PageLoad;
+using reportfixture::ys;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -40,12 +41,6 @@ protected:
         r.Total = r.Strokes * 10 + handicap;
         r.Rank = rank;
         return r;
-    }
-    // The y of every created element of a rule array.
-    static std::vector<double> ys(const forms::ControlArray<forms::Line>& rules) {
-        std::vector<double> out;
-        for (int i = 1; i <= rules.UBound(); ++i) out.push_back(rules[i].Y1());
-        return out;
     }
 
     forms::doubles::TestDesktop desk;

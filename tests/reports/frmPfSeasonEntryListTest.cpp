@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "reportPages.h"
+
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/resultRecords.h"
@@ -12,6 +14,9 @@
 #include <vector>
 
 namespace {
+
+using reportfixture::captions;
+using reportfixture::loadPage;
 
 // Entry rows put straight into gtypSeasonEntryRows for a season that ends on
 // 2005/10/31, one registered player each (ID 100 + row number).
@@ -41,16 +46,6 @@ protected:
         r.Rank = n;
         return p;
     }
-    void load(int16_t page, int16_t count) {
-        gintPrintPageNo = page;
-        gintPrintPageCount = count;
-        frm.Load();
-    }
-    static std::vector<std::string> column(const forms::ControlArray<forms::Label>& cells) {
-        std::vector<std::string> out;
-        for (int i = 1; i <= cells.UBound(); ++i) out.push_back(cells[i].Caption());
-        return out;
-    }
 
     forms::doubles::TestDesktop desk;
     frmPfSeasonEntryList frm;
@@ -66,19 +61,19 @@ TEST_F(SeasonEntryList, ARowPerPlayerWithGamesAgeAtTheSeasonsEndRegionAndAffilia
     third.Location = "函館";
     addRow(2);
     gtypSeasonEntryRows[3].IDNo = 999; // not registered
-    load(1, 1);
+    loadPage(frm, 1, 1);
     EXPECT_EQ(frm.lblScorePage.Caption(), "参加者一覧（1/1）");
     EXPECT_EQ(frm.lblPage.Caption(), "- 1 -");
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 4名");
     EXPECT_EQ(frm.lblSeasonTittle.Caption(), gstrPrintTitle1);
     EXPECT_EQ(frm.lblScoreTittle.Caption(), gstrPrintTitle2);
-    EXPECT_EQ(column(frm.lblNo), (std::vector<std::string>{"1", "2", "3", "4"}));
-    EXPECT_EQ(column(frm.lblEntryGameNum), (std::vector<std::string>{"12", "3", "1", "2"}));
-    EXPECT_EQ(column(frm.lblName), (std::vector<std::string>{"選手1", "選手2", "選手3", ""}));
-    EXPECT_EQ(column(frm.lblAge), (std::vector<std::string>{"58", "57", "-", ""}));
-    EXPECT_EQ(column(frm.lblGender), (std::vector<std::string>{"男", "男", "-", ""}));
-    EXPECT_EQ(column(frm.lblLocation), (std::vector<std::string>{"札幌市中央", "札幌市中央", "函館", ""}));
-    EXPECT_EQ(column(frm.lblBelong),
+    EXPECT_EQ(captions(frm.lblNo), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(captions(frm.lblEntryGameNum), (std::vector<std::string>{"12", "3", "1", "2"}));
+    EXPECT_EQ(captions(frm.lblName), (std::vector<std::string>{"選手1", "選手2", "選手3", ""}));
+    EXPECT_EQ(captions(frm.lblAge), (std::vector<std::string>{"58", "57", "-", ""}));
+    EXPECT_EQ(captions(frm.lblGender), (std::vector<std::string>{"男", "男", "-", ""}));
+    EXPECT_EQ(captions(frm.lblLocation), (std::vector<std::string>{"札幌市中央", "札幌市中央", "函館", ""}));
+    EXPECT_EQ(captions(frm.lblBelong),
               (std::vector<std::string>{"北山パークゴルフ協会", "北山パークゴルフ協会", "", ""}));
     EXPECT_TRUE(frm.lblEntryGameNum[1].font().Bold);
     EXPECT_FALSE(frm.lblName[1].font().Bold);
@@ -94,23 +89,23 @@ TEST_F(SeasonEntryList, ARowPerPlayerWithGamesAgeAtTheSeasonsEndRegionAndAffilia
 
 TEST_F(SeasonEntryList, RowNumbersRunOnAcrossPages) {
     for (int i = 0; i < 38; ++i) addRow(2);
-    load(-1, -1);
+    loadPage(frm, -1, -1);
     EXPECT_EQ(frm.gintMaxPageNo, 2);
     frm.Unload();
-    load(1, 2);
+    loadPage(frm, 1, 2);
     EXPECT_EQ(frm.lblScorePage.Caption(), "参加者一覧（1/2）");
     EXPECT_EQ(frm.lblNo.UBound(), 37);
     frm.Unload();
-    load(2, 2);
+    loadPage(frm, 2, 2);
     EXPECT_EQ(frm.lblScorePage.Caption(), "参加者一覧（2/2）");
-    EXPECT_EQ(column(frm.lblNo), std::vector<std::string>{"38"});
-    EXPECT_EQ(column(frm.lblName), std::vector<std::string>{"選手38"});
+    EXPECT_EQ(captions(frm.lblNo), std::vector<std::string>{"38"});
+    EXPECT_EQ(captions(frm.lblName), std::vector<std::string>{"選手38"});
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 38名");
     frm.Unload();
 }
 
 TEST_F(SeasonEntryList, NoRowsCountNoPage) {
-    load(1, 1);
+    loadPage(frm, 1, 1);
     EXPECT_EQ(frm.gintMaxPageNo, 0);
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 0名");
     EXPECT_EQ(frm.lblScorePage.Caption(), "");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "reportPages.h"
+
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/resultRecords.h"
@@ -13,6 +15,9 @@
 #include <vector>
 
 namespace {
+
+using reportfixture::captions;
+using reportfixture::loadPage;
 
 // Ranked rows put straight into gtypSeasonTotalRows, one registered player
 // each (ID 100 + row number).
@@ -50,16 +55,6 @@ protected:
         r.Total = strokes * 10 + handicap;
         r.Rank = n;
         return r;
-    }
-    void load(int16_t page, int16_t count) {
-        gintPrintPageNo = page;
-        gintPrintPageCount = count;
-        frm.Load();
-    }
-    static std::vector<std::string> column(const forms::ControlArray<forms::Label>& cells) {
-        std::vector<std::string> out;
-        for (int i = 1; i <= cells.UBound(); ++i) out.push_back(cells[i].Caption());
-        return out;
     }
     // The y of the rules created by the last load, thick ones marked "T".
     std::vector<std::string> rules() const {
@@ -105,7 +100,7 @@ TEST_F(TotalRanking, EachBasisHasItsHeadersBoldColumnsRulesAverageAndTag) {
     addRow(3, 9, 81, 300, 5).StrokeCount[0] = 2;
     for (const Expect& c : cases) {
         gintTotalRankingMode = c.basis;
-        load(1, 1);
+        loadPage(frm, 1, 1);
         EXPECT_EQ(frm.lblScorePage.Caption(), c.title);
         EXPECT_EQ(frm.lblRGAverage.Caption(), c.averageHeader) << c.basis;
         EXPECT_EQ(frm.lblRGAverage.Visible(), c.averageShown) << c.basis;
@@ -114,11 +109,11 @@ TEST_F(TotalRanking, EachBasisHasItsHeadersBoldColumnsRulesAverageAndTag) {
                                             frm.lblHoleNum[1].Caption()}),
                   c.counts)
             << c.basis;
-        EXPECT_EQ(column(frm.lblJituDa), std::vector<std::string>{"300"});
-        EXPECT_EQ(column(frm.lblHoleIn1Num), std::vector<std::string>{"2"});
-        EXPECT_EQ(column(frm.lblHandicap), std::vector<std::string>{"0.5"});
-        EXPECT_EQ(column(frm.lblGoukei), std::vector<std::string>{"300.5"});
-        EXPECT_EQ(column(frm.lblRoundAve), c.average ? std::vector<std::string>{c.average} : std::vector<std::string>{})
+        EXPECT_EQ(captions(frm.lblJituDa), std::vector<std::string>{"300"});
+        EXPECT_EQ(captions(frm.lblHoleIn1Num), std::vector<std::string>{"2"});
+        EXPECT_EQ(captions(frm.lblHandicap), std::vector<std::string>{"0.5"});
+        EXPECT_EQ(captions(frm.lblGoukei), std::vector<std::string>{"300.5"});
+        EXPECT_EQ(captions(frm.lblRoundAve), c.average ? std::vector<std::string>{c.average} : std::vector<std::string>{})
             << c.basis;
         EXPECT_EQ(frm.lblGameNum[1].font().Bold, c.boldGames) << c.basis;
         EXPECT_EQ(frm.lblRoundNum[1].font().Bold, c.boldCourses) << c.basis;
@@ -143,7 +138,7 @@ TEST_F(TotalRanking, PlayersBelowTheMinimumFollowADoubleRuleOnEveryPageTheyStart
     gintTotalRankingMode = 0;
     glngKiteiRound = 6;
     for (int32_t courses : {9, 7, 6, 5, 3}) addRow(3, courses, courses * 9, courses * 30);
-    load(1, 1);
+    loadPage(frm, 1, 1);
     EXPECT_EQ(rules(), (std::vector<std::string>{"T1200", "1560", "1920", "T2280", "T2340", "2700", "T3060"}));
     EXPECT_EQ(frm.lblName[4].Top(), 2340 + 60); // the row below the double rule moved down
     EXPECT_EQ(frm.lblName[5].Top(), 2700 + 60);
@@ -156,15 +151,15 @@ TEST_F(TotalRanking, PlayersBelowTheMinimumFollowADoubleRuleOnEveryPageTheyStart
     gtypPlayers.clear();
     for (int i = 0; i < 36; ++i) addRow(3, 9, 81, 270);
     for (int i = 0; i < 4; ++i) addRow(3, 5, 45, 150);
-    load(-1, -1);
+    loadPage(frm, -1, -1);
     EXPECT_EQ(frm.gintMaxPageNo, 2);
     frm.Unload();
-    load(1, 2);
+    loadPage(frm, 1, 2);
     ASSERT_EQ(frm.lblName.UBound(), 37);
     EXPECT_EQ(frm.lblName[37].Top(), 1200 + 36 * 360 + 60 + 60);
     EXPECT_EQ(frm.linTate[0].Y2(), 1200 + 37 * 360 + 60);
     frm.Unload();
-    load(2, 2);
+    loadPage(frm, 2, 2);
     EXPECT_EQ(rules(), (std::vector<std::string>{"T1200", "T1260", "1620", "1980", "T2340"}));
     EXPECT_EQ(frm.lblScorePage.Caption(), "総合通算順位表［ｺｰｽ平均］（2/2）");
     frm.Unload();
@@ -183,7 +178,7 @@ TEST_F(TotalRanking, PlayersBelowTheMinimumFollowADoubleRuleOnEveryPageTheyStart
     glngKitei9H = 3;
     for (const auto& b : bases) {
         gintTotalRankingMode = b.basis;
-        load(1, 1);
+        loadPage(frm, 1, 1);
         EXPECT_EQ(frm.linFutoYoko.UBound(), b.thickRules) << b.basis;
         frm.Unload();
     }
@@ -194,9 +189,9 @@ TEST_F(TotalRanking, NineHoleUnitsAreComparedUnroundedAndShownToOneDecimal) {
     glngKitei9H = 4;
     addRow(4, 4, 36, 120);        // 4 units: reaches the minimum
     addRow(3, 5, 33, 123, 5);     // 3.67 units: below it
-    load(1, 1);
-    EXPECT_EQ(column(frm.lblRoundNum), (std::vector<std::string>{"4.0", "3.7"}));
-    EXPECT_EQ(column(frm.lblRoundAve), (std::vector<std::string>{"30.000", "33.682"})); // 1235 x 9 / 330
+    loadPage(frm, 1, 1);
+    EXPECT_EQ(captions(frm.lblRoundNum), (std::vector<std::string>{"4.0", "3.7"}));
+    EXPECT_EQ(captions(frm.lblRoundAve), (std::vector<std::string>{"30.000", "33.682"})); // 1235 x 9 / 330
     EXPECT_EQ(rules(), (std::vector<std::string>{"T1200", "T1560", "T1620", "T1980"}));
     frm.Unload();
 }
@@ -206,7 +201,7 @@ TEST_F(TotalRanking, TheTotalBasisRulesOffEachGroupOfEqualCounts) {
     addRow(3, 9, 72, 250);
     addRow(3, 9, 72, 260);
     addRow(3, 8, 64, 200);
-    load(1, 1);
+    loadPage(frm, 1, 1);
     EXPECT_EQ(rules(), (std::vector<std::string>{"T1200", "1560", "T1920", "T2280"}));
     EXPECT_FALSE(frm.lblRGAverage.Visible());
     EXPECT_EQ(frm.lblRoundAve.UBound(), 0);
@@ -226,21 +221,21 @@ TEST_F(TotalRanking, TheExtraColumnAgeGenderAndBirthdayCells) {
     } cases[] = {{0, "", {"", "", ""}}, {1, "所属", {"北山", "南浜パーク", ""}}, {2, "地域", {"札幌市中央", "札幌市中央", ""}}};
     for (const auto& c : cases) {
         gintBelongOrLocation = c.extra;
-        load(1, 1);
+        loadPage(frm, 1, 1);
         EXPECT_EQ(frm.lblBelongOrLocation.Caption(), c.header);
-        EXPECT_EQ(column(frm.lblGroupName), c.cells) << c.extra;
+        EXPECT_EQ(captions(frm.lblGroupName), c.cells) << c.extra;
         EXPECT_EQ(frm.linTate.Count(), 13);
         EXPECT_EQ(frm.lblGroupName[1].font().Size, 9);
         frm.Unload();
     }
-    load(1, 1);
-    EXPECT_EQ(column(frm.lblAge), (std::vector<std::string>{"(-,F)", "(60,M)", "(,)"}));
-    EXPECT_EQ(column(frm.lblName), (std::vector<std::string>{"選手1", "選手2", ""}));
-    EXPECT_EQ(column(frm.lblBirthday), (std::vector<std::string>{"-", "-", "-"}));
+    loadPage(frm, 1, 1);
+    EXPECT_EQ(captions(frm.lblAge), (std::vector<std::string>{"(-,F)", "(60,M)", "(,)"}));
+    EXPECT_EQ(captions(frm.lblName), (std::vector<std::string>{"選手1", "選手2", ""}));
+    EXPECT_EQ(captions(frm.lblBirthday), (std::vector<std::string>{"-", "-", "-"}));
     frm.Unload();
     gtypSeasonGame.JudgeBirthday = 1;
-    load(1, 1);
-    EXPECT_EQ(column(frm.lblBirthday), (std::vector<std::string>{"", "S25/04/01", ""}));
+    loadPage(frm, 1, 1);
+    EXPECT_EQ(captions(frm.lblBirthday), (std::vector<std::string>{"", "S25/04/01", ""}));
     frm.Unload();
 }
 
@@ -249,21 +244,21 @@ TEST_F(TotalRanking, ThirtyEightPlayersMakeTwoPagesUnderTheCategoryTitle) {
     gtypSeasonGame.CategoryGender = 2;
     gtypSeasonGame.CategoryAgeLow = 60;
     for (int i = 0; i < 38; ++i) addRow(2, 4, 36, 150 + i);
-    load(-1, -1);
+    loadPage(frm, -1, -1);
     EXPECT_EQ(frm.gintMaxPageNo, 2);
     EXPECT_EQ(frm.lblScorePage.Caption(), "");
     frm.Unload();
-    load(2, 2);
+    loadPage(frm, 2, 2);
     EXPECT_EQ(frm.lblScorePage.Caption(), "部門別（女子：60歳～）通算順位表［合計］（2/2）");
     EXPECT_EQ(frm.lblPage.Caption(), "- 2 -");
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 38名");
-    EXPECT_EQ(column(frm.lblNo), std::vector<std::string>{"38"});
+    EXPECT_EQ(captions(frm.lblNo), std::vector<std::string>{"38"});
     EXPECT_EQ(gtypGame.CategoryAgeLow, 60); // the title read the season header through gtypGame
     frm.Unload();
 }
 
 TEST_F(TotalRanking, NoRowsCountNoPageAndShowTheDesignOnly) {
-    load(1, 1);
+    loadPage(frm, 1, 1);
     EXPECT_EQ(frm.gintMaxPageNo, 0);
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 0名");
     EXPECT_EQ(frm.lblScorePage.Caption(), "");
@@ -288,7 +283,7 @@ TEST_F(TotalRanking, PreparationPreviewsTheCountedPagesTenMillimetresDown) {
 TEST_F(TotalRanking, AFailureInThePageIsReportedUnderTheWindowsName) {
     addRow(2, 4, 36, 150);
     addRow(2, 4, 36, 150).RoundsDone = 0; // an average over no course
-    load(1, 1);
+    loadPage(frm, 1, 1);
     EXPECT_TRUE(frm.passFailed());
     ASSERT_EQ(desk.messages().size(), 2u);
     EXPECT_EQ(desk.messages()[0].prompt, "frmPfSeasonTotalRanking::pfDataSet(): 0 で除算しました。");

@@ -54,27 +54,27 @@ TEST_F(PersonalScoresReport, EachGameIsABlockWithItsOwnHandicapsAndHoles) {
     // Per-game handicap 30: shown once, its share added to the total.
     for (int16_t c = 1; c <= 3; ++c) course(2, c, {"3", "3", "3", "3", "3", "3", "3", "3", "3"}, "", 30);
     course(3, 1, {"4", "4", "4", "4", "4", "4", "4", "4", "4", "4", "4", "4"}, "B");
-    load(frm, 1);
+    loadPage(frm, 1);
     EXPECT_EQ(frm.lblScorePage.Caption(), "個別スコア表（1/1）");
     EXPECT_EQ(frm.lblScoreTittle.Caption(), gstrPrintTitle2 + " ： 【青木一郎】");
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 3回");
     EXPECT_EQ(frm.Label9.Caption(), "小計");
-    EXPECT_EQ(column(frm.lblNo), (Strings{"1", "2", "3"}));
+    EXPECT_EQ(captions(frm.lblNo), (Strings{"1", "2", "3"}));
     // The date on the middle line; the team below it, only for games of more than one course.
-    EXPECT_EQ(column(frm.lblName), (Strings{"平成5年05月05日(水)", "[ A ]", "平成20年12月26日(金)", "平成22年01月10日(日)"}));
+    EXPECT_EQ(captions(frm.lblName), (Strings{"平成5年05月05日(水)", "[ A ]", "平成20年12月26日(金)", "平成22年01月10日(日)"}));
     EXPECT_EQ(frm.lblName[1].Top(), 1200 + 360 + 60);
     EXPECT_EQ(frm.lblName[2].Top(), 1200 + 720 + 60);
     EXPECT_EQ(frm.lblName[2].ForeColor(), forms::RGB(100, 100, 100));
     EXPECT_EQ(frm.lblName[4].Top(), 3360 + 60);
-    EXPECT_EQ(column(frm.lblRound), (Strings{"D", "E", "F", "G", "H", "I", "J"}));
-    EXPECT_EQ(column(frm.lblJituDa), (Strings{"27", "-", "26", "27", "27", "27", "48"}));
-    EXPECT_EQ(column(frm.lblHits), (Strings{"0.5", "-1", "0", "3", "", "", ""}));
-    EXPECT_EQ(column(frm.lblSyokei), (Strings{"27.5", "-", "26", "", "", "", ""}));
-    EXPECT_EQ(column(frm.lblGoukei), (Strings{"53.5", "84", "48"}));
+    EXPECT_EQ(captions(frm.lblRound), (Strings{"D", "E", "F", "G", "H", "I", "J"}));
+    EXPECT_EQ(captions(frm.lblJituDa), (Strings{"27", "-", "26", "27", "27", "27", "48"}));
+    EXPECT_EQ(captions(frm.lblHits), (Strings{"0.5", "-1", "0", "3", "", "", ""}));
+    EXPECT_EQ(captions(frm.lblSyokei), (Strings{"27.5", "-", "26", "", "", "", ""}));
+    EXPECT_EQ(captions(frm.lblGoukei), (Strings{"53.5", "84", "48"}));
     // Twelve hole columns of 430; a 9-hole game shows "／" in columns 10 to 12.
     EXPECT_EQ(frm.lblScore[12].Caption(), "12");
     EXPECT_EQ(frm.lblScore[12].Left(), 3180 + 11 * 430);
-    const Strings cells = column(frm.lblScore, 13);
+    const Strings cells = captions(frm.lblScore, 13);
     EXPECT_EQ(Strings(cells.begin(), cells.begin() + 12),
               (Strings{"3", "3", "3", "3", "3", "3", "3", "3", "3", "／", "／", "／"}));
     EXPECT_EQ(Strings(cells.begin() + 12, cells.begin() + 15), (Strings{"3", "3", "-"}));
@@ -97,28 +97,28 @@ TEST_F(PersonalScoresReport, APageEndsBeforeABlockThatWouldNotFit) {
     wholeGame(3);
     wholeGame(2);
     EXPECT_EQ(countPages(frm), 2);
-    load(frm, 1, 2);
+    loadPage(frm, 1, 2);
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 14回");
-    EXPECT_EQ(column(frm.lblNo).back(), "13");
+    EXPECT_EQ(captions(frm.lblNo).back(), "13");
     EXPECT_EQ(frm.linTate[0].Y2(), 14520);
     frm.Unload();
-    load(frm, 2, 2);
+    loadPage(frm, 2, 2);
     EXPECT_EQ(frm.lblScorePage.Caption(), "個別スコア表（2/2）");
     EXPECT_EQ(frm.lblScoreTittle.Caption(), gstrPrintTitle2 + " ： 【青木一郎】");
-    EXPECT_EQ(column(frm.lblNo), (Strings{"14"}));
+    EXPECT_EQ(captions(frm.lblNo), (Strings{"14"}));
     frm.Unload();
 }
 
 TEST_F(PersonalScoresReport, BrokenRowsFailOnTheWindowsPath) {
     const char* const prefix = "frmPfSeasonPersonalRoundScore::pfDataSet(): ";
     course(1, 1, {"3"}); // a three-course game with one course row
-    load(frm, 1);
+    loadPage(frm, 1);
     EXPECT_EQ(desk.messages()[0].prompt, std::string(prefix) + "インデックスが有効範囲にありません。");
     frm.Unload();
 
     desk.boxes.clear();
     gtypPersonalGame.Hole = 0;
-    load(frm, -1, -1);
+    loadPage(frm, -1, -1);
     EXPECT_EQ(desk.messages()[0].prompt, std::string(prefix) + "0 で除算しました。");
     frm.Unload();
 }

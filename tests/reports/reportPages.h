@@ -1,4 +1,5 @@
 #pragma once
+#include "core/gameRecords.h"
 #include "core/globals.h"
 #include "preview/modPpPreview.h"
 #include "reports/game/reportWindow.h"
@@ -8,14 +9,17 @@
 
 namespace reportfixture {
 
-// One load of a report window: page `page` of `count` (-1 only counts), unloaded at the end.
+// Lays out page `page` of `count` (-1 only counts) of `frm`; the caller unloads it.
+inline void loadPage(ReportWindow& frm, int16_t page, int16_t count = 1) {
+    gintPrintPageNo = page;
+    gintPrintPageCount = count;
+    frm.Load();
+}
+
+// One load of a report window, unloaded at the end.
 class PageLoad {
 public:
-    PageLoad(ReportWindow& frm, int16_t page, int16_t count = 1) : frm_(frm) {
-        gintPrintPageNo = page;
-        gintPrintPageCount = count;
-        frm_.Load();
-    }
+    PageLoad(ReportWindow& frm, int16_t page, int16_t count = 1) : frm_(frm) { loadPage(frm_, page, count); }
     ~PageLoad() { frm_.Unload(); }
     PageLoad(const PageLoad&) = delete;
     PageLoad& operator=(const PageLoad&) = delete;
@@ -34,6 +38,13 @@ inline int32_t countPages(ReportWindow& frm) {
 inline std::vector<std::string> captions(const forms::ControlArray<forms::Label>& cells, int first = 1) {
     std::vector<std::string> out;
     for (int i = first; i <= cells.UBound(); ++i) out.push_back(cells[i].Caption());
+    return out;
+}
+
+// The y of the rules of an array that a load created.
+inline std::vector<double> ys(const forms::ControlArray<forms::Line>& rules) {
+    std::vector<double> out;
+    for (int i = 1; i <= rules.UBound(); ++i) out.push_back(rules[i].Y1());
     return out;
 }
 

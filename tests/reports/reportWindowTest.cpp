@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "reportPages.h"
+
 #include "core/globals.h"
 #include "platform/forms/testing/RecordingPrinter.h"
 #include "platform/forms/testing/TestDesktop.h"
@@ -8,6 +10,8 @@
 #include <string>
 
 namespace {
+
+using reportfixture::PageLoad;
 
 // The shared walk over `rows` rows of one height, one numbered cell a row.
 class RowsReport : public ReportWindow {
@@ -45,16 +49,6 @@ private:
     int32_t height_;
 };
 
-struct Loaded {
-    Loaded(ReportWindow& w, int16_t page, int16_t count) : w_(w) {
-        gintPrintPageNo = page;
-        gintPrintPageCount = count;
-        w_.Load();
-    }
-    ~Loaded() { w_.Unload(); }
-    ReportWindow& w_;
-};
-
 class PageWalk : public testing::Test {
 protected:
     forms::doubles::TestDesktop desk;
@@ -72,7 +66,7 @@ TEST_F(PageWalk, CountsPagesByRowsThatFitAboveTheLimit) {
                          Case{75, 360, 3}, Case{25, 540, 1}, Case{26, 540, 2}}) {
         RowsReport w(c.rows, c.height);
         const std::size_t design = w.Controls().size();
-        Loaded counting(w, -1, -1);
+        PageLoad counting(w, -1, -1);
         EXPECT_EQ(w.gintMaxPageNo, c.pages) << c.rows << " x " << c.height;
         EXPECT_EQ(w.Controls().size(), design) << "a counting load creates no control";
         EXPECT_EQ(w.lblScorePage.Caption(), "");
@@ -82,7 +76,7 @@ TEST_F(PageWalk, CountsPagesByRowsThatFitAboveTheLimit) {
 TEST_F(PageWalk, APageLoadLaysOutOnlyItsRowsAndCountsEveryPage) {
     RowsReport w(38, 360);
     {
-        Loaded page(w, 2, 2);
+        PageLoad page(w, 2, 2);
         EXPECT_EQ(w.gintMaxPageNo, 2);
         EXPECT_EQ(w.lblScorePage.Caption(), "行（2/2）");
         EXPECT_EQ(w.lblPage.Caption(), "- 2 -");
@@ -99,7 +93,7 @@ TEST_F(PageWalk, APageLoadLaysOutOnlyItsRowsAndCountsEveryPage) {
         EXPECT_EQ(w.linTate[0].Y1(), 840);
         EXPECT_EQ(w.linTate[1].Y2(), 1560);
     }
-    Loaded page(w, 1, 2);
+    PageLoad page(w, 1, 2);
     EXPECT_EQ(w.lblRow.Count(), 38);
     EXPECT_EQ(w.linHosoYoko.Count(), 37); // thin rules over rows 2 to 37
     EXPECT_EQ(w.linHosoYoko[36].Y1(), 14160);
@@ -108,7 +102,7 @@ TEST_F(PageWalk, APageLoadLaysOutOnlyItsRowsAndCountsEveryPage) {
 
 TEST_F(PageWalk, RowsOf540FillAPageToItsLimit) {
     RowsReport w(26, 540);
-    Loaded page(w, 1, 2);
+    PageLoad page(w, 1, 2);
     EXPECT_EQ(w.lblRow.Count(), 26);
     EXPECT_EQ(w.lblRow[25].Top(), 14160 + 60);
     EXPECT_EQ(w.linTate[0].Y2(), 14700);
@@ -117,14 +111,14 @@ TEST_F(PageWalk, RowsOf540FillAPageToItsLimit) {
 TEST_F(PageWalk, EveryLoadStartsFromTheDesign) {
     RowsReport w(40, 360);
     {
-        Loaded first(w, 1, 2);
+        PageLoad first(w, 1, 2);
         // Changes made for one page: to a template, a design label, a rule.
         w.lblRow[0].setFontBold(true);
         w.lblRow[0].setLeft(5000);
         w.lblSeasonTittle.setVisible(false);
         w.linTop.setY1(900);
     }
-    Loaded second(w, 2, 2);
+    PageLoad second(w, 2, 2);
     ASSERT_EQ(w.lblRow.Count(), 4);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_FALSE(w.lblRow[i].font().Bold);
@@ -136,7 +130,7 @@ TEST_F(PageWalk, EveryLoadStartsFromTheDesign) {
 
 TEST_F(PageWalk, AutoSizedPageTitleKeepsItsRightEdgeMeasuredAsPrinted) {
     RowsReport w(1, 360);
-    Loaded page(w, 1, 1);
+    PageLoad page(w, 1, 1);
     // The document metric: 9.75 pt, full-width characters 195 twips, others half.
     EXPECT_EQ(w.lblScorePage.Left() + w.lblScorePage.Width(), 11055);
     EXPECT_DOUBLE_EQ(w.lblScorePage.Width(), 195 * 3 + 97.5 * 3);

@@ -15,6 +15,20 @@
 #include <string>
 #include <vector>
 
+// The season window's choice of both stored games of 9 x 2, the first
+// played on 2010/04/10 and the second on 2010/06/20.
+inline void chooseBothGames() {
+    glngSeasonGames = {0, 1};
+    gtypSeasonGame = typGameInfo{};
+    gtypSeasonGame.Date = gstrSeasonPeriodEnd = "2010/06/20";
+    gstrSeasonPeriodStart = "2010/04/10";
+    gtypSeasonGame.Hole = 9;
+    gtypSeasonGame.Round = 2;
+    gtypSeasonGame.TeamHowtoRank = 1;
+    gtypSeasonGame.CategoryAgeLow = gtypSeasonGame.CategoryAgeHigh = -1;
+    gstrGamesFormatMix = "00";
+}
+
 // A season of two stored games of 2 courses of 9 holes, as the main window
 // hands it to the season window, with six registered players who played
 // every hole of both games in the same strokes each:
@@ -55,15 +69,7 @@ protected:
         }
         gtypBelongs.append({1, "北山パークゴルフ協会", "北山", 0, 0});
 
-        glngSeasonGames = {0, 1};
-        gtypSeasonGame = typGameInfo{};
-        gtypSeasonGame.Date = gstrSeasonPeriodEnd = "2010/06/20";
-        gstrSeasonPeriodStart = "2010/04/10";
-        gtypSeasonGame.Hole = 9;
-        gtypSeasonGame.Round = 2;
-        gtypSeasonGame.TeamHowtoRank = 1;
-        gtypSeasonGame.CategoryAgeLow = gtypSeasonGame.CategoryAgeHigh = -1;
-        gstrGamesFormatMix = "00";
+        chooseBothGames();
         gstrDlgParam2 = "* 春季リーグ * ";
         gstrDlgParam3 = "18ﾎｰﾙ (9H x 2) ： 平成22年4月10日(土)～平成22年6月20日(日)";
     }

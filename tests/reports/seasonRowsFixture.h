@@ -1,6 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include "reportPages.h"
+
 #include "core/gameRecords.h"
 #include "core/globals.h"
 #include "core/resultRecords.h"
@@ -16,33 +18,13 @@
 #include <string>
 #include <vector>
 
-// Loading a report window and reading what one load laid out.
+// Season rows, games and players written by hand.
 namespace seasonreport {
 
-// Lays out one page of `frm`.
-inline void load(ReportWindow& frm, int16_t page, int16_t count = 1) {
-    gintPrintPageNo = page;
-    gintPrintPageCount = count;
-    frm.Load();
-}
-inline int32_t countPages(ReportWindow& frm) {
-    load(frm, -1, -1);
-    const int32_t pages = frm.gintMaxPageNo;
-    frm.Unload();
-    return pages;
-}
-// The captions of a column's elements created by the last load.
-inline std::vector<std::string> column(const forms::ControlArray<forms::Label>& cells, int from = 1) {
-    std::vector<std::string> out;
-    for (int i = from; i <= cells.UBound(); ++i) out.push_back(cells[i].Caption());
-    return out;
-}
-// The y of the rules of an array created by the last load.
-inline std::vector<double> ys(const forms::ControlArray<forms::Line>& rules) {
-    std::vector<double> out;
-    for (int i = 1; i <= rules.UBound(); ++i) out.push_back(rules[i].Y1());
-    return out;
-}
+using reportfixture::captions;
+using reportfixture::countPages;
+using reportfixture::loadPage;
+using reportfixture::ys;
 
 inline typGameInfo& addGame(const char* date, int16_t hole, int16_t round, int16_t handicapKind,
                             const std::string& names) {

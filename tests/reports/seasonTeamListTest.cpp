@@ -34,22 +34,22 @@ TEST_F(SeasonTeamListReport, TeamsOpenWithTheirNumberAndNameAndAPlayerOfTwoTeams
     gtypSeasonTeamRows.append(member(104, "B", 1, 35, 0));
     gtypSeasonGame.TeamHowtoRank = 1;
     gintTeamCount = 9;
-    load(frm, 1);
+    loadPage(frm, 1);
     EXPECT_EQ(gintTeamCount, 2);
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 2ﾁｰﾑ、のべ5名");
     EXPECT_EQ(frm.lblScorePage.Caption(), "通算チーム一覧表（1/1）");
-    EXPECT_EQ(column(frm.lblNo), (Strings{"1", "2"}));
-    EXPECT_EQ(column(frm.lblTeamID), (Strings{"A", "B"}));
+    EXPECT_EQ(captions(frm.lblNo), (Strings{"1", "2"}));
+    EXPECT_EQ(captions(frm.lblTeamID), (Strings{"A", "B"}));
     EXPECT_EQ(frm.lblTeamID[2].Top(), 1200 + 3 * 360 + 60);
-    EXPECT_EQ(column(frm.lblMNo), (Strings{"M1", "M2", "M3", "M1", "M2"}));
-    EXPECT_EQ(column(frm.lblName), (Strings{"青木一郎", "馬場花子", "千葉次郎", "青木一郎", "土井三郎"}));
-    EXPECT_EQ(column(frm.lblAge), (Strings{"(59,M)", "(-,F)", "(54,M)", "(59,M)", "(62,M)"}));
-    EXPECT_EQ(column(frm.lblRoundNum), (Strings{"3", "2", "-", "1", "1"}));
-    EXPECT_EQ(column(frm.lblRHits), (Strings{"100", "70", "-", "33", "35"}));
-    EXPECT_EQ(column(frm.lblHits), (Strings{"0.5", "0", "-", "-1.5", "0"}));
-    EXPECT_EQ(column(frm.lblGoukei), (Strings{"100.5", "70", "-", "31.5", "35"}));
-    EXPECT_EQ(column(frm.lblRoundAve), (Strings{"33.50", "35.00", "-", "31.50", "35.00"}));
-    EXPECT_EQ(column(frm.lblBelong), (Strings{"北山パークゴルフ協会", "", "", "北山パークゴルフ協会", ""}));
+    EXPECT_EQ(captions(frm.lblMNo), (Strings{"M1", "M2", "M3", "M1", "M2"}));
+    EXPECT_EQ(captions(frm.lblName), (Strings{"青木一郎", "馬場花子", "千葉次郎", "青木一郎", "土井三郎"}));
+    EXPECT_EQ(captions(frm.lblAge), (Strings{"(59,M)", "(-,F)", "(54,M)", "(59,M)", "(62,M)"}));
+    EXPECT_EQ(captions(frm.lblRoundNum), (Strings{"3", "2", "-", "1", "1"}));
+    EXPECT_EQ(captions(frm.lblRHits), (Strings{"100", "70", "-", "33", "35"}));
+    EXPECT_EQ(captions(frm.lblHits), (Strings{"0.5", "0", "-", "-1.5", "0"}));
+    EXPECT_EQ(captions(frm.lblGoukei), (Strings{"100.5", "70", "-", "31.5", "35"}));
+    EXPECT_EQ(captions(frm.lblRoundAve), (Strings{"33.50", "35.00", "-", "31.50", "35.00"}));
+    EXPECT_EQ(captions(frm.lblBelong), (Strings{"北山パークゴルフ協会", "", "", "北山パークゴルフ協会", ""}));
     // Thick rules open the teams; thin ones from 1140 part the members.
     EXPECT_EQ(ys(frm.linFutoYoko), (std::vector<double>{1200, 2280, 3000}));
     EXPECT_EQ(ys(frm.linHosoYoko), (std::vector<double>{1560, 1920, 2640}));
@@ -63,7 +63,7 @@ TEST_F(SeasonTeamListReport, TeamsOpenWithTheirNumberAndNameAndAPlayerOfTwoTeams
     frm.Unload();
 
     gtypSeasonGame.TeamHowtoRank = 0; // by total: the reverse
-    load(frm, 1);
+    loadPage(frm, 1);
     EXPECT_TRUE(frm.lblTotalT.font().Bold);
     EXPECT_FALSE(frm.lblRAveT.font().Bold);
     EXPECT_TRUE(frm.lblGoukei[1].font().Bold);
@@ -75,15 +75,15 @@ TEST_F(SeasonTeamListReport, ATeamRunningOntoANewPageRepeatsItsNumberAndName) {
     for (int i = 0; i < 35; ++i) gtypSeasonTeamRows.append(member(102, "X", 1, 30, 0));
     for (int i = 0; i < 5; ++i) gtypSeasonTeamRows.append(member(101, "A", 1, 30, 0));
     EXPECT_EQ(countPages(frm), 2);
-    load(frm, 1, 2);
-    EXPECT_EQ(column(frm.lblTeamID), (Strings{"X", "A"}));
-    EXPECT_EQ(column(frm.lblMNo).back(), "M2");
+    loadPage(frm, 1, 2);
+    EXPECT_EQ(captions(frm.lblTeamID), (Strings{"X", "A"}));
+    EXPECT_EQ(captions(frm.lblMNo).back(), "M2");
     frm.Unload();
-    load(frm, 2, 2);
+    loadPage(frm, 2, 2);
     EXPECT_EQ(frm.lblScorePage.Caption(), "通算チーム一覧表（2/2）");
-    EXPECT_EQ(column(frm.lblNo), (Strings{"2"}));
-    EXPECT_EQ(column(frm.lblTeamID), (Strings{"A"}));
-    EXPECT_EQ(column(frm.lblMNo), (Strings{"M3", "M4", "M5"}));
+    EXPECT_EQ(captions(frm.lblNo), (Strings{"2"}));
+    EXPECT_EQ(captions(frm.lblTeamID), (Strings{"A"}));
+    EXPECT_EQ(captions(frm.lblMNo), (Strings{"M3", "M4", "M5"}));
     EXPECT_EQ(ys(frm.linFutoYoko), (std::vector<double>{1200, 2280}));
     frm.Unload();
 }

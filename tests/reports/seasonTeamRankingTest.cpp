@@ -34,14 +34,14 @@ TEST_F(SeasonTeamRankingReport, MembersOfAllTeamsAreCountedWithRepeatsAndSizeThe
     gintEntryCount = 0;
     EXPECT_FALSE(gfPrintSeasonTeamRanking(2, nullptr)); // counts only
     EXPECT_EQ(gintEntryCount, 18);
-    load(frm, 1);
+    loadPage(frm, 1);
     EXPECT_EQ(frm.lblScorePage.Caption(), "通算チーム順位表（1/1）");
     EXPECT_EQ(frm.lblEntryNum.Caption(), "参加 4ﾁｰﾑ、のべ18名");
     // On the total basis the team with the most courses ranks first.
-    EXPECT_EQ(column(frm.lblTeamID), (Strings{"D", "B", "C", "A"}));
-    EXPECT_EQ(column(frm.lblTeamMemberNum), (Strings{"6", "5", "4", "3"}));
+    EXPECT_EQ(captions(frm.lblTeamID), (Strings{"D", "B", "C", "A"}));
+    EXPECT_EQ(captions(frm.lblTeamMemberNum), (Strings{"6", "5", "4", "3"}));
     // The largest team of 6 gives 6 columns of 1120 twips, captioned M1 to M6.
-    const Strings cells = column(frm.lblMNo);
+    const Strings cells = captions(frm.lblMNo);
     const Strings captions(cells.begin(), cells.begin() + 6);
     EXPECT_EQ(captions, (Strings{"M1", "M2", "M3", "M4", "M5", "M6"}));
     EXPECT_EQ(frm.lblMNo[6].Left(), 4320 + 5 * 1120);
@@ -69,11 +69,11 @@ TEST_F(SeasonTeamRankingReport, MemberCellsFollowTheSeasonsTeamBasis) {
     } cases[] = {{1, {"36.01", "-"}, false}, {0, {"432.1", "-"}, true}};
     for (const auto& c : cases) {
         gtypSeasonGame.TeamHowtoRank = c.basis;
-        load(frm, 1);
-        EXPECT_EQ(column(frm.lblMNo, 3), c.cells) << c.basis;
-        EXPECT_EQ(column(frm.lblGoukei), (Strings{"432.1"}));
-        EXPECT_EQ(column(frm.lblRoundAve), (Strings{"36.008"}));
-        EXPECT_EQ(column(frm.lblRoundNum), (Strings{"12"}));
+        loadPage(frm, 1);
+        EXPECT_EQ(captions(frm.lblMNo, 3), c.cells) << c.basis;
+        EXPECT_EQ(captions(frm.lblGoukei), (Strings{"432.1"}));
+        EXPECT_EQ(captions(frm.lblRoundAve), (Strings{"36.008"}));
+        EXPECT_EQ(captions(frm.lblRoundNum), (Strings{"12"}));
         EXPECT_EQ(frm.lblTotalT.font().Bold, c.totalBold);
         EXPECT_EQ(frm.lblRAveT.font().Bold, !c.totalBold);
         EXPECT_EQ(frm.lblGoukei[1].font().Bold, c.totalBold);
@@ -88,9 +88,9 @@ TEST_F(SeasonTeamRankingReport, MemberCellsFollowTheSeasonsTeamBasis) {
 
 TEST_F(SeasonTeamRankingReport, ATeamOfTwelveShowsTenMembersAndCountsThemAll) {
     teams({{"A", 12}});
-    load(frm, 1);
-    EXPECT_EQ(column(frm.lblTeamMemberNum), (Strings{"12"}));
-    EXPECT_EQ(column(frm.lblRoundNum), (Strings{"36"}));
+    loadPage(frm, 1);
+    EXPECT_EQ(captions(frm.lblTeamMemberNum), (Strings{"12"}));
+    EXPECT_EQ(captions(frm.lblRoundNum), (Strings{"36"}));
     EXPECT_EQ(frm.lblMNo.UBound(), 10 + 10);
     EXPECT_EQ(frm.lblMNo[10].Caption(), "M10");
     EXPECT_EQ(frm.lblMNo[10].Width(), 672);
@@ -103,7 +103,7 @@ TEST_F(SeasonTeamRankingReport, MoreMembersThanTheCountHoldsFailOnTheWindowsPath
     big.Members = 20000;
     gtypTeamRankRows.append(big);
     gtypTeamRankRows.append(big);
-    load(frm, -1, -1);
+    loadPage(frm, -1, -1);
     EXPECT_TRUE(frm.passFailed());
     EXPECT_EQ(desk.messages()[0].prompt, "frmPfSeasonTeamRanking::pfDataSet(): オーバーフローしました。");
     frm.Unload();

@@ -28,19 +28,11 @@ void frmPfEntryList::design() {
 
     designHeader(lblNoNo, ColNo, "No.");
     designHeader(lblSPTotal[83], ColTeam, "ﾁｰﾑ");
-    designHeader(Label7, ColName, "名　前　");
-    designHeader(Label13, ColAge, "年令");
-    designHeader(Label3, ColGender, "性別");
-    designHeader(Label1, ColLocation, "地域");
-    designHeader(lblSPTotal[82], ColBelong, "所属");
-
     designCell(lblNo[0], ColNo);
     designCell(lblTeamID[0], ColTeam, true);
-    designCell(lblName[0], ColName);
-    designCell(lblAge[0], ColAge);
-    designCell(lblGender[0], ColGender);
-    designCell(lblLocation[0], ColLocation);
-    designCell(lblBelong[0], ColBelong);
+    designEntrantColumns({Label7, Label13, Label3, Label1, lblSPTotal[82]},
+                         {lblName, lblAge, lblGender, lblLocation, lblBelong},
+                         {ColName, ColAge, ColGender, ColLocation, ColBelong});
 
     designRowRules(240);
     designLine(linYokoFutoS[0], 240, 1920, 11040, 1920, forms::RGB(255, 0, 0), 2, false);

@@ -52,8 +52,7 @@ void frmPfPersonRanking::design() {
     designCell(lblGoukei[0], 9060, 855, forms::vbCenter, true);
     designCell(lblBirthday[0], 10020, 975, forms::vbCenter);
 
-    designLine(linFutoYoko[0], 240, 1200, 11040, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 240, 1560, 11040, 1560, forms::RGB(0, 0, 255), 1, false);
+    designRowRules(240);
 }
 
 bool frmPfPersonRanking::pfDataSet() {

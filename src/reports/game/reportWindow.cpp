@@ -156,6 +156,20 @@ int32_t ReportWindow::bandColumns(forms::ControlArray<forms::Line>& rules, forms
     return w;
 }
 
+void ReportWindow::designEntrantColumns(const EntrantHeaders& headers, const EntrantColumns& columns,
+                                        const EntrantLayout& at) {
+    designHeader(headers.name, at.name, "名　前　");
+    designHeader(headers.age, at.age, "年令");
+    designHeader(headers.gender, at.gender, "性別");
+    designHeader(headers.location, at.location, "地域");
+    designHeader(headers.belong, at.belong, "所属");
+    designCell(columns.name[0], at.name);
+    designCell(columns.age[0], at.age);
+    designCell(columns.gender[0], at.gender);
+    designCell(columns.location[0], at.location);
+    designCell(columns.belong[0], at.belong);
+}
+
 void ReportWindow::entrantCells(const EntrantColumns& columns, int32_t IDNo, const std::string& refDate) {
     cell(columns.name, gfGetPlayerName(IDNo));
     cell(columns.age, gfGetPlayerAge(IDNo, refDate));

@@ -137,11 +137,20 @@ protected:
     // each, `prefix` and its 1-based number. Returns the column width.
     int32_t bandColumns(forms::ControlArray<forms::Line>& rules, forms::ControlArray<forms::Label>& headers,
                         double left, double band, int32_t count, const std::string& prefix);
-    // The cells of a player that the entry lists print: name, age at
+    // The columns of a player that the entry lists print: name, age at
     // refDate, gender, region and affiliation.
     struct EntrantColumns {
         forms::ControlArray<forms::Label>&name, &age, &gender, &location, &belong;
     };
+    struct EntrantHeaders {
+        forms::Label &name, &age, &gender, &location, &belong;
+    };
+    struct EntrantLayout {
+        Column name, age, gender, location, belong;
+    };
+    // Their header captions and row templates, laid out over `at`.
+    void designEntrantColumns(const EntrantHeaders& headers, const EntrantColumns& columns, const EntrantLayout& at);
+    // A row's cells of player IDNo.
     void entrantCells(const EntrantColumns& columns, int32_t IDNo, const std::string& refDate);
     // The row of `height` ends. The page ends after the last row or when a
     // next row of `nextHeight` would pass the page limit; on the requested

@@ -92,8 +92,7 @@ void frmPfSeasonTotalRanking::design() {
     designCell(lblRoundAve[0], 9120, 855, forms::vbCenter);
     designCell(lblBirthday[0], 10080, 975, forms::vbCenter);
 
-    designLine(linFutoYoko[0], 180, 1200, 11100, 1200, forms::RGB(255, 0, 0), 2, false);
-    designLine(linHosoYoko[0], 180, 1560, 11100, 1560, forms::RGB(0, 0, 255), 1, false);
+    designRowRules(180);
 }
 
 std::string frmPfSeasonTotalRanking::layOutBasis() {

@@ -3,6 +3,8 @@
 // printed into real PDF files, read back with poppler's tools.
 #include <gtest/gtest.h>
 
+#include "../seasonReportFixture.h"
+
 #include "core/gameFile.h"
 #include "core/gameRecords.h"
 #include "core/globals.h"
@@ -75,15 +77,7 @@ protected:
             p.Sort = std::to_string(k);
             gtypPlayers.append(p);
         }
-        glngSeasonGames = {0, 1};
-        gtypSeasonGame = typGameInfo{};
-        gtypSeasonGame.Date = gstrSeasonPeriodEnd = "2010/06/20";
-        gstrSeasonPeriodStart = "2010/04/10";
-        gtypSeasonGame.Hole = 9;
-        gtypSeasonGame.Round = 2;
-        gtypSeasonGame.TeamHowtoRank = 1;
-        gtypSeasonGame.CategoryAgeLow = gtypSeasonGame.CategoryAgeHigh = -1;
-        gstrGamesFormatMix = "00";
+        chooseBothGames();
         gstrPrintTitle1 = gstrDlgParam2 = "* 2010年 春季リーグ * 札幌中央公園コース";
         gstrPrintTitle2 = gstrDlgParam3 = "18ﾎｰﾙ (9H x 2) ： 平成22年4月10日(土)～平成22年6月20日(日)";
     }
