@@ -454,8 +454,7 @@ public:
     // A PDF goes to `file`, which replaces the old file only once it is
     // written whole; a file that could not be opened fails the first page.
     Session(std::unique_ptr<QPagedPaintDevice> device, double dots, std::unique_ptr<QSaveFile> file = nullptr)
-        : file_(std::move(file)), device_(std::move(device)), dots_(dots), pdf_(file_ != nullptr),
-          failed_(file_ && !file_->isOpen()) {}
+        : file_(std::move(file)), device_(std::move(device)), dots_(dots), pdf_(file_ != nullptr) {}
     ~Session() { finish(); }
 
     double dots() const { return dots_; }
@@ -470,7 +469,7 @@ public:
             device_->setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Point);
         }
         if (!painter_.isActive()) {
-            if (!painter_.begin(device_.get())) {
+            if ((file_ && !file_->isOpen()) || !painter_.begin(device_.get())) {
                 failed_ = true;
                 throw text::RuntimeError(482, "プリンタ エラーです。");
             }

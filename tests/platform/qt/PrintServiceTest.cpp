@@ -17,6 +17,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -261,6 +262,28 @@ TEST_F(PrintService, APdfThatCannotBeWrittenWholeFailsItsJobAndKeepsTheOldFile) 
     EXPECT_NO_THROW(printOnePage());
     forms::setPrintService(nullptr);
     EXPECT_TRUE(testsupport::readBytes(pdf).starts_with("%PDF"));
+}
+
+// A PDF whose file cannot be made (its folder is not there) fails the print
+// at its first page, and the job's end says nothing more.
+TEST_F(PrintService, APdfWhoseFileCannotBeMadeFailsItsFirstPage) {
+    const std::string pdf = home.file("no-such-folder/job.pdf");
+    qtui::QtPrintService service(pdf);
+    forms::setPrintService(&service);
+    int number = 0;
+    {
+        forms::PrintJob job;
+        try {
+            forms::printer().Print("a page");
+        } catch (const text::RuntimeError& e) {
+            number = e.Number;
+        }
+        forms::printer().EndDoc();
+        EXPECT_NO_THROW(job.End());
+    }
+    forms::setPrintService(nullptr);
+    EXPECT_EQ(number, 482);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 } // namespace
