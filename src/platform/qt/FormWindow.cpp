@@ -269,7 +269,11 @@ void FormWindow::changeEvent(QEvent* e) {
     } else if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
         backend_.markFocus(this);
         reportFrame();
+        QPointer<FormWindow> self = this;
         form->dispatchActivate();
+        // The focus comes back where the model has it, not to a menu bar
+        // that was in keyboard use when the window was left.
+        if (self && form) backend_.syncFocus(*form);
     }
 }
 

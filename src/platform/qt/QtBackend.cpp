@@ -263,8 +263,10 @@ void QtBackend::syncFocus(forms::Form& form) {
     FormWindow* w = FormWindow::of(form);
     if (!w) return;
     // The menu bar in keyboard use (after Alt) holds the focus until it gives
-    // it back itself.
-    if (qobject_cast<QMenuBar*>(w->focusWidget())) return;
+    // it back itself. A bar that left keyboard use without giving it back
+    // (its window was left meanwhile) must not keep it: the keys typed would
+    // open its menus.
+    if (auto* bar = qobject_cast<QMenuBar*>(w->focusWidget()); bar && bar->activeAction()) return;
     QWidget* target = w;
     if (forms::Control* active = form.ActiveControl()) {
         if (Binding* b = bindingOf(*active)) target = b->focusWidget();

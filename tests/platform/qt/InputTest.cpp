@@ -359,6 +359,33 @@ TEST(RealInputDetails, AltAloneLeadsIntoTheMenuBar) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return desk.focused() == desk.widget(f.txtA); }, 1000));
 }
 
+// A window left while its menu bar was in keyboard use gets its focus back
+// on the control when it comes back: a key typed then goes to the control,
+// and does not open the menu whose access key it is.
+TEST(RealInputDetails, AMenuBarLeftInKeyboardUseGivesTheFocusBack) {
+    QtDesktop desk;
+    AllControls f;
+    layOut(f);
+    f.mnuFile.setCaption("&File");
+    ASSERT_TRUE(desk.show(f));
+    QTest::keyPress(desk.focused(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(desk.focused(), Qt::Key_Alt);
+    ASSERT_EQ(desk.focused(), QtDesktop::window(f)->findChild<QMenuBar*>());
+    {
+        AllControls other;
+        layOut(other);
+        ASSERT_TRUE(desk.show(other));
+        other.Unload();
+    }
+    QtDesktop::window(f)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(QtDesktop::window(f)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return desk.focused() == desk.widget(f.txtA); }, 1000));
+    desk.type("f");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(f.txtA.Text(), "f");
+    f.Unload();
+}
+
 } // namespace
 
 namespace {
