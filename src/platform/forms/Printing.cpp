@@ -3,6 +3,7 @@
 #include "platform/text/RuntimeError.h"
 
 #include <cmath>
+#include <utility>
 
 namespace forms {
 
@@ -101,24 +102,22 @@ PrintJob::PrintJob() {
     if (printer().jobs_++ == 0) printService().beginJob();
 }
 
-void PrintJob::End() {
-    if (ended_) return;
-    ended_ = true;
+// Whether the job's output was written whole; only the outermost job ends
+// the printer's document and the service's job.
+bool PrintJob::finish() {
+    if (std::exchange(ended_, true)) return true;
     Printer& p = printer();
-    if (--p.jobs_ != 0) return;
+    if (--p.jobs_ != 0) return true;
     p.KillDoc();
-    if (!printService().endJob()) throw text::RuntimeError(482, "プリンタ エラーです。");
+    return printService().endJob();
 }
 
-PrintJob::~PrintJob() {
-    if (ended_) return;
-    ended_ = true;
-    Printer& p = printer();
-    if (--p.jobs_ == 0) {
-        p.KillDoc();
-        printService().endJob(); // the error that ends the job early has been told
-    }
+void PrintJob::End() {
+    if (!finish()) throw text::RuntimeError(482, "プリンタ エラーです。");
 }
+
+// A job left by an error: that error has been told, and is the one to tell.
+PrintJob::~PrintJob() { finish(); }
 
 Picture::Picture(double widthTwips, double heightTwips)
     : width_(widthTwips), height_(heightTwips),

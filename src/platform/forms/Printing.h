@@ -116,6 +116,7 @@ public:
     void End();
 
 private:
+    bool finish();
     bool ended_ = false;
 };
 

@@ -333,6 +333,12 @@ TEST(RealInputDetails, TheFocusMarkShowsOnceTheKeyboardIsUsed) {
 
 namespace {
 
+// Alt pressed and released alone, as the window system sends it.
+void pressAltAlone() {
+    QTest::keyPress(QtDesktop::focused(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(QtDesktop::focused(), Qt::Key_Alt);
+}
+
 // Alt pressed and released alone puts the menu bar in keyboard use, as on
 // the platform: a menu without an access key ("印刷" of the preview) is
 // still reached, opened with Down and chosen with Enter.
@@ -344,8 +350,7 @@ TEST(RealInputDetails, AltAloneLeadsIntoTheMenuBar) {
     f.mnuFile_Exit.setCaption("閉じる");
     ASSERT_TRUE(desk.show(f));
     f.take();
-    QTest::keyPress(desk.focused(), Qt::Key_Alt, Qt::AltModifier); // as the window system sends it
-    QTest::keyRelease(desk.focused(), Qt::Key_Alt);
+    pressAltAlone();
     auto* bar = QtDesktop::window(f)->findChild<QMenuBar*>();
     ASSERT_TRUE(bar);
     EXPECT_EQ(desk.focused(), bar);
@@ -368,8 +373,7 @@ TEST(RealInputDetails, AMenuBarLeftInKeyboardUseGivesTheFocusBack) {
     layOut(f);
     f.mnuFile.setCaption("&File");
     ASSERT_TRUE(desk.show(f));
-    QTest::keyPress(desk.focused(), Qt::Key_Alt, Qt::AltModifier);
-    QTest::keyRelease(desk.focused(), Qt::Key_Alt);
+    pressAltAlone();
     ASSERT_EQ(desk.focused(), QtDesktop::window(f)->findChild<QMenuBar*>());
     {
         AllControls other;
